@@ -1,0 +1,126 @@
+// The game: one object that owns the board, the card table, the move log, the settings
+// and the 52 cards, with the life of a game (start, end, the win), the rules, autoplay,
+// the player records and the clock. Whoever needs the game is handed a reference.
+#pragma once
+
+#include "Platform.h"
+#include "cArray.h"
+#include "cCard.h"
+#include "cGames.h"
+#include "cRegistry.h"
+#include "cTrans.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabloo {
+
+// A place the engine can lay a lifted card on.
+struct PileRef {
+    std::int16_t Cell = -1;
+    std::int16_t Pile = -1;
+    bool Valid() const { return Cell >= 0; }
+    bool operator==(const PileRef &) const = default;
+};
+
+// A move the rules allow: lift PicID (with Riding cards on it) and lay it on Target.
+struct LegalMove {
+    std::int16_t PicID = -1;
+    std::int16_t Riding = 0;
+    PileRef Target;
+};
+
+class Game {
+public:
+    Game(ISettingsBackend &settings, IClock &clock, IRandomSource &random, ITableView &view);
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
+
+    ISettingsBackend &Settings;
+    IClock &Clock;
+    IRandomSource &Random;
+    ITableView &View;
+
+    cRegistry Registry;
+    cGames Games;
+    std::array<cCard, kTotalCards> Cards{};
+    cArray Array;
+    cTrans Trans;
+
+    bool GameRunning = false;
+    std::int64_t GameStartTime = 0;
+    // The game number exactly as it was given, as text.
+    std::string CurrentGameNo;
+    std::int16_t GoalBaseRank = 0;
+
+    // ---- the life of a game ----
+    // Ends a running game as lost, then deals the game of this number (text holding a
+    // number, as typed, or a number).
+    void StartGame(std::string_view gameNo);
+    void StartGame(double gameNo);
+    // Records the result (1 won, with the score the end-of-game summary showed; 0 lost),
+    // empties the log and takes the board down.
+    void EndGame(std::int16_t result, std::int16_t score = 0);
+    // Tells the view once when all 52 cards of a running game lie on the goal piles.
+    void CheckWin();
+    bool WinNoticed() const { return WinPending; }
+    std::string Title() const;
+    // A random game number 0 .. 999,999,999,999,999.
+    double RandomGameNo();
+
+    // ---- the rules ----
+    bool FitsStep(std::int16_t lower, std::int16_t upper, int direction, int suitRule, bool ak) const;
+    bool FitsOrder(std::int16_t lower, std::int16_t upper, std::int32_t order, bool ak) const;
+    bool IsOrderedRun(std::int16_t picId, std::int16_t count) const;
+    std::int16_t CountEmptyPiles(std::int16_t cell) const;
+    std::int16_t MaxExtraCards() const;
+    // How many cards ride on the card when it is lifted, or -1 when it cannot be lifted.
+    std::int16_t PickUpCount(std::int16_t picId) const;
+    // Does pile (cell, pile) take the card with `riding` cards on it.
+    bool Accepts(std::int16_t picId, std::int16_t riding, std::int16_t cell, std::int16_t pile) const;
+    // The pile a lifted card dropped with its top-left corner at (left, top) lands on:
+    // first by its centre, then by overlap; home, reserve, goal, each from pile 0.
+    PileRef FindDropTarget(std::int16_t picId, std::int16_t riding, std::int16_t left, std::int16_t top) const;
+    static bool CardsOverlap(std::int16_t left, std::int16_t top, std::int16_t x, std::int16_t y, bool centreTest);
+    // Lays a lifted card (and its riders) on a pile that takes it, as a drop does: plays
+    // "CardUp" and makes the move. False, with nothing changed, when it is not allowed.
+    bool PlayMove(std::int16_t picId, PileRef target);
+    // Every move the rules allow now (for tools, tests and, later, hints).
+    std::vector<LegalMove> LegalMoves() const;
+
+    // ---- autoplay ----
+    void AutoplayAll();
+    bool AutoplayCard(std::int16_t picId);
+    // Switches the Autoplay setting; switching it on plays at once. Returns the new state.
+    bool ToggleAutoplay();
+
+    // ---- players ----
+    void EnsureFirstPlayer();
+    std::int16_t CountPlayers() const;
+    // The slot whose record counts: CurPlayerInx when it names a used slot, else the
+    // lowest used slot.
+    std::int16_t CurrentPlayerSlot() const;
+    std::string CurrentPlayerName() const;
+    void ResetPlayerStats(std::int16_t slot);
+    void CreatePlayer(std::int16_t slot, std::string_view name);
+    void RecordGameResult(std::int16_t result, std::int16_t score = 0);
+
+    // ---- clock and score ----
+    std::int32_t ElapsedSeconds() const;
+    static std::string FormatElapsed(std::int64_t seconds);
+    std::int16_t GameScore() const;
+
+private:
+    void LoadBoard();
+    void DealBoard();
+    void ClearBoard();
+    void SetTitle();
+    GameRules ReadGameRules() const;
+
+    bool WinPending = false;
+};
+
+} // namespace tabloo

@@ -1,0 +1,51 @@
+// Small numeric helpers shared by the engine: rounding, clamping and strict parsing of
+// whole numbers and game numbers.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabloo {
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// (The program never changes the floating-point rounding mode.)
+inline double RoundHalfEven(double v) { return std::nearbyint(v); }
+
+template <typename T> T ClampTo(std::int64_t v) {
+    if (v < std::numeric_limits<T>::min())
+        return std::numeric_limits<T>::min();
+    if (v > std::numeric_limits<T>::max())
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(v);
+}
+
+// A whole number in plain decimal: an optional sign and at least one digit, nothing
+// else. Empty when the text is anything else or leaves the 64-bit range.
+std::optional<std::int64_t> ParseWhole(std::string_view text);
+
+// The same, limited to the range of T.
+template <typename T> std::optional<T> ParseWholeAs(std::string_view text) {
+    auto v = ParseWhole(text);
+    if (!v || *v < std::numeric_limits<T>::min() || *v > std::numeric_limits<T>::max())
+        return std::nullopt;
+    return static_cast<T>(*v);
+}
+
+// The highest game number.
+inline constexpr double kMaxGameNo = 999999999999999.0;
+
+// A game number as text: decimal digits, optionally a point and more digits ("12.5"),
+// within 0 .. 999,999,999,999,999. Empty when the text is anything else.
+std::optional<double> ParseGameNo(std::string_view text);
+
+// The numeric value of a game number held as text; 0 when it holds no number.
+double GameNoValue(std::string_view text);
+
+// A whole game number as its decimal text ("123456789").
+std::string FormatGameNo(double gameNo);
+
+} // namespace tabloo

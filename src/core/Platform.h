@@ -1,0 +1,66 @@
+// The interfaces through which the engine reaches the world outside it: the settings
+// store, the clock, a uniform random source and the table view that shows the game.
+// The window implements them with Qt; the headless tool and the tests with small
+// in-memory versions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tabloo {
+
+// Text values addressed by application, section and key.
+class ISettingsBackend {
+public:
+    virtual ~ISettingsBackend() = default;
+    // True and the stored text in `value` when the key exists.
+    virtual bool Read(std::string_view app, std::string_view section, std::string_view key,
+                      std::string &value) const = 0;
+    virtual void Write(std::string_view app, std::string_view section, std::string_view key,
+                       std::string_view value) = 0;
+};
+
+// The current date-time, in whole seconds.
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual std::int64_t NowSeconds() const = 0;
+};
+
+// Uniform fractions for random game numbers and player ids (not for deals).
+class IRandomSource {
+public:
+    virtual ~IRandomSource() = default;
+    virtual void SeedFromClock() = 0;
+    // A fraction 0 <= r < 1 with 53 random bits.
+    virtual double NextFraction() = 0;
+};
+
+// What the engine asks of the board on screen. Every call has a do-nothing default,
+// so a headless view only overrides what it cares about.
+class ITableView {
+public:
+    virtual ~ITableView() = default;
+    // A new board: the card controls and the markers for these pile counts.
+    virtual void LoadControls(std::int16_t homePiles, std::int16_t resPiles) {}
+    // The game is over: drop the extra controls and hide what is left.
+    virtual void ClearBoard() {}
+    // The card's value, face or selection changed: draw it again.
+    virtual void CardChanged(std::int16_t picId) {}
+    virtual void BringCardToFront(std::int16_t picId) {}
+    // Show the marker of pile `pile` of area `cell` (0 home, 3 goal, 4 reserve) at (x, y)
+    // twips with marker picture `mode`.
+    virtual void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) {}
+    // Bring the card to the front, show it and let it travel to (x, y) twips in `steps`
+    // presented frames (a jump when steps < 1).
+    virtual void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) {}
+    // Between the cards of the deal: paint and run timers, hold back user input.
+    virtual void ProcessPendingEvents() {}
+    virtual void PlaySound(std::string_view name) {}
+    // All 52 cards lie on the goal piles of a running game.
+    virtual void GameWon() {}
+    virtual void TitleChanged(std::string_view title) {}
+};
+
+} // namespace tabloo

@@ -1,0 +1,134 @@
+#include "cArray.h"
+
+#include "Game.h"
+#include "NumText.h"
+
+#include <algorithm>
+
+namespace tabloo {
+
+cArray::cArray(Game &game) : G(game) {
+    std::fill(&PicIDs[0][0][0], &PicIDs[0][0][0] + kCells * kPiles * kPositions, std::int16_t(-1));
+    Clear();
+}
+
+std::int16_t cArray::GetTop(std::int16_t cell, std::int16_t pile) const {
+    if (!OnBoard(cell, pile, 0))
+        return -1;
+    return Tops[cell][pile];
+}
+
+std::int16_t cArray::GetTopPicID(std::int16_t cell, std::int16_t pile) const {
+    std::int16_t top = GetTop(cell, pile);
+    return top < 0 ? std::int16_t(-1) : PicIDs[cell][pile][top];
+}
+
+std::int16_t cArray::GetPicID(std::int16_t cell, std::int16_t pile, std::int16_t pos) const {
+    // Slots above a pile's top may hold a card that has left: no card lies there.
+    if (!OnBoard(cell, pile, pos) || pos > Tops[cell][pile])
+        return -1;
+    return PicIDs[cell][pile][pos];
+}
+
+std::int16_t cArray::GetRandom(std::int16_t picId) const {
+    return picId >= 0 && picId < kPositions ? Shuffle[picId] : std::int16_t(0);
+}
+
+std::int16_t cArray::TotalGoalCards() const {
+    int total = 0;
+    for (std::int16_t pile = 0; pile < kGoalPiles; ++pile)
+        total += GetTop(kGoal, pile) + 1;
+    return static_cast<std::int16_t>(total);
+}
+
+void cArray::Clear() {
+    // Every pile empty. Slots above a pile's top are never read, so PicIDs keeps them.
+    std::fill(&Tops[0][0], &Tops[0][0] + kCells * kPiles, std::int16_t(-1));
+}
+
+void cArray::Init(double gameNo) {
+    Clear();
+    RandomInit(gameNo);
+}
+
+void cArray::RandomInit(double gameNo) {
+    constexpr int n = kTotalCards;
+    std::int16_t pool[n + 1];
+    for (int i = 0; i < n; ++i)
+        pool[i] = static_cast<std::int16_t>(i);
+    pool[n] = 0;
+    Random.rtcRandomNext(-10);
+    int last = n;
+    for (int j = 0; j < n; ++j) {
+        Random.rtcRandomize(gameNo);
+        --last;
+        // k = 0 and k = last are half as likely as the others: the deal depends on it.
+        double r = Random.rtcRandomNext();
+        int k = static_cast<int>(RoundHalfEven(r * last));
+        Shuffle[j] = pool[k];
+        pool[k] = pool[last];
+    }
+}
+
+bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
+                      std::optional<std::int16_t> speed, std::int16_t mCards, std::int32_t dFace) {
+    if (picId < 0 || picId >= kTotalCards || mCards < 0 || !OnBoard(dCell, dPile, dPos) ||
+        !OnBoard(dCell, dPile, dPos + mCards))
+        return false;
+    // A goal pile holds at most 13 cards.
+    if (dCell == kGoal && GetTop(kGoal, dPile) >= 12)
+        return false;
+    const std::int16_t s = speed ? *speed : G.Registry.CardSpeed();
+
+    const cCard &card = G.Cards[picId];
+    const std::int16_t sCell = card.Cell, sPile = card.Pile, sPos = card.Pos;
+    if (mCards > 0) {
+        // The riding cards are the ones above the card in its pile.
+        if (!OnBoard(sCell, sPile, sPos + mCards) || sPos + mCards > Tops[sCell][sPile])
+            return false;
+        for (int i = 1; i <= mCards; ++i) {
+            std::int16_t rider = PicIDs[sCell][sPile][sPos + i];
+            if (rider < 0 || rider >= kTotalCards)
+                return false;
+        }
+    }
+
+    // The log sees the source place on the card, so it records before anything moves.
+    if (tMod != kUndoRedo && tMod != kDealMove && !G.Trans.SaveTrans(picId, dCell, dPile, dPos, mCards, tMod))
+        return false;
+
+    MoveCardImage(picId, dCell, dPile, dPos, tMod, s, dFace);
+    for (std::int16_t i = 1; i <= mCards; ++i)
+        MoveCardImage(PicIDs[sCell][sPile][sPos + i], dCell, dPile, static_cast<std::int16_t>(dPos + i), tMod, s,
+                      dFace);
+
+    Tops[sCell][sPile] = static_cast<std::int16_t>(sPos - 1);
+    Tops[dCell][dPile] = static_cast<std::int16_t>(dPos + mCards);
+
+    if (tMod == kPlayMove)
+        G.AutoplayAll();
+    if (G.GameRunning)
+        G.CheckWin();
+    return true;
+}
+
+void cArray::MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
+                           std::int32_t tMod, std::int16_t speed, std::int32_t dFace) {
+    G.View.TravelCard(picId, G.Games.GetCordX(dCell, dPile, dPos), G.Games.GetCordY(dCell, dPile, dPos), speed);
+
+    cCard &card = G.Cards[picId];
+    // A face-down card travels face down and turns over at its place.
+    const std::int32_t face = dFace != 0 ? 1 : 0;
+    if (card.FaceMode != face) {
+        card.FaceMode = face;
+        G.View.CardChanged(picId);
+    }
+    if (tMod != kDealMove && OnBoard(card.Cell, card.Pile, card.Pos))
+        PicIDs[card.Cell][card.Pile][card.Pos] = -1;
+    card.SetLoc(dCell, dPile, dPos);
+    PicIDs[dCell][dPile][dPos] = picId;
+    if (tMod == kDealMove)
+        G.View.ProcessPendingEvents();
+}
+
+} // namespace tabloo

@@ -1,0 +1,65 @@
+#include "cTrans.h"
+
+#include "Game.h"
+
+namespace tabloo {
+
+cTrans::cTrans(Game &game) : G(game) { Reset(); }
+
+void cTrans::Reset() {
+    Records.assign(kGrowth + 1, TransRecord{});
+    Bound = kGrowth;
+    Current = 0;
+    Last = 0;
+}
+
+bool cTrans::SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
+                       std::int16_t mCards, std::int32_t tMod) {
+    if (Current >= kMaxMoves)
+        return false;
+    // A new move ends the redo chain.
+    ++Current;
+    Last = Current;
+    if (Current > Bound) {
+        Bound = static_cast<std::int16_t>(Bound + kGrowth);
+        Records.resize(Bound + 1);
+    }
+    const cCard &card = G.Cards[picId];
+    Records[Current] = TransRecord{picId, card.Cell, card.Pile, card.Pos, dCell, dPile, dPos, mCards, tMod};
+    return true;
+}
+
+bool cTrans::Undo(std::int16_t speed) {
+    if (Current < 1)
+        return false;
+    if (speed > 3)
+        G.View.PlaySound("Undo");
+    const TransRecord r = Records[Current];
+    G.Array.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, kUndoRedo, speed, r.mCards, 0);
+    if (Current > 0)
+        --Current;
+    return true;
+}
+
+bool cTrans::Redo(std::int16_t speed) {
+    if (Current >= Last)
+        return false;
+    ++Current;
+    if (speed > 3)
+        G.View.PlaySound("Redo");
+    const TransRecord r = Records[Current];
+    G.Array.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, kUndoRedo, speed, r.mCards, 0);
+    return true;
+}
+
+void cTrans::UndoAll(std::int16_t speed) {
+    while (Current >= 1)
+        Undo(speed);
+}
+
+void cTrans::RedoAll(std::int16_t speed) {
+    while (Current < Last)
+        Redo(speed);
+}
+
+} // namespace tabloo

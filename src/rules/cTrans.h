@@ -1,0 +1,57 @@
+// The move log of one game: every play move is recorded before the card leaves its
+// place, and can be taken back and made again, one at a time or all at once.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tabloo {
+
+class Game;
+
+struct TransRecord {
+    std::int16_t PicID = 0;
+    std::int16_t SCell = 0, SPile = 0, SPos = 0;
+    std::int16_t DCell = 0, DPile = 0, DPos = 0;
+    std::int16_t mCards = 0;
+    std::int32_t tMod = 0;
+};
+
+class cTrans {
+public:
+    // The table grows by this many records at a time, up to kMaxMoves.
+    static constexpr std::int16_t kGrowth = 100;
+    static constexpr std::int16_t kMaxMoves = 32700;
+
+    explicit cTrans(Game &game);
+
+    // Records a move about to be made (the card still names its source). False when the
+    // log is full: the move must not be made.
+    bool SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
+                   std::int32_t tMod);
+    bool Undo(std::int16_t speed = 0);
+    bool Redo(std::int16_t speed = 0);
+    void UndoAll(std::int16_t speed = 0);
+    void RedoAll(std::int16_t speed = 0);
+    // The number of moves in force.
+    std::int16_t GetTransID() const { return Current; }
+    bool UndoPossible() const { return Current >= 1; }
+    bool RedoPossible() const { return Current < Last; }
+
+    // A new, empty log in place of this one.
+    void Reset();
+
+    std::int16_t UpperBound() const { return Bound; }
+    std::int16_t LastIndex() const { return Last; }
+    // Record i (1 .. LastIndex()).
+    const TransRecord &Record(std::int16_t i) const { return Records[i]; }
+
+private:
+    Game &G;
+    std::vector<TransRecord> Records;
+    std::int16_t Bound = kGrowth;
+    std::int16_t Current = 0;
+    std::int16_t Last = 0;
+};
+
+} // namespace tabloo

@@ -1,0 +1,41 @@
+// A settings store held in memory: the headless tool's and the tests'. It starts empty,
+// so every key reads its default, and never touches the player's real settings.
+#pragma once
+
+#include "Platform.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace tabloo {
+
+class cMemorySettings : public ISettingsBackend {
+public:
+    bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override {
+        auto a = Store.find(app);
+        if (a == Store.end())
+            return false;
+        auto s = a->second.find(section);
+        if (s == a->second.end())
+            return false;
+        auto k = s->second.find(key);
+        if (k == s->second.end())
+            return false;
+        value = k->second;
+        return true;
+    }
+    void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
+        Store[std::string(app)][std::string(section)][std::string(key)] = std::string(value);
+        ++Writes;
+    }
+    // How many writes reached the store (for tests).
+    long Writes = 0;
+
+private:
+    using Keys = std::map<std::string, std::string, std::less<>>;
+    using Sections = std::map<std::string, Keys, std::less<>>;
+    std::map<std::string, Sections, std::less<>> Store;
+};
+
+} // namespace tabloo

@@ -1,0 +1,74 @@
+// The player records: at least one player, the current player's slot, new players' ids
+// and the update of a record when a game ends.
+#include "Game.h"
+#include "NumText.h"
+
+#include <limits>
+
+namespace tabloo {
+
+std::int16_t Game::CountPlayers() const {
+    std::int16_t n = 0;
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot)
+        if (!Registry.GetPlayerName(slot).empty())
+            ++n;
+    return n;
+}
+
+void Game::EnsureFirstPlayer() {
+    if (CountPlayers() != 0)
+        return;
+    Registry.SetPlayerName(1, "Player 1");
+    Registry.SetPlayerUID(1, 100);
+    ResetPlayerStats(1);
+}
+
+std::int16_t Game::CurrentPlayerSlot() const {
+    auto stored = ParseWholeAs<std::int16_t>(Registry.CurPlayerInx());
+    if (stored && *stored >= 1 && *stored <= cRegistry::kSlots && !Registry.GetPlayerName(*stored).empty())
+        return *stored;
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot)
+        if (!Registry.GetPlayerName(slot).empty())
+            return slot;
+    return 1;
+}
+
+std::string Game::CurrentPlayerName() const { return Registry.GetPlayerName(CurrentPlayerSlot()); }
+
+void Game::ResetPlayerStats(std::int16_t slot) {
+    Registry.SetPlayerGames(slot, 0);
+    Registry.SetPlayerMoves(slot, 0);
+    Registry.SetPlayerScore(slot, 0);
+    Registry.SetPlayerWin(slot, 0);
+}
+
+void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
+    auto taken = [&](std::int16_t uid) {
+        for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s)
+            if (Registry.GetPlayerUID(s) == uid)
+                return true;
+        return false;
+    };
+    std::int16_t uid;
+    do {
+        Random.SeedFromClock();
+        uid = static_cast<std::int16_t>(static_cast<int>(Random.NextFraction() * 10000) + 1);
+    } while (taken(uid));
+    Registry.SetPlayerName(slot, name);
+    Registry.SetPlayerUID(slot, uid);
+    ResetPlayerStats(slot);
+}
+
+void Game::RecordGameResult(std::int16_t result, std::int16_t score) {
+    const std::int16_t slot = CurrentPlayerSlot();
+    // Counters stop at the edge of their width.
+    Registry.SetPlayerGames(slot, ClampTo<std::int16_t>(Registry.GetPlayerGames(slot) + 1));
+    if (result == 1)
+        Registry.SetPlayerWin(slot, ClampTo<std::int16_t>(Registry.GetPlayerWin(slot) + 1));
+    const std::int64_t gameScore = result == 1 ? score : GameScore();
+    Registry.SetPlayerScore(slot, ClampTo<std::int32_t>(std::int64_t(Registry.GetPlayerScore(slot)) + gameScore));
+    Registry.SetPlayerMoves(slot,
+                            ClampTo<std::int32_t>(std::int64_t(Registry.GetPlayerMoves(slot)) + Trans.GetTransID()));
+}
+
+} // namespace tabloo
