@@ -1,0 +1,304 @@
+#include "Cli.h"
+
+#include "Game.h"
+#include "NumText.h"
+#include "cMemorySettings.h"
+#include "cSystemClock.h"
+
+#include <cctype>
+#include <chrono>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <sstream>
+
+namespace tabloo {
+
+namespace {
+
+constexpr char kRanks[] = "A23456789TJQK";
+constexpr char kSuits[] = "HSDC";
+
+// The tool's board: nothing to draw; it only notes a won game.
+class cHeadlessView : public ITableView {
+public:
+    void GameWon() override { Won = true; }
+    bool Won = false;
+};
+
+struct Failure {
+    std::string Message;
+};
+
+// A piece of input fit to quote in a one-line message.
+std::string Quote(std::string_view text) {
+    std::string q = "'";
+    for (std::size_t i = 0; i < text.size() && i < 40; ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        q += (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?';
+    }
+    if (text.size() > 40)
+        q += "...";
+    return q + "'";
+}
+
+std::vector<std::string_view> Split(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
+    while (i < line.size()) {
+        while (i < line.size() && space(line[i]))
+            ++i;
+        std::size_t start = i;
+        while (i < line.size() && !space(line[i]))
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+// A stack of engine and its platform for one run of the tool.
+struct Session {
+    cMemorySettings Settings;
+    cSystemClock Clock;
+    cUniformRandom Random;
+    cHeadlessView View;
+    Game G{Settings, Clock, Random, View};
+};
+
+void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_t pile) {
+    for (std::int16_t pos = 0; pos <= g.Array.GetTop(cell, pile); ++pos) {
+        const std::int16_t id = g.Array.GetPicID(cell, pile, pos);
+        if (id < 0)
+            continue;
+        const cCard &c = g.Cards[id];
+        char rank = kRanks[c.Num], suit = kSuits[c.Suit];
+        if (!c.FaceUp()) {
+            rank = static_cast<char>(std::tolower(static_cast<unsigned char>(rank)));
+            suit = static_cast<char>(std::tolower(static_cast<unsigned char>(suit)));
+        }
+        out << ' ' << rank << suit;
+    }
+}
+
+// Ends a won game the way the end-of-game summary does: the score as it stands now.
+void FinishWonGame(Game &g, std::ostream &out) {
+    out << "won\n";
+    const std::int16_t score = g.GameScore();
+    g.GameRunning = false;
+    g.EndGame(1, score);
+}
+
+std::int16_t Field(std::int64_t v) { return ClampTo<std::int16_t>(v); }
+
+// One command of `play`; returns the text to print.
+std::string RunCommand(Game &g, const std::vector<std::string_view> &words) {
+    const std::string_view cmd = words[0];
+    auto noArgs = [&] {
+        if (words.size() != 1)
+            throw Failure{Quote(cmd) + " takes no arguments"};
+    };
+    if (cmd == "move") {
+        if (words.size() != 6)
+            throw Failure{"move needs SCELL SPILE SPOS DCELL DPILE"};
+        std::int64_t v[5];
+        for (int i = 0; i < 5; ++i) {
+            auto n = ParseWhole(words[i + 1]);
+            if (!n)
+                throw Failure{"move: not a whole number: " + Quote(words[i + 1])};
+            v[i] = *n;
+        }
+        const std::int16_t sCell = Field(v[0]), sPile = Field(v[1]), sPos = Field(v[2]);
+        const std::int16_t dCell = Field(v[3]), dPile = Field(v[4]);
+        auto playArea = [](std::int64_t cell) { return cell == kHome || cell == kGoal || cell == kReserve; };
+        if (!playArea(v[0]) || !playArea(v[3]) || v[1] != sPile || v[2] != sPos || v[4] != dPile ||
+            sPile >= g.Games.Piles(sCell) || dPile >= g.Games.Piles(dCell))
+            return "refused";
+        const std::int16_t picId = g.Array.GetPicID(sCell, sPile, sPos);
+        return picId >= 0 && g.PlayMove(picId, {dCell, dPile}) ? "ok" : "refused";
+    }
+    if (cmd == "undo" || cmd == "redo") {
+        noArgs();
+        const std::int16_t speed = g.Registry.UndoSpeed();
+        return (cmd == "undo" ? g.Trans.Undo(speed) : g.Trans.Redo(speed)) ? "ok" : "refused";
+    }
+    if (cmd == "undoall" || cmd == "redoall") {
+        noArgs();
+        const std::int16_t speed = g.Registry.UndoallSpeed();
+        cmd == "undoall" ? g.Trans.UndoAll(speed) : g.Trans.RedoAll(speed);
+        return "ok";
+    }
+    if (cmd == "autoplay") {
+        noArgs();
+        return g.ToggleAutoplay() ? "autoplay on" : "autoplay off";
+    }
+    if (cmd == "print") {
+        noArgs();
+        std::string board = FormatBoard(g);
+        board.pop_back();
+        return board;
+    }
+    throw Failure{"unknown command " + Quote(cmd)};
+}
+
+int Play(Session &s, std::istream &in, std::ostream &out, std::ostream &err) {
+    Game &g = s.G;
+    if (s.View.Won) {
+        FinishWonGame(g, out);
+        return 0;
+    }
+    std::string line;
+    long number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        auto words = Split(line);
+        if (words.empty() || words[0].front() == '#')
+            continue;
+        try {
+            out << RunCommand(g, words) << '\n';
+        } catch (const Failure &f) {
+            out.flush();
+            err << "tabloo-cli: line " << number << ": " << f.Message << '\n';
+            return 2;
+        }
+        if (s.View.Won) {
+            FinishWonGame(g, out);
+            return 0;
+        }
+    }
+    return 0;
+}
+
+// Plays random legal moves from the deal until the log holds `moves` moves.
+bool PlayRandomMoves(Game &g, int moves, std::mt19937 &rng) {
+    while (g.Trans.GetTransID() < moves && !g.WinNoticed()) {
+        auto legal = g.LegalMoves();
+        if (legal.empty())
+            return false;
+        const LegalMove &m = legal[rng() % legal.size()];
+        g.PlayMove(m.PicID, m.Target);
+    }
+    return g.Trans.GetTransID() >= moves;
+}
+
+// Runs `step` for about a second after a short warm-up; returns calls per second.
+template <typename Step> double Measure(Step step) {
+    using clock = std::chrono::steady_clock;
+    auto until = clock::now() + std::chrono::milliseconds(200);
+    while (clock::now() < until)
+        step();
+    long calls = 0;
+    const auto start = clock::now();
+    auto now = start;
+    while (now - start < std::chrono::seconds(1)) {
+        for (int i = 0; i < 64; ++i)
+            step();
+        calls += 64;
+        now = clock::now();
+    }
+    return calls / std::chrono::duration<double>(now - start).count();
+}
+
+int Bench(std::ostream &out) {
+    {
+        Session s;
+        std::uint64_t gameNo = 1;
+        const double starts = Measure([&] { s.G.StartGame(static_cast<double>(gameNo++ % 1000000007ull)); });
+        out << "starts/s " << static_cast<long long>(starts) << '\n';
+    }
+    {
+        Session s;
+        std::mt19937 rng(2024);
+        double gameNo = 1;
+        do
+            s.G.StartGame(gameNo++);
+        while (!PlayRandomMoves(s.G, 120, rng));
+        const double trips = Measure([&] {
+            s.G.Trans.UndoAll(0);
+            s.G.Trans.RedoAll(0);
+        });
+        out << "undoredo/s " << static_cast<long long>(trips) << '\n';
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string FormatBoard(const Game &g) {
+    std::ostringstream out;
+    out << "game " << g.CurrentGameNo << '\n';
+    out << "base " << kRanks[g.GoalBaseRank] << '\n';
+    for (std::int16_t p = 0; p < g.Games.Piles(kHome); ++p) {
+        out << "home " << p << ':';
+        PrintCards(out, g, kHome, p);
+        out << '\n';
+    }
+    for (std::int16_t p = 0; p < g.Games.Piles(kReserve); ++p) {
+        out << "reserve " << p << ':';
+        PrintCards(out, g, kReserve, p);
+        out << '\n';
+    }
+    for (std::int16_t p = 0; p < kGoalPiles; ++p) {
+        out << "goal " << p << ':';
+        PrintCards(out, g, kGoal, p);
+        out << '\n';
+    }
+    out << "moves " << g.Trans.GetTransID() << '\n';
+    return out.str();
+}
+
+int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err) {
+    static const char kUsage[] = "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | bench";
+    auto fail = [&](const std::string &message) {
+        out.flush();
+        err << "tabloo-cli: " << message << '\n';
+        return 2;
+    };
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::size_t i = 0;
+    while (i < args.size() && args[i] == "--set") {
+        if (i + 1 >= args.size())
+            return fail("--set needs KEY=VALUE");
+        const std::string &kv = args[i + 1];
+        const auto eq = kv.find('=');
+        if (eq == std::string::npos)
+            return fail("--set needs KEY=VALUE, not " + Quote(kv));
+        std::string key = kv.substr(0, eq);
+        if (!cRegistry::IsDataKey(key))
+            return fail("unknown key " + Quote(key));
+        sets.emplace_back(std::move(key), kv.substr(eq + 1));
+        i += 2;
+    }
+    if (i >= args.size())
+        return fail(kUsage);
+    const std::string &command = args[i++];
+    if (command == "bench") {
+        if (i != args.size())
+            return fail("bench takes no arguments");
+        return Bench(out);
+    }
+    if (command != "deal" && command != "play")
+        return fail("unknown command " + Quote(command) + "; " + kUsage);
+    if (i + 1 != args.size())
+        return fail(command + " needs one GAMENO");
+    const std::string &gameNo = args[i];
+    if (!ParseGameNo(gameNo))
+        return fail("game number must be 0 to 999999999999999, not " + Quote(gameNo));
+
+    Session s;
+    for (const auto &[key, value] : sets)
+        s.G.Registry.Write(cRegistry::kData, key, value);
+    s.G.EnsureFirstPlayer();
+    s.G.StartGame(std::string_view(gameNo));
+    if (command == "deal") {
+        out << FormatBoard(s.G);
+        if (s.View.Won)
+            FinishWonGame(s.G, out);
+        return 0;
+    }
+    return Play(s, in, out, err);
+}
+
+} // namespace tabloo
