@@ -1,0 +1,89 @@
+#include "TestGame.h"
+
+#include <set>
+#include <sstream>
+
+namespace tabloo::test {
+
+namespace {
+constexpr std::string_view kRanks = "A23456789TJQK";
+constexpr std::string_view kSuits = "HSDC";
+} // namespace
+
+std::int16_t TestGame::Id(std::string_view text) const {
+    const auto num = kRanks.find(text.at(0)), suit = kSuits.find(text.at(1));
+    for (std::int16_t id = 0; id < kTotalCards; ++id)
+        if (G.Cards[id].Num == static_cast<int>(num) && G.Cards[id].Suit == static_cast<int>(suit))
+            return id;
+    ADD_FAILURE() << "no card " << text;
+    return -1;
+}
+
+std::string TestGame::Pile(std::int16_t cell, std::int16_t pile) const {
+    std::string out;
+    for (std::int16_t pos = 0; pos <= G.Array.GetTop(cell, pile); ++pos) {
+        const cCard &c = G.Cards[G.Array.GetPicID(cell, pile, pos)];
+        out += ' ';
+        out += kRanks[c.Num];
+        out += kSuits[c.Suit];
+    }
+    return out;
+}
+
+void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
+                       const std::map<std::pair<int, int>, std::string> &piles) {
+    Set("Autoplay", "0");
+    Set("HomePiles", std::to_string(homePiles));
+    Set("ResPiles", std::to_string(resPiles));
+    G.StartGame(1.0);
+    // Everything onto parking pile 0, top cards first.
+    for (std::int16_t cell : {kHome, kReserve, kGoal})
+        for (std::int16_t p = 0; p < cArray::kPiles; ++p)
+            while (G.Array.GetTop(cell, p) >= 0)
+                G.Array.MoveCard(G.Array.GetTopPicID(cell, p), kParking, 0,
+                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+    for (const auto &[where, cards] : piles) {
+        std::istringstream words(cards);
+        std::string card;
+        while (words >> card) {
+            const std::int16_t id = Id(card);
+            // Lift what lies on the card onto parking pile 1, place it, put the rest back.
+            ASSERT_EQ(G.Cards[id].Cell, kParking) << card << " is placed twice";
+            while (G.Array.GetTopPicID(kParking, 0) != id)
+                G.Array.MoveCard(G.Array.GetTopPicID(kParking, 0), kParking, 1,
+                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 1) + 1), kUndoRedo, 0);
+            const auto cell = static_cast<std::int16_t>(where.first), pile = static_cast<std::int16_t>(where.second);
+            G.Array.MoveCard(id, cell, pile, static_cast<std::int16_t>(G.Array.GetTop(cell, pile) + 1), kUndoRedo, 0);
+            while (G.Array.GetTop(kParking, 1) >= 0)
+                G.Array.MoveCard(G.Array.GetTopPicID(kParking, 1), kParking, 0,
+                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+        }
+    }
+}
+
+::testing::AssertionResult Consistent(const Game &g) {
+    std::set<int> seen;
+    for (std::int16_t cell = 0; cell < cArray::kCells; ++cell)
+        for (std::int16_t pile = 0; pile < cArray::kPiles; ++pile) {
+            const std::int16_t top = g.Array.GetTop(cell, pile);
+            if (top < -1 || top >= cArray::kPositions)
+                return ::testing::AssertionFailure() << "pile " << cell << "/" << pile << " has top " << top;
+            for (std::int16_t pos = 0; pos <= top; ++pos) {
+                const std::int16_t id = g.Array.GetPicID(cell, pile, pos);
+                if (id < 0 || id >= kTotalCards)
+                    return ::testing::AssertionFailure() << "no card at " << cell << "/" << pile << "/" << pos;
+                if (!seen.insert(id).second)
+                    return ::testing::AssertionFailure() << "card " << id << " lies twice";
+                const cCard &c = g.Cards[id];
+                if (c.Cell != cell || c.Pile != pile || c.Pos != pos)
+                    return ::testing::AssertionFailure()
+                           << "card " << id << " at " << cell << "/" << pile << "/" << pos << " believes it is at "
+                           << c.Cell << "/" << c.Pile << "/" << c.Pos;
+            }
+        }
+    if (seen.size() != static_cast<std::size_t>(kTotalCards))
+        return ::testing::AssertionFailure() << seen.size() << " cards on the table";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace tabloo::test

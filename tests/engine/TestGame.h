@@ -1,0 +1,94 @@
+// A game on in-memory platform pieces, with helpers to lay out boards card by card and to
+// check that the card table and the cards agree.
+#pragma once
+
+#include "Cli.h"
+#include "Game.h"
+#include "cMemorySettings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tabloo::test {
+
+struct FixedClock : IClock {
+    std::int64_t Now = 1'000'000;
+    std::int64_t NowSeconds() const override { return Now; }
+};
+
+// Returns the scripted fractions in turn, then 0.5 for ever.
+struct ScriptedRandom : IRandomSource {
+    std::vector<double> Values;
+    std::size_t Next = 0;
+    int Seeds = 0;
+    void SeedFromClock() override { ++Seeds; }
+    double NextFraction() override { return Next < Values.size() ? Values[Next++] : 0.5; }
+};
+
+struct RecordingView : ITableView {
+    std::vector<std::string> Sounds;
+    int Won = 0;
+    int Pending = 0;
+    int Cleared = 0;
+    std::string Title;
+    struct Travel {
+        std::int16_t PicID, X, Y, Steps;
+    };
+    std::vector<Travel> Travels;
+    std::map<std::pair<int, int>, std::int32_t> Markers;
+
+    void ClearBoard() override {
+        ++Cleared;
+        Markers.clear();
+    }
+    void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t, std::int16_t, std::int32_t mode) override {
+        Markers[{cell, pile}] = mode;
+    }
+    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) override {
+        Travels.push_back({picId, x, y, steps});
+    }
+    void ProcessPendingEvents() override { ++Pending; }
+    void PlaySound(std::string_view name) override { Sounds.emplace_back(name); }
+    void GameWon() override { ++Won; }
+    void TitleChanged(std::string_view title) override { Title = title; }
+};
+
+// Where the layout helper parks the cards it does not place: area 2, which is no part of
+// the board.
+inline constexpr std::int16_t kParking = 2;
+
+struct TestGame {
+    cMemorySettings Settings;
+    FixedClock Clock;
+    ScriptedRandom Random;
+    RecordingView View;
+    Game G{Settings, Clock, Random, View};
+
+    TestGame() { G.EnsureFirstPlayer(); }
+
+    void Set(std::string_view key, std::string_view value) { G.Registry.Write(cRegistry::kData, key, value); }
+    std::string Board() const { return FormatBoard(G); }
+
+    // The card with this text ("AS", "TD", "KH").
+    std::int16_t Id(std::string_view text) const;
+    // The cards of a pile, bottom first, as the tool prints them (" AS 2S").
+    std::string Pile(std::int16_t cell, std::int16_t pile) const;
+
+    // Starts a game with Autoplay off, then lays the given piles out exactly, bottom card
+    // first ({kHome, 0} -> "KS QH"). Every other card waits off the board. Nothing is logged.
+    void Arrange(std::int16_t homePiles, std::int16_t resPiles,
+                 const std::map<std::pair<int, int>, std::string> &piles);
+
+    // Plays a drop of the card at (cell, pile, pos) onto a pile, as the player does.
+    bool Move(std::int16_t cell, std::int16_t pile, std::int16_t pos, std::int16_t dCell, std::int16_t dPile) {
+        return G.PlayMove(G.Array.GetPicID(cell, pile, pos), {dCell, dPile});
+    }
+};
+
+// Every card lies in exactly one place, and the table and the cards agree.
+::testing::AssertionResult Consistent(const Game &g);
+
+} // namespace tabloo::test

@@ -1,0 +1,89 @@
+// Autoplay: the depth-first cascade, the order of the piles, full goal piles, and how it
+// meets undo.
+#include "TestGame.h"
+
+namespace tabloo::test {
+namespace {
+
+TEST(Autoplay, OffPlaysNothingNotEvenAfterTheDeal) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.G.StartGame(123.0);
+    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
+    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
+    EXPECT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
+    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
+}
+
+TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
+    TestGame t;
+    t.Arrange(4, 2, {{{kHome, 0}, "3H 2S"}, {{kHome, 1}, "9C AH"}, {{kHome, 2}, "2H AS"}, {{kReserve, 0}, "KD"}});
+    // Switching autoplay on plays at once: AH from pile 1 first; the scan that its move sets
+    // off finds AS on pile 2, and the scan of that move finds 2S on pile 0 before 2H, which
+    // the AS uncovered on pile 2; 3H follows the 2H.
+    EXPECT_TRUE(t.G.ToggleAutoplay());
+    EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
+    EXPECT_EQ(t.Pile(kGoal, 1), " AS 2S");
+    std::vector<std::string> order;
+    for (std::int16_t i = 1; i <= t.G.Trans.GetTransID(); ++i) {
+        const cCard &c = t.G.Cards[t.G.Trans.Record(i).PicID];
+        order.push_back(std::string(1, "A23456789TJQK"[c.Num]) + "HSDC"[c.Suit]);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"AH", "AS", "2S", "2H", "3H"}));
+    EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "AutoPlay"), 5);
+    EXPECT_TRUE(Consistent(t.G));
+    // Taking one back leaves it back until the next play move sends it up again.
+    EXPECT_TRUE(t.G.Trans.Undo(0));
+    EXPECT_EQ(t.Pile(kHome, 0), " 3H");
+    EXPECT_TRUE(t.Move(kReserve, 0, 0, kReserve, 1));
+    EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
+    EXPECT_EQ(t.G.Trans.GetTransID(), 6);
+}
+
+TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
+    TestGame t;
+    t.Set("GoalOrder", "2"); // up regardless of suit
+    t.Arrange(4, 1,
+              {{{kGoal, 0}, "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"},
+               {{kGoal, 1}, "AH"},
+               {{kGoal, 2}, "AD"},
+               {{kHome, 0}, "2C"},
+               {{kHome, 1}, "AC"}});
+    t.Set("Autoplay", "1");
+    t.G.AutoplayAll();
+    // 2C fits piles 1 and 2: pile 1 takes it. AC fits the full pile 0 by the wrap, which
+    // takes nothing more: it goes to the empty pile 3.
+    EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C");
+    EXPECT_EQ(t.Pile(kGoal, 3), " AC");
+    EXPECT_EQ(t.G.Array.GetTop(kGoal, 0), 12);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
+    // Every Ace on a top goes up at the deal, then whatever became a top and fits.
+    for (int gameNo = 1; gameNo <= 40; ++gameNo) {
+        TestGame t;
+        t.G.StartGame(static_cast<double>(gameNo));
+        EXPECT_EQ(t.G.Trans.GetTransID(), t.G.Array.TotalGoalCards());
+        for (std::int16_t p = 0; p < 8; ++p) {
+            const std::int16_t top = t.G.Array.GetTopPicID(kHome, p);
+            if (top >= 0)
+                for (std::int16_t g = 0; g < 4; ++g)
+                    EXPECT_FALSE(t.G.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
+        }
+    }
+}
+
+TEST(Autoplay, GameDealtStraightHomeIsAWonGame) {
+    // Under "Any Card" on the goal piles the first autoplay sends every card home.
+    TestGame t;
+    t.Set("GoalOrder", "6");
+    t.Set("GoalCards", "4");
+    t.G.StartGame(5.0);
+    EXPECT_EQ(t.G.Array.TotalGoalCards(), 52);
+    EXPECT_EQ(t.View.Won, 1);
+    EXPECT_TRUE(t.G.WinNoticed());
+}
+
+} // namespace
+} // namespace tabloo::test

@@ -1,0 +1,195 @@
+// The headless tool as scripts use it: exact boards, the play commands, the won game,
+// and bad input of every kind answered with one line and status 2.
+#include "Cli.h"
+#include "TestGame.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace tabloo {
+namespace {
+
+struct CliRun {
+    int Status;
+    std::string Out, Err;
+};
+
+CliRun Cli(std::vector<std::string> args, const std::string &input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+int Lines(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST(Cli, DealPrintsTheWholeBoard) {
+    const CliRun r = Cli({"deal", "123"});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Err, "");
+    EXPECT_NE(r.Out.find("\nhome 0: 8D 9C TH KS 9D 4D 4C\n"), std::string::npos);
+    EXPECT_EQ(Lines(r.Out), 2 + 8 + 4 + 4 + 1);
+    // No reserve lines without reserve piles; ten home lines with ten piles.
+    const CliRun s = Cli({"--set", "ResPiles=0", "--set", "HomePiles=10", "deal", "9"});
+    EXPECT_EQ(s.Out.find("reserve"), std::string::npos);
+    EXPECT_NE(s.Out.find("home 9:"), std::string::npos);
+    // A stored text that is no number plays with the default.
+    EXPECT_EQ(Cli({"--set", "HomePiles=abc", "deal", "123"}).Out, r.Out);
+    EXPECT_EQ(Cli({"deal", "12.5"}).Out.substr(0, 13), "game 12.5\nbas");
+}
+
+TEST(Cli, FaceDownCardsPrintInLowerCase) {
+    test::TestGame t;
+    t.G.StartGame(123.0);
+    t.G.Cards[t.G.Array.GetPicID(kHome, 0, 0)].FaceMode = 1;
+    t.G.Cards[t.G.Array.GetPicID(kHome, 0, 2)].FaceMode = 1;
+    EXPECT_NE(FormatBoard(t.G).find("\nhome 0: 8d 9C th KS 9D 4D 4C\n"), std::string::npos) << FormatBoard(t.G);
+}
+
+TEST(Cli, PlayCommands) {
+    // Game 123 without autoplay: AS on top of home 6, AC on top of home 7.
+    const CliRun r = Cli({"--set", "Autoplay=0", "play", "123"}, "# a comment\n"
+                                                                 "\n"
+                                                                 "undo\n"
+                                                                 "move 0 7 5 4 0\n"
+                                                                 "move 0 7 5 4 1\n"
+                                                                 "move 0 6 5 3 0\n"
+                                                                 "  move\t4 0 0 4 1  \r\n"
+                                                                 "move 0 0 6 3 1\n"
+                                                                 "move 1 0 0 0 0\n"
+                                                                 "move 0 9 0 0 0\n"
+                                                                 "move 0 0 99 0 1\n"
+                                                                 "move 0 0 6 2 0\n"
+                                                                 "move 0 0 6 4 4\n"
+                                                                 "move 3 0 0 3 0\n"
+                                                                 "undo\n"
+                                                                 "redo\n"
+                                                                 "redo\n"
+                                                                 "undoall\n"
+                                                                 "redoall\n"
+                                                                 "autoplay\n"
+                                                                 "autoplay\n"
+                                                                 "print\n");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    std::istringstream lines(r.Out);
+    std::vector<std::string> got;
+    for (std::string line; std::getline(lines, line);)
+        got.push_back(line);
+    ASSERT_EQ(got.size(), 19u + 19u) << r.Out;
+    const std::vector<std::string> expected = {
+        "refused",      // nothing to undo
+        "ok",           // AC to reserve 0
+        "refused",      // no card there any more
+        "ok",           // AS to the empty goal pile 0
+        "ok",           // AC from reserve 0 to reserve 1
+        "refused",      // 4C to an empty goal pile
+        "refused",      // the deck area
+        "refused",      // there is no home pile 9
+        "refused",      // no card at position 99
+        "refused",      // area 2 is no play area
+        "refused",      // there is no reserve pile 4
+        "refused",      // a card onto its own goal pile
+        "ok",           // undo
+        "ok",           // redo
+        "refused",      // nothing to redo
+        "ok",           // undoall
+        "ok",           // redoall
+        "autoplay on",  // and AC goes home at once
+        "autoplay off", //
+        "game 123",
+    };
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(got[i], expected[i]) << "command " << i + 1 << "\n" << r.Out;
+    EXPECT_EQ(got[30], "reserve 1:");
+    EXPECT_EQ(got[33], "goal 0: AS");
+    EXPECT_EQ(got[34], "goal 1: AC");
+    EXPECT_EQ(got[37], "moves 4");
+}
+
+TEST(Cli, WonGameEndsThePlay) {
+    // With "Any Card" on the goal piles, switching autoplay on plays every card home.
+    const CliRun r = Cli({"--set", "Autoplay=0", "--set", "GoalOrder=6", "--set", "GoalCards=4", "play", "5"},
+                         "print\nautoplay\nprint\nundo\n");
+    EXPECT_EQ(r.Status, 0);
+    const auto won = r.Out.find("autoplay on\nwon\n");
+    ASSERT_NE(won, std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.size(), won + std::string("autoplay on\nwon\n").size()) << "nothing runs after the win";
+    // Dealt straight home: won before the first command.
+    const CliRun d = Cli({"--set", "GoalOrder=6", "--set", "GoalCards=4", "play", "5"}, "print\n");
+    EXPECT_EQ(d.Out, "won\n");
+}
+
+TEST(Cli, BadInputIsOneLineAndStatusTwo) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"deal"},
+        {"deal", "1", "2"},
+        {"deal", "1000000000000000"},
+        {"deal", "-1"},
+        {"deal", "abc"},
+        {"deal", "1e3"},
+        {"deal", ""},
+        {"shuffle", "1"},
+        {"--set", "Colour=3", "deal", "1"},
+        {"--set", "HomePiles", "deal", "1"},
+        {"--set"},
+        {"bench", "now"},
+        {"--set", "=1", "deal", "1"},
+    };
+    for (const auto &args : bad) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.Status, 2);
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(Lines(r.Err), 1) << r.Err;
+        EXPECT_EQ(r.Err.rfind("tabloo-cli: ", 0), 0u) << r.Err;
+    }
+    struct Case {
+        const char *Input, *Says;
+    };
+    for (const Case &c :
+         {Case{"print\nfly\nprint\n", "line 2: unknown command 'fly'"}, Case{"move 0 0 0\n", "line 1: move needs"},
+          Case{"\n\nmove 0 0 x 0 1\n", "line 3: move:"}, Case{"undo 3\n", "line 1: 'undo' takes no arguments"},
+          Case{"move 0 0 0 0 99999999999999999999\n", "line 1: move:"}}) {
+        const CliRun r = Cli({"play", "1"}, c.Input);
+        EXPECT_EQ(r.Status, 2);
+        EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
+        EXPECT_EQ(Lines(r.Err), 1);
+        // Nothing is printed after the message: the output stops before the bad line.
+        if (std::string(c.Input).rfind("print\nfly", 0) == 0)
+            EXPECT_EQ(Lines(r.Out), 19);
+    }
+    // Huge numbers that are whole are a refused move, not a malformed one.
+    EXPECT_EQ(Cli({"play", "1"}, "move 0 0 0 0 70000\nmove -5 0 0 0 1\n").Out, "refused\nrefused\n");
+}
+
+TEST(Cli, RandomBytesNeverCrashIt) {
+    std::mt19937 rng(99);
+    const std::vector<std::string> words = {"move", "undo", "redo", "undoall", "redoall", "autoplay", "print",
+                                            "0",    "3",    "4",    "-1",      "7",       "65536",    "#"};
+    for (int round = 0; round < 300; ++round) {
+        std::string input;
+        const int lines = 1 + static_cast<int>(rng() % 40);
+        for (int l = 0; l < lines; ++l) {
+            if (rng() % 4 == 0) {
+                const int n = static_cast<int>(rng() % 30);
+                for (int b = 0; b < n; ++b)
+                    input += static_cast<char>(rng() % 256);
+            } else {
+                const int n = 1 + static_cast<int>(rng() % 6);
+                for (int w = 0; w < n; ++w)
+                    input += words[rng() % words.size()] + (rng() % 9 ? " " : "\t");
+            }
+            input += '\n';
+        }
+        const CliRun r =
+            Cli({"--set", "HomePiles=" + std::to_string(rng() % 12), "play", std::to_string(rng() % 1000)}, input);
+        ASSERT_TRUE(r.Status == 0 || r.Status == 2) << r.Status;
+        if (r.Status == 2)
+            ASSERT_EQ(Lines(r.Err), 1) << r.Err;
+    }
+}
+
+} // namespace
+} // namespace tabloo

@@ -1,0 +1,274 @@
+// Whole deals pinned card by card, the variants of the deal, the board geometry and the
+// taking down of a board.
+#include "TestGame.h"
+#include "cDealRandom.h"
+
+#include <set>
+
+namespace tabloo::test {
+namespace {
+
+TEST(Deal, Game123UnderDefaultRulesIsPinned) {
+    TestGame t;
+    t.G.StartGame(std::string_view("123"));
+    EXPECT_EQ(t.Board(), "game 123\n"
+                         "base A\n"
+                         "home 0: 8D 9C TH KS 9D 4D 4C\n"
+                         "home 1: 5C QC 4H AD 9H 6C TC\n"
+                         "home 2: JD QH 9S 8S KD 7H JH\n"
+                         "home 3: 2H 3C 4S AH 5D JS 8C\n"
+                         "home 4: QS 7S 3H JC TD 3S\n"
+                         "home 5: 5H 6D 8H 6H TS 7C\n"
+                         "home 6: 2S 7D 2D QD KH\n"
+                         "home 7: KC 6S 2C 3D 5S\n"
+                         "reserve 0:\nreserve 1:\nreserve 2:\nreserve 3:\n"
+                         "goal 0: AS\ngoal 1: AC\ngoal 2:\ngoal 3:\n"
+                         "moves 2\n");
+    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_EQ(t.View.Title, "Tabloo 3.0 [Player 1] [123]");
+    EXPECT_TRUE(t.G.GameRunning);
+    EXPECT_EQ(t.G.GameStartTime, t.Clock.Now);
+}
+
+TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.G.StartGame(123.0);
+    for (std::int16_t p = 0; p < 8; ++p)
+        EXPECT_EQ(t.G.Array.GetTop(kHome, p), p < 4 ? 6 : 5) << "pile " << p;
+    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
+    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
+    EXPECT_EQ(t.G.Array.GetTop(kDeck, 0), -1);
+    // The deal stays visible: the window gets its turn after every dealt card.
+    EXPECT_GE(t.View.Pending, 52);
+    // Every goal marker shows the Ace, every other pile the plain frame.
+    for (std::int16_t p = 0; p < 4; ++p)
+        EXPECT_EQ((t.View.Markers[{kGoal, p}]), 0);
+    EXPECT_EQ((t.View.Markers[{kHome, 7}]), 14);
+    EXPECT_EQ((t.View.Markers[{kReserve, 3}]), 14);
+    // All cards face up once dealt, and the start sound was asked for.
+    for (const cCard &c : t.G.Cards)
+        EXPECT_TRUE(c.FaceUp());
+    EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "Start"), 1);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Deal, GoalAndReserveCardsVariants) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.Set("GoalCards", "4");
+    t.Set("ResCards", "4");
+    t.G.StartGame(std::string_view("77"));
+    // The four Aces lie on their goal piles before anything else moves; each reserve pile
+    // gets one card and the 44 others go round the home piles.
+    EXPECT_EQ(t.Board(), "game 77\n"
+                         "base A\n"
+                         "home 0: 3D 4D 8H 7D 7C 5S\n"
+                         "home 1: 6H QS TS 8C KS KD\n"
+                         "home 2: JD 8S 8D 5D 4S 7S\n"
+                         "home 3: 3S JH 9H QH TC KH\n"
+                         "home 4: 2D 9D 3H 6D QD\n"
+                         "home 5: JS QC 6S 9C TD\n"
+                         "home 6: 2S 4H 6C 9S 5H\n"
+                         "home 7: 3C 2H 7H JC KC\n"
+                         "reserve 0: 2C\nreserve 1: 4C\nreserve 2: 5C\nreserve 3: TH\n"
+                         "goal 0: AH\ngoal 1: AS\ngoal 2: AD\ngoal 3: AC\n"
+                         "moves 0\n");
+    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_EQ(t.G.Games.Cards(kHome), 44);
+}
+
+TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.Set("GoalCards", "2");
+    t.Set("GoalBase", "6");
+    t.Set("ResPiles", "2");
+    t.Set("ResCards", "2");
+    t.G.StartGame(std::string_view("4242"));
+    EXPECT_EQ(t.Pile(kGoal, 0), " 7H");
+    EXPECT_EQ(t.Pile(kGoal, 1), " 7S");
+    EXPECT_EQ(t.Pile(kGoal, 2), "");
+    EXPECT_EQ(t.G.Array.GetTop(kReserve, 0), 0);
+    EXPECT_EQ(t.G.Array.GetTop(kReserve, 1), 0);
+    EXPECT_EQ(t.G.Games.Piles(kReserve), 2);
+    EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 6);
+    // The Seven of diamonds and of clubs are dealt like any card.
+    EXPECT_EQ(t.G.Cards[t.Id("7D")].Cell, kHome);
+    EXPECT_EQ(t.G.Cards[t.Id("7C")].Cell, kHome);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
+    std::set<int> bases;
+    for (int gameNo : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}) {
+        TestGame a, b;
+        for (TestGame *t : {&a, &b}) {
+            t->Set("GoalBase", "13");
+            t->Set("GoalCards", "4");
+            t->G.StartGame(static_cast<double>(gameNo));
+        }
+        EXPECT_EQ(a.Board(), b.Board());
+        const int base = a.G.GoalBaseRank;
+        ASSERT_GE(base, 0);
+        ASSERT_LE(base, 12);
+        bases.insert(base);
+        for (std::int16_t p = 0; p < 4; ++p) {
+            EXPECT_EQ((a.View.Markers[{kGoal, p}]), base);
+            EXPECT_EQ(a.G.Cards[a.G.Array.GetPicID(kGoal, p, 0)].Num, base);
+        }
+    }
+    EXPECT_GT(bases.size(), 3u) << "the base rank should vary with the game number";
+    // Pinned: game 12345 starts its goal piles with the rank below.
+    TestGame t;
+    t.Set("GoalBase", "13");
+    t.G.StartGame(12345.0);
+    EXPECT_EQ(t.Board().substr(0, t.Board().find('\n', 11) + 1), "game 12345\nbase 9\n");
+}
+
+TEST(Deal, ShuffleIsAPermutationAndDependsOnlyOnTheNumber) {
+    TestGame t;
+    std::set<std::vector<int>> deals;
+    for (double no : {0.0, 1.0, 2.0, 123.0, 999999999999999.0, 12.5, 4503599627370497.0}) {
+        t.G.Array.Init(no);
+        std::vector<int> values;
+        for (std::int16_t id = 0; id < 52; ++id)
+            values.push_back(t.G.Array.GetRandom(id));
+        std::vector<int> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        for (int i = 0; i < 52; ++i)
+            ASSERT_EQ(sorted[i], i) << "game " << no;
+        deals.insert(values);
+        t.G.Array.Init(no);
+        for (std::int16_t id = 0; id < 52; ++id)
+            ASSERT_EQ(t.G.Array.GetRandom(id), values[id]);
+    }
+    EXPECT_EQ(deals.size(), 7u);
+}
+
+TEST(Deal, TextAndNumberGiveTheSameDealAndTheTitleKeepsTheText) {
+    TestGame a, b;
+    a.G.StartGame(std::string_view("00123"));
+    b.G.StartGame(123.0);
+    std::string boardA = a.Board(), boardB = b.Board();
+    EXPECT_EQ(boardA.substr(boardA.find('\n')), boardB.substr(boardB.find('\n')));
+    EXPECT_EQ(a.View.Title, "Tabloo 3.0 [Player 1] [00123]");
+    a.G.StartGame(std::string_view("12.5"));
+    EXPECT_EQ(a.View.Title, "Tabloo 3.0 [Player 1] [12.5]");
+    EXPECT_NE(a.Board().substr(a.Board().find('\n')), boardB.substr(boardB.find('\n')));
+}
+
+TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
+    TestGame t;
+    t.G.StartGame(std::string_view("31"));
+    const std::string first = t.Board();
+    t.Clock.Now += 60;
+    t.G.StartGame(t.G.CurrentGameNo);
+    EXPECT_EQ(t.Board(), first);
+    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 0);
+}
+
+TEST(Deal, GeneratorMatchesItsDefinition) {
+    // mix(0) of the generator is the first output of the well-known 64-bit mixer.
+    EXPECT_EQ(cDealRandom::Mix(0), 0xE220A8397B1DCDAFull);
+    EXPECT_EQ(cDealRandom::Bits(-0.0), cDealRandom::Bits(0.0));
+    cDealRandom a, b;
+    const float first = a.rtcRandomNext(-10);
+    a.rtcRandomize(5);
+    const float x = a.rtcRandomNext();
+    b.rtcRandomNext(-10);
+    b.rtcRandomize(5);
+    EXPECT_EQ(b.rtcRandomNext(), x);
+    // Re-seeding with the same number does not repeat the draw: the count goes on.
+    a.rtcRandomize(5);
+    EXPECT_NE(a.rtcRandomNext(), x);
+    EXPECT_GE(first, 0.0f);
+    EXPECT_LT(first, 1.0f);
+}
+
+TEST(Board, GeometryOfTheAreas) {
+    cGames g;
+    GameRules rules;
+    g.FillFromRules(rules);
+    const int expected[8] = {3130, 4295, 5460, 6625, 7790, 8955, 10120, 11285};
+    for (std::int16_t p = 0; p < 8; ++p)
+        EXPECT_EQ(g.GetCordX(kHome, p, 3), expected[p]);
+    EXPECT_EQ(g.GetCordY(kHome, 0, 0), 1840);
+    EXPECT_EQ(g.GetCordY(kHome, 0, 52), 14840);
+    EXPECT_EQ(g.GetCordX(kReserve, 0, 0), 2930);
+    EXPECT_EQ(g.GetCordX(kGoal, 0, 0), 7990);
+    EXPECT_EQ(g.GetCordY(kReserve, 1, 1), 200);
+    EXPECT_EQ(g.GetCordX(kReserve, 1, 1), g.GetCordX(kReserve, 1, 0));
+    EXPECT_EQ(g.GetCordX(kDeck, 7, 9), 2930);
+    EXPECT_EQ(g.GetCordY(kDeck, 7, 9), 200);
+    for (auto [piles, startx] : {std::pair{4, 3495}, {5, 2912}, {6, 2330}, {7, 1748}, {9, 582}, {10, 0}}) {
+        rules.HomePiles = static_cast<std::int16_t>(piles);
+        g.FillFromRules(rules);
+        EXPECT_EQ(g.GetCordX(kHome, 0, 0), startx + 1965) << piles << " piles";
+    }
+    EXPECT_EQ(g.GetCordX(kHome, 9, 0), 12450);
+    rules.ResCards = 4;
+    rules.GoalCards = 4;
+    g.FillFromRules(rules);
+    EXPECT_EQ(g.Cards(kHome), 44);
+    EXPECT_TRUE(g.AK(kGoal));
+}
+
+TEST(Board, StoredRulesOutsideTheirRangeCountAsDefaults) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.Set("HomePiles", "abc");
+    t.Set("ResPiles", "9");
+    t.Set("GoalCards", "-1");
+    t.Set("GoalBase", "14");
+    t.G.StartGame(5.0);
+    EXPECT_EQ(t.G.Games.Piles(kHome), 8);
+    EXPECT_EQ(t.G.Games.Piles(kReserve), 4);
+    EXPECT_EQ(t.G.Games.Cards(kGoal), 0);
+    EXPECT_EQ(t.G.GoalBaseRank, 0);
+    EXPECT_TRUE(Consistent(t.G));
+
+    // More reserve cards than reserve piles: none are dealt there.
+    t.Set("ResPiles", "2");
+    t.Set("ResCards", "3");
+    t.Set("HomePiles", "11");
+    t.G.StartGame(5.0);
+    EXPECT_EQ(t.G.Games.Cards(kReserve), 0);
+    EXPECT_EQ(t.G.Games.Piles(kHome), 8);
+    EXPECT_EQ(t.G.Array.GetTop(kReserve, 0), -1);
+    EXPECT_TRUE(Consistent(t.G));
+
+    // A build order outside 0..9 stays as stored and fits no pair.
+    t.Set("HomeOrder", "12");
+    t.G.StartGame(5.0);
+    EXPECT_EQ(t.G.Games.Order(kHome), 12);
+    EXPECT_FALSE(t.G.FitsOrder(0, 1, 12, true));
+}
+
+TEST(Board, EndingAGameTakesTheBoardDownAndAutoplayFindsNothing) {
+    TestGame t;
+    t.G.StartGame(123.0);
+    t.G.EndGame(0);
+    EXPECT_FALSE(t.G.GameRunning);
+    EXPECT_EQ(t.View.Cleared, 1);
+    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
+    for (std::int16_t cell : {kHome, kReserve, kGoal, kDeck})
+        for (std::int16_t p = 0; p < 10; ++p)
+            EXPECT_EQ(t.G.Array.GetTop(cell, p), -1);
+    for (const cCard &c : t.G.Cards)
+        EXPECT_EQ(c.FaceMode, 1);
+    // Autoplay switched off and on again between games plays nothing.
+    EXPECT_FALSE(t.G.ToggleAutoplay());
+    const auto sounds = t.View.Sounds.size();
+    EXPECT_TRUE(t.G.ToggleAutoplay());
+    EXPECT_EQ(t.View.Sounds.size(), sounds);
+    EXPECT_EQ(t.G.PickUpCount(0), -1);
+    EXPECT_TRUE(t.G.LegalMoves().empty());
+    // A new game loads the board again.
+    t.G.StartGame(123.0);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+} // namespace
+} // namespace tabloo::test

@@ -1,0 +1,189 @@
+// The build orders, the wrap, the run capacity, what a press may lift and what a pile
+// takes, and where a dropped card lands.
+#include "TestGame.h"
+
+namespace tabloo::test {
+namespace {
+
+using Layout = std::map<std::pair<int, int>, std::string>;
+
+TEST(Rules, BuildOrdersAndTheWrap) {
+    TestGame t;
+    t.G.StartGame(1.0);
+    auto fits = [&](const char *lower, const char *upper, int order, bool ak) {
+        return t.G.FitsOrder(t.Id(lower), t.Id(upper), order, ak);
+    };
+    // Up / down, suit rules.
+    EXPECT_TRUE(fits("5H", "6H", kUpSameSuit, false));
+    EXPECT_FALSE(fits("5H", "6D", kUpSameSuit, false));
+    EXPECT_TRUE(fits("5H", "6S", kUpAlternateColor, false));
+    EXPECT_FALSE(fits("5H", "6D", kUpAlternateColor, false));
+    EXPECT_TRUE(fits("5H", "6D", kUpRegardless, false));
+    EXPECT_FALSE(fits("5H", "4H", kUpRegardless, false));
+    EXPECT_TRUE(fits("5H", "4H", kDownSameSuit, false));
+    EXPECT_TRUE(fits("5H", "4C", kDownAlternateColor, false));
+    EXPECT_FALSE(fits("5H", "4D", kDownAlternateColor, false));
+    EXPECT_TRUE(fits("5H", "4D", kDownRegardless, false));
+    EXPECT_TRUE(fits("5H", "KD", kAnyCard, false));
+    EXPECT_TRUE(fits("5H", "4H", kUpDownSameSuit, false));
+    EXPECT_TRUE(fits("5H", "6H", kUpDownSameSuit, false));
+    EXPECT_FALSE(fits("5H", "7H", kUpDownSameSuit, false));
+    EXPECT_TRUE(fits("5H", "6C", kUpDownAlternateColor, false));
+    EXPECT_TRUE(fits("5H", "4D", kUpDownRegardless, false));
+    // King and Ace are neighbours only with the wrap.
+    EXPECT_FALSE(fits("AH", "KS", kDownAlternateColor, false));
+    EXPECT_TRUE(fits("AH", "KS", kDownAlternateColor, true));
+    EXPECT_TRUE(fits("KH", "AH", kUpSameSuit, true));
+    EXPECT_FALSE(fits("KH", "AH", kUpSameSuit, false));
+    EXPECT_TRUE(fits("AH", "KH", kUpDownSameSuit, true));
+    EXPECT_TRUE(fits("KH", "AH", kUpDownSameSuit, true));
+    // An order outside 0..9 fits nothing.
+    EXPECT_FALSE(fits("5H", "6H", 10, true));
+    EXPECT_FALSE(fits("5H", "6H", -1, true));
+}
+
+TEST(Rules, RunCapacityCountsEmptyReserveAndHomePiles) {
+    TestGame t;
+    // 4 home piles, 3 reserve piles: two reserve piles and one home pile empty.
+    t.Arrange(4, 3,
+              {{{kHome, 0}, "KS QH JS TH 9S 8H 7S"}, {{kHome, 1}, "2C"}, {{kHome, 2}, "3C"}, {{kReserve, 0}, "4C"}});
+    EXPECT_EQ(t.G.CountEmptyPiles(kReserve), 2);
+    EXPECT_EQ(t.G.CountEmptyPiles(kHome), 1);
+    EXPECT_EQ(t.G.MaxExtraCards(), 5);
+    // A run of six (five riders) lifts, a run of seven does not.
+    EXPECT_EQ(t.G.PickUpCount(t.Id("QH")), 5);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("KS")), -1);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("7S")), 0);
+    // Without multi-move no run lifts at all.
+    t.Set("MultiMove", "0");
+    EXPECT_EQ(t.G.PickUpCount(t.Id("8H")), -1);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("7S")), 0);
+    t.Set("MultiMove", "1");
+    // A run out of order does not lift.
+    t.Arrange(4, 3, {{{kHome, 0}, "KS QH JH TS"}});
+    EXPECT_EQ(t.G.PickUpCount(t.Id("JH")), 1);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("QH")), -1);
+    // With nothing empty, single cards only.
+    t.Arrange(
+        4, 1,
+        {{{kHome, 0}, "KS QH"}, {{kHome, 1}, "2C"}, {{kHome, 2}, "3C"}, {{kHome, 3}, "4C"}, {{kReserve, 0}, "5C"}});
+    EXPECT_EQ(t.G.MaxExtraCards(), 0);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("KS")), -1);
+    // Under "Any Card" every stack is a run.
+    t.Set("HomeOrder", "6");
+    t.Arrange(4, 4, {{{kHome, 0}, "2H 9C 5D"}});
+    EXPECT_EQ(t.G.PickUpCount(t.Id("2H")), 2);
+}
+
+TEST(Rules, OnlyTheTopCardOfAReserveOrGoalPileLifts) {
+    TestGame t;
+    t.Arrange(4, 1, {{{kGoal, 0}, "AH 2H 3H"}, {{kReserve, 0}, "9C"}, {{kHome, 0}, "5S"}});
+    EXPECT_EQ(t.G.PickUpCount(t.Id("3H")), 0);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("2H")), -1);
+    EXPECT_EQ(t.G.PickUpCount(t.Id("9C")), 0);
+    // A card off the board lifts nothing.
+    EXPECT_EQ(t.G.PickUpCount(t.Id("KD")), -1);
+    EXPECT_EQ(t.G.PickUpCount(-1), -1);
+    EXPECT_EQ(t.G.PickUpCount(52), -1);
+}
+
+TEST(Rules, WhatEachPileTakes) {
+    TestGame t;
+    t.Arrange(5, 2,
+              {{{kHome, 0}, "9C 8D"},
+               {{kHome, 1}, "TD"},
+               {{kHome, 2}, "9D"},
+               {{kReserve, 0}, "KC"},
+               {{kGoal, 0}, "AS"},
+               {{kGoal, 1}, "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH"}});
+    const std::int16_t nine = t.Id("9C"), eight = t.Id("8D");
+    // Home: an empty pile takes anything, a run included; a pile takes what fits; never its own.
+    EXPECT_TRUE(t.G.Accepts(eight, 0, kHome, 3));
+    EXPECT_TRUE(t.G.Accepts(nine, 1, kHome, 4));
+    EXPECT_TRUE(t.G.Accepts(nine, 1, kHome, 1));
+    EXPECT_FALSE(t.G.Accepts(nine, 1, kHome, 2));
+    EXPECT_FALSE(t.G.Accepts(eight, 0, kHome, 0));
+    EXPECT_FALSE(t.G.Accepts(eight, 0, kHome, 5)) << "there is no sixth pile";
+    // Reserve: one single card, only when empty.
+    EXPECT_TRUE(t.G.Accepts(eight, 0, kReserve, 1));
+    EXPECT_FALSE(t.G.Accepts(nine, 1, kReserve, 1));
+    EXPECT_FALSE(t.G.Accepts(eight, 0, kReserve, 0));
+    // Goal: the base rank on an empty pile, the next card of the order on a pile, no run,
+    // and never a fourteenth card.
+    EXPECT_TRUE(t.G.Accepts(t.Id("AD"), 0, kGoal, 2));
+    EXPECT_FALSE(t.G.Accepts(t.Id("2D"), 0, kGoal, 2));
+    EXPECT_TRUE(t.G.Accepts(t.Id("2S"), 0, kGoal, 0));
+    EXPECT_FALSE(t.G.Accepts(t.Id("2D"), 0, kGoal, 0));
+    t.Set("GoalOrder", "2");
+    t.G.Games.SetOrder(kGoal, kUpRegardless);
+    EXPECT_TRUE(t.G.Accepts(t.Id("AD"), 0, kGoal, 0) == false);
+    EXPECT_FALSE(t.G.Accepts(t.Id("AD"), 0, kGoal, 1)) << "a full goal pile takes no Ace by the wrap";
+    // A card's own goal pile is no target, even under "Any Card".
+    t.G.Games.SetOrder(kGoal, kAnyCard);
+    EXPECT_FALSE(t.G.Accepts(t.Id("AS"), 0, kGoal, 0));
+    EXPECT_TRUE(t.G.Accepts(t.Id("AS"), 0, kHome, 3));
+}
+
+TEST(Rules, DropSearchTakesTheCentrePileFirstThenOverlapInAreaOrder) {
+    TestGame t;
+    t.Arrange(8, 4, {{{kHome, 0}, "9S"}, {{kHome, 1}, "9C"}, {{kHome, 2}, "5D"}, {{kHome, 3}, "8H"}});
+    const std::int16_t eight = t.Id("8H");
+    const std::int16_t x0 = t.G.Games.GetCordX(kHome, 0, 0), x1 = t.G.Games.GetCordX(kHome, 1, 0);
+    const std::int16_t y = t.G.Games.GetCordY(kHome, 0, 0);
+    // Centre over pile 1, overlapping pile 0 too: pile 1 wins.
+    EXPECT_EQ(t.G.FindDropTarget(eight, 0, static_cast<std::int16_t>(x1 - 400), y), (PileRef{kHome, 1}));
+    // Centre over pile 2, which refuses: the overlap pass finds pile 1.
+    const std::int16_t x2 = t.G.Games.GetCordX(kHome, 2, 0);
+    EXPECT_EQ(t.G.FindDropTarget(eight, 0, static_cast<std::int16_t>(x2 - 300), y), (PileRef{kHome, 1}));
+    // Exactly on a pile's place: the centre test is strict but the centre lies inside.
+    EXPECT_EQ(t.G.FindDropTarget(eight, 0, x0, y), (PileRef{kHome, 0}));
+    // Over nothing.
+    EXPECT_FALSE(t.G.FindDropTarget(eight, 0, 0, 9000).Valid());
+    // Dropped back on its own pile, overlapping nothing else: no target.
+    const std::int16_t x3 = t.G.Games.GetCordX(kHome, 3, 0);
+    EXPECT_FALSE(t.G.FindDropTarget(eight, 0, x3, y).Valid());
+    // An empty home pile is hit one fan step above its first card's place.
+    const std::int16_t x5 = t.G.Games.GetCordX(kHome, 5, 0);
+    EXPECT_EQ(t.G.FindDropTarget(eight, 0, x5, static_cast<std::int16_t>(y - 250)), (PileRef{kHome, 5}));
+    // A reserve pile by the top row; a run is refused there.
+    const std::int16_t rx = t.G.Games.GetCordX(kReserve, 2, 0), ry = t.G.Games.GetCordY(kReserve, 2, 0);
+    EXPECT_EQ(t.G.FindDropTarget(eight, 0, rx, ry), (PileRef{kReserve, 2}));
+    EXPECT_FALSE(t.G.FindDropTarget(t.Id("9S"), 1, rx, ry).Valid());
+}
+
+TEST(Rules, CentreAndOverlapTestsAreStrict) {
+    // Centre: left + 532 for an even left, + 533 for an odd one.
+    EXPECT_TRUE(Game::CardsOverlap(0, 0, 0, 0, true));
+    EXPECT_FALSE(Game::CardsOverlap(532, 0, 1065, 0, true)) << "centre 1064 is left of 1065";
+    EXPECT_TRUE(Game::CardsOverlap(533, 0, 1065, 0, true)) << "centre 1066 lies inside";
+    EXPECT_FALSE(Game::CardsOverlap(0, 720, 0, 1440, true));
+    // Overlap: touching edges do not overlap.
+    EXPECT_FALSE(Game::CardsOverlap(1065, 0, 0, 0, false));
+    EXPECT_TRUE(Game::CardsOverlap(1064, 0, 0, 0, false));
+    EXPECT_FALSE(Game::CardsOverlap(0, 1440, 0, 0, false));
+    EXPECT_TRUE(Game::CardsOverlap(0, -1439, 0, 0, false));
+}
+
+TEST(Rules, PlayMoveRefusesWhatTheRulesRefuseAndChangesNothing) {
+    TestGame t;
+    t.Arrange(4, 1, {{{kHome, 0}, "9S 8H"}, {{kHome, 1}, "TD"}, {{kReserve, 0}, "KC"}});
+    const std::string before = t.Board();
+    EXPECT_FALSE(t.Move(kHome, 0, 1, kHome, 1)) << "8H does not go on TD";
+    EXPECT_FALSE(t.Move(kHome, 0, 0, kReserve, 0)) << "a run never goes to a reserve pile";
+    EXPECT_FALSE(t.Move(kHome, 1, 0, kGoal, 0)) << "the goal piles start with the Ace";
+    EXPECT_FALSE(t.Move(kHome, 0, 1, 7, 0));
+    EXPECT_FALSE(t.Move(kHome, 0, 1, kHome, 9));
+    EXPECT_EQ(t.Board(), before);
+    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
+    // A run of two onto an empty pile, then back onto the Ten.
+    EXPECT_TRUE(t.Move(kHome, 0, 0, kHome, 2));
+    EXPECT_EQ(t.Pile(kHome, 2), " 9S 8H");
+    EXPECT_TRUE(t.Move(kHome, 2, 0, kHome, 1));
+    EXPECT_EQ(t.Pile(kHome, 1), " TD 9S 8H");
+    EXPECT_EQ(t.G.Trans.GetTransID(), 2);
+    EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "CardUp"), 2);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+} // namespace
+} // namespace tabloo::test

@@ -1,0 +1,224 @@
+// The settings store, the player records, the clock and the score.
+#include "NumText.h"
+#include "TestGame.h"
+
+#include <limits>
+
+namespace tabloo::test {
+namespace {
+
+TEST(Store, DefaultsAndStoredTexts) {
+    cMemorySettings s;
+    cRegistry r(s);
+    EXPECT_EQ(r.HomePiles(), 8);
+    EXPECT_EQ(r.ColorIndex(), 23);
+    EXPECT_EQ(r.UndoallSpeed(), 2);
+    EXPECT_EQ(r.ReplaySpeed(), 7);
+    EXPECT_EQ(r.SoundCardUp(), 0);
+    EXPECT_EQ(r.CurPlayerInx(), "1");
+    EXPECT_EQ(r.GetPlayerName(5), "");
+    EXPECT_EQ(r.GetPlayerScore(5), 0);
+    EXPECT_EQ(s.Writes, 0) << "reading a default writes nothing";
+
+    r.SetAutoplay(0);
+    EXPECT_EQ(r.Autoplay(), 0);
+    r.SetPlayerScore(10, -35);
+    std::string text;
+    ASSERT_TRUE(s.Read("Tabloo", "Players", "10PlayerScore", text));
+    EXPECT_EQ(text, "-35");
+    EXPECT_EQ(r.GetPlayerScore(10), -35);
+    r.SetPlayerWin(3, 4);
+    EXPECT_TRUE(s.Read("Tabloo", "Players", "3PlayerWin", text));
+    r.SetCurPlayerInx("7");
+    EXPECT_EQ(r.CurPlayerInx(), "7");
+    r.SetSoundWin(-1);
+    EXPECT_TRUE(s.Read("Tabloo", "Data", "SoundWin", text));
+    EXPECT_EQ(text, "-1");
+}
+
+TEST(Store, TextThatIsNoNumberOfTheWidthReadsAsTheDefault) {
+    cMemorySettings s;
+    cRegistry r(s);
+    for (const char *bad :
+         {"abc", "", " 5", "5 ", "1.5", "0x10", "32768", "-32769", "--1", "+", "99999999999999999999"}) {
+        s.Write("Tabloo", "Data", "CardSpeed", bad);
+        EXPECT_EQ(r.CardSpeed(), 5) << "'" << bad << "'";
+    }
+    s.Write("Tabloo", "Data", "CardSpeed", "-32768");
+    EXPECT_EQ(r.CardSpeed(), -32768);
+    s.Write("Tabloo", "Data", "CardSpeed", "+007");
+    EXPECT_EQ(r.CardSpeed(), 7);
+    // Score and moves are 32-bit, the other player fields 16-bit.
+    s.Write("Tabloo", "Players", "2PlayerScore", "2147483647");
+    EXPECT_EQ(r.GetPlayerScore(2), std::numeric_limits<std::int32_t>::max());
+    s.Write("Tabloo", "Players", "2PlayerScore", "2147483648");
+    EXPECT_EQ(r.GetPlayerScore(2), 0);
+    s.Write("Tabloo", "Players", "2PlayerGames", "40000");
+    EXPECT_EQ(r.GetPlayerGames(2), 0);
+}
+
+TEST(Players, FirstPlayerAndTheCurrentSlot) {
+    TestGame t; // makes sure a first player exists
+    EXPECT_EQ(t.G.Registry.GetPlayerName(1), "Player 1");
+    EXPECT_EQ(t.G.Registry.GetPlayerUID(1), 100);
+    EXPECT_EQ(t.G.CountPlayers(), 1);
+    EXPECT_EQ(t.G.CurrentPlayerName(), "Player 1");
+    std::string text;
+    EXPECT_FALSE(t.Settings.Read("Tabloo", "Data", "CurPlayerInx", text));
+
+    // A start with only slot 4 used leaves the store as it is.
+    TestGame u;
+    u.G.Registry.SetPlayerName(1, "");
+    u.G.Registry.SetPlayerName(4, "Ann");
+    const long writes = u.Settings.Writes;
+    u.G.EnsureFirstPlayer();
+    EXPECT_EQ(u.Settings.Writes, writes);
+    // CurPlayerInx "1" names a free slot: the lowest used slot counts, nothing is written.
+    EXPECT_EQ(u.G.CurrentPlayerSlot(), 4);
+    EXPECT_EQ(u.G.CurrentPlayerName(), "Ann");
+    u.G.Registry.SetPlayerName(9, "Bob");
+    for (const char *inx : {"0", "11", "x", "", "-3"}) {
+        u.G.Registry.SetCurPlayerInx(inx);
+        EXPECT_EQ(u.G.CurrentPlayerSlot(), 4) << inx;
+    }
+    u.G.Registry.SetCurPlayerInx("9");
+    EXPECT_EQ(u.G.CurrentPlayerSlot(), 9);
+    u.G.StartGame(3.0);
+    EXPECT_EQ(u.View.Title, "Tabloo 3.0 [Bob] [3]");
+}
+
+TEST(Players, NewPlayerIdIsDrawnAgainUntilNoSlotHoldsIt) {
+    TestGame t;
+    t.G.Registry.SetPlayerUID(6, 5001); // a deleted player's slot keeps its id
+    // 0.5 gives 5001 (taken), 0.0 gives 1, 0.9999 gives 10000.
+    t.Random.Values = {0.5, 0.5, 0.0};
+    t.G.CreatePlayer(2, "Cleo");
+    EXPECT_EQ(t.G.Registry.GetPlayerUID(2), 1);
+    EXPECT_EQ(t.G.Registry.GetPlayerName(2), "Cleo");
+    EXPECT_EQ(t.Random.Seeds, 3);
+    t.Random.Values = {0.99999};
+    t.Random.Next = 0;
+    t.G.CreatePlayer(3, "Dan");
+    EXPECT_EQ(t.G.Registry.GetPlayerUID(3), 10000);
+}
+
+TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
+    TestGame t;
+    t.Set("Autoplay", "0");
+    // A game won after 90 s with 120 moves; the summary showed 490.
+    t.G.StartGame(1.0);
+    t.G.EndGame(1, 490);
+    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), 490);
+    // Abandoned after 600 s with nothing home: -200.
+    t.G.StartGame(2.0);
+    t.Clock.Now += 600;
+    t.G.StartGame(3.0);
+    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 2);
+    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), 290);
+    // Moves count the log's moves in force.
+    t.G.StartGame(std::string_view("123"));
+    ASSERT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
+    ASSERT_TRUE(t.Move(kHome, 6, t.G.Array.GetTop(kHome, 6), kReserve, 1));
+    ASSERT_TRUE(t.G.Trans.Undo(0));
+    t.G.EndGame(0);
+    EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), 1);
+    // Closing with no game running records nothing more.
+    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 4);
+
+    t.G.Registry.SetPlayerGames(1, 32767);
+    t.G.Registry.SetPlayerWin(1, 32767);
+    t.G.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::max() - 5);
+    t.G.Registry.SetPlayerMoves(1, std::numeric_limits<std::int32_t>::max());
+    t.G.StartGame(4.0);
+    ASSERT_TRUE(t.Move(kHome, 0, t.G.Array.GetTop(kHome, 0), kReserve, 0));
+    t.G.EndGame(1, 520);
+    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 32767);
+    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 32767);
+    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
+    t.G.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
+    t.G.StartGame(4.0);
+    t.Clock.Now += 3000;
+    t.G.EndGame(0);
+    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(Clock, ElapsedTimeAndItsText) {
+    EXPECT_EQ(Game::FormatElapsed(3725), "1:02:05");
+    EXPECT_EQ(Game::FormatElapsed(59), "0:00:59");
+    EXPECT_EQ(Game::FormatElapsed(0), "0:00:00");
+    EXPECT_EQ(Game::FormatElapsed(3599), "0:59:59");
+    EXPECT_EQ(Game::FormatElapsed(3600), "1:00:00");
+    EXPECT_EQ(Game::FormatElapsed(90000), "25:00:00");
+    EXPECT_EQ(Game::FormatElapsed(-5), "0:00:00");
+    EXPECT_EQ(Game::FormatElapsed(std::numeric_limits<std::int32_t>::max()), "596523:14:07");
+
+    TestGame t;
+    EXPECT_EQ(t.G.ElapsedSeconds(), 0) << "no game, no time";
+    t.G.StartGame(1.0);
+    t.Clock.Now += 150;
+    EXPECT_EQ(t.G.ElapsedSeconds(), 150);
+    // A clock set back counts as no time at all.
+    t.Clock.Now -= 1000;
+    EXPECT_EQ(t.G.ElapsedSeconds(), 0);
+    t.G.GameRunning = false;
+    t.Clock.Now += 5000;
+    EXPECT_EQ(t.G.ElapsedSeconds(), 0);
+}
+
+TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
+    TestGame t;
+    t.Arrange(8, 4, {{{kGoal, 0}, "AH 2H 3H"}});
+    t.G.GameStartTime = t.Clock.Now;
+    t.Clock.Now += 45;
+    EXPECT_EQ(t.G.GameScore(), 15);
+    t.Arrange(8, 4, {{{kGoal, 0}, "AH"}});
+    t.G.GameStartTime = t.Clock.Now;
+    t.Clock.Now += 15;
+    EXPECT_EQ(t.G.GameScore(), 5);
+    t.Arrange(8, 4, {});
+    t.G.GameStartTime = t.Clock.Now;
+    t.Clock.Now += 600;
+    EXPECT_EQ(t.G.GameScore(), -200);
+    // Halves round to even: 520 - 3.5 -> 516, 520 - 4.5 -> 516.
+    t.Arrange(8, 4,
+              {{{kGoal, 0}, "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH"},
+               {{kGoal, 1}, "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"},
+               {{kGoal, 2}, "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD"},
+               {{kGoal, 3}, "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"}});
+    t.G.GameStartTime = t.Clock.Now;
+    t.Clock.Now += 90;
+    EXPECT_EQ(t.G.GameScore(), 490);
+    t.Clock.Now = t.G.GameStartTime + 10;
+    EXPECT_EQ(t.G.GameScore(), 517);
+    t.Clock.Now = t.G.GameStartTime + 12;
+    EXPECT_EQ(t.G.GameScore(), 516);
+    // After a day and more the score stops at the edge of 16 bits.
+    t.Clock.Now = t.G.GameStartTime + 200000;
+    EXPECT_EQ(t.G.GameScore(), -32768);
+    t.G.GameRunning = false;
+    EXPECT_EQ(t.G.GameScore(), 0);
+}
+
+TEST(Numbers, GameNumbersAndRounding) {
+    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(3.5), 4.0);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
+    EXPECT_TRUE(ParseGameNo("0"));
+    EXPECT_TRUE(ParseGameNo("999999999999999"));
+    EXPECT_TRUE(ParseGameNo("12.5"));
+    for (const char *bad :
+         {"1000000000000000", "-1", "+1", "abc", "1e5", "12.", ".5", "", " 1", "1 ", "0x1f", "999999999999999.5"})
+        EXPECT_FALSE(ParseGameNo(bad)) << bad;
+    EXPECT_EQ(FormatGameNo(123456789.0), "123456789");
+    TestGame t;
+    t.Random.Values = {0.0, 0.999999999999999999};
+    EXPECT_EQ(t.G.RandomGameNo(), 0.0);
+    EXPECT_LE(t.G.RandomGameNo(), kMaxGameNo);
+}
+
+} // namespace
+} // namespace tabloo::test

@@ -1,0 +1,162 @@
+// The move log: undo and redo chains, runs, growth, the limit of a game, and sounds.
+#include "TestGame.h"
+
+#include <random>
+
+namespace tabloo::test {
+namespace {
+
+TEST(Trans, UndoRedoChainAndANewMoveDropsTheRedoneMoves) {
+    TestGame t;
+    t.Arrange(4, 4, {{{kHome, 0}, "KS"}, {{kHome, 1}, "QH"}, {{kHome, 2}, "JS"}, {{kHome, 3}, "5D"}});
+    t.View.Sounds.clear();
+    EXPECT_FALSE(t.G.Trans.Undo(5)) << "a fresh log has nothing to take back";
+    EXPECT_TRUE(t.View.Sounds.empty());
+    ASSERT_TRUE(t.Move(kHome, 1, 0, kHome, 0));
+    ASSERT_TRUE(t.Move(kHome, 2, 0, kHome, 0));
+    ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 0));
+    EXPECT_TRUE(t.G.Trans.Undo(3));
+    EXPECT_TRUE(t.G.Trans.Undo(3));
+    EXPECT_EQ(t.G.Trans.GetTransID(), 1);
+    EXPECT_TRUE(t.G.Trans.RedoPossible());
+    EXPECT_EQ(t.Pile(kHome, 2), " JS");
+    EXPECT_EQ(t.Pile(kHome, 3), " 5D");
+    ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 1));
+    EXPECT_EQ(t.G.Trans.GetTransID(), 2);
+    EXPECT_FALSE(t.G.Trans.RedoPossible());
+    EXPECT_FALSE(t.G.Trans.Redo(3));
+    EXPECT_EQ(t.G.Trans.LastIndex(), 2);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Trans, RunComesBackWholeAndSoundsFollowTheSpeed) {
+    TestGame t;
+    t.Arrange(4, 4, {{{kHome, 0}, "KS QH JS TH"}, {{kHome, 1}, "KD"}});
+    ASSERT_TRUE(t.Move(kHome, 0, 1, kHome, 2)) << "a run of three onto an empty pile";
+    EXPECT_EQ(t.Pile(kHome, 2), " QH JS TH");
+    EXPECT_EQ(t.G.Trans.Record(1).mCards, 2);
+    t.View.Sounds.clear();
+    EXPECT_TRUE(t.G.Trans.Undo(3));
+    EXPECT_TRUE(t.View.Sounds.empty()) << "speed 3 is silent";
+    EXPECT_EQ(t.Pile(kHome, 0), " KS QH JS TH");
+    EXPECT_EQ(t.G.Array.GetTop(kHome, 2), -1);
+    EXPECT_TRUE(t.G.Trans.Redo(4));
+    EXPECT_EQ(t.View.Sounds, std::vector<std::string>{"Redo"});
+    EXPECT_TRUE(t.G.Trans.Undo(4));
+    EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Redo", "Undo"}));
+    // The travel of an undo uses the speed given.
+    EXPECT_EQ(t.View.Travels.back().Steps, 4);
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Trans, TableGrowsByAHundredAndRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
+    TestGame t;
+    t.Arrange(4, 2, {{{kReserve, 0}, "KS"}});
+    // The King goes back and forth between the reserve piles.
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(t.Move(kReserve, i % 2, 0, kReserve, (i + 1) % 2));
+    EXPECT_EQ(t.G.Trans.UpperBound(), 100);
+    ASSERT_TRUE(t.Move(kReserve, 0, 0, kReserve, 1));
+    EXPECT_EQ(t.G.Trans.UpperBound(), 200);
+    EXPECT_EQ(t.G.Trans.Record(1).DPile, 1);
+    EXPECT_EQ(t.G.Trans.Record(100).DPile, 0);
+    for (int i = 101; i < cTrans::kMaxMoves; ++i)
+        ASSERT_TRUE(t.Move(kReserve, i % 2, 0, kReserve, (i + 1) % 2)) << i;
+    EXPECT_EQ(t.G.Trans.GetTransID(), 32700);
+    EXPECT_EQ(t.G.Trans.UpperBound(), 32700);
+    const std::string before = t.Board();
+    EXPECT_FALSE(t.Move(kReserve, 0, 0, kReserve, 1));
+    EXPECT_EQ(t.Board(), before);
+    EXPECT_EQ(t.G.Trans.GetTransID(), 32700);
+    // Undo still works at the limit, and then a move fits again.
+    EXPECT_TRUE(t.G.Trans.Undo(0));
+    EXPECT_TRUE(t.Move(kReserve, 1, 0, kReserve, 0));
+    EXPECT_TRUE(Consistent(t.G));
+}
+
+TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
+    TestGame t;
+    t.Set("GoalCards", "4");
+    t.Set("GoalOrder", "6");
+    t.Set("Autoplay", "0");
+    t.G.StartGame(9.0);
+    // With autoplay off every card is played home by hand.
+    while (t.G.Array.TotalGoalCards() < 52) {
+        bool moved = false;
+        for (std::int16_t p = 0; p < 8 && !moved; ++p)
+            for (std::int16_t g = 0; g < 4 && !moved; ++g)
+                if (t.G.Array.GetTop(kHome, p) >= 0 && t.G.Array.GetTop(kGoal, g) < 12)
+                    moved = t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kGoal, g);
+        ASSERT_TRUE(moved);
+    }
+    EXPECT_EQ(t.View.Won, 1);
+    const std::string won = t.Board();
+    t.Set("Autoplay", "1");
+    t.G.Trans.UndoAll(0);
+    EXPECT_EQ(t.G.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
+    t.G.Trans.RedoAll(0);
+    EXPECT_EQ(t.Board(), won);
+    EXPECT_EQ(t.View.Won, 1) << "the win is told once per game";
+}
+
+// Random games across variants: after every step the table and the cards agree, and
+// undoing everything gives back the board of the deal.
+TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
+    std::mt19937 rng(7);
+    struct Variant {
+        const char *HomePiles, *ResPiles, *ResCards, *GoalCards, *GoalBase, *HomeOrder, *GoalOrder, *HomeAK;
+    };
+    const Variant variants[] = {{"8", "4", "0", "0", "0", "4", "0", "0"},
+                                {"4", "0", "0", "4", "13", "6", "2", "1"},
+                                {"10", "2", "2", "2", "6", "9", "1", "1"},
+                                {"6", "4", "4", "1", "12", "2", "5", "0"},
+                                {"5", "1", "1", "3", "13", "7", "3", "1"}};
+    for (const Variant &v : variants) {
+        for (int game = 0; game < 6; ++game) {
+            TestGame t;
+            t.Set("HomePiles", v.HomePiles);
+            t.Set("ResPiles", v.ResPiles);
+            t.Set("ResCards", v.ResCards);
+            t.Set("GoalCards", v.GoalCards);
+            t.Set("GoalBase", v.GoalBase);
+            t.Set("HomeOrder", v.HomeOrder);
+            t.Set("GoalOrder", v.GoalOrder);
+            t.Set("HomeAK", v.HomeAK);
+            t.Set("Autoplay", game % 2 ? "1" : "0");
+            t.G.StartGame(static_cast<double>(rng() % 1000000));
+            ASSERT_TRUE(Consistent(t.G));
+            const int dealMoves = t.G.Trans.GetTransID();
+            t.G.Trans.UndoAll(0);
+            const std::string deal = t.Board();
+            t.G.Trans.RedoAll(0);
+            for (int step = 0; step < 150 && !t.G.WinNoticed(); ++step) {
+                const unsigned roll = rng() % 10;
+                if (roll == 0) {
+                    t.G.Trans.Undo(0);
+                } else if (roll == 1) {
+                    t.G.Trans.Redo(0);
+                } else {
+                    auto moves = t.G.LegalMoves();
+                    if (moves.empty())
+                        break;
+                    const LegalMove &m = moves[rng() % moves.size()];
+                    ASSERT_TRUE(t.G.PlayMove(m.PicID, m.Target));
+                }
+                ASSERT_TRUE(Consistent(t.G)) << "after step " << step;
+            }
+            const std::string end = t.Board();
+            const int moves = t.G.Trans.GetTransID();
+            t.G.Trans.UndoAll(0);
+            EXPECT_EQ(t.Board(), deal);
+            t.G.Trans.RedoAll(0);
+            t.G.Trans.UndoAll(0);
+            t.G.Trans.RedoAll(0);
+            if (t.G.Trans.LastIndex() == moves)
+                EXPECT_EQ(t.Board(), end);
+            EXPECT_GE(moves + 1, dealMoves > 0 ? 1 : 0);
+        }
+    }
+}
+
+} // namespace
+} // namespace tabloo::test
