@@ -1,0 +1,26 @@
+// The pictures of the game: the 52 faces, the 16 backs and the 18 markers of empty piles,
+// all drawn by our own vector code so that they stay sharp at any screen scale.
+#pragma once
+
+#include <QImage>
+
+namespace tabloo {
+
+class cCardArt {
+public:
+    static constexpr int kWidth = 71, kHeight = 96; // logical pixels of every image
+
+    // Faces 1..52 (Suit * 13 + Num + 1), backs 101..116, markers 201..218.
+    static bool IsValidId(int id);
+
+    // The image of an id at a device pixel ratio: kWidth*dpr x kHeight*dpr physical pixels,
+    // the ratio set on the image, ARGB32_Premultiplied, the rounded corners fully transparent.
+    // An invalid id gives a null QImage. Needs a QGuiApplication, for the font of the letters.
+    static QImage Render(int id, qreal devicePixelRatio = 1.0);
+
+    // The look of a selected card: every colour channel c becomes 255 - c, alpha kept, so the
+    // corners stay transparent.
+    static QImage Negative(const QImage &image);
+};
+
+} // namespace tabloo
