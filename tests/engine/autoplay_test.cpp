@@ -67,9 +67,9 @@ TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
         EXPECT_EQ(t.G.Trans.GetTransID(), t.G.Array.TotalGoalCards());
         for (std::int16_t p = 0; p < 8; ++p) {
             const std::int16_t top = t.G.Array.GetTopPicID(kHome, p);
-            if (top >= 0)
-                for (std::int16_t g = 0; g < 4; ++g)
-                    EXPECT_FALSE(t.G.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
+            for (std::int16_t g = 0; g < 4 && top >= 0; ++g) {
+                EXPECT_FALSE(t.G.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
+            }
         }
     }
 }

@@ -157,8 +157,9 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
         EXPECT_EQ(Lines(r.Err), 1);
         // Nothing is printed after the message: the output stops before the bad line.
-        if (std::string(c.Input).rfind("print\nfly", 0) == 0)
+        if (std::string(c.Input).rfind("print\nfly", 0) == 0) {
             EXPECT_EQ(Lines(r.Out), 19);
+        }
     }
     // Huge numbers that are whole are a refused move, not a malformed one.
     EXPECT_EQ(Cli({"play", "1"}, "move 0 0 0 0 70000\nmove -5 0 0 0 1\n").Out, "refused\nrefused\n");
@@ -186,8 +187,9 @@ TEST(Cli, RandomBytesNeverCrashIt) {
         const CliRun r =
             Cli({"--set", "HomePiles=" + std::to_string(rng() % 12), "play", std::to_string(rng() % 1000)}, input);
         ASSERT_TRUE(r.Status == 0 || r.Status == 2) << r.Status;
-        if (r.Status == 2)
+        if (r.Status == 2) {
             ASSERT_EQ(Lines(r.Err), 1) << r.Err;
+        }
     }
 }
 

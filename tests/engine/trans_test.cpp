@@ -125,7 +125,6 @@ TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
             t.Set("Autoplay", game % 2 ? "1" : "0");
             t.G.StartGame(static_cast<double>(rng() % 1000000));
             ASSERT_TRUE(Consistent(t.G));
-            const int dealMoves = t.G.Trans.GetTransID();
             t.G.Trans.UndoAll(0);
             const std::string deal = t.Board();
             t.G.Trans.RedoAll(0);
@@ -151,9 +150,9 @@ TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
             t.G.Trans.RedoAll(0);
             t.G.Trans.UndoAll(0);
             t.G.Trans.RedoAll(0);
-            if (t.G.Trans.LastIndex() == moves)
+            if (t.G.Trans.LastIndex() == moves) {
                 EXPECT_EQ(t.Board(), end);
-            EXPECT_GE(moves + 1, dealMoves > 0 ? 1 : 0);
+            }
         }
     }
 }
