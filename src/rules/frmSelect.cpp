@@ -1,0 +1,203 @@
+#include "frmSelect.h"
+
+#include "Game.h"
+#include "cGames.h"
+#include "mIcons.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include <cstdlib>
+
+namespace tabloo {
+
+namespace {
+
+QComboBox *NewList(const char *name, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setIconSize(QSize(mIcons::kIconSize, mIcons::kIconSize));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+void AddEntry(QComboBox *list, const QIcon &icon, const QString &text, int value) { list->addItem(icon, text, value); }
+
+// Selects the entry whose tag is `value`; a value without an entry selects the first one,
+// so that "Play" always finds a choice in every list.
+void SelectTag(QComboBox *list, int value) {
+    const int at = list->findData(value);
+    list->setCurrentIndex(at >= 0 ? at : (list->count() > 0 ? 0 : -1));
+}
+
+std::int16_t Tag(const QComboBox *list) { return static_cast<std::int16_t>(list->currentData().toInt()); }
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QFormLayout *NewForm(QGroupBox *box) {
+    auto *form = new QFormLayout(box);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    return form;
+}
+
+} // namespace
+
+frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+    setObjectName(QStringLiteral("frmSelect"));
+    setWindowTitle(QStringLiteral("Select Game"));
+    setModal(true);
+
+    auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
+    tableau->setObjectName(QStringLiteral("fraTableau"));
+    imcHomePiles = NewList("imcHomePiles", tableau);
+    imcHorder = NewList("imcHorder", tableau);
+    chkMulti = new QCheckBox(QStringLiteral("Multi Move"), tableau);
+    chkMulti->setObjectName(QStringLiteral("chkMulti"));
+    chkHomeAK = new QCheckBox(QStringLiteral("Ace-King Wrapping"), tableau);
+    chkHomeAK->setObjectName(QStringLiteral("chkHomeAK"));
+    QFormLayout *tableauForm = NewForm(tableau);
+    tableauForm->addRow(QStringLiteral("Piles"), imcHomePiles);
+    tableauForm->addRow(QStringLiteral("Card Arranging Order"), imcHorder);
+    tableauForm->addRow(QString(), chkMulti);
+    tableauForm->addRow(QString(), chkHomeAK);
+
+    auto *foundation = new QGroupBox(QStringLiteral("Foundation"), this);
+    foundation->setObjectName(QStringLiteral("fraFoundation"));
+    imcGorder = NewList("imcGorder", foundation);
+    imcGoalBase = NewList("imcGoalBase", foundation);
+    imcGoalCards = NewList("imcGoalCards", foundation);
+    QFormLayout *foundationForm = NewForm(foundation);
+    foundationForm->addRow(QStringLiteral("Card Arranging Order"), imcGorder);
+    foundationForm->addRow(QStringLiteral("Base Card"), imcGoalBase);
+    foundationForm->addRow(QStringLiteral("Initial Cards"), imcGoalCards);
+
+    auto *freeCells = new QGroupBox(QStringLiteral("Free Cells"), this);
+    freeCells->setObjectName(QStringLiteral("fraFreeCells"));
+    imcResPiles = NewList("imcResPiles", freeCells);
+    imcResCards = NewList("imcResCards", freeCells);
+    QFormLayout *freeForm = NewForm(freeCells);
+    freeForm->addRow(QStringLiteral("Number of Free Cells"), imcResPiles);
+    freeForm->addRow(QStringLiteral("Total Cards in Free Cells"), imcResCards);
+
+    // Who plays, and the one button.
+    imcPlayer = NewList("imcPlayer", this);
+    imcPlayer->setToolTip(QStringLiteral("Player"));
+    imcPlayer->setMinimumContentsLength(16);
+    cmdPlay = new QPushButton(QStringLiteral("Play"), this);
+    cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    cmdPlay->setDefault(true);
+    cmdPlay->setAutoDefault(true);
+    cmdPlay->setMinimumWidth(96);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(imcPlayer, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(cmdPlay);
+
+    auto *grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(tableau, 0, 0);
+    grid->addWidget(foundation, 0, 1);
+    grid->addWidget(freeCells, 1, 0);
+    // The player's list sits level with the last list of the free cells.
+    bottom->setContentsMargins(0, 0, 0, freeForm->contentsMargins().bottom() + freeCells->contentsMargins().bottom());
+    grid->addLayout(bottom, 1, 1, Qt::AlignBottom);
+
+    FillLists();
+    FillPlayers();
+
+    // Only after the opening fill: a new count of free cells empties the card list to
+    // "0" .. that count, with "0" chosen.
+    connect(imcResPiles, &QComboBox::currentIndexChanged, this, [this](int) { FillResCards(Tag(imcResPiles), 0); });
+    connect(imcResPiles, &QComboBox::activated, this, [this](int) { FillResCards(Tag(imcResPiles), 0); });
+    connect(imcPlayer, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            SelectedPlayer = Tag(imcPlayer);
+    });
+    connect(cmdPlay, &QPushButton::clicked, this, &frmSelect::Play);
+}
+
+void frmSelect::FillLists() {
+    const cRegistry &reg = G.Registry;
+
+    for (int n = 4; n <= 10; ++n)
+        AddEntry(imcHomePiles, mIcons::CountIcon(n), QString::number(n), n);
+    SelectTag(imcHomePiles, reg.HomePiles());
+
+    for (int n = 0; n <= 4; ++n) {
+        AddEntry(imcGoalCards, mIcons::CountIcon(n), QString::number(n), n);
+        AddEntry(imcResPiles, mIcons::CountIcon(n), QString::number(n), n);
+    }
+    SelectTag(imcGoalCards, reg.GoalCards());
+    SelectTag(imcResPiles, reg.ResPiles());
+
+    for (int n = 0; n < static_cast<int>(kBaseTexts.size()); ++n)
+        AddEntry(imcGoalBase, mIcons::RankIcon(n), Text(kBaseTexts[n]), n);
+    SelectTag(imcGoalBase, reg.GoalBase());
+
+    // The goal piles are built one way only: the first six orders.
+    for (int n = 0; n <= 5; ++n)
+        AddEntry(imcGorder, mIcons::OrderIcon(n), Text(kOrderTexts[n]), n);
+    SelectTag(imcGorder, reg.GoalOrder());
+
+    for (int n = 0; n < static_cast<int>(kOrderTexts.size()); ++n)
+        AddEntry(imcHorder, mIcons::OrderIcon(n), Text(kOrderTexts[n]), n);
+    SelectTag(imcHorder, reg.HomeOrder());
+
+    FillResCards(Tag(imcResPiles), reg.ResCards());
+
+    chkMulti->setChecked(reg.MultiMove() != 0);
+    chkHomeAK->setChecked(reg.HomeAK() != 0);
+}
+
+void frmSelect::FillResCards(int resPiles, int selectValue) {
+    imcResCards->clear();
+    for (int n = 0; n <= resPiles; ++n)
+        AddEntry(imcResCards, mIcons::CountIcon(n), QString::number(n), n);
+    SelectTag(imcResCards, selectValue);
+}
+
+void frmSelect::FillPlayers() {
+    // CurPlayerInx is text; read as a number it names the slot to select.
+    const int stored = std::atoi(G.Registry.CurPlayerInx().c_str());
+    SelectedPlayer = 1;
+    const QIcon icon = mIcons::PlayerIcon();
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
+        const std::string name = G.Registry.GetPlayerName(slot);
+        if (!name.empty())
+            AddEntry(imcPlayer, icon, Text(name), slot);
+    }
+    // A stored number that names no player chooses the first one, the player the game
+    // counts for in that case.
+    SelectTag(imcPlayer, stored);
+    if (imcPlayer->currentIndex() >= 0)
+        SelectedPlayer = Tag(imcPlayer);
+}
+
+void frmSelect::Play() {
+    cRegistry &reg = G.Registry;
+    reg.SetHomePiles(Tag(imcHomePiles));
+    reg.SetResPiles(Tag(imcResPiles));
+    reg.SetHomeOrder(Tag(imcHorder));
+    reg.SetGoalOrder(Tag(imcGorder));
+    reg.SetGoalCards(Tag(imcGoalCards));
+    reg.SetResCards(Tag(imcResCards));
+    reg.SetGoalBase(Tag(imcGoalBase));
+    reg.SetCurPlayerInx(std::to_string(SelectedPlayer));
+    reg.SetMultiMove(chkMulti->isChecked() ? 1 : 0);
+    reg.SetHomeAK(chkHomeAK->isChecked() ? 1 : 0);
+    hide();
+    // The deal reads the settings just written.
+    G.StartGame(G.RandomGameNo());
+    accept();
+}
+
+} // namespace tabloo

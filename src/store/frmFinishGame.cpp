@@ -1,0 +1,126 @@
+#include "frmFinishGame.h"
+
+#include "Game.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tabloo {
+
+namespace {
+
+QString Text(const std::string &s) { return QString::fromStdString(s); }
+
+QRadioButton *NewOption(const char *name, const QString &caption, const char *key, QWidget *parent) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(QString::fromLatin1(name));
+    option->setProperty("commandKey", QString::fromLatin1(key));
+    return option;
+}
+
+} // namespace
+
+frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)> runCommand, QWidget *owner)
+    : QDialog(owner), G(game), RunCommand(std::move(runCommand)) {
+    setObjectName(QStringLiteral("frmFinishGame"));
+    setWindowTitle(QStringLiteral("Congrats"));
+    setModal(true);
+
+    ListView1 = new QListWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setSelectionMode(QAbstractItemView::NoSelection);
+    ListView1->setFocusPolicy(Qt::NoFocus);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListView1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    optNew = NewOption("optNew", QStringLiteral("New Game"), "F1", Frame1);
+    optSelect = NewOption("optSelect", QStringLiteral("Select Game"), "F2", Frame1);
+    optRestart = NewOption("optRestart", QStringLiteral("Restart Game"), "F4", Frame1);
+    optChoose = NewOption("optChoose", QStringLiteral("Select a Number"), "F7", Frame1);
+    auto *options = new QVBoxLayout(Frame1);
+    for (QRadioButton *option : {optNew, optSelect, optRestart, optChoose})
+        options->addWidget(option);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(ListView1, 1);
+    top->addWidget(Frame1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The summary, taken while the clock still runs: the score shown is the one recorded.
+    Score = G.GameScore();
+    ListView1->addItem(QStringLiteral(" Game :") + Text(G.CurrentGameNo));
+    ListView1->addItem(QStringLiteral(" Time Taken :") + Text(Game::FormatElapsed(G.ElapsedSeconds())));
+    ListView1->addItem(QStringLiteral(" Player :") + Text(G.CurrentPlayerName()));
+    ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));
+    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(G.Trans.GetTransID()));
+    // Room for the five lines and a long name, without scroll bars.
+    const QFontMetrics metrics = ListView1->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < ListView1->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(ListView1->item(i)->text()));
+    const int frame = 2 * ListView1->frameWidth() + 12;
+    ListView1->setFixedWidth(std::max(widest, metrics.horizontalAdvance(QStringLiteral(" Time Taken :0:00:00"))) +
+                             frame + 16);
+    ListView1->setMinimumHeight(ListView1->sizeHintForRow(0) * ListView1->count() + frame);
+
+    // The clock stops here.
+    G.GameRunning = false;
+    G.View.PlaySound("Win");
+    optSelect->setChecked(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmFinishGame::Ok);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFinishGame::reject);
+}
+
+void frmFinishGame::RecordWin() {
+    if (WinRecorded)
+        return;
+    WinRecorded = true;
+    G.EndGame(1, Score);
+}
+
+QString frmFinishGame::SelectedKey() const {
+    for (const QRadioButton *option : {optNew, optSelect, optRestart, optChoose})
+        if (option->isChecked())
+            return option->property("commandKey").toString();
+    return {};
+}
+
+void frmFinishGame::Ok() {
+    RecordWin();
+    hide();
+    const QString key = SelectedKey();
+    if (!key.isEmpty() && RunCommand)
+        RunCommand(key);
+    accept();
+}
+
+// OK, Cancel, Escape and the window's close box all end here: the win counts once.
+void frmFinishGame::done(int result) {
+    RecordWin();
+    QDialog::done(result);
+}
+
+} // namespace tabloo
