@@ -1,0 +1,329 @@
+#include "cBoardView.h"
+
+#include "Game.h"
+#include "mColors.h"
+#include "sgCard.h"
+#include "sgPic.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QThread>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tabloo {
+
+namespace {
+
+// Markers stand below every card; cards are brought to the front one above another.
+constexpr qreal kMarkerZ = -10;
+constexpr int kTwipsPerPx = 15;
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+double cBoardView::sFrameIntervalMs = 1000.0 / 60.0;
+std::vector<double> *cBoardView::StepTimesMs = nullptr;
+std::vector<QPointF> *cBoardView::StepPositionsTwips = nullptr;
+
+void cBoardView::SetFrameIntervalMs(double ms) { sFrameIntervalMs = ms > 0 ? ms : 0; }
+double cBoardView::FrameIntervalMs() { return sFrameIntervalMs; }
+
+cBoardView::cBoardView(QWidget *parent) : QGraphicsView(parent) {
+    mScene = new QGraphicsScene(0, 0, kBoardPixelWidth, kBoardPixelHeight, this);
+    // A few dozen items that move all the time: a plain list beats a spatial index.
+    mScene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    setScene(mScene);
+
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
+    setResizeAnchor(QGraphicsView::NoAnchor);
+    setCacheMode(QGraphicsView::CacheNone);
+    // Every step repaints the whole board anyway; one full update is cheaper than regions.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
+    setRenderHint(QPainter::Antialiasing, false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    setMinimumSize(1, 1);
+
+    mArtRatio = ArtRatio();
+    for (int id = 0; id < kCardCount; ++id) {
+        auto *card = new sgCard(id, this);
+        card->setVisible(false);
+        card->setZValue(0);
+        mScene->addItem(card);
+        mCards[static_cast<std::size_t>(id)] = card;
+    }
+    FitBoard();
+}
+
+cBoardView::~cBoardView() = default;
+
+void cBoardView::SetGame(const Game &game) { mGame = &game; }
+
+void cBoardView::SetBoardColor(quint32 colour) {
+    if (colour == mColour)
+        return;
+    mColour = colour;
+    mBackgroundDirty = true;
+    viewport()->update();
+}
+
+qreal cBoardView::ArtRatio() const {
+    // Card images are rendered at the scale they are shown with, so they stay sharp when
+    // the board is drawn smaller.
+    return devicePixelRatioF() * mScale;
+}
+
+// ---- layout ----
+
+void cBoardView::FitBoard() {
+    const int w = qMax(1, viewport()->width()), h = qMax(1, viewport()->height());
+    qreal scale = 1.0;
+    qreal left;
+    if (w >= kBoardPixelWidth && h >= kBoardPixelHeight) {
+        // Centred at the top, 20 twips left of the middle, on whole pixels.
+        left = std::round(((w * 15.0 - kBoardPixelWidth * 15.0) / 2.0 - 20.0) / kTwipsPerPx);
+    } else {
+        scale = std::min(static_cast<qreal>(w) / kBoardPixelWidth, static_cast<qreal>(h) / kBoardPixelHeight);
+        left = (w - kBoardPixelWidth * scale) / 2.0;
+    }
+    const bool scaleChanged = !qFuzzyCompare(scale, mScale);
+    mScale = scale;
+    mOrigin = QPointF(left, 0);
+    setTransform(QTransform::fromScale(scale, scale));
+    setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
+    // The visible part of the scene is exactly the view, with the board at mOrigin.
+    setSceneRect(QRectF(-left / scale, 0, w / scale, h / scale));
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+
+    const qreal ratio = ArtRatio();
+    if (scaleChanged || !qFuzzyCompare(ratio, mArtRatio)) {
+        mArtRatio = ratio;
+        for (sgCard *card : mCards)
+            card->SetArtRatio(ratio);
+        for (auto &[key, marker] : mMarkers)
+            marker->SetArtRatio(ratio);
+    }
+    mBackgroundDirty = true;
+    viewport()->update();
+}
+
+void cBoardView::resizeEvent(QResizeEvent *event) {
+    QGraphicsView::resizeEvent(event);
+    FitBoard();
+}
+
+void cBoardView::showEvent(QShowEvent *event) {
+    QGraphicsView::showEvent(event);
+    FitBoard();
+}
+
+void cBoardView::wheelEvent(QWheelEvent *event) { event->ignore(); }
+
+void cBoardView::RebuildBackground() {
+    const QSize size = viewport()->size();
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pixmap(qMax(1, qRound(size.width() * dpr)), qMax(1, qRound(size.height() * dpr)));
+    pixmap.setDevicePixelRatio(dpr);
+    QPainter p(&pixmap);
+    // The window's own area shades over its full height, and the board over its own.
+    PaintGradient(p, QRectF(0, 0, size.width(), size.height()), mColour, 1);
+    const QRectF board(mOrigin.x(), mOrigin.y(), kBoardPixelWidth * mScale, kBoardPixelHeight * mScale);
+    p.setClipRect(board);
+    PaintGradient(p, board, mColour, 1);
+    p.end();
+    mBackground = pixmap;
+    mBackgroundDirty = false;
+}
+
+void cBoardView::drawBackground(QPainter *painter, const QRectF &) {
+    if (mBackgroundDirty || mBackground.isNull() ||
+        mBackground.deviceIndependentSize().toSize() != viewport()->size() ||
+        !qFuzzyCompare(mBackground.devicePixelRatio(), devicePixelRatioF()))
+        RebuildBackground();
+    const QTransform saved = painter->worldTransform();
+    painter->resetTransform();
+    painter->drawPixmap(QPointF(0, 0), mBackground);
+    painter->setWorldTransform(saved);
+}
+
+// ---- controls ----
+
+sgCard *cBoardView::Card(int picId) const {
+    if (picId < 0 || picId >= kCardCount)
+        return nullptr;
+    return mCards[static_cast<std::size_t>(picId)];
+}
+
+sgPic *cBoardView::Marker(int cell, int pile) const {
+    auto it = mMarkers.find({cell, pile});
+    return it == mMarkers.end() ? nullptr : it->second;
+}
+
+sgPic *cBoardView::EnsureMarker(int cell, int pile) {
+    if (sgPic *marker = Marker(cell, pile))
+        return marker;
+    auto *marker = new sgPic(mArtRatio);
+    marker->setVisible(false);
+    marker->setZValue(kMarkerZ);
+    mScene->addItem(marker);
+    mMarkers[{cell, pile}] = marker;
+    return marker;
+}
+
+void cBoardView::LoadControls(std::int16_t homePiles, std::int16_t resPiles) {
+    for (int p = 0; p < homePiles; ++p)
+        EnsureMarker(kHome, p);
+    for (int p = 0; p < kGoalPiles; ++p)
+        EnsureMarker(kGoal, p);
+    for (int p = 0; p < resPiles; ++p)
+        EnsureMarker(kReserve, p);
+    // A new board shows nothing until the deal places it.
+    for (sgCard *card : mCards)
+        card->setVisible(false);
+    for (auto &[key, marker] : mMarkers)
+        marker->setVisible(false);
+}
+
+void cBoardView::ClearBoard() {
+    for (sgCard *card : mCards)
+        card->setVisible(false);
+    for (auto &[key, marker] : mMarkers)
+        marker->setVisible(false);
+    mTopZ = 0;
+}
+
+void cBoardView::CardChanged(std::int16_t picId) {
+    sgCard *card = Card(picId);
+    if (card && mGame)
+        card->RefreshCard(mGame->Cards[static_cast<std::size_t>(picId)], mArtRatio);
+}
+
+void cBoardView::BringCardToFront(std::int16_t picId) {
+    if (sgCard *card = Card(picId))
+        card->setZValue(++mTopZ);
+}
+
+void cBoardView::PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) {
+    sgPic *marker = EnsureMarker(cell, pile);
+    marker->SetMode(mode);
+    marker->setPos(x / 15.0, y / 15.0);
+    marker->setVisible(true);
+}
+
+void cBoardView::PresentFrame() {
+    // One drawn frame, now: no event processing while a card travels.
+    viewport()->repaint();
+}
+
+void cBoardView::TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) {
+    sgCard *card = Card(picId);
+    if (!card)
+        return;
+    BringCardToFront(picId);
+    card->setVisible(true);
+    const double X = x, Y = y;
+    if (steps >= 1) {
+        const QPointF start = card->PosTwips();
+        const double x0 = static_cast<float>(start.x()), y0 = static_cast<float>(start.y());
+        const double dx = std::abs(X - x0), dy = std::abs(Y - y0);
+        const double sx = x0 < X ? 1.0 : -1.0, sy = y0 < Y ? 1.0 : -1.0;
+        QElapsedTimer clock;
+        clock.start();
+        double deadlineMs = 0;
+        for (int i = 1; i <= steps; ++i) {
+            const qint64 stepStartNs = clock.nsecsElapsed();
+            // The left and top as the board keeps them, in single precision.
+            const float left = static_cast<float>(x0 + sx * dx * i / steps);
+            const float top = static_cast<float>(y0 + sy * dy * i / steps);
+            card->SetPosTwips(QPointF(left, top));
+            if (StepPositionsTwips)
+                StepPositionsTwips->push_back(card->PosTwips());
+            PresentFrame();
+            const qint64 nowNs = clock.nsecsElapsed();
+            if (StepTimesMs)
+                StepTimesMs->push_back((nowNs - stepStartNs) / 1e6);
+            if (sFrameIntervalMs > 0) {
+                // Wait for the next frame time; a late step starts the count afresh.
+                deadlineMs += sFrameIntervalMs;
+                const double nowMs = nowNs / 1e6;
+                if (nowMs < deadlineMs)
+                    QThread::usleep(static_cast<unsigned long>((deadlineMs - nowMs) * 1000.0));
+                else
+                    deadlineMs = nowMs;
+            }
+        }
+    }
+    card->SetPosTwips(QPointF(X, Y));
+    viewport()->update();
+}
+
+void cBoardView::ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void cBoardView::PlaySound(std::string_view name) { emit SoundRequested(ToQString(name)); }
+
+void cBoardView::GameWon() { emit GameWonNoticed(); }
+
+void cBoardView::TitleChanged(std::string_view title) { emit TitleRequested(ToQString(title)); }
+
+// ---- pointer play ----
+
+QPoint cBoardView::CardPos(int picId) const {
+    const sgCard *card = Card(picId);
+    if (!card)
+        return {};
+    const QPointF p = card->PosTwips();
+    return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+}
+
+void cBoardView::MoveCardTo(int picId, int left, int top) {
+    if (sgCard *card = Card(picId))
+        card->SetPosTwips(QPointF(left, top));
+}
+
+bool cBoardView::CardVisible(int picId) const {
+    const sgCard *card = Card(picId);
+    return card && card->isVisible();
+}
+
+int cBoardView::FrontCardAt(QPointF scenePos) const {
+    // The scene lists the items at a point front-most first.
+    const QList<QGraphicsItem *> hits = mScene->items(scenePos, Qt::IntersectsItemShape, Qt::DescendingOrder);
+    for (QGraphicsItem *item : hits) {
+        if (!item->isVisible())
+            continue;
+        for (const sgCard *card : mCards)
+            if (card == item)
+                return card->PicID();
+    }
+    return -1;
+}
+
+void cBoardView::CardPointerEvent(PointerKind kind, int picId, QPointF twips) {
+    switch (kind) {
+    case kPointerPress:
+        emit CardPressed(picId, twips.x(), twips.y());
+        break;
+    case kPointerMove:
+        emit CardMoved(picId, twips.x(), twips.y());
+        break;
+    case kPointerRelease:
+        emit CardReleased(picId, twips.x(), twips.y());
+        break;
+    }
+}
+
+} // namespace tabloo

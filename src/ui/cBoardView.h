@@ -1,0 +1,114 @@
+// The board of the game window: the background gradient, the 52 cards and the pile markers,
+// in a scene of board pixels (15 twips to a pixel, 1032 x 747). It is the table view the
+// engine drives: cards travel here step by step, one presented frame per step.
+#pragma once
+
+#include "Platform.h"
+
+#include <QGraphicsView>
+#include <QPixmap>
+
+#include <array>
+#include <map>
+#include <vector>
+
+namespace tabloo {
+
+class Game;
+class sgCard;
+class sgPic;
+
+class cBoardView : public QGraphicsView, public ITableView {
+    Q_OBJECT
+public:
+    static constexpr int kBoardPixelWidth = 1032, kBoardPixelHeight = 747;
+    static constexpr int kCardCount = 52;
+    enum PointerKind { kPointerPress, kPointerMove, kPointerRelease };
+
+    explicit cBoardView(QWidget *parent = nullptr);
+    ~cBoardView() override;
+
+    // The game whose cards this board draws (the game is built with the board, so it is
+    // handed over afterwards).
+    void SetGame(const Game &game);
+    // The background colour, red in the low byte; the board shades from it to black.
+    void SetBoardColor(quint32 colour);
+    quint32 BoardColor() const { return mColour; }
+
+    // Card travel presents one frame per step and waits for the next frame time; 0 does not
+    // wait at all (tests, benchmarks).
+    static void SetFrameIntervalMs(double ms);
+    static double FrameIntervalMs();
+    // When set, every travel step appends what it took (move and repaint) in milliseconds.
+    static std::vector<double> *StepTimesMs;
+    // When set, every travel step appends the card's left and top in twips.
+    static std::vector<QPointF> *StepPositionsTwips;
+
+    // ---- the engine's table view ----
+    void LoadControls(std::int16_t homePiles, std::int16_t resPiles) override;
+    void ClearBoard() override;
+    void CardChanged(std::int16_t picId) override;
+    void BringCardToFront(std::int16_t picId) override;
+    void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) override;
+    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) override;
+    void ProcessPendingEvents() override;
+    void PlaySound(std::string_view name) override;
+    void GameWon() override;
+    void TitleChanged(std::string_view title) override;
+
+    // ---- cards for pointer play, in twips on the board ----
+    QPoint CardPos(int picId) const;
+    void MoveCardTo(int picId, int left, int top);
+    bool CardVisible(int picId) const;
+    // The front-most visible card at a point of the board (board pixels), or -1.
+    int FrontCardAt(QPointF scenePos) const;
+
+    sgCard *Card(int picId) const;
+    // The marker of pile `pile` of area `cell` (0 home, 3 goal, 4 reserve), or null.
+    sgPic *Marker(int cell, int pile) const;
+    // How the board stands in the view: its scale (1 or less) and its top-left corner in
+    // view pixels.
+    qreal BoardScale() const { return mScale; }
+    QPointF BoardOrigin() const { return mOrigin; }
+
+    // Called by the cards: a press, move or release at (x, y) twips inside card picId.
+    void CardPointerEvent(PointerKind kind, int picId, QPointF twips);
+
+signals:
+    void CardPressed(int picId, double x, double y);
+    void CardMoved(int picId, double x, double y);
+    void CardReleased(int picId, double x, double y);
+    void SoundRequested(const QString &name);
+    void GameWonNoticed();
+    void TitleRequested(const QString &title);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void FitBoard();
+    void RebuildBackground();
+    sgPic *EnsureMarker(int cell, int pile);
+    void PresentFrame();
+    qreal ArtRatio() const;
+
+    const Game *mGame = nullptr;
+    QGraphicsScene *mScene = nullptr;
+    std::array<sgCard *, kCardCount> mCards{};
+    std::map<std::pair<int, int>, sgPic *> mMarkers;
+    quint32 mColour = 0x006400; // Darkgreen: red 0, green 100, blue 0
+    qreal mScale = 1.0;
+    QPointF mOrigin;
+    qreal mArtRatio = 1.0;
+    qreal mTopZ = 0;
+    // The whole view's background (the window's gradient with the board's over it), in
+    // view pixels; rebuilt only when the colour, the size or the scale changes.
+    QPixmap mBackground;
+    bool mBackgroundDirty = true;
+    static double sFrameIntervalMs;
+};
+
+} // namespace tabloo

@@ -1,0 +1,150 @@
+#include "sgCard.h"
+
+#include "cBoardView.h"
+#include "cCard.h"
+#include "cCardArt.h"
+
+#include <QGraphicsSceneMouseEvent>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace tabloo {
+
+namespace {
+
+struct PixKey {
+    int Id;
+    bool Negative;
+    int DprMilli; // the ratio in thousandths, so close ratios share an image
+    bool operator==(const PixKey &) const = default;
+};
+
+size_t qHash(const PixKey &k, size_t seed = 0) {
+    return ::qHash(k.Id * 2 + (k.Negative ? 1 : 0), seed) ^ ::qHash(k.DprMilli, seed + 1);
+}
+
+struct PixStore {
+    QHash<PixKey, QPixmap> Images;
+    int Renders = 0;
+};
+
+PixStore &Store() {
+    static PixStore store;
+    return store;
+}
+
+int ToMilli(qreal dpr) { return qMax(1, static_cast<int>(std::lround((dpr > 0 ? dpr : 1.0) * 1000.0))); }
+
+} // namespace
+
+const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
+    PixStore &store = Store();
+    const PixKey key{id, negative, ToMilli(dpr)};
+    auto it = store.Images.find(key);
+    if (it != store.Images.end())
+        return it.value();
+    const qreal ratio = key.DprMilli / 1000.0;
+    QImage image;
+    if (ratio >= 1.0) {
+        image = cCardArt::Render(id, ratio);
+    } else {
+        // A board drawn smaller: the full-size picture, shrunk smoothly to the size shown.
+        image = cCardArt::Render(id, 1.0);
+        if (!image.isNull()) {
+            image = image.scaled(qMax(1, qRound(cCardArt::kWidth * ratio)), qMax(1, qRound(cCardArt::kHeight * ratio)),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            image.setDevicePixelRatio(ratio);
+        }
+    }
+    ++store.Renders;
+    if (negative && !image.isNull())
+        image = cCardArt::Negative(image);
+    return store.Images.insert(key, QPixmap::fromImage(image)).value();
+}
+
+int cPixmapCache::RenderCount() { return Store().Renders; }
+
+void cPixmapCache::Clear() { Store().Images.clear(); }
+
+sgCard::sgCard(int picId, cBoardView *board) : mPicId(picId), mBoard(board) {
+    setAcceptHoverEvents(true);
+    setAcceptedMouseButtons(Qt::AllButtons);
+}
+
+void sgCard::RefreshCard(const cCard &card, qreal dpr) {
+    // The back when it lies face down (a selected back looks like any other), else the face,
+    // as its negative when it is selected.
+    const bool back = card.FaceMode == 1;
+    const int id = back ? card.DeckIndex + 100 : card.Suit * 13 + card.Num + 1;
+    const bool negative = !back && card.Selected;
+    if (id == mImageId && negative == mNegative && qFuzzyCompare(dpr, mDpr) && !mPixmap.isNull())
+        return;
+    mImageId = id;
+    mNegative = negative;
+    mDpr = dpr;
+    UsePicture();
+    update();
+}
+
+void sgCard::SetArtRatio(qreal dpr) {
+    if (qFuzzyCompare(dpr, mDpr))
+        return;
+    mDpr = dpr;
+    UsePicture();
+    update();
+}
+
+void sgCard::UsePicture() { mPixmap = mImageId > 0 ? cPixmapCache::Get(mImageId, mNegative, mDpr) : QPixmap(); }
+
+void sgCard::SetPosTwips(QPointF twips) {
+    mPosTwips = twips;
+    setPos(twips.x() / 15.0, twips.y() / 15.0);
+    // The scene refreshes an item's cached placement only when events run; a card moved
+    // between two pointer events (a drag) must map the next event from where it is now.
+    (void)sceneTransform();
+}
+
+QRectF sgCard::boundingRect() const { return QRectF(0, 0, kWidth, kHeight); }
+
+QPainterPath sgCard::shape() const {
+    QPainterPath path;
+    path.addRect(boundingRect());
+    return path;
+}
+
+void sgCard::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) {
+    if (!mPixmap.isNull())
+        painter->drawPixmap(QPointF(0, 0), mPixmap);
+}
+
+QPointF sgCard::InCard(QPointF scenePoint) const {
+    // The card stands on the board itself, so its position is its place in the scene.
+    return (scenePoint - pos()) * 15.0;
+}
+
+void sgCard::mousePressEvent(QGraphicsSceneMouseEvent *event) {
+    event->accept(); // so that the moves and the release come here too
+    if (mBoard)
+        mBoard->CardPointerEvent(cBoardView::kPointerPress, mPicId, InCard(event->scenePos()));
+}
+
+void sgCard::mouseMoveEvent(QGraphicsSceneMouseEvent *event) {
+    if (mBoard)
+        mBoard->CardPointerEvent(cBoardView::kPointerMove, mPicId, InCard(event->scenePos()));
+}
+
+void sgCard::mouseReleaseEvent(QGraphicsSceneMouseEvent *event) {
+    if (mBoard)
+        mBoard->CardPointerEvent(cBoardView::kPointerRelease, mPicId, InCard(event->scenePos()));
+}
+
+void sgCard::hoverMoveEvent(QGraphicsSceneHoverEvent *event) {
+    // A pointer moving over the card with no button down is a move too.
+    if (mBoard)
+        mBoard->CardPointerEvent(cBoardView::kPointerMove, mPicId, InCard(event->scenePos()));
+}
+
+} // namespace tabloo

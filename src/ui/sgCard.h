@@ -1,0 +1,72 @@
+// One playing card on the board: draws the engine's card model (its face, or its back when
+// it lies face down, or the negative of its face when it is selected) and passes the
+// pointer's press, move and release on to the board, in twips inside the card.
+#pragma once
+
+#include <QGraphicsItem>
+#include <QPixmap>
+
+namespace tabloo {
+
+struct cCard;
+class cBoardView;
+
+// The pictures of cards and markers, each rendered once per look and screen scale.
+class cPixmapCache {
+public:
+    // The image of id (faces 1..52, backs 101..116, markers 201..218) at a device pixel
+    // ratio; `negative` gives the selected look.
+    static const QPixmap &Get(int id, bool negative, qreal dpr);
+    // How many images were rendered so far (for tests).
+    static int RenderCount();
+    static void Clear();
+};
+
+class sgCard : public QGraphicsItem {
+public:
+    static constexpr qreal kWidth = 71, kHeight = 96; // board pixels
+
+    sgCard(int picId, cBoardView *board);
+
+    int PicID() const { return mPicId; }
+    // The picture shown: a face id, a back id, or 0 before the card was drawn.
+    int ImageId() const { return mImageId; }
+    bool ShowsNegative() const { return mNegative; }
+
+    // Draws the card again from its model, at the given device pixel ratio.
+    void RefreshCard(const cCard &card, qreal dpr);
+    // Draws the same picture again at another device pixel ratio.
+    void SetArtRatio(qreal dpr);
+
+    // The card's left and top in twips, kept exactly as set (the item stands at twips / 15).
+    QPointF PosTwips() const { return mPosTwips; }
+    void SetPosTwips(QPointF twips);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    // Entering or leaving a card changes nothing on it: no repaint.
+    void hoverEnterEvent(QGraphicsSceneHoverEvent *) override {}
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent *) override {}
+
+private:
+    void UsePicture();
+    // A point of the board as twips inside the card.
+    QPointF InCard(QPointF scenePoint) const;
+
+    int mPicId;
+    cBoardView *mBoard;
+    int mImageId = 0;
+    bool mNegative = false;
+    qreal mDpr = 1.0;
+    QPixmap mPixmap;
+    QPointF mPosTwips;
+};
+
+} // namespace tabloo

@@ -1,0 +1,84 @@
+// boardbench [GAMES [WIDTH HEIGHT]]
+// Times the board's card travel: deals games on a shown 1032 x 747 board (offscreen, no
+// frame pacing) and prints what one travel step (move a card, repaint the whole board)
+// takes, and what a bare repaint of the board takes.
+#include "Game.h"
+#include "cBoardView.h"
+#include "cMemorySettings.h"
+#include "cSystemClock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double Median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+double Worst(const std::vector<double> &v) { return v.empty() ? 0 : *std::max_element(v.begin(), v.end()); }
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+
+    tabloo::cMemorySettings settings;
+    tabloo::cSystemClock clock;
+    tabloo::cUniformRandom random;
+    tabloo::cBoardView view;
+    int width = tabloo::cBoardView::kBoardPixelWidth, height = tabloo::cBoardView::kBoardPixelHeight;
+    if (argc > 3) {
+        width = std::max(1, std::atoi(argv[2]));
+        height = std::max(1, std::atoi(argv[3]));
+    }
+    view.resize(width, height);
+    view.show();
+    QCoreApplication::processEvents();
+    tabloo::Game game(settings, clock, random, view);
+    view.SetGame(game);
+    tabloo::cBoardView::SetFrameIntervalMs(0);
+    game.EnsureFirstPlayer();
+
+    std::vector<double> all;
+    for (int g = 0; g < games; ++g) {
+        std::vector<double> steps;
+        tabloo::cBoardView::StepTimesMs = &steps;
+        QElapsedTimer total;
+        total.start();
+        game.StartGame(123.0 + g);
+        const double dealMs = total.nsecsElapsed() / 1e6;
+        tabloo::cBoardView::StepTimesMs = nullptr;
+        std::printf("game %d: %zu travel steps, deal %.1f ms, step median ms %.3f, step worst ms %.3f\n", 123 + g,
+                    steps.size(), dealMs, Median(steps), Worst(steps));
+        all.insert(all.end(), steps.begin(), steps.end());
+        QCoreApplication::processEvents();
+    }
+
+    std::vector<double> frames;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer t;
+        t.start();
+        view.viewport()->repaint();
+        frames.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("view %dx%d, board scale %.3f\n", view.viewport()->width(), view.viewport()->height(),
+                view.BoardScale());
+    std::printf("steps %zu\n", all.size());
+    std::printf("step median ms %.3f\n", Median(all));
+    std::printf("step worst ms %.3f\n", Worst(all));
+    std::printf("frame repaint ms %.3f (worst %.3f)\n", Median(frames), Worst(frames));
+    return 0;
+}
