@@ -1,5 +1,7 @@
 // The window tests need a running application: fonts, pixmaps and widgets all want one.
+// They run offscreen, on settings in a fresh temporary folder, never the player's own.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,10 @@ int main(int argc, char **argv) {
     // No screen is needed to paint into images.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    if (!config.isValid())
+        return 3;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,29 @@
+// Tabloo: the splash, then the game window on the player's own settings.
+#include "cQtSettings.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Tabloo");
+    QApplication::setApplicationName("Tabloo");
+    QApplication::setApplicationVersion("3.0");
+
+    auto *splash = new tabloo::frmSplash;
+    splash->show();
+    tabloo::cQtSettings settings;
+    std::unique_ptr<tabloo::frmMain> window;
+    QObject::connect(splash, &tabloo::frmSplash::Finished, [&] {
+        window = std::make_unique<tabloo::frmMain>(settings);
+        splash->hide();
+        window->Load();
+        splash->deleteLater();
+    });
+    const int status = app.exec();
+    window.reset();
+    return status;
+}

@@ -1,0 +1,451 @@
+#include "frmMain.h"
+
+#include "NumText.h"
+#include "cBoardView.h"
+#include "frmFinishGame.h"
+#include "frmSelect.h"
+#include "mColors.h"
+#include "mToolbarIcons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace tabloo {
+
+namespace {
+std::int16_t Twips(double v) { return ClampTo<std::int16_t>(static_cast<std::int64_t>(RoundHalfEven(v))); }
+} // namespace
+
+frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent) {
+    setWindowTitle("Tabloo 3.0");
+    Board = new cBoardView(this);
+    setCentralWidget(Board);
+    G = std::make_unique<Game>(settings, Clock, Random, *Board);
+    Board->SetGame(*G);
+
+    BuildMenus();
+    BuildToolbar();
+
+    connect(Board, &cBoardView::TitleRequested, this, &QWidget::setWindowTitle);
+    connect(Board, &cBoardView::SoundRequested, this, [this](const QString &name) {
+        if (SoundSink)
+            SoundSink(name);
+    });
+    // The end-of-game dialog opens when the winning move and its cascade have returned.
+    connect(Board, &cBoardView::GameWonNoticed, this, [this] {
+        if (FinishQueued)
+            return;
+        FinishQueued = true;
+        QMetaObject::invokeMethod(
+            this, [this] { ShowFinishGame(); }, Qt::QueuedConnection);
+    });
+    connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
+    connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
+    connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
+
+    tmrMain.setInterval(100);
+    tmrTime.setInterval(1000);
+    tmrForward.setInterval(500);
+    tmrBackward.setInterval(500);
+    connect(&tmrMain, &QTimer::timeout, this, [this] {
+        UpdateMenuStates();
+        UpdateToolbarStates();
+    });
+    connect(&tmrTime, &QTimer::timeout, this, &frmMain::UpdateDisplays);
+    connect(&tmrForward, &QTimer::timeout, this, &frmMain::ReplayStepForward);
+    connect(&tmrBackward, &QTimer::timeout, this, &frmMain::ReplayStepBackward);
+    tmrMain.start();
+    tmrTime.start();
+
+    resize(1040, 820);
+    ArrangeBoard();
+    UpdateMenuStates();
+    UpdateToolbarStates();
+}
+
+frmMain::~frmMain() {
+    tmrMain.stop();
+    tmrTime.stop();
+    tmrForward.stop();
+    tmrBackward.stop();
+}
+
+QAction *frmMain::AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut) {
+    auto *a = menu->addAction(caption);
+    a->setObjectName(key);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, [this, key] { RunCommand(key); });
+    Actions[key] = a;
+    return a;
+}
+
+QAction *frmMain::action(const QString &key) const {
+    auto it = Actions.find(key);
+    return it == Actions.end() ? nullptr : it->second;
+}
+
+void frmMain::BuildMenus() {
+    QMenuBar *bar = menuBar();
+    QMenu *file = bar->addMenu("&File");
+    file->setObjectName("mnuFile");
+    AddItem(file, "F1", "&New Game", Qt::Key_F2);
+    AddItem(file, "F2", "&Select Game", Qt::Key_F3);
+    file->addSeparator();
+    AddItem(file, "F4", "&Restart Game", QKeySequence(Qt::CTRL | Qt::Key_F2));
+    AddItem(file, "F5", "&Close Game", Qt::Key_F12);
+    file->addSeparator();
+    AddItem(file, "F7", "Select a Number", QKeySequence(Qt::CTRL | Qt::Key_F12));
+    file->addSeparator();
+    AddItem(file, "F9", "E&xit");
+
+    QMenu *gameMenu = bar->addMenu("&Game");
+    gameMenu->setObjectName("mnuGame");
+    AddItem(gameMenu, "G1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddItem(gameMenu, "G2", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_X));
+    gameMenu->addSeparator();
+    AddItem(gameMenu, "G4", "Autoplay", Qt::Key_F7)->setCheckable(true);
+    gameMenu->addSeparator();
+    AddItem(gameMenu, "G6", "U&ndo All", QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddItem(gameMenu, "G7", "R&edo All", QKeySequence(Qt::CTRL | Qt::Key_V));
+    gameMenu->addSeparator();
+    AddItem(gameMenu, "G9", "View Toolbar")->setCheckable(true);
+
+    QMenu *replay = bar->addMenu("&Replay");
+    replay->setObjectName("mnuReplay");
+    AddItem(replay, "R1", "&Forward", QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    AddItem(replay, "R2", "&Back", QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    replay->addSeparator();
+    AddItem(replay, "R4", "Replay &All");
+    replay->addSeparator();
+    AddItem(replay, "R6", "Sto&p")->setEnabled(false);
+
+    QMenu *tools = bar->addMenu("&Tools");
+    tools->setObjectName("mnuTools");
+    AddItem(tools, "T1", "Customize", QKeySequence(Qt::CTRL | Qt::Key_U));
+    tools->addSeparator();
+    AddItem(tools, "T3", "Players", QKeySequence(Qt::CTRL | Qt::Key_L));
+    tools->addSeparator();
+    AddItem(tools, "T5", "Statistics", Qt::Key_F4);
+
+    QMenu *help = bar->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    AddItem(help, "H1", "Contents", Qt::Key_F1);
+    help->addSeparator();
+    AddItem(help, "H5", "About Tabloo...");
+
+    // The windows of these commands are not part of the game yet.
+    for (const char *key : {"T1", "T3", "T5", "F7", "H1", "H5"})
+        Actions[key]->setEnabled(false);
+
+    // Score, time and moves at the right of the menu bar.
+    auto *corner = new QWidget(bar);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 12, 0);
+    row->setSpacing(28);
+    const char *names[3] = {"mScore", "mTime", "mMoves"};
+    for (int i = 0; i < 3; ++i) {
+        Displays[i] = new QLabel(corner);
+        Displays[i]->setObjectName(names[i]);
+        Displays[i]->setMinimumWidth(i == 1 ? 110 : 90);
+        row->addWidget(Displays[i]);
+    }
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
+}
+
+void frmMain::BuildToolbar() {
+    Toolbar1 = addToolBar("Toolbar1");
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    struct Button {
+        const char *Caption, *Key, *Command, *Tip;
+    };
+    const Button buttons[] = {
+        {"New", "New", "F1", "New Game"},
+        {"Select", "Select", "F2", "Select Game"},
+        {"Restart", "Restart", "F4", "Restart Game"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Autoplay", "Autoplay", "G4", "Autoplay"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Undo", "Undo", "G1", "Undo"},
+        {"Redo", "Redo", "G2", "Redo"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Back", "Back", "R2", "Replay Back"},
+        {"Stop", "ReplayStop", "R6", "Replay Stop"},
+        {"Forward", "Forward", "R1", "Replay Forward"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Statistics", "Statistics", "T5", "Statistics"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Help", "Help", "H1", "Help"},
+    };
+    for (const Button &b : buttons) {
+        if (!b.Caption) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction *a = Actions.at(b.Command);
+        a->setIconText(b.Caption);
+        a->setToolTip(b.Tip);
+        a->setIcon(ToolbarIcon(b.Key));
+        Toolbar1->addAction(a);
+    }
+}
+
+void frmMain::Load() {
+    G->EnsureFirstPlayer();
+    show();
+    RunCommand("F2");
+}
+
+void frmMain::StartGameNo(double gameNo) {
+    StopReplay();
+    G->StartGame(gameNo);
+}
+
+void frmMain::CancelDrag() {
+    if (!Drag.Dragging)
+        return;
+    // Whatever was lifted goes back where the table has it.
+    Drag.Dragging = false;
+    for (std::int16_t id = 0; id < kTotalCards; ++id) {
+        const cCard &c = G->Cards[id];
+        Board->MoveCardTo(id, G->Games.GetCordX(c.Cell, c.Pile, c.Pos), G->Games.GetCordY(c.Cell, c.Pile, c.Pos));
+    }
+}
+
+void frmMain::RunCommand(const QString &key) {
+    // A command moves cards of its own: a drag in progress ends first.
+    CancelDrag();
+    cRegistry &reg = G->Registry;
+    if (key == "F1") {
+        StartGameNo(G->RandomGameNo());
+    } else if (key == "F2") {
+        StopReplay();
+        frmSelect dialog(*G, this);
+        ExecDialog(dialog);
+    } else if (key == "F4") {
+        StopReplay();
+        const std::string gameNo = G->CurrentGameNo;
+        if (!gameNo.empty())
+            G->StartGame(std::string_view(gameNo));
+    } else if (key == "F5") {
+        StopReplay();
+        if (G->GameRunning)
+            G->EndGame(0);
+    } else if (key == "F9") {
+        // Exit closes the window like its close box, so a running game counts as lost.
+        close();
+    } else if (key == "G1") {
+        G->Trans.Undo(reg.UndoSpeed());
+    } else if (key == "G2") {
+        G->Trans.Redo(reg.UndoSpeed());
+    } else if (key == "G4") {
+        G->ToggleAutoplay();
+    } else if (key == "G6") {
+        G->Trans.UndoAll(reg.UndoallSpeed());
+    } else if (key == "G7") {
+        G->Trans.RedoAll(reg.UndoallSpeed());
+    } else if (key == "G9") {
+        reg.SetShowToolbar(reg.ShowToolbar() != 1 ? 1 : 0);
+        ArrangeBoard();
+    } else if (key == "R1") {
+        tmrForward.start();
+    } else if (key == "R2") {
+        tmrBackward.start();
+    } else if (key == "R4") {
+        G->Trans.UndoAll(1);
+        tmrForward.start();
+    } else if (key == "R6") {
+        StopReplay();
+    }
+    UpdateMenuStates();
+    UpdateToolbarStates();
+}
+
+void frmMain::UpdateMenuStates() {
+    const cRegistry &reg = G->Registry;
+    const bool running = G->GameRunning;
+    Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
+    Actions["F4"]->setEnabled(running);
+    Actions["F5"]->setEnabled(running);
+    const bool playable = running && !ReplayRunning();
+    const bool undo = playable && G->Trans.UndoPossible();
+    const bool redo = playable && G->Trans.RedoPossible();
+    for (const char *k : {"G1", "G6", "R2"})
+        Actions[k]->setEnabled(undo);
+    for (const char *k : {"G2", "G7", "R1"})
+        Actions[k]->setEnabled(redo);
+    Actions["R4"]->setEnabled(undo || redo);
+}
+
+void frmMain::UpdateToolbarStates() {
+    // Menu items and toolbar buttons share their actions, so the enabled states already
+    // agree; the Autoplay button and item show the setting.
+    Actions["G4"]->setChecked(G->Registry.Autoplay() == 1);
+}
+
+void frmMain::UpdateDisplays() {
+    if (G->GameRunning) {
+        Displays[0]->setText(QString("Score :%1").arg(G->GameScore()));
+        Displays[1]->setText(QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(G->ElapsedSeconds()))));
+        Displays[2]->setText(QString("Moves :%1").arg(G->Trans.GetTransID()));
+    } else {
+        for (QLabel *d : Displays)
+            d->setText(QString());
+    }
+}
+
+void frmMain::ReplayStepForward() {
+    CancelDrag();
+    tmrBackward.stop();
+    Actions["R6"]->setEnabled(true);
+    if (!G->Trans.Redo(G->Registry.ReplaySpeed()))
+        StopReplay();
+}
+
+void frmMain::ReplayStepBackward() {
+    CancelDrag();
+    tmrForward.stop();
+    Actions["R6"]->setEnabled(true);
+    if (!G->Trans.Undo(G->Registry.ReplaySpeed()))
+        StopReplay();
+}
+
+void frmMain::StopReplay() {
+    Actions["R6"]->setEnabled(false);
+    tmrBackward.stop();
+    tmrForward.stop();
+}
+
+void frmMain::ArrangeBoard() {
+    if (isMinimized())
+        return;
+    Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
+    Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
+}
+
+void frmMain::ShowFinishGame() {
+    FinishQueued = false;
+    CancelDrag();
+    // The game may have ended meanwhile, or the winning move been taken back.
+    if (!G->GameRunning || !G->WinNoticed() || G->Array.TotalGoalCards() != kTotalCards)
+        return;
+    StopReplay();
+    frmFinishGame dialog(
+        *G, [this](const QString &key) { RunCommand(key); }, this);
+    ExecDialog(dialog);
+}
+
+void frmMain::closeEvent(QCloseEvent *event) {
+    StopReplay();
+    // Closing the window during a game counts it as lost.
+    if (G->GameRunning)
+        G->EndGame(0);
+    event->accept();
+}
+
+// ---- pointer play ----
+
+void frmMain::CardPressed(int picId, double x, double y) {
+    // A second button pressed during a drag ends that drag.
+    CancelDrag();
+    Drag = DragState{};
+    if (!G->GameRunning || G->WinNoticed())
+        return;
+    Drag.GrabX = Twips(x);
+    Drag.GrabY = Twips(y);
+    const QPoint at = Board->CardPos(picId);
+    const cCard &pressed = G->Cards[picId];
+    Drag.Cell = pressed.Cell;
+    Drag.Pile = pressed.Pile;
+    Drag.Pos = pressed.Pos;
+    Drag.StartLeft = static_cast<std::int16_t>(at.x());
+    Drag.StartTop = static_cast<std::int16_t>(at.y());
+    const std::int16_t riding = G->PickUpCount(static_cast<std::int16_t>(picId));
+    if (riding < 0)
+        return;
+    Drag.RidingCount = riding;
+    Drag.Dragging = true;
+    // The player takes over: a replay stops, so nothing moves under the lifted cards.
+    StopReplay();
+    Board->PlaySound("CardDown");
+    const cCard &card = G->Cards[picId];
+    for (std::int16_t i = 1; i <= riding; ++i)
+        Board->BringCardToFront(G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
+}
+
+void frmMain::CardMoved(int picId, double x, double y) {
+    if (!Drag.Dragging)
+        return;
+    const QPoint at = Board->CardPos(picId);
+    const int left = Twips(at.x() + x - Drag.GrabX), top = Twips(at.y() + y - Drag.GrabY);
+    Board->MoveCardTo(picId, left, top);
+    Board->BringCardToFront(static_cast<std::int16_t>(picId));
+    const cCard &card = G->Cards[picId];
+    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
+        const std::int16_t rider = G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+        if (rider < 0)
+            continue;
+        Board->MoveCardTo(rider, left, Twips(top + 250.0 * i));
+        Board->BringCardToFront(rider);
+    }
+}
+
+void frmMain::CardReleased(int picId, double, double) {
+    if (!Drag.Dragging)
+        return;
+    Drag.Dragging = false;
+    DropCard(picId);
+}
+
+void frmMain::DropCard(int picId) {
+    const auto id = static_cast<std::int16_t>(picId);
+    const cCard &card = G->Cards[id];
+    if (!G->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
+        G->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
+        // The board changed under the lifted cards: they go back where the table has them.
+        for (std::int16_t i = 0; i <= Drag.RidingCount; ++i) {
+            const std::int16_t c = G->Array.GetPicID(card.Cell, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+            if (c >= 0)
+                Board->MoveCardTo(c, G->Games.GetCordX(card.Cell, card.Pile, G->Cards[c].Pos),
+                                  G->Games.GetCordY(card.Cell, card.Pile, G->Cards[c].Pos));
+        }
+        return;
+    }
+    const QPoint at = Board->CardPos(picId);
+    const PileRef target =
+        G->FindDropTarget(id, Drag.RidingCount, static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()));
+    if (!target.Valid()) {
+        SnapBack(picId);
+        return;
+    }
+    Board->PlaySound("CardUp");
+    const std::int16_t dPos = static_cast<std::int16_t>(G->Array.GetTop(target.Cell, target.Pile) + 1);
+    G->Array.MoveCard(id, target.Cell, target.Pile, dPos, kPlayMove, 0,
+                      target.Cell == kHome ? Drag.RidingCount : std::int16_t(0), 0);
+}
+
+void frmMain::SnapBack(int picId) {
+    Board->MoveCardTo(picId, Drag.StartLeft, Drag.StartTop);
+    Board->PlaySound("CardUp");
+    const cCard &card = G->Cards[picId];
+    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
+        const std::int16_t rider = G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+        if (rider >= 0)
+            Board->MoveCardTo(rider, Drag.StartLeft, Drag.StartTop + 250 * i);
+    }
+}
+
+} // namespace tabloo

@@ -1,0 +1,100 @@
+// The game window: menus, toolbar, the score/time/moves displays, the board, the timers
+// and the command dispatcher. It owns the game and the platform pieces it runs on.
+#pragma once
+
+#include "Game.h"
+#include "cSystemClock.h"
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QToolBar;
+
+namespace tabloo {
+
+class cBoardView;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window plays on this settings store (the player's own, or a test's).
+    explicit frmMain(ISettingsBackend &settings, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up load: a first player, the window shown, the variant dialog opened.
+    void Load();
+
+    // Runs the command of a key ("F1", "G4" ...); a key of no command does nothing.
+    void RunCommand(const QString &key);
+
+    Game &game() { return *G; }
+    cBoardView &board() { return *Board; }
+    QAction *action(const QString &key) const;
+    QToolBar *toolBar() const { return Toolbar1; }
+    QLabel *display(int i) const { return Displays[i]; }
+    bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
+    bool Dragging() const { return Drag.Dragging; }
+
+    // How modal dialogs are shown; tests replace it so that nothing waits for a person.
+    std::function<int(QDialog &)> ExecDialog = [](QDialog &d) { return d.exec(); };
+    // Every sound the game asked for, by name, reaches this (the sounds come later).
+    std::function<void(const QString &)> SoundSink;
+
+    // The timers' work, callable by tests without waiting.
+    void UpdateMenuStates();
+    void UpdateToolbarStates();
+    void UpdateDisplays();
+    void ReplayStepForward();
+    void ReplayStepBackward();
+    void StopReplay();
+    void ArrangeBoard();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
+    void StartGameNo(double gameNo);
+    void ShowFinishGame();
+
+    // Pointer play.
+    void CardPressed(int picId, double x, double y);
+    void CardMoved(int picId, double x, double y);
+    void CardReleased(int picId, double x, double y);
+    void DropCard(int picId);
+    void CancelDrag();
+    void SnapBack(int picId);
+
+    struct DragState {
+        std::int16_t GrabX = 0, GrabY = 0;
+        std::int16_t StartLeft = 0, StartTop = 0;
+        std::int16_t RidingCount = 0;
+        bool Dragging = false;
+        // Where the pressed card lay at the press.
+        std::int16_t Cell = -1, Pile = -1, Pos = -1;
+    } Drag;
+
+    cSystemClock Clock;
+    cUniformRandom Random;
+    cBoardView *Board = nullptr;
+    std::unique_ptr<Game> G;
+
+    std::map<QString, QAction *> Actions;
+    QToolBar *Toolbar1 = nullptr;
+    QLabel *Displays[3] = {};
+    QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
+    bool FinishQueued = false;
+};
+
+} // namespace tabloo

@@ -1,0 +1,347 @@
+// The game window driven as a player drives it: commands and their states, drags and
+// drops, replay, the won game, closing, and a long run of random input.
+#include "../engine/TestGame.h"
+#include "cBoardView.h"
+#include "cMemorySettings.h"
+#include "cQtSettings.h"
+#include "frmFinishGame.h"
+#include "frmMain.h"
+#include "frmSelect.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tabloo::test {
+namespace {
+
+// A window on in-memory settings whose dialogs answer by themselves: the variant dialog
+// plays, the end-of-game dialog presses OK.
+struct Window {
+    cMemorySettings Settings;
+    frmMain W{Settings};
+    std::vector<QString> Dialogs;
+    bool PlayVariant = true;
+
+    Window() {
+        cBoardView::SetFrameIntervalMs(0);
+        W.ExecDialog = [this](QDialog &d) {
+            Dialogs.push_back(d.metaObject()->className());
+            const char *button = qobject_cast<frmFinishGame *>(&d) ? "cmdOK" : PlayVariant ? "cmdPlay" : nullptr;
+            if (button)
+                if (auto *b = d.findChild<QAbstractButton *>(button)) {
+                    b->click();
+                    return static_cast<int>(QDialog::Accepted);
+                }
+            d.reject();
+            return static_cast<int>(QDialog::Rejected);
+        };
+        W.game().EnsureFirstPlayer();
+        W.resize(1100, 900);
+        W.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
+    }
+    Game &G() { return W.game(); }
+    void Set(std::string_view key, std::string_view value) { G().Registry.Write(cRegistry::kData, key, value); }
+
+    // The viewport point of a place on the board, in twips.
+    QPoint At(double xTwips, double yTwips) {
+        return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
+    }
+    // The middle of the visible part of a card.
+    QPoint CardPoint(std::int16_t picId) {
+        const cCard &c = G().Cards[picId];
+        const bool topCard = G().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
+        return At(G().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
+                  G().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
+    }
+    void Drag(QPoint from, QPoint to) {
+        QWidget *vp = W.board().viewport();
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, (from + to) / 2);
+        QTest::mouseMove(vp, to);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    }
+    // Drag the card so that it lands on the place of (cell, pile, pos).
+    void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
+        const QPoint from = CardPoint(picId);
+        const QPoint grab =
+            from - At(G().Games.GetCordX(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos),
+                      G().Games.GetCordY(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos));
+        Drag(from, At(G().Games.GetCordX(cell, pile, pos), G().Games.GetCordY(cell, pile, pos)) + grab);
+    }
+    bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
+    bool ButtonEnabled(const char *key) { return W.toolBar()->widgetForAction(W.action(key))->isEnabled(); }
+    void Tick() {
+        W.UpdateMenuStates();
+        W.UpdateToolbarStates();
+        W.UpdateDisplays();
+    }
+};
+
+// Every card shows where the table has it.
+::testing::AssertionResult Shown(Window &w) {
+    Game &g = w.G();
+    for (std::int16_t id = 0; id < kTotalCards; ++id) {
+        const cCard &c = g.Cards[id];
+        const QPoint at = w.W.board().CardPos(id);
+        if (at != QPoint(g.Games.GetCordX(c.Cell, c.Pile, c.Pos), g.Games.GetCordY(c.Cell, c.Pile, c.Pos)))
+            return ::testing::AssertionFailure() << "card " << id << " is drawn at " << at.x() << "," << at.y();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(Window, CommandStatesFollowTheGameAndTheToolbarMirrorsTheMenu) {
+    Window w;
+    w.Tick();
+    for (const char *k : {"G1", "G2", "G6", "G7", "R1", "R2", "R4", "F4", "F5", "R6"})
+        EXPECT_FALSE(w.Enabled(k)) << k;
+    for (const char *k : {"F4", "G1", "G2", "R2", "R1", "R6"})
+        EXPECT_FALSE(w.ButtonEnabled(k)) << k;
+    EXPECT_TRUE(w.ButtonEnabled("F1"));
+    EXPECT_EQ(w.W.display(0)->text(), "");
+
+    w.W.RunCommand("F2");
+    EXPECT_EQ(w.Dialogs.back(), "tabloo::frmSelect");
+    ASSERT_TRUE(w.G().GameRunning);
+    EXPECT_TRUE(w.W.windowTitle().startsWith("Tabloo 3.0 [Player 1] ["));
+    w.Tick();
+    EXPECT_TRUE(w.Enabled("F4"));
+    EXPECT_TRUE(w.ButtonEnabled("F4"));
+    EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.G().Trans.GetTransID()));
+    EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
+
+    // A game with autoplayed aces can be taken back; while a replay runs only Stop is offered.
+    w.G().StartGame(123.0);
+    w.Tick();
+    EXPECT_TRUE(w.Enabled("G1"));
+    EXPECT_TRUE(w.ButtonEnabled("G1"));
+    EXPECT_FALSE(w.Enabled("G2"));
+    w.W.RunCommand("G1");
+    w.Tick();
+    EXPECT_TRUE(w.Enabled("G2"));
+    EXPECT_TRUE(w.Enabled("R4"));
+    w.W.RunCommand("R1");
+    w.Tick();
+    EXPECT_TRUE(w.W.ReplayRunning());
+    for (const char *k : {"G1", "G2", "G6", "G7", "R1", "R2", "R4"})
+        EXPECT_FALSE(w.Enabled(k)) << k;
+    w.W.ReplayStepForward();
+    EXPECT_TRUE(w.Enabled("R6"));
+    EXPECT_TRUE(w.ButtonEnabled("R6"));
+    w.W.RunCommand("R6");
+    w.Tick();
+    EXPECT_FALSE(w.W.ReplayRunning());
+    EXPECT_FALSE(w.Enabled("R6"));
+    EXPECT_TRUE(w.Enabled("R2"));
+    // A key of no command does nothing.
+    w.W.RunCommand("Z9");
+    w.W.RunCommand("F3");
+    EXPECT_TRUE(w.G().GameRunning);
+}
+
+TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
+    Window w;
+    w.Set("Autoplay", "0");
+    w.G().StartGame(123.0);
+    EXPECT_EQ(w.G().Array.TotalGoalCards(), 0);
+    w.W.RunCommand("G4");
+    EXPECT_EQ(w.G().Registry.Autoplay(), 1);
+    EXPECT_EQ(w.G().Array.TotalGoalCards(), 2) << "switching on plays at once";
+    w.Tick();
+    EXPECT_TRUE(w.W.action("G4")->isChecked());
+    w.W.RunCommand("G4");
+    EXPECT_EQ(w.G().Registry.Autoplay(), 0);
+    w.Tick();
+    EXPECT_FALSE(w.W.action("G4")->isChecked());
+
+    const int boardHeight = w.W.board().height();
+    w.W.RunCommand("G9");
+    EXPECT_EQ(w.G().Registry.ShowToolbar(), 0);
+    EXPECT_TRUE(w.W.toolBar()->isHidden());
+    QApplication::processEvents();
+    EXPECT_GT(w.W.board().height(), boardHeight) << "the board takes the toolbar's room";
+    w.Tick();
+    EXPECT_FALSE(w.W.action("G9")->isChecked());
+    w.W.RunCommand("G9");
+    EXPECT_FALSE(w.W.toolBar()->isHidden());
+}
+
+TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
+    Window w;
+    w.Set("Autoplay", "0");
+    w.G().StartGame(123.0);
+    Game &g = w.G();
+    // Game 123: AC lies on top of home pile 7, AS on top of home pile 6.
+    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    ASSERT_EQ(g.Cards[ac].Num, 0);
+    // Onto a home pile that does not take it: back it goes, nothing logged.
+    w.DragTo(ac, kHome, 0, g.Array.GetTop(kHome, 0) + 1);
+    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_EQ(g.Cards[ac].Pile, 7);
+    EXPECT_TRUE(Shown(w));
+    // Onto a goal pile: one move.
+    w.DragTo(ac, kGoal, 2, 0);
+    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_EQ(g.Cards[ac].Cell, kGoal);
+    EXPECT_TRUE(Shown(w));
+    EXPECT_TRUE(Consistent(g));
+
+    // A run within the capacity, under "Any Card".
+    w.Set("HomeOrder", "6");
+    g.StartGame(123.0);
+    const std::int16_t base = g.Array.GetPicID(kHome, 0, 4);
+    w.DragTo(base, kHome, 1, g.Array.GetTop(kHome, 1) + 1);
+    EXPECT_EQ(g.Array.GetTop(kHome, 0), 3);
+    EXPECT_EQ(g.Array.GetTop(kHome, 1), 9);
+    EXPECT_EQ(g.Trans.Record(1).mCards, 2);
+    EXPECT_TRUE(Shown(w));
+    // Without multi-move the run is refused at the press: nothing moves, nothing is logged.
+    w.Set("MultiMove", "0");
+    const std::int16_t under = g.Array.GetPicID(kHome, 2, 5);
+    w.DragTo(under, kHome, 3, g.Array.GetTop(kHome, 3) + 1);
+    EXPECT_FALSE(w.W.Dragging());
+    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_TRUE(Shown(w));
+    EXPECT_TRUE(Consistent(g));
+}
+
+TEST(Window, ReplayEndsByItself) {
+    Window w;
+    w.Set("Autoplay", "0");
+    w.G().StartGame(123.0);
+    Game &g = w.G();
+    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 7), {kReserve, 0}));
+    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 6), {kReserve, 1}));
+    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 5), {kReserve, 2}));
+    const std::string end = FormatBoard(g);
+    w.W.RunCommand("R2");
+    for (int tick = 0; tick < 3; ++tick) {
+        w.W.ReplayStepBackward();
+        EXPECT_TRUE(w.W.ReplayRunning());
+    }
+    w.W.ReplayStepBackward();
+    EXPECT_FALSE(w.W.ReplayRunning()) << "the fourth tick finds the deal and stops";
+    EXPECT_FALSE(w.Enabled("R6"));
+    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    // Replay All from the end: back to the deal in one go, then forward move by move.
+    g.Trans.RedoAll(0);
+    g.Trans.Undo(0);
+    w.W.RunCommand("R4");
+    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    int ticks = 0;
+    while (w.W.ReplayRunning() && ticks < 10) {
+        w.W.ReplayStepForward();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 4);
+    EXPECT_EQ(FormatBoard(g), end) << "the replay goes up to the last recorded move";
+    EXPECT_TRUE(Shown(w));
+}
+
+TEST(Window, WonGameOpensTheEndOfGameDialogAfterTheMoveAndOkRunsTheChoice) {
+    Window w;
+    w.Set("Autoplay", "0");
+    w.Set("GoalOrder", "6");
+    w.Set("GoalCards", "4");
+    w.G().StartGame(5.0);
+    const int games = w.G().Registry.GetPlayerGames(1);
+    w.W.RunCommand("G4"); // every card goes home
+    EXPECT_EQ(w.G().Array.TotalGoalCards(), 52);
+    EXPECT_TRUE(w.Dialogs.empty()) << "the dialog waits until the move has returned";
+    QApplication::processEvents();
+    ASSERT_GE(w.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
+    EXPECT_EQ(w.G().Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), games + 1);
+    // OK with the default choice opened the variant dialog, whose Play started a game.
+    ASSERT_EQ(w.Dialogs.size(), 2u);
+    EXPECT_EQ(w.Dialogs[1], "tabloo::frmSelect");
+    EXPECT_TRUE(w.G().GameRunning);
+}
+
+TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
+    cBoardView::SetFrameIntervalMs(0);
+    cQtSettings settings;
+    {
+        frmMain w(settings);
+        w.ExecDialog = [](QDialog &d) { return d.exec(); };
+        w.show();
+        w.game().EnsureFirstPlayer();
+        w.game().StartGame(77.0);
+        w.close();
+        EXPECT_FALSE(w.game().GameRunning);
+    }
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, "Tabloo", "Tabloo");
+    EXPECT_TRUE(file.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << file.fileName().toStdString();
+    file.beginGroup("Players");
+    EXPECT_EQ(file.value("1PlayerGames").toString(), "1");
+    EXPECT_EQ(file.value("1PlayerWin").toString(), "0");
+    // Closing again with no game records nothing.
+    {
+        frmMain w(settings);
+        w.show();
+        w.close();
+    }
+    file.sync();
+    EXPECT_EQ(file.value("1PlayerGames").toString(), "1");
+}
+
+TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
+    Window w;
+    std::mt19937 rng(2026);
+    const char *variants[][4] = {
+        {"8", "4", "4", "0"}, {"4", "0", "6", "1"}, {"10", "2", "9", "1"}, {"6", "1", "2", "0"}};
+    const char *keys[] = {"F1", "F4", "F5", "G1", "G2", "G4", "G6", "G7", "R1", "R2", "R4", "R6", "G9", "F2"};
+    QWidget *vp = w.W.board().viewport();
+    for (int step = 0; step < 2500; ++step) {
+        if (step % 500 == 0) {
+            const auto &v = variants[(step / 500) % 4];
+            w.Set("HomePiles", v[0]);
+            w.Set("ResPiles", v[1]);
+            w.Set("HomeOrder", v[2]);
+            w.Set("HomeAK", v[3]);
+            w.Set("GoalCards", step % 1000 ? "2" : "0");
+            w.G().StartGame(static_cast<double>(rng() % 100000));
+        }
+        w.PlayVariant = rng() % 2;
+        const unsigned roll = rng() % 10;
+        const QPoint p(static_cast<int>(rng() % vp->width()), static_cast<int>(rng() % vp->height()));
+        if (roll < 4) {
+            // A drag from a card to anywhere.
+            const std::int16_t id = static_cast<std::int16_t>(rng() % kTotalCards);
+            if (w.G().GameRunning)
+                w.Drag(w.CardPoint(id), p);
+        } else if (roll == 4) {
+            QTest::mousePress(vp, Qt::LeftButton, {}, p);
+        } else if (roll == 5) {
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, p);
+        } else if (roll == 6) {
+            QTest::mouseMove(vp, p);
+        } else if (roll == 7) {
+            w.W.RunCommand(keys[rng() % std::size(keys)]);
+        } else if (roll == 8) {
+            (rng() % 2) ? w.W.ReplayStepForward() : w.W.ReplayStepBackward();
+        } else {
+            QApplication::processEvents();
+        }
+        w.Tick();
+        if (w.G().GameRunning) {
+            ASSERT_TRUE(Consistent(w.G())) << "step " << step;
+            if (!w.W.Dragging()) {
+                ASSERT_TRUE(Shown(w)) << "step " << step;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tabloo::test
