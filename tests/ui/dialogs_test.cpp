@@ -1,6 +1,3 @@
-// The settings file, the "Select Game" dialog and the "Congrats" dialog, on in-memory
-// platform pieces: stored choices shown and written back in the game's order, a new deal
-// from "Play", nothing stored on any other close, and a win summed up and recorded once.
 #include "Game.h"
 #include "cMemorySettings.h"
 #include "cQtSettings.h"
@@ -8,12 +5,12 @@
 #include "frmFinishGame.h"
 #include "frmSelect.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QImage>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -24,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,27 +60,27 @@ struct Table {
     RecordingView View;
     Game G{Settings, Clock, Random, View};
 
-    void Set(std::string_view key, std::string_view value) { G.Registry.Write(cRegistry::kData, key, value); }
+    // "Key=value Key=value ..." into the Data section.
+    void Set(const QString &pairs) {
+        for (const QString &pair : pairs.split(' ')) {
+            const QStringList kv = pair.split('=');
+            G.Registry.Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
+        }
+    }
 };
 
-template <typename T> T *Find(QWidget &dialog, const char *name) {
+template <typename T = QComboBox> T *Find(QWidget &dialog, const char *name) {
     T *w = dialog.findChild<T *>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
 }
 
-std::vector<int> Tags(QComboBox *list) {
-    std::vector<int> tags;
+// The entries of a list joined by '|', as texts or as their number tags.
+std::string Items(QComboBox *list, bool tags = false) {
+    QStringList items;
     for (int i = 0; i < list->count(); ++i)
-        tags.push_back(list->itemData(i).toInt());
-    return tags;
-}
-
-std::vector<QString> Texts(QComboBox *list) {
-    std::vector<QString> texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.push_back(list->itemText(i));
-    return texts;
+        items << (tags ? list->itemData(i).toString() : list->itemText(i));
+    return items.join('|').toStdString();
 }
 
 void Choose(QComboBox *list, int tag) {
@@ -91,19 +90,7 @@ void Choose(QComboBox *list, int tag) {
     emit list->activated(at);
 }
 
-// Saves a picture of the dialog when TABLOO_DIALOG_SHOTS names a folder.
-void Shoot(QWidget &dialog, const char *file) {
-    dialog.show();
-    const QPixmap shot = dialog.grab();
-    EXPECT_FALSE(shot.isNull());
-    const QString folder = qEnvironmentVariable("TABLOO_DIALOG_SHOTS");
-    if (!folder.isEmpty())
-        shot.save(QDir(folder).filePath(QString::fromLatin1(file)));
-}
-
 } // namespace
-
-// ---- the settings file ----
 
 TEST(QtSettings, KeepsEveryTextInTheUsersIniFileAndReadsItBack) {
     QTemporaryDir home;
@@ -131,11 +118,8 @@ TEST(QtSettings, KeepsEveryTextInTheUsersIniFileAndReadsItBack) {
         QFile ini(file);
         ASSERT_TRUE(ini.open(QIODevice::ReadOnly)) << file.toStdString();
         const QString content = QString::fromUtf8(ini.readAll());
-        EXPECT_TRUE(content.contains(QStringLiteral("[Players]"))) << content.toStdString();
-        EXPECT_TRUE(content.contains(QStringLiteral("[Data]"))) << content.toStdString();
-        EXPECT_TRUE(content.contains(QStringLiteral("10PlayerScore=-35"))) << content.toStdString();
-        EXPECT_TRUE(content.contains(QStringLiteral("1PlayerName=Player 1"))) << content.toStdString();
-        EXPECT_TRUE(content.contains(QStringLiteral("HomePiles=6"))) << content.toStdString();
+        for (const char *line : {"[Players]", "[Data]", "10PlayerScore=-35", "1PlayerName=Player 1", "HomePiles=6"})
+            EXPECT_TRUE(content.contains(QString::fromLatin1(line))) << line << "\n" << content.toStdString();
     }
 
     // A later run reads what an earlier one wrote.
@@ -148,16 +132,12 @@ TEST(QtSettings, KeepsEveryTextInTheUsersIniFileAndReadsItBack) {
     EXPECT_EQ(reg.CurPlayerInx(), "7");
     EXPECT_EQ(reg.Autoplay(), 0) << "a stored 0 is not the default 1";
     std::string text = "untouched";
-    EXPECT_TRUE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", text));
-    EXPECT_EQ(text, "");
-    EXPECT_TRUE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "10PlayerScore", text));
-    EXPECT_EQ(text, "-35");
-    text = "untouched";
     EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "10PlayerMoves", text));
     EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "10PlayerScore", text)) << "sections are apart";
     EXPECT_EQ(text, "untouched");
-    EXPECT_EQ(reg.GetPlayerMoves(10), 0);
-    EXPECT_EQ(reg.ColorIndex(), 23);
+    EXPECT_TRUE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", text));
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(reg.ColorIndex(), 23) << "a missing key reads as its default";
 
     if (hadHome)
         qputenv("XDG_CONFIG_HOME", oldHome);
@@ -167,120 +147,100 @@ TEST(QtSettings, KeepsEveryTextInTheUsersIniFileAndReadsItBack) {
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-// ---- Select Game ----
-
 TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
     Table t;
     t.G.EnsureFirstPlayer();
     t.G.CreatePlayer(4, "Ann");
     t.G.CreatePlayer(7, "Bob");
-    t.Set("HomePiles", "6");
-    t.Set("ResPiles", "3");
-    t.Set("ResCards", "2");
-    t.Set("HomeOrder", "7");
-    t.Set("GoalOrder", "3");
-    t.Set("GoalBase", "13");
-    t.Set("GoalCards", "2");
-    t.Set("MultiMove", "0");
-    t.Set("HomeAK", "1");
-    t.Set("CurPlayerInx", "7");
+    t.Set("HomePiles=6 ResPiles=3 ResCards=2 HomeOrder=7 GoalOrder=3 GoalBase=13 GoalCards=2 MultiMove=0 HomeAK=1 "
+          "CurPlayerInx=7");
     t.Settings.Writes.clear();
 
     frmSelect dlg(t.G, nullptr);
     EXPECT_EQ(dlg.windowTitle(), "Select Game");
-    std::vector<QString> groups;
+    QStringList groups;
     for (QGroupBox *box : dlg.findChildren<QGroupBox *>())
-        groups.push_back(box->title());
-    EXPECT_EQ(groups, (std::vector<QString>{"Tableau", "Foundation", "Free Cells"}));
-    EXPECT_EQ(Find<QPushButton>(dlg, "cmdPlay")->text(), "Play");
-    EXPECT_EQ(Find<QCheckBox>(dlg, "chkMulti")->text(), "Multi Move");
-    EXPECT_EQ(Find<QCheckBox>(dlg, "chkHomeAK")->text(), "Ace-King Wrapping");
-
-    auto *homePiles = Find<QComboBox>(dlg, "imcHomePiles");
-    EXPECT_EQ(Tags(homePiles), (std::vector<int>{4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(homePiles->currentText(), "6");
-    auto *horder = Find<QComboBox>(dlg, "imcHorder");
-    ASSERT_EQ(horder->count(), 10);
-    EXPECT_EQ(horder->itemText(9), "Up or Down Regardless of Suit");
-    EXPECT_EQ(horder->currentData().toInt(), 7);
-    EXPECT_EQ(horder->currentText(), "Up or Down Same Suit");
-    auto *gorder = Find<QComboBox>(dlg, "imcGorder");
-    EXPECT_EQ(Tags(gorder), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(gorder->currentText(), "Down Same Suit");
-    auto *base = Find<QComboBox>(dlg, "imcGoalBase");
-    ASSERT_EQ(base->count(), 14);
-    EXPECT_EQ(base->itemText(0), "Ace");
-    EXPECT_EQ(base->itemText(12), "King");
-    EXPECT_EQ(base->currentText(), "Random");
-    EXPECT_EQ(base->currentData().toInt(), 13);
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcGoalCards")->currentData().toInt(), 2);
-    auto *resPiles = Find<QComboBox>(dlg, "imcResPiles");
-    EXPECT_EQ(Tags(resPiles), (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(resPiles->currentData().toInt(), 3);
-    auto *resCards = Find<QComboBox>(dlg, "imcResCards");
-    EXPECT_EQ(Tags(resCards), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(resCards->currentData().toInt(), 2);
+        groups << box->title();
+    EXPECT_EQ(groups, QStringList({"Tableau", "Foundation", "Free Cells"}));
+    for (auto [name, text] : {std::pair{"cmdPlay", "Play"}, std::pair{"chkMulti", "Multi Move"},
+                              std::pair{"chkHomeAK", "Ace-King Wrapping"}})
+        EXPECT_EQ(Find<QAbstractButton>(dlg, name)->text(), text);
     EXPECT_FALSE(Find<QCheckBox>(dlg, "chkMulti")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(dlg, "chkHomeAK")->isChecked());
 
-    // The used slots only, in slot order, each tagged with its number.
-    auto *player = Find<QComboBox>(dlg, "imcPlayer");
-    EXPECT_EQ(Texts(player), (std::vector<QString>{"Player 1", "Ann", "Bob"}));
-    EXPECT_EQ(Tags(player), (std::vector<int>{1, 4, 7}));
-    EXPECT_EQ(player->currentText(), "Bob");
+    // Name, tags ("" = not checked here), selected tag and selected text.
+    for (auto [name, tags, tag, text] : std::vector<std::tuple<const char *, const char *, int, const char *>>{
+             {"imcHomePiles", "4|5|6|7|8|9|10", 6, "6"},
+             {"imcHorder", "", 7, "Up or Down Same Suit"},
+             {"imcGorder", "0|1|2|3|4|5", 3, "Down Same Suit"},
+             {"imcGoalBase", "", 13, "Random"},
+             {"imcGoalCards", "", 2, "2"},
+             {"imcResPiles", "0|1|2|3|4", 3, "3"},
+             {"imcResCards", "0|1|2|3", 2, "2"},
+             {"imcPlayer", "1|4|7", 7, "Bob"}}) {
+        if (*tags) {
+            EXPECT_EQ(Items(Find(dlg, name), true), tags) << name;
+        }
+        EXPECT_EQ(Find(dlg, name)->currentData().toInt(), tag) << name;
+        EXPECT_EQ(Find(dlg, name)->currentText(), text) << name;
+    }
+    ASSERT_EQ(Find(dlg, "imcHorder")->count(), 10);
+    EXPECT_EQ(Find(dlg, "imcHorder")->itemText(9), "Up or Down Regardless of Suit");
+    ASSERT_EQ(Find(dlg, "imcGoalBase")->count(), 14);
+    EXPECT_EQ(Find(dlg, "imcGoalBase")->itemText(0), "Ace");
+    EXPECT_EQ(Find(dlg, "imcGoalBase")->itemText(12), "King");
+    EXPECT_EQ(Items(Find(dlg, "imcPlayer")), "Player 1|Ann|Bob") << "the used slots only, in slot order";
     EXPECT_EQ(dlg.PlayerNumber(), 7);
 
     for (QComboBox *list : dlg.findChildren<QComboBox *>())
         for (int i = 0; i < list->count(); ++i)
             EXPECT_FALSE(list->itemIcon(i).isNull()) << list->objectName().toStdString() << " " << i;
     EXPECT_TRUE(t.Settings.Writes.empty()) << "opening stores nothing";
+
+    // Shown at its natural size, every list wide enough for its longest entry.
+    t.G.CreatePlayer(2, "Alexandra Longname");
+    frmSelect shown(t.G, nullptr);
+    shown.show();
+    EXPECT_FALSE(shown.grab().isNull());
+    EXPECT_GE(shown.width(), shown.sizeHint().width());
+    EXPECT_GE(shown.height(), shown.sizeHint().height());
+    for (QComboBox *list : shown.findChildren<QComboBox *>())
+        EXPECT_GE(list->width(), list->minimumSizeHint().width()) << list->objectName().toStdString();
 }
 
 TEST(SelectDialog, AStoredValueWithoutAnEntryChoosesTheFirstEntry) {
     Table t;
     t.G.EnsureFirstPlayer();
     t.G.CreatePlayer(3, "Cy");
-    t.Set("GoalOrder", "7");
-    t.Set("HomePiles", "12");
-    t.Set("GoalBase", "-1");
-    t.Set("ResPiles", "2");
-    t.Set("ResCards", "4");
-    t.Set("CurPlayerInx", "5"); // a free slot
-
+    t.Set("GoalOrder=7 HomePiles=12 GoalBase=-1 ResPiles=2 ResCards=4 CurPlayerInx=5"); // slot 5 is free
     frmSelect dlg(t.G, nullptr);
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcGorder")->currentIndex(), 0);
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcGorder")->currentText(), "Up Same Suit");
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcHomePiles")->currentData().toInt(), 4);
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcGoalBase")->currentText(), "Ace");
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcResCards")->currentText(), "0");
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcPlayer")->currentText(), "Player 1");
+    for (auto [name, text] :
+         {std::pair{"imcGorder", "Up Same Suit"}, std::pair{"imcHomePiles", "4"}, std::pair{"imcGoalBase", "Ace"},
+          std::pair{"imcResCards", "0"}, std::pair{"imcPlayer", "Player 1"}}) {
+        EXPECT_EQ(Find(dlg, name)->currentIndex(), 0) << name;
+        EXPECT_EQ(Find(dlg, name)->currentText(), text) << name;
+    }
     EXPECT_EQ(dlg.PlayerNumber(), 1);
 }
 
 TEST(SelectDialog, ANewCountOfFreeCellsRefillsTheirCardsFromZero) {
     Table t;
     t.G.EnsureFirstPlayer();
-    t.Set("ResPiles", "4");
-    t.Set("ResCards", "3");
+    t.Set("ResPiles=4 ResCards=3");
     frmSelect dlg(t.G, nullptr);
-    auto *resPiles = Find<QComboBox>(dlg, "imcResPiles");
-    auto *resCards = Find<QComboBox>(dlg, "imcResCards");
+    QComboBox *resPiles = Find(dlg, "imcResPiles"), *resCards = Find(dlg, "imcResCards");
     ASSERT_EQ(resCards->currentText(), "3");
-
     Choose(resPiles, 2);
-    EXPECT_EQ(Texts(resCards), (std::vector<QString>{"0", "1", "2"}));
-    EXPECT_EQ(Tags(resCards), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(Items(resCards), "0|1|2");
+    EXPECT_EQ(Items(resCards, true), "0|1|2");
     EXPECT_EQ(resCards->currentText(), "0");
-
     // Choosing 2 again after picking 2 cards starts over at "0".
     Choose(resCards, 2);
     Choose(resPiles, 2);
-    EXPECT_EQ(resCards->count(), 3);
+    EXPECT_EQ(Items(resCards), "0|1|2");
     EXPECT_EQ(resCards->currentText(), "0");
-
     Choose(resPiles, 0);
-    EXPECT_EQ(Texts(resCards), (std::vector<QString>{"0"}));
-    EXPECT_EQ(resCards->currentIndex(), 0);
+    EXPECT_EQ(Items(resCards), "0");
 }
 
 TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
@@ -289,14 +249,10 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     t.G.CreatePlayer(4, "Ann");
     frmSelect dlg(t.G, nullptr);
     dlg.show();
-    Choose(Find<QComboBox>(dlg, "imcHomePiles"), 5);
-    Choose(Find<QComboBox>(dlg, "imcResPiles"), 2);
-    Choose(Find<QComboBox>(dlg, "imcResCards"), 1);
-    Choose(Find<QComboBox>(dlg, "imcHorder"), 9);
-    Choose(Find<QComboBox>(dlg, "imcGorder"), 1);
-    Choose(Find<QComboBox>(dlg, "imcGoalCards"), 3);
-    Choose(Find<QComboBox>(dlg, "imcGoalBase"), 12);
-    Choose(Find<QComboBox>(dlg, "imcPlayer"), 4);
+    for (auto [name, tag] : {std::pair{"imcHomePiles", 5}, std::pair{"imcResPiles", 2}, std::pair{"imcResCards", 1},
+                             std::pair{"imcHorder", 9}, std::pair{"imcGorder", 1}, std::pair{"imcGoalCards", 3},
+                             std::pair{"imcGoalBase", 12}, std::pair{"imcPlayer", 4}})
+        Choose(Find(dlg, name), tag);
     Find<QCheckBox>(dlg, "chkMulti")->setChecked(false);
     Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
     t.Settings.Writes.clear();
@@ -311,7 +267,6 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
                                         "Data/CurPlayerInx=4", "Data/MultiMove=0", "Data/HomeAK=1"}));
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-
     // A new game under the new variant, for the chosen player.
     EXPECT_TRUE(t.G.GameRunning);
     EXPECT_FALSE(t.G.CurrentGameNo.empty());
@@ -322,35 +277,31 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     EXPECT_EQ(t.G.GoalBaseRank, 12);
     EXPECT_EQ(t.G.CurrentPlayerName(), "Ann");
     EXPECT_NE(t.G.Title().find("[Ann]"), std::string::npos);
-}
 
-TEST(SelectDialog, WithNoPlayersTheListIsEmptyAndPlayStoresPlayerOne) {
-    Table t;
-    frmSelect dlg(t.G, nullptr);
-    EXPECT_EQ(Find<QComboBox>(dlg, "imcPlayer")->count(), 0);
-    Find<QPushButton>(dlg, "cmdPlay")->click();
-    EXPECT_EQ(t.G.Registry.CurPlayerInx(), "1");
-    EXPECT_TRUE(t.G.GameRunning);
+    // With no players the list is empty and Play stores player one.
+    Table empty;
+    frmSelect none(empty.G, nullptr);
+    EXPECT_EQ(Find(none, "imcPlayer")->count(), 0);
+    Find<QPushButton>(none, "cmdPlay")->click();
+    EXPECT_EQ(empty.G.Registry.CurPlayerInx(), "1");
+    EXPECT_TRUE(empty.G.GameRunning);
 }
 
 TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     Table t;
     t.G.EnsureFirstPlayer();
     t.Settings.Writes.clear();
-    {
+    for (bool viaCloseBox : {true, false}) {
         frmSelect dlg(t.G, nullptr);
         dlg.show();
-        Choose(Find<QComboBox>(dlg, "imcHomePiles"), 10);
-        Choose(Find<QComboBox>(dlg, "imcResPiles"), 1);
+        Choose(Find(dlg, "imcHomePiles"), 10);
+        Choose(Find(dlg, "imcGoalBase"), 5);
         Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
-        EXPECT_TRUE(dlg.close());
+        if (viaCloseBox)
+            EXPECT_TRUE(dlg.close());
+        else
+            dlg.reject();
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    }
-    {
-        frmSelect dlg(t.G, nullptr);
-        dlg.show();
-        Choose(Find<QComboBox>(dlg, "imcGoalBase"), 5);
-        dlg.reject();
     }
     EXPECT_TRUE(t.Settings.Writes.empty());
     EXPECT_FALSE(t.G.GameRunning);
@@ -358,176 +309,115 @@ TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     EXPECT_EQ(t.G.Registry.HomePiles(), 8);
 }
 
-// ---- Congrats ----
-
 namespace {
 
-// Game 123 for "Player 1", a few moves made, then `seconds` on the clock.
+// Game 123 for "Player 1", a few moves made, 150 seconds on the clock, and its "Congrats" dialog.
 struct WonTable : Table {
-    std::int16_t Moves = 0;
-    explicit WonTable(std::int64_t seconds = 150) {
+    std::int16_t Moves = 0, Score = 0;
+    std::vector<QString> Commands;
+    std::function<void()> OnCommand = [] {};
+    std::unique_ptr<frmFinishGame> Dlg;
+    WonTable() {
         G.EnsureFirstPlayer();
         G.StartGame(123.0);
-        for (int i = 0; i < 3; ++i) {
-            const std::vector<LegalMove> moves = G.LegalMoves();
-            if (moves.empty())
-                break;
-            G.PlayMove(moves.front().PicID, moves.front().Target);
-        }
+        for (int i = 0; i < 3 && !G.LegalMoves().empty(); ++i)
+            G.PlayMove(G.LegalMoves().front().PicID, G.LegalMoves().front().Target);
         Moves = G.Trans.GetTransID();
-        Clock.Now += seconds;
+        Clock.Now += 150;
         View.Sounds.clear();
+        Score = G.GameScore();
+        Dlg = std::make_unique<frmFinishGame>(
+            G,
+            [this](const QString &key) {
+                Commands.push_back(key);
+                OnCommand();
+            },
+            nullptr);
     }
 };
-
-std::vector<QString> Lines(frmFinishGame &dlg) {
-    std::vector<QString> lines;
-    auto *list = dlg.findChild<QListWidget *>(QStringLiteral("ListView1"));
-    for (int i = 0; list && i < list->count(); ++i)
-        lines.push_back(list->item(i)->text());
-    return lines;
-}
 
 } // namespace
 
 TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     WonTable t;
+    frmFinishGame &dlg = *t.Dlg;
     ASSERT_GT(t.Moves, 0);
-    const std::int16_t score = t.G.GameScore();
-    EXPECT_EQ(score, t.G.Array.TotalGoalCards() * 10 - 50);
-
-    std::vector<QString> commands;
-    frmFinishGame dlg(
-        t.G, [&](const QString &key) { commands.push_back(key); }, nullptr);
+    EXPECT_EQ(t.Score, t.G.Array.TotalGoalCards() * 10 - 50);
     EXPECT_EQ(dlg.windowTitle(), "Congrats");
-    EXPECT_EQ(Lines(dlg),
-              (std::vector<QString>{" Game :123", " Time Taken :0:02:30", " Player :Player 1",
-                                    " Score :" + QString::number(score), " Moves :" + QString::number(t.Moves)}));
-    EXPECT_EQ(dlg.HeldScore(), score);
+    auto *list = Find<QListWidget>(dlg, "ListView1");
+    ASSERT_NE(list, nullptr);
+    dlg.show();
+    EXPECT_FALSE(dlg.grab().isNull());
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) {
+        lines << list->item(i)->text();
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << "line shown " << i;
+    }
+    EXPECT_EQ(lines, QStringList({" Game :123", " Time Taken :0:02:30", " Player :Player 1",
+                                  " Score :" + QString::number(t.Score), " Moves :" + QString::number(t.Moves)}));
+    EXPECT_EQ(dlg.HeldScore(), t.Score);
     EXPECT_FALSE(t.G.GameRunning);
     EXPECT_EQ(t.G.ElapsedSeconds(), 0);
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
-    EXPECT_EQ(Find<QRadioButton>(dlg, "optNew")->text(), "New Game");
-    EXPECT_EQ(Find<QRadioButton>(dlg, "optSelect")->text(), "Select Game");
-    EXPECT_EQ(Find<QRadioButton>(dlg, "optRestart")->text(), "Restart Game");
-    EXPECT_EQ(Find<QRadioButton>(dlg, "optChoose")->text(), "Select a Number");
-    EXPECT_EQ(Find<QPushButton>(dlg, "cmdOK")->text(), "OK");
-    EXPECT_EQ(Find<QPushButton>(dlg, "cmdCancel")->text(), "Cancel");
-    EXPECT_NE(dlg.findChild<QGroupBox *>(QStringLiteral("Frame1")), nullptr);
+    for (auto [name, text] : {std::pair{"optNew", "New Game"}, std::pair{"optSelect", "Select Game"},
+                              std::pair{"optRestart", "Restart Game"}, std::pair{"optChoose", "Select a Number"},
+                              std::pair{"cmdOK", "OK"}, std::pair{"cmdCancel", "Cancel"}})
+        EXPECT_EQ(Find<QAbstractButton>(dlg, name)->text(), text);
+    EXPECT_NE(Find<QGroupBox>(dlg, "Frame1"), nullptr);
     // Nothing is recorded until it closes.
     EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 0);
-    EXPECT_TRUE(commands.empty());
+    EXPECT_TRUE(t.Commands.empty());
 }
 
-TEST(FinishDialog, OkRecordsTheWinWithTheScoreShownThenRunsTheChosenCommand) {
-    WonTable t;
-    const std::int16_t score = t.G.GameScore();
-    std::vector<QString> commands;
-    int gamesWhenRun = -1;
-    bool visibleWhenRun = true;
-    frmFinishGame dlg(
-        t.G,
-        [&](const QString &key) {
-            commands.push_back(key);
+// OK runs the chosen command after recording; Cancel and the close box run nothing.
+TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
+    for (const std::string way : {"cmdOK", "cmdCancel", "close"}) {
+        WonTable t;
+        int gamesWhenRun = -1;
+        bool visibleWhenRun = true;
+        t.OnCommand = [&] {
             gamesWhenRun = t.G.Registry.GetPlayerGames(1);
-            visibleWhenRun = dlg.isVisible();
-        },
-        nullptr);
-    dlg.show();
-    t.Clock.Now += 600; // waiting does not lower the score
-    Find<QPushButton>(dlg, "cmdOK")->click();
-
-    EXPECT_EQ(commands, (std::vector<QString>{"F2"}));
-    EXPECT_EQ(gamesWhenRun, 1) << "the win is recorded before the next command runs";
-    EXPECT_FALSE(visibleWhenRun);
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    const cRegistry &reg = t.G.Registry;
-    EXPECT_EQ(reg.GetPlayerGames(1), 1);
-    EXPECT_EQ(reg.GetPlayerWin(1), 1);
-    EXPECT_EQ(reg.GetPlayerScore(1), score);
-    EXPECT_EQ(reg.GetPlayerMoves(1), t.Moves);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 0) << "the game has ended";
+            visibleWhenRun = t.Dlg->isVisible();
+        };
+        t.Dlg->show();
+        t.Clock.Now += 600; // waiting does not lower the score
+        if (way == "close")
+            EXPECT_TRUE(t.Dlg->close());
+        else
+            Find<QAbstractButton>(*t.Dlg, way.c_str())->click();
+        EXPECT_FALSE(t.Dlg->isVisible()) << way;
+        EXPECT_TRUE(t.Dlg->Recorded()) << way;
+        if (way == "cmdOK") {
+            EXPECT_EQ(t.Commands, (std::vector<QString>{"F2"}));
+            EXPECT_EQ(gamesWhenRun, 1) << "the win is recorded before the next command runs";
+            EXPECT_FALSE(visibleWhenRun);
+            EXPECT_EQ(t.Dlg->result(), QDialog::Accepted);
+        } else {
+            EXPECT_EQ(t.Dlg->result(), QDialog::Rejected) << way;
+            // Whatever follows, the win stays counted once and nothing runs.
+            t.Dlg->reject();
+            t.Dlg->accept();
+            t.Dlg->close();
+            EXPECT_TRUE(t.Commands.empty()) << way;
+        }
+        EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1) << way;
+        EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1) << way;
+        EXPECT_EQ(t.G.Registry.GetPlayerScore(1), t.Score) << way;
+        EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), t.Moves) << way;
+        EXPECT_FALSE(t.G.GameRunning) << way;
+        EXPECT_EQ(t.G.Trans.GetTransID(), 0) << way << ": the game has ended";
+    }
 }
 
 TEST(FinishDialog, EachOptionGivesItsCommandKey) {
     for (auto [option, key] : {std::pair{"optNew", "F1"}, std::pair{"optSelect", "F2"}, std::pair{"optRestart", "F4"},
                                std::pair{"optChoose", "F7"}}) {
         WonTable t;
-        std::vector<QString> commands;
-        frmFinishGame dlg(
-            t.G, [&](const QString &k) { commands.push_back(k); }, nullptr);
-        Find<QRadioButton>(dlg, option)->click();
-        Find<QPushButton>(dlg, "cmdOK")->click();
-        EXPECT_EQ(commands, (std::vector<QString>{QString::fromLatin1(key)})) << option;
+        Find<QRadioButton>(*t.Dlg, option)->click();
+        Find<QPushButton>(*t.Dlg, "cmdOK")->click();
+        EXPECT_EQ(t.Commands, (std::vector<QString>{QString::fromLatin1(key)})) << option;
         EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1) << option;
     }
-}
-
-TEST(FinishDialog, CancelRecordsTheWinAndRunsNoCommand) {
-    WonTable t;
-    const std::int16_t score = t.G.GameScore();
-    std::vector<QString> commands;
-    frmFinishGame dlg(
-        t.G, [&](const QString &key) { commands.push_back(key); }, nullptr);
-    dlg.show();
-    t.Clock.Now += 30;
-    Find<QPushButton>(dlg, "cmdCancel")->click();
-    EXPECT_TRUE(commands.empty());
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), score);
-    EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), t.Moves);
-    EXPECT_FALSE(t.G.GameRunning);
-}
-
-TEST(FinishDialog, TheCloseBoxRecordsTheWinOnceAndRunsNoCommand) {
-    WonTable t;
-    const std::int16_t score = t.G.GameScore();
-    std::vector<QString> commands;
-    frmFinishGame dlg(
-        t.G, [&](const QString &key) { commands.push_back(key); }, nullptr);
-    dlg.show();
-    EXPECT_TRUE(dlg.close());
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(dlg.Recorded());
-    // Whatever follows, the win stays counted once.
-    dlg.reject();
-    dlg.accept();
-    dlg.close();
-    EXPECT_TRUE(commands.empty());
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), score);
-}
-
-// ---- how they look ----
-
-TEST(DialogLooks, BothDialogsDrawAtTheirNaturalSize) {
-    Table t;
-    t.G.EnsureFirstPlayer();
-    t.G.CreatePlayer(2, "Alexandra Longname");
-    {
-        frmSelect dlg(t.G, nullptr);
-        Shoot(dlg, "tabloo-select.png");
-        const QSize hint = dlg.sizeHint();
-        EXPECT_GE(dlg.width(), hint.width());
-        EXPECT_GE(dlg.height(), hint.height());
-        // Every list is wide enough for its longest entry.
-        for (QComboBox *list : dlg.findChildren<QComboBox *>())
-            EXPECT_GE(list->width(), list->minimumSizeHint().width()) << list->objectName().toStdString();
-    }
-    WonTable won;
-    frmFinishGame dlg(
-        won.G, [](const QString &) {}, nullptr);
-    Shoot(dlg, "tabloo-congrats.png");
-    auto *list = dlg.findChild<QListWidget *>(QStringLiteral("ListView1"));
-    ASSERT_NE(list, nullptr);
-    for (int i = 0; i < list->count(); ++i)
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
-    dlg.reject();
 }
