@@ -31,6 +31,8 @@ public:
     // The game whose cards this board draws (the game is built with the board, so it is
     // handed over afterwards).
     void SetGame(const Game &game);
+    // The board at its own size.
+    QSize sizeHint() const override { return QSize(kBoardPixelWidth, kBoardPixelHeight); }
     // The background colour, red in the low byte; the board shades from it to black.
     void SetBoardColor(quint32 colour);
     quint32 BoardColor() const { return mColour; }

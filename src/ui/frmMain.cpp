@@ -64,7 +64,9 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     tmrMain.start();
     tmrTime.start();
 
-    resize(1040, 820);
+    // Room for the whole board at its own size, below the menus and the toolbar.
+    resize(Board->sizeHint().width(),
+           menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + Board->sizeHint().height());
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
@@ -111,7 +113,10 @@ void frmMain::BuildMenus() {
     AddItem(gameMenu, "G1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
     AddItem(gameMenu, "G2", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_X));
     gameMenu->addSeparator();
-    AddItem(gameMenu, "G4", "Autoplay", Qt::Key_F7)->setCheckable(true);
+    QAction *autoplay = AddItem(gameMenu, "G4", "Autoplay", Qt::Key_F7);
+    autoplay->setCheckable(true);
+    // The menu shows a tick, not the toolbar's picture.
+    autoplay->setIconVisibleInMenu(false);
     gameMenu->addSeparator();
     AddItem(gameMenu, "G6", "U&ndo All", QKeySequence(Qt::CTRL | Qt::Key_C));
     AddItem(gameMenu, "G7", "R&edo All", QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -245,8 +250,9 @@ void frmMain::RunCommand(const QString &key) {
         if (G->GameRunning)
             G->EndGame(0);
     } else if (key == "F9") {
-        // Exit closes the window like its close box, so a running game counts as lost.
-        close();
+        // Exit ends the program at once, without the window's closing handling.
+        ExitingAtOnce = true;
+        QCoreApplication::quit();
     } else if (key == "G1") {
         G->Trans.Undo(reg.UndoSpeed());
     } else if (key == "G2") {
@@ -349,6 +355,10 @@ void frmMain::ShowFinishGame() {
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
+    if (ExitingAtOnce) {
+        event->accept();
+        return;
+    }
     StopReplay();
     // Closing the window during a game counts it as lost.
     if (G->GameRunning)

@@ -95,6 +95,7 @@ private:
     QLabel *Displays[3] = {};
     QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
     bool FinishQueued = false;
+    bool ExitingAtOnce = false;
 };
 
 } // namespace tabloo

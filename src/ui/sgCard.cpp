@@ -110,8 +110,9 @@ void sgCard::SetPosTwips(QPointF twips) {
 QRectF sgCard::boundingRect() const { return QRectF(0, 0, kWidth, kHeight); }
 
 QPainterPath sgCard::shape() const {
+    // The rounded corners are see-through: a press there reaches what lies behind.
     QPainterPath path;
-    path.addRect(boundingRect());
+    path.addRoundedRect(boundingRect(), 4.5, 4.5);
     return path;
 }
 

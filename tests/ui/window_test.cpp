@@ -285,10 +285,13 @@ TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
     file.beginGroup("Players");
     EXPECT_EQ(file.value("1PlayerGames").toString(), "1");
     EXPECT_EQ(file.value("1PlayerWin").toString(), "0");
-    // Closing again with no game records nothing.
+    // Closing again with no game records nothing; Exit ends at once and records nothing.
     {
         frmMain w(settings);
         w.show();
+        w.close();
+        w.game().StartGame(78.0);
+        w.RunCommand("F9");
         w.close();
     }
     file.sync();
