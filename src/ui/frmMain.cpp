@@ -313,19 +313,13 @@ void frmMain::UpdateDisplays() {
     }
 }
 
-void frmMain::ReplayStepForward() {
+void frmMain::ReplayStep(bool forward) {
     CancelDrag();
-    tmrBackward.stop();
+    (forward ? tmrBackward : tmrForward).stop();
     Actions["R6"]->setEnabled(true);
-    if (!G->Trans.Redo(G->Registry.ReplaySpeed()))
-        StopReplay();
-}
-
-void frmMain::ReplayStepBackward() {
-    CancelDrag();
-    tmrForward.stop();
-    Actions["R6"]->setEnabled(true);
-    if (!G->Trans.Undo(G->Registry.ReplaySpeed()))
+    const std::int16_t speed = G->Registry.ReplaySpeed();
+    // At either end of the log the replay stops by itself.
+    if (!(forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed)))
         StopReplay();
 }
 

@@ -53,8 +53,9 @@ public:
     void UpdateMenuStates();
     void UpdateToolbarStates();
     void UpdateDisplays();
-    void ReplayStepForward();
-    void ReplayStepBackward();
+    void ReplayStep(bool forward);
+    void ReplayStepForward() { ReplayStep(true); }
+    void ReplayStepBackward() { ReplayStep(false); }
     void StopReplay();
     void ArrangeBoard();
 
