@@ -218,7 +218,8 @@ qreal PipSize(int suit) { return suit == 2 ? 13.5 : 12.0; }
 
 void PaintPips(QPainter &p, int suit, int num, const QColor &ink) {
     constexpr qreal left = 23.5, centre = kMidX, right = kW - 23.5;
-    constexpr qreal top = 17.0, bottom = kH - 17.0, mid = kMidY;
+    // The top row stays clear of the corner index, which runs across the top edge.
+    constexpr qreal top = 21.5, bottom = kH - 21.5, mid = kMidY;
     constexpr qreal q1 = top + (bottom - top) / 3.0, q2 = top + 2.0 * (bottom - top) / 3.0;
     // The classic layouts, column by column; the centre column of the seven, eight and ten
     // sits between the rows of the side columns.
@@ -663,31 +664,52 @@ void PaintCourt(QPainter &p, int suit, int num, const QColor &ink) {
     c.Lining = red ? QColor(255, 236, 200) : QColor(232, 232, 240);
     c.Jewel = red ? QColor(40, 90, 200) : QColor(210, 30, 50);
 
-    const QRectF panel(15.5, 7.5, kW - 31, kH - 15);
+    // The panel starts below the corner index; the figures, drawn for a panel reaching up to
+    // kOldTop, are shrunk towards the middle of the card to fit.
+    constexpr qreal kOldTop = 7.5;
+    constexpr qreal kTop = 15.5, kShrink = (kMidY - kTop) / (kMidY - kOldTop);
+    constexpr qreal kLeft = kMidX - (kMidX - 15.5) * 0.9;
+    const QRectF panel(kLeft, kTop, kW - 2 * kLeft, kH - 2 * kTop);
+    const qreal shrink = kShrink;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(253, 248, 234));
     p.drawRect(panel);
 
-    const QPainterPath &pip = Shapes().Suit[suit];
+    // The upper half is painted once and set down a second time turned about the middle, so
+    // that the scaled figure reads exactly the same either way up.
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    QImage half(qMax(1, qRound(kW * dpr)), qMax(1, qRound(kMidY * dpr)), QImage::Format_ARGB32_Premultiplied);
+    half.setDevicePixelRatio(dpr);
+    half.fill(Qt::transparent);
+    {
+        QPainter h(&half);
+        h.setRenderHint(QPainter::Antialiasing);
+        h.setClipRect(QRectF(panel.left(), panel.top(), panel.width(), kMidY - panel.top()));
+        h.save();
+        h.translate(kMidX, kMidY);
+        h.scale(shrink, shrink);
+        h.translate(-kMidX, -kMidY);
+        switch (num) {
+        case 10:
+            PaintJack(h, c);
+            break;
+        case 11:
+            PaintQueen(h, c);
+            break;
+        default:
+            PaintKing(h, c);
+            break;
+        }
+        h.restore();
+        // The suit and the rank in the panel's upper corners.
+        FillShape(h, Shapes().Suit[suit], QPointF(panel.left() + 4.5, panel.top() + 4.5), 5.5, false, ink);
+        h.fillPath(SetText(Lettering().Rank[num], panel.right() - 4.5, panel.top() + 7.3, 5.5, 6.5), ink);
+    }
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
         if (turn == 1)
             TurnAbout(p);
-        p.setClipRect(QRectF(panel.left(), panel.top(), panel.width(), kMidY - panel.top()));
-        switch (num) {
-        case 10:
-            PaintJack(p, c);
-            break;
-        case 11:
-            PaintQueen(p, c);
-            break;
-        default:
-            PaintKing(p, c);
-            break;
-        }
-        // The suit and the rank in the panel's upper corners.
-        FillShape(p, pip, QPointF(20.5, 12.5), 6.0, false, ink);
-        p.fillPath(SetText(Lettering().Rank[num], kW - 20.5, 15.5, 6.0, 7.0), ink);
+        p.drawImage(QPointF(0, 0), half);
         p.restore();
     }
 
@@ -705,8 +727,10 @@ void PaintIndex(QPainter &p, int suit, int num, const QColor &ink) {
         p.save();
         if (turn == 1)
             TurnAbout(p);
-        p.fillPath(SetText(Lettering().Rank[num], 8.5, 15.5, 11.5, 12.5), ink);
-        FillShape(p, Shapes().Suit[suit], QPointF(8.5, 22.5), suit == 2 ? 9.0 : 8.0, false, ink);
+        // Rank and suit side by side along the top edge, so that both still show on a card
+        // that the next one in a fanned pile covers all but a strip of.
+        p.fillPath(SetText(Lettering().Rank[num], 8.0, 13.0, 10.5, 12.0), ink);
+        FillShape(p, Shapes().Suit[suit], QPointF(19.0, 9.5), suit == 2 ? 9.0 : 8.0, false, ink);
         p.restore();
     }
 }

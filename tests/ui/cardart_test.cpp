@@ -35,8 +35,8 @@ bool IsClearlyRed(const QColor &c) { return c.alpha() == 255 && c.red() > 150 &&
 
 bool IsSaturatedRed(const QColor &c) { return c.alpha() > 128 && c.red() - std::max(c.green(), c.blue()) > 60; }
 
-// The top-left index: the rank and the small pip below it, at scale 1.
-constexpr int kIndexLeft = 2, kIndexTop = 2, kIndexRight = 15, kIndexBottom = 28;
+// The top-left index: the rank with the small pip to its right, at scale 1.
+constexpr int kIndexLeft = 2, kIndexTop = 2, kIndexRight = 23, kIndexBottom = 14;
 
 } // namespace
 
