@@ -2,6 +2,8 @@
 
 #include "NumText.h"
 #include "cBoardView.h"
+#include "frmAbout.h"
+#include "frmChooseGame.h"
 #include "frmFinishGame.h"
 #include "frmSelect.h"
 #include "mColors.h"
@@ -147,7 +149,7 @@ void frmMain::BuildMenus() {
     AddItem(help, "H5", "About Tabloo...");
 
     // The windows of these commands are not part of the game yet.
-    for (const char *key : {"T1", "T3", "T5", "F7", "H1", "H5"})
+    for (const char *key : {"T1", "T3", "T5", "H1"})
         Actions[key]->setEnabled(false);
 
     // Score, time and moves at the right of the menu bar.
@@ -249,6 +251,10 @@ void frmMain::RunCommand(const QString &key) {
         StopReplay();
         if (G->GameRunning)
             G->EndGame(0);
+    } else if (key == "F7") {
+        StopReplay();
+        frmChooseGame dialog(*G, this);
+        ExecDialog(dialog);
     } else if (key == "F9") {
         // Exit ends the program at once, without the window's closing handling.
         ExitingAtOnce = true;
@@ -275,6 +281,9 @@ void frmMain::RunCommand(const QString &key) {
         tmrForward.start();
     } else if (key == "R6") {
         StopReplay();
+    } else if (key == "H5") {
+        frmAbout dialog(this);
+        ExecDialog(dialog);
     }
     UpdateMenuStates();
     UpdateToolbarStates();

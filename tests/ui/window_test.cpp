@@ -4,6 +4,8 @@
 #include "cBoardView.h"
 #include "cMemorySettings.h"
 #include "cQtSettings.h"
+#include "frmAbout.h"
+#include "frmChooseGame.h"
 #include "frmFinishGame.h"
 #include "frmMain.h"
 #include "frmSelect.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 #include <QToolBar>
@@ -266,6 +269,29 @@ TEST(Window, WonGameOpensTheEndOfGameDialogAfterTheMoveAndOkRunsTheChoice) {
     ASSERT_EQ(w.Dialogs.size(), 2u);
     EXPECT_EQ(w.Dialogs[1], "tabloo::frmSelect");
     EXPECT_TRUE(w.G().GameRunning);
+}
+
+TEST(Window, SelectANumberStartsThatGameAndAboutOpens) {
+    Window w;
+    bool about = false;
+    w.W.ExecDialog = [&](QDialog &d) {
+        if (qobject_cast<frmChooseGame *>(&d)) {
+            d.findChild<QLineEdit *>("Text1")->setText("123");
+            d.findChild<QAbstractButton *>("cmdSelect")->click();
+        } else if (qobject_cast<frmAbout *>(&d)) {
+            about = true;
+            d.findChild<QAbstractButton *>("cmdOK")->click();
+        }
+        return d.result();
+    };
+    w.Tick();
+    EXPECT_TRUE(w.Enabled("F7"));
+    EXPECT_TRUE(w.Enabled("H5"));
+    w.W.RunCommand("F7");
+    EXPECT_EQ(w.G().CurrentGameNo, "123");
+    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Player 1] [123]");
+    w.W.RunCommand("H5");
+    EXPECT_TRUE(about);
 }
 
 TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {

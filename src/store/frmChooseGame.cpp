@@ -1,0 +1,115 @@
+#include "frmChooseGame.h"
+
+#include "Game.h"
+#include "NumText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <string>
+
+namespace tabloo {
+
+namespace {
+
+// Digits, then optionally a point and at least one more digit, after an optional sign.
+// Nothing else: no blanks, no separators, no exponent.
+bool IsPlainNumber(const std::string &text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i, ++digits;
+    if (digits == 0)
+        return false;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        std::size_t fraction = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i, ++fraction;
+        if (fraction == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+} // namespace
+
+frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+    setObjectName(QStringLiteral("frmChooseGame"));
+    setWindowTitle(QStringLiteral("Select Game"));
+    setModal(true);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    // The range stands on a line of its own.
+    Label1 = new QLabel(QStringLiteral("Select a Game Number between\n0 and 999,999,999,999,999"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("9999999999999999")) + 16);
+
+    cmdSelect = new QPushButton(QStringLiteral("Select"), this);
+    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
+    cmdSelect->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSelect);
+    buttons->addWidget(cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Text1);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ShowMessage = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
+
+    // A random number, fully selected, so that typing replaces it.
+    Text1->setText(QString::fromStdString(FormatGameNo(G.RandomGameNo())));
+    Text1->selectAll();
+    Text1->setFocus();
+
+    connect(cmdSelect, &QPushButton::clicked, this, &frmChooseGame::Select);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmChooseGame::reject);
+}
+
+bool frmChooseGame::IsValidGameNo(const QString &text) {
+    const std::string s = text.toStdString();
+    if (!IsPlainNumber(s))
+        return false;
+    const double v = std::strtod(s.c_str(), nullptr);
+    return v > 0.0 && v < kMaxGameNo;
+}
+
+void frmChooseGame::Select() {
+    const QString text = Text1->text();
+    if (!IsValidGameNo(text)) {
+        InvalidNumber();
+        return;
+    }
+    hide();
+    G.StartGame(text.toStdString());
+    accept();
+}
+
+void frmChooseGame::InvalidNumber() {
+    if (ShowMessage)
+        ShowMessage(QStringLiteral("Tabloo"),
+                    QStringLiteral("Please Enter a valid number between 0 and 999,999,999,999,999"));
+    Text1->setText(QStringLiteral("0"));
+    Text1->setFocus();
+}
+
+} // namespace tabloo
