@@ -107,8 +107,7 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
 
     if (tMod == kPlayMove)
         G.AutoplayAll();
-    if (G.GameRunning)
-        G.CheckWin();
+    G.CheckWin();
     return true;
 }
 

@@ -14,20 +14,15 @@ std::string PlayerKey(std::int16_t ind, std::string_view field) {
 }
 } // namespace
 
-const std::array<DataKey, 24> &cRegistry::DataKeys() {
-    static const std::array<DataKey, 24> keys = {{
-        {"Autoplay", 1},    {"ColorIndex", 23},   {"ShowToolbar", 1},   {"GoalOrder", 0},    {"GoalBase", 0},
-        {"GoalCards", 0},   {"HomeOrder", 4},     {"HomePiles", 8},     {"HomeAK", 0},       {"MultiMove", 1},
-        {"ResPiles", 4},    {"ResCards", 0},      {"CardSpeed", 5},     {"UndoSpeed", 5},    {"UndoallSpeed", 2},
-        {"ReplaySpeed", 7}, {"SoundStart", 1},    {"SoundCardDown", 0}, {"SoundCardUp", 0},  {"SoundUndo", 1},
-        {"SoundRedo", 1},   {"SoundAutoPlay", 1}, {"SoundWin", 1},      {"CurPlayerInx", 1},
-    }};
-    return keys;
-}
-
 bool cRegistry::IsDataKey(std::string_view key) {
-    const auto &keys = DataKeys();
-    return std::any_of(keys.begin(), keys.end(), [&](const DataKey &k) { return k.Name == key; });
+    static constexpr DataKey all[] = {keys::Autoplay,   keys::ColorIndex,    keys::ShowToolbar,  keys::GoalOrder,
+                                      keys::GoalBase,   keys::GoalCards,     keys::HomeOrder,    keys::HomePiles,
+                                      keys::HomeAK,     keys::MultiMove,     keys::ResPiles,     keys::ResCards,
+                                      keys::CardSpeed,  keys::UndoSpeed,     keys::UndoallSpeed, keys::ReplaySpeed,
+                                      keys::SoundStart, keys::SoundCardDown, keys::SoundCardUp,  keys::SoundUndo,
+                                      keys::SoundRedo,  keys::SoundAutoPlay, keys::SoundWin};
+    return key == "CurPlayerInx" ||
+           std::any_of(std::begin(all), std::end(all), [&](const DataKey &k) { return k.Name == key; });
 }
 
 std::int16_t cRegistry::GetD(std::string_view key, std::int16_t def) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "cGames.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,33 @@ struct DataKey {
     std::int16_t Default;
 };
 
+// The 16-bit keys of section "Data" with their defaults (a variant's from GameRules).
+namespace keys {
+inline constexpr DataKey Autoplay{"Autoplay", 1};
+inline constexpr DataKey ColorIndex{"ColorIndex", 23};
+inline constexpr DataKey ShowToolbar{"ShowToolbar", 1};
+inline constexpr DataKey GoalOrder{"GoalOrder", GameRules{}.GoalOrder};
+inline constexpr DataKey GoalBase{"GoalBase", GameRules{}.GoalBase};
+inline constexpr DataKey GoalCards{"GoalCards", GameRules{}.GoalCards};
+inline constexpr DataKey HomeOrder{"HomeOrder", GameRules{}.HomeOrder};
+inline constexpr DataKey HomePiles{"HomePiles", GameRules{}.HomePiles};
+inline constexpr DataKey HomeAK{"HomeAK", GameRules{}.HomeAK};
+inline constexpr DataKey MultiMove{"MultiMove", GameRules{}.MultiMove};
+inline constexpr DataKey ResPiles{"ResPiles", GameRules{}.ResPiles};
+inline constexpr DataKey ResCards{"ResCards", GameRules{}.ResCards};
+inline constexpr DataKey CardSpeed{"CardSpeed", 5};
+inline constexpr DataKey UndoSpeed{"UndoSpeed", 5};
+inline constexpr DataKey UndoallSpeed{"UndoallSpeed", 2};
+inline constexpr DataKey ReplaySpeed{"ReplaySpeed", 7};
+inline constexpr DataKey SoundStart{"SoundStart", 1};
+inline constexpr DataKey SoundCardDown{"SoundCardDown", 0};
+inline constexpr DataKey SoundCardUp{"SoundCardUp", 0};
+inline constexpr DataKey SoundUndo{"SoundUndo", 1};
+inline constexpr DataKey SoundRedo{"SoundRedo", 1};
+inline constexpr DataKey SoundAutoPlay{"SoundAutoPlay", 1};
+inline constexpr DataKey SoundWin{"SoundWin", 1};
+} // namespace keys
+
 class cRegistry {
 public:
     static constexpr std::string_view kApp = "Tabloo";
@@ -24,8 +52,7 @@ public:
     static constexpr std::string_view kPlayers = "Players";
     static constexpr std::int16_t kSlots = 10;
 
-    // Every key of section "Data" with its default ("CurPlayerInx" is text, default "1").
-    static const std::array<DataKey, 24> &DataKeys();
+    // Whether a key belongs to section "Data" (the 16-bit keys and "CurPlayerInx").
     static bool IsDataKey(std::string_view key);
 
     explicit cRegistry(ISettingsBackend &backend) : Backend(backend) {}
@@ -34,55 +61,57 @@ public:
     // such number read alike.
     std::int16_t GetD(std::string_view key, std::int16_t def) const;
     void SetD(std::string_view key, std::int16_t value);
+    std::int16_t Get(const DataKey &key) const { return GetD(key.Name, key.Default); }
+    void Set(const DataKey &key, std::int16_t value) { SetD(key.Name, value); }
 
-    std::int16_t Autoplay() const { return GetD("Autoplay", 1); }
-    void SetAutoplay(std::int16_t v) { SetD("Autoplay", v); }
-    std::int16_t ColorIndex() const { return GetD("ColorIndex", 23); }
-    void SetColorIndex(std::int16_t v) { SetD("ColorIndex", v); }
-    std::int16_t ShowToolbar() const { return GetD("ShowToolbar", 1); }
-    void SetShowToolbar(std::int16_t v) { SetD("ShowToolbar", v); }
-    std::int16_t GoalOrder() const { return GetD("GoalOrder", 0); }
-    void SetGoalOrder(std::int16_t v) { SetD("GoalOrder", v); }
-    std::int16_t GoalBase() const { return GetD("GoalBase", 0); }
-    void SetGoalBase(std::int16_t v) { SetD("GoalBase", v); }
-    std::int16_t GoalCards() const { return GetD("GoalCards", 0); }
-    void SetGoalCards(std::int16_t v) { SetD("GoalCards", v); }
-    std::int16_t HomeOrder() const { return GetD("HomeOrder", 4); }
-    void SetHomeOrder(std::int16_t v) { SetD("HomeOrder", v); }
-    std::int16_t HomePiles() const { return GetD("HomePiles", 8); }
-    void SetHomePiles(std::int16_t v) { SetD("HomePiles", v); }
-    std::int16_t HomeAK() const { return GetD("HomeAK", 0); }
-    void SetHomeAK(std::int16_t v) { SetD("HomeAK", v); }
-    std::int16_t MultiMove() const { return GetD("MultiMove", 1); }
-    void SetMultiMove(std::int16_t v) { SetD("MultiMove", v); }
-    std::int16_t ResPiles() const { return GetD("ResPiles", 4); }
-    void SetResPiles(std::int16_t v) { SetD("ResPiles", v); }
-    std::int16_t ResCards() const { return GetD("ResCards", 0); }
-    void SetResCards(std::int16_t v) { SetD("ResCards", v); }
-    std::int16_t CardSpeed() const { return GetD("CardSpeed", 5); }
-    void SetCardSpeed(std::int16_t v) { SetD("CardSpeed", v); }
-    std::int16_t UndoSpeed() const { return GetD("UndoSpeed", 5); }
-    void SetUndoSpeed(std::int16_t v) { SetD("UndoSpeed", v); }
-    std::int16_t UndoallSpeed() const { return GetD("UndoallSpeed", 2); }
-    void SetUndoallSpeed(std::int16_t v) { SetD("UndoallSpeed", v); }
-    std::int16_t ReplaySpeed() const { return GetD("ReplaySpeed", 7); }
-    void SetReplaySpeed(std::int16_t v) { SetD("ReplaySpeed", v); }
+    std::int16_t Autoplay() const { return Get(keys::Autoplay); }
+    void SetAutoplay(std::int16_t v) { Set(keys::Autoplay, v); }
+    std::int16_t ColorIndex() const { return Get(keys::ColorIndex); }
+    void SetColorIndex(std::int16_t v) { Set(keys::ColorIndex, v); }
+    std::int16_t ShowToolbar() const { return Get(keys::ShowToolbar); }
+    void SetShowToolbar(std::int16_t v) { Set(keys::ShowToolbar, v); }
+    std::int16_t GoalOrder() const { return Get(keys::GoalOrder); }
+    void SetGoalOrder(std::int16_t v) { Set(keys::GoalOrder, v); }
+    std::int16_t GoalBase() const { return Get(keys::GoalBase); }
+    void SetGoalBase(std::int16_t v) { Set(keys::GoalBase, v); }
+    std::int16_t GoalCards() const { return Get(keys::GoalCards); }
+    void SetGoalCards(std::int16_t v) { Set(keys::GoalCards, v); }
+    std::int16_t HomeOrder() const { return Get(keys::HomeOrder); }
+    void SetHomeOrder(std::int16_t v) { Set(keys::HomeOrder, v); }
+    std::int16_t HomePiles() const { return Get(keys::HomePiles); }
+    void SetHomePiles(std::int16_t v) { Set(keys::HomePiles, v); }
+    std::int16_t HomeAK() const { return Get(keys::HomeAK); }
+    void SetHomeAK(std::int16_t v) { Set(keys::HomeAK, v); }
+    std::int16_t MultiMove() const { return Get(keys::MultiMove); }
+    void SetMultiMove(std::int16_t v) { Set(keys::MultiMove, v); }
+    std::int16_t ResPiles() const { return Get(keys::ResPiles); }
+    void SetResPiles(std::int16_t v) { Set(keys::ResPiles, v); }
+    std::int16_t ResCards() const { return Get(keys::ResCards); }
+    void SetResCards(std::int16_t v) { Set(keys::ResCards, v); }
+    std::int16_t CardSpeed() const { return Get(keys::CardSpeed); }
+    void SetCardSpeed(std::int16_t v) { Set(keys::CardSpeed, v); }
+    std::int16_t UndoSpeed() const { return Get(keys::UndoSpeed); }
+    void SetUndoSpeed(std::int16_t v) { Set(keys::UndoSpeed, v); }
+    std::int16_t UndoallSpeed() const { return Get(keys::UndoallSpeed); }
+    void SetUndoallSpeed(std::int16_t v) { Set(keys::UndoallSpeed, v); }
+    std::int16_t ReplaySpeed() const { return Get(keys::ReplaySpeed); }
+    void SetReplaySpeed(std::int16_t v) { Set(keys::ReplaySpeed, v); }
 
     // Sound switches: on when not 0.
-    std::int16_t SoundStart() const { return GetD("SoundStart", 1); }
-    void SetSoundStart(std::int16_t v) { SetD("SoundStart", v); }
-    std::int16_t SoundCardDown() const { return GetD("SoundCardDown", 0); }
-    void SetSoundCardDown(std::int16_t v) { SetD("SoundCardDown", v); }
-    std::int16_t SoundCardUp() const { return GetD("SoundCardUp", 0); }
-    void SetSoundCardUp(std::int16_t v) { SetD("SoundCardUp", v); }
-    std::int16_t SoundUndo() const { return GetD("SoundUndo", 1); }
-    void SetSoundUndo(std::int16_t v) { SetD("SoundUndo", v); }
-    std::int16_t SoundRedo() const { return GetD("SoundRedo", 1); }
-    void SetSoundRedo(std::int16_t v) { SetD("SoundRedo", v); }
-    std::int16_t SoundAutoPlay() const { return GetD("SoundAutoPlay", 1); }
-    void SetSoundAutoPlay(std::int16_t v) { SetD("SoundAutoPlay", v); }
-    std::int16_t SoundWin() const { return GetD("SoundWin", 1); }
-    void SetSoundWin(std::int16_t v) { SetD("SoundWin", v); }
+    std::int16_t SoundStart() const { return Get(keys::SoundStart); }
+    void SetSoundStart(std::int16_t v) { Set(keys::SoundStart, v); }
+    std::int16_t SoundCardDown() const { return Get(keys::SoundCardDown); }
+    void SetSoundCardDown(std::int16_t v) { Set(keys::SoundCardDown, v); }
+    std::int16_t SoundCardUp() const { return Get(keys::SoundCardUp); }
+    void SetSoundCardUp(std::int16_t v) { Set(keys::SoundCardUp, v); }
+    std::int16_t SoundUndo() const { return Get(keys::SoundUndo); }
+    void SetSoundUndo(std::int16_t v) { Set(keys::SoundUndo, v); }
+    std::int16_t SoundRedo() const { return Get(keys::SoundRedo); }
+    void SetSoundRedo(std::int16_t v) { Set(keys::SoundRedo, v); }
+    std::int16_t SoundAutoPlay() const { return Get(keys::SoundAutoPlay); }
+    void SetSoundAutoPlay(std::int16_t v) { Set(keys::SoundAutoPlay, v); }
+    std::int16_t SoundWin() const { return Get(keys::SoundWin); }
+    void SetSoundWin(std::int16_t v) { Set(keys::SoundWin, v); }
 
     // The current player's slot as stored text, "1" when absent.
     std::string CurPlayerInx() const;

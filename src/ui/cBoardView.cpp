@@ -23,7 +23,6 @@ namespace {
 
 // Markers stand below every card; cards are brought to the front one above another.
 constexpr qreal kMarkerZ = -10;
-constexpr int kTwipsPerPx = 15;
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -94,7 +93,7 @@ void cBoardView::FitBoard() {
     qreal left;
     if (w >= kBoardPixelWidth && h >= kBoardPixelHeight) {
         // Centred at the top, 20 twips left of the middle, on whole pixels.
-        left = std::round(((w * 15.0 - kBoardPixelWidth * 15.0) / 2.0 - 20.0) / kTwipsPerPx);
+        left = std::round(((w - kBoardPixelWidth) * double(kTwipsPerPixel) / 2.0 - 20.0) / kTwipsPerPixel);
     } else {
         scale = std::min(static_cast<qreal>(w) / kBoardPixelWidth, static_cast<qreal>(h) / kBoardPixelHeight);
         left = (w - kBoardPixelWidth * scale) / 2.0;
@@ -220,7 +219,7 @@ void cBoardView::BringCardToFront(std::int16_t picId) {
 void cBoardView::PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) {
     sgPic *marker = EnsureMarker(cell, pile);
     marker->SetMode(mode);
-    marker->setPos(x / 15.0, y / 15.0);
+    marker->setPos(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel);
     marker->setVisible(true);
 }
 

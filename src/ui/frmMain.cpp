@@ -224,8 +224,12 @@ void frmMain::StartGameNo(double gameNo) {
 void frmMain::CancelDrag() {
     if (!Drag.Dragging)
         return;
-    // Whatever was lifted goes back where the table has it.
     Drag.Dragging = false;
+    PlaceCardsFromTable();
+}
+
+void frmMain::PlaceCardsFromTable() {
+    // Whatever was lifted goes back where the table has it.
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
         const cCard &c = G->Cards[id];
         Board->MoveCardTo(id, G->Games.GetCordX(c.Cell, c.Pile, c.Pos), G->Games.GetCordY(c.Cell, c.Pile, c.Pos));
@@ -429,12 +433,7 @@ void frmMain::DropCard(int picId) {
     if (!G->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
         G->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
         // The board changed under the lifted cards: they go back where the table has them.
-        for (std::int16_t i = 0; i <= Drag.RidingCount; ++i) {
-            const std::int16_t c = G->Array.GetPicID(card.Cell, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-            if (c >= 0)
-                Board->MoveCardTo(c, G->Games.GetCordX(card.Cell, card.Pile, G->Cards[c].Pos),
-                                  G->Games.GetCordY(card.Cell, card.Pile, G->Cards[c].Pos));
-        }
+        PlaceCardsFromTable();
         return;
     }
     const QPoint at = Board->CardPos(picId);

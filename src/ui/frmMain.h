@@ -75,6 +75,7 @@ private:
     void CardReleased(int picId, double x, double y);
     void DropCard(int picId);
     void CancelDrag();
+    void PlaceCardsFromTable();
     void SnapBack(int picId);
 
     struct DragState {

@@ -3,6 +3,7 @@
 #include "cBoardView.h"
 #include "cCard.h"
 #include "cCardArt.h"
+#include "cGames.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QHash>
@@ -101,7 +102,7 @@ void sgCard::UsePicture() { mPixmap = mImageId > 0 ? cPixmapCache::Get(mImageId,
 
 void sgCard::SetPosTwips(QPointF twips) {
     mPosTwips = twips;
-    setPos(twips.x() / 15.0, twips.y() / 15.0);
+    setPos(twips / kTwipsPerPixel);
     // The scene refreshes an item's cached placement only when events run; a card moved
     // between two pointer events (a drag) must map the next event from where it is now.
     (void)sceneTransform();
@@ -123,7 +124,7 @@ void sgCard::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget 
 
 QPointF sgCard::InCard(QPointF scenePoint) const {
     // The card stands on the board itself, so its position is its place in the scene.
-    return (scenePoint - pos()) * 15.0;
+    return (scenePoint - pos()) * kTwipsPerPixel;
 }
 
 void sgCard::mousePressEvent(QGraphicsSceneMouseEvent *event) {
