@@ -1,7 +1,6 @@
 // Whole deals pinned card by card, the variants of the deal, the board geometry and the
 // taking down of a board.
 #include "TestGame.h"
-#include "cDealRandom.h"
 
 #include <set>
 
@@ -167,24 +166,6 @@ TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     EXPECT_EQ(t.Board(), first);
     EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
     EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 0);
-}
-
-TEST(Deal, GeneratorMatchesItsDefinition) {
-    // mix(0) of the generator is the first output of the well-known 64-bit mixer.
-    EXPECT_EQ(cDealRandom::Mix(0), 0xE220A8397B1DCDAFull);
-    EXPECT_EQ(cDealRandom::Bits(-0.0), cDealRandom::Bits(0.0));
-    cDealRandom a, b;
-    const float first = a.rtcRandomNext(-10);
-    a.rtcRandomize(5);
-    const float x = a.rtcRandomNext();
-    b.rtcRandomNext(-10);
-    b.rtcRandomize(5);
-    EXPECT_EQ(b.rtcRandomNext(), x);
-    // Re-seeding with the same number does not repeat the draw: the count goes on.
-    a.rtcRandomize(5);
-    EXPECT_NE(a.rtcRandomNext(), x);
-    EXPECT_GE(first, 0.0f);
-    EXPECT_LT(first, 1.0f);
 }
 
 TEST(Board, GeometryOfTheAreas) {
