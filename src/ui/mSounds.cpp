@@ -1,0 +1,428 @@
+// The sounds are made here from sines and filtered noise, then wrapped as WAVE files. The
+// noise comes from a fixed-seed generator, so every run makes the same bytes. Each sound is
+// faded in and out over a few milliseconds and scaled to a modest peak (at most 0.5 of
+// full scale), so none of them clicks or clips.
+#include "mSounds.h"
+
+#include "cRegistry.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+namespace tabloo {
+
+namespace {
+
+constexpr int kRate = 22050;
+constexpr double kPi = std::numbers::pi;
+
+using Samples = std::vector<double>;
+
+int SampleCount(double seconds) { return static_cast<int>(std::lround(seconds * kRate)); }
+
+// White noise, -1 <= x < 1, from a 32-bit xorshift.
+class cNoise {
+public:
+    explicit cNoise(std::uint32_t seed) : State(seed) {}
+    double Next() {
+        State ^= State << 13;
+        State ^= State >> 17;
+        State ^= State << 5;
+        return (State >> 8) / 8388608.0 - 1.0;
+    }
+    // A fraction 0 <= x < 1, for varying levels and timings.
+    double Fraction() { return (Next() + 1.0) / 2.0; }
+
+private:
+    std::uint32_t State;
+};
+
+// A two-pole filter whose shape can be changed from sample to sample without losing its state.
+class cFilter {
+public:
+    // Passes a band around `freq`, unity gain at the centre.
+    void BandPass(double freq, double q) {
+        const double w = 2 * kPi * freq / kRate, alpha = std::sin(w) / (2 * q);
+        Set(alpha, 0, -alpha, 1 + alpha, -2 * std::cos(w), 1 - alpha);
+    }
+    void LowPass(double freq, double q) {
+        const double w = 2 * kPi * freq / kRate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
+        Set((1 - c) / 2, 1 - c, (1 - c) / 2, 1 + alpha, -2 * c, 1 - alpha);
+    }
+    double Run(double x) {
+        const double y = B0 * x + B1 * X1 + B2 * X2 - A1 * Y1 - A2 * Y2;
+        X2 = X1;
+        X1 = x;
+        Y2 = Y1;
+        Y1 = y;
+        return y;
+    }
+
+private:
+    void Set(double b0, double b1, double b2, double a0, double a1, double a2) {
+        B0 = b0 / a0;
+        B1 = b1 / a0;
+        B2 = b2 / a0;
+        A1 = a1 / a0;
+        A2 = a2 / a0;
+    }
+    double B0 = 0, B1 = 0, B2 = 0, A1 = 0, A2 = 0;
+    double X1 = 0, X2 = 0, Y1 = 0, Y2 = 0;
+};
+
+// A burst of band-passed noise from `start` seconds on, rising in a fraction of a millisecond
+// and dying away with time constant `decay`.
+void AddClick(Samples &s, double start, double freq, double q, double decay, double level, cNoise &noise) {
+    cFilter band;
+    band.BandPass(freq, q);
+    const int first = SampleCount(start), length = SampleCount(decay * 6);
+    for (int i = 0; i < length && first + i < static_cast<int>(s.size()); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const double envelope = std::min(1.0, t / 0.0004) * std::exp(-t / decay);
+        s[first + i] += level * band.Run(noise.Next() * envelope);
+    }
+}
+
+// A note with a few harmonics (`partials` gives the level of the 1st, 2nd, 3rd ...), rising
+// over `attack` seconds and then dying away with time constant `decay`.
+void AddTone(Samples &s, double start, double freq, const std::vector<double> &partials, double attack, double decay,
+             double level) {
+    const int first = SampleCount(start);
+    for (int i = 0; first + i < static_cast<int>(s.size()); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const double rise = t < attack ? std::sin(kPi / 2 * t / attack) : 1.0;
+        const double envelope = rise * std::exp(-t / decay);
+        double v = 0;
+        for (std::size_t k = 0; k < partials.size(); ++k)
+            v += partials[k] * std::sin(2 * kPi * freq * static_cast<double>(k + 1) * t);
+        s[first + i] += level * envelope * v;
+    }
+}
+
+// Smooth fades at both ends, then the whole sound scaled so that its loudest sample is `peak`.
+void Finish(Samples &s, double peak, double fadeIn, double fadeOut) {
+    const int n = static_cast<int>(s.size());
+    const int in = std::min(n / 2, SampleCount(fadeIn)), out = std::min(n / 2, SampleCount(fadeOut));
+    for (int i = 0; i < in; ++i)
+        s[i] *= 0.5 - 0.5 * std::cos(kPi * i / in);
+    for (int i = 0; i < out; ++i)
+        s[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * i / out);
+    double loudest = 0;
+    for (double v : s)
+        loudest = std::max(loudest, std::abs(v));
+    if (loudest > 0)
+        for (double &v : s)
+            v *= peak / loudest;
+}
+
+// The deal: a riffle of cards falling on each other, fastest in the middle.
+Samples Start() {
+    Samples s(SampleCount(0.37));
+    cNoise noise(0x5eed0001);
+    constexpr int kClicks = 18;
+    double t = 0.008;
+    for (int i = 0; i < kClicks; ++i) {
+        const double x = static_cast<double>(i) / (kClicks - 1);
+        const double swell = 0.55 + 0.45 * std::sin(kPi * std::min(1.0, x * 1.25));
+        AddClick(s, t, 1700 + 1500 * noise.Fraction(), 1.4, 0.0016, swell * (0.8 + 0.2 * noise.Fraction()), noise);
+        t += (0.024 - 0.010 * std::sin(kPi * x)) * (0.85 + 0.3 * noise.Fraction());
+    }
+    Finish(s, 0.45, 0.001, 0.01);
+    return s;
+}
+
+// Lifting a card: a short, light, bright tick.
+Samples CardUp() {
+    Samples s(SampleCount(0.010));
+    cNoise noise(0x5eed0002);
+    AddClick(s, 0, 3800, 1.0, 0.0017, 1.0, noise);
+    Finish(s, 0.35, 0.0003, 0.002);
+    return s;
+}
+
+// Laying a card down: a duller tap with a little body under it.
+Samples CardDown() {
+    Samples s(SampleCount(0.018));
+    cNoise noise(0x5eed0003);
+    cFilter low;
+    low.LowPass(1400, 0.8);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const double tap = low.Run(noise.Next()) * std::exp(-t / 0.0035);
+        const double body = 0.5 * std::sin(2 * kPi * 170 * t) * std::exp(-t / 0.006);
+        s[i] = std::min(1.0, t / 0.0005) * (tap + body);
+    }
+    Finish(s, 0.4, 0.0005, 0.003);
+    return s;
+}
+
+// Turning the stock: a short low blip.
+Samples Stock() {
+    Samples s(SampleCount(0.05));
+    AddTone(s, 0, 587.33, {1.0, 0.2}, 0.003, 0.015, 1.0);
+    Finish(s, 0.4, 0.001, 0.005);
+    return s;
+}
+
+// Selecting: a short blip gliding upwards.
+Samples Sel() {
+    Samples s(SampleCount(0.045));
+    const int n = static_cast<int>(s.size());
+    double phase = 0;
+    for (int i = 0; i < n; ++i) {
+        const double x = static_cast<double>(i) / n;
+        phase += 2 * kPi * (880 + 440 * x) / kRate;
+        s[i] = std::sin(kPi * x) * std::sin(phase);
+    }
+    Finish(s, 0.4, 0.001, 0.003);
+    return s;
+}
+
+// A card going home by itself: a small bell, a fifth with a faint metallic overtone.
+Samples AutoPlay() {
+    Samples s(SampleCount(0.15));
+    AddTone(s, 0, 1046.5, {1.0}, 0.002, 0.045, 1.0);
+    AddTone(s, 0, 1568.0, {1.0}, 0.002, 0.035, 0.5);
+    AddTone(s, 0, 1046.5 * 2.76, {1.0}, 0.001, 0.015, 0.12);
+    Finish(s, 0.4, 0.001, 0.02);
+    return s;
+}
+
+// Taking a move back: a swish, noise whose band sweeps down while it swells and fades.
+Samples Undo() {
+    Samples s(SampleCount(0.13));
+    cNoise noise(0x5eed0004);
+    cFilter band, soft;
+    soft.LowPass(5000, 0.7);
+    const int n = static_cast<int>(s.size());
+    for (int i = 0; i < n; ++i) {
+        const double x = static_cast<double>(i) / n;
+        band.BandPass(3500 * std::pow(600.0 / 3500.0, x), 1.8);
+        const double envelope =
+            x < 0.3 ? std::sin(kPi / 2 * x / 0.3) : std::pow(std::cos(kPi / 2 * (x - 0.3) / 0.7), 1.5);
+        s[i] = soft.Run(band.Run(noise.Next())) * envelope;
+    }
+    Finish(s, 0.4, 0.002, 0.005);
+    return s;
+}
+
+// The game is won: C, E, G and the high C one after another, each left ringing.
+Samples Win() {
+    Samples s(SampleCount(1.0));
+    const double notes[] = {523.25, 659.26, 783.99, 1046.5};
+    const std::vector<double> voice = {1.0, 0.3, 0.12};
+    for (int i = 0; i < 4; ++i)
+        AddTone(s, 0.11 * i, notes[i], voice, 0.008, i == 3 ? 0.35 : 0.25, i == 3 ? 1.0 : 0.8);
+    Finish(s, 0.5, 0.002, 0.12);
+    return s;
+}
+
+// A mono 16-bit PCM WAVE file of the samples.
+QByteArray ToWave(const Samples &s) {
+    const quint32 dataSize = static_cast<quint32>(s.size() * 2);
+    QByteArray out;
+    out.reserve(44 + static_cast<qsizetype>(dataSize));
+    auto put = [&out](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.append(static_cast<char>((v >> (8 * i)) & 0xff));
+    };
+    out.append("RIFF", 4);
+    put(36 + dataSize, 4);
+    out.append("WAVE", 4);
+    out.append("fmt ", 4);
+    put(16, 4);
+    put(1, 2);         // PCM
+    put(1, 2);         // mono
+    put(kRate, 4);     // samples per second
+    put(kRate * 2, 4); // bytes per second
+    put(2, 2);         // bytes per frame
+    put(16, 2);        // bits per sample
+    out.append("data", 4);
+    put(dataSize, 4);
+    for (double v : s) {
+        const long q = std::clamp(std::lround(v * 32767), -32768L, 32767L);
+        put(static_cast<quint16>(static_cast<qint16>(q)), 2);
+    }
+    return out;
+}
+
+// The eight sounds, made on first use, in load order.
+const std::vector<std::pair<QString, QByteArray>> &Resources() {
+    static const std::vector<std::pair<QString, QByteArray>> resources = {
+        {QStringLiteral("Start"), ToWave(Start())},       {QStringLiteral("CardUp"), ToWave(CardUp())},
+        {QStringLiteral("CardDown"), ToWave(CardDown())}, {QStringLiteral("Stock"), ToWave(Stock())},
+        {QStringLiteral("AutoPlay"), ToWave(AutoPlay())}, {QStringLiteral("Undo"), ToWave(Undo())},
+        {QStringLiteral("Sel"), ToWave(Sel())},           {QStringLiteral("Win"), ToWave(Win())},
+    };
+    return resources;
+}
+
+// Little-endian numbers at a position the caller has checked to lie inside the file.
+quint32 Le16(const QByteArray &b, qint64 at) {
+    return static_cast<quint8>(b[at]) | static_cast<quint32>(static_cast<quint8>(b[at + 1])) << 8;
+}
+quint32 Le32(const QByteArray &b, qint64 at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
+
+bool IdIs(const QByteArray &b, qint64 at, const char *id) { return std::memcmp(b.constData() + at, id, 4) == 0; }
+
+// What the game may ask for, the switch that allows it and the sound it plays.
+struct Request {
+    const char *Name;
+    const DataKey *Switch;
+    const char *Buffer;
+};
+const Request kRequests[] = {
+    {"Start", &keys::SoundStart, "Start"},
+    {"CardDown", &keys::SoundCardDown, "CardDown"},
+    {"CardUp", &keys::SoundCardUp, "CardUp"},
+    {"AutoPlay", &keys::SoundAutoPlay, "AutoPlay"},
+    {"Undo", &keys::SoundUndo, "Undo"},
+    // Redo has no wave of its own: it plays the undo sound.
+    {"Redo", &keys::SoundRedo, "Undo"},
+    {"Win", &keys::SoundWin, "Win"},
+};
+
+} // namespace
+
+const QStringList &SoundResourceNames() {
+    static const QStringList names = [] {
+        QStringList list;
+        for (const auto &resource : Resources())
+            list << resource.first;
+        return list;
+    }();
+    return names;
+}
+
+QByteArray SoundResource(const QString &name) {
+    for (const auto &[resourceName, wave] : Resources())
+        if (resourceName.compare(name, Qt::CaseInsensitive) == 0)
+            return wave;
+    return {};
+}
+
+WaveInfo ParseWave(const QByteArray &file) {
+    const qint64 size = file.size();
+    if (size < 12 || !IdIs(file, 0, "RIFF") || !IdIs(file, 8, "WAVE"))
+        return {};
+    // Bytes after the RIFF chunk are no part of the sound.
+    const qint64 end = std::min(size, 8 + static_cast<qint64>(Le32(file, 4)));
+    WaveInfo info;
+    bool haveFormat = false, haveData = false;
+    for (qint64 at = 12; at + 8 <= end && !(haveFormat && haveData);) {
+        const qint64 body = at + 8, length = Le32(file, at + 4);
+        if (length > end - body)
+            return {};
+        if (IdIs(file, at, "fmt ")) {
+            if (length < 16)
+                return {};
+            const quint32 format = Le16(file, body), channels = Le16(file, body + 2), rate = Le32(file, body + 4);
+            const quint32 byteRate = Le32(file, body + 8), frame = Le16(file, body + 12), bits = Le16(file, body + 14);
+            if (format != 1 || channels < 1 || channels > 8 || (bits != 8 && bits != 16) || rate < 1 || rate > 384000 ||
+                frame != channels * bits / 8 || byteRate != rate * frame)
+                return {};
+            info.Channels = static_cast<int>(channels);
+            info.SampleRate = static_cast<int>(rate);
+            info.BitsPerSample = static_cast<int>(bits);
+            haveFormat = true;
+        } else if (IdIs(file, at, "data")) {
+            info.DataOffset = body;
+            info.DataSize = length;
+            haveData = true;
+        }
+        // Chunks start on even bytes.
+        at = body + length + (length & 1);
+    }
+    if (!haveFormat || !haveData)
+        return {};
+    // Whole frames only.
+    info.DataSize -= info.DataSize % (info.Channels * info.BitsPerSample / 8);
+    info.Valid = true;
+    return info;
+}
+
+cSounds::cSounds(cRegistry &registry, QObject *parent) : QObject(parent), Registry(registry) {
+    Output = [this](const QString &, const QByteArray &wave) { PlayWave(wave); };
+}
+
+cSounds::~cSounds() { StopWave(); }
+
+void cSounds::LoadSounds() {
+    Buffers.clear();
+    for (const QString &name : SoundResourceNames()) {
+        const QByteArray wave = SoundResource(name);
+        // Stock and Sel are made with the others, but nothing in the game plays them.
+        if (name != QLatin1String("Stock") && name != QLatin1String("Sel"))
+            Buffers.insert(name, wave);
+    }
+}
+
+void cSounds::PlaySound(const QString &name) {
+    for (const Request &request : kRequests) {
+        if (name != QLatin1String(request.Name))
+            continue;
+        // The switch is read now, so a change in the options counts from the next sound on.
+        if (Registry.Get(*request.Switch) == 0)
+            return;
+        const QString buffer = QString::fromLatin1(request.Buffer);
+        const QByteArray wave = Buffers.value(buffer);
+        if (!wave.isEmpty() && Output)
+            Output(buffer, wave);
+        return;
+    }
+}
+
+void cSounds::PlayWave(const QByteArray &wave) {
+    StopWave();
+    const WaveInfo info = ParseWave(wave);
+    if (!info.Valid || info.DataSize == 0)
+        return;
+    // No sound card, or none that takes the format: the game plays on in silence.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    QAudioFormat format;
+    format.setSampleRate(info.SampleRate);
+    format.setChannelCount(info.Channels);
+    format.setSampleFormat(info.BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    if (!device.isFormatSupported(format))
+        return;
+    auto *sink = new QAudioSink(device, format, this);
+    // The samples go with their sink.
+    auto *feed = new QBuffer(sink);
+    feed->setData(wave.mid(info.DataOffset, info.DataSize));
+    feed->open(QIODevice::ReadOnly);
+    connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
+        if (sink != Sink)
+            return;
+        if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink->error() != QAudio::NoError))
+            StopWave();
+    });
+    Sink = sink;
+    sink->start(feed);
+    if (Sink == sink && sink->error() != QAudio::NoError)
+        StopWave();
+}
+
+void cSounds::StopWave() {
+    QAudioSink *sink = std::exchange(Sink, nullptr);
+    if (!sink)
+        return;
+    // This may run inside the sink's own signal, so it is deleted only once that returns.
+    disconnect(sink, nullptr, this, nullptr);
+    sink->stop();
+    sink->deleteLater();
+}
+
+} // namespace tabloo

@@ -1,0 +1,167 @@
+// The built-in sounds are sound WAVE files; the header reader refuses what is not one; each
+// request plays its sound only while its switch is on, read at the moment of the request.
+#include "TestGame.h"
+#include "mSounds.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace tabloo;
+
+namespace {
+
+// The game's sounds, with every sound that would play recorded instead.
+struct SoundTable {
+    test::TestGame T;
+    cSounds Sounds{T.G.Registry};
+    std::vector<std::string> Played;
+    SoundTable() {
+        Sounds.LoadSounds();
+        Sounds.Output = [this](const QString &buffer, const QByteArray &wave) {
+            EXPECT_EQ(wave, SoundResource(buffer));
+            Played.push_back(buffer.toStdString());
+        };
+    }
+    // What one request played: the sound's name, or "" for nothing.
+    std::string Play(const char *name) {
+        Played.clear();
+        Sounds.PlaySound(QString::fromLatin1(name));
+        EXPECT_LE(Played.size(), 1u);
+        return Played.empty() ? "" : Played[0];
+    }
+};
+
+void Put32(QByteArray &b, int at, quint32 v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<char>(v >> (8 * i));
+}
+
+} // namespace
+
+TEST(Sounds, ResourcesAreShortQuietPcmWaves) {
+    // Lengths in seconds: the deal's riffle, the two card clicks, the blips, chime, swish, fanfare.
+    const std::vector<std::pair<const char *, std::pair<double, double>>> expected = {
+        {"Start", {0.3, 0.45}},   {"CardUp", {0.002, 0.025}}, {"CardDown", {0.002, 0.025}}, {"Stock", {0.02, 0.1}},
+        {"AutoPlay", {0.1, 0.2}}, {"Undo", {0.1, 0.18}},      {"Sel", {0.02, 0.1}},         {"Win", {0.8, 1.2}},
+    };
+    ASSERT_EQ(SoundResourceNames().size(), static_cast<qsizetype>(expected.size()));
+    std::vector<QByteArray> seen;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const auto &[name, range] = expected[i];
+        SCOPED_TRACE(name);
+        EXPECT_EQ(SoundResourceNames()[i], QString::fromLatin1(name));
+        const QByteArray wave = SoundResource(QString::fromLatin1(name));
+        const WaveInfo info = ParseWave(wave);
+        ASSERT_TRUE(info.Valid);
+        EXPECT_EQ(info.Channels, 1);
+        EXPECT_TRUE(info.SampleRate == 11025 || info.SampleRate == 22050);
+        ASSERT_EQ(info.BitsPerSample, 16);
+        ASSERT_GT(info.DataSize, 0);
+        ASSERT_LE(info.DataOffset + info.DataSize, wave.size());
+        const qint64 frames = info.DataSize / 2;
+        EXPECT_GE(frames, range.first * info.SampleRate);
+        EXPECT_LE(frames, range.second * info.SampleRate);
+        // No clipping, and no click where the sound starts or stops.
+        int loudest = 0;
+        std::vector<qint16> pcm(frames);
+        std::memcpy(pcm.data(), wave.constData() + info.DataOffset, info.DataSize);
+        for (qint16 v : pcm)
+            loudest = std::max(loudest, std::abs(static_cast<int>(v)));
+        EXPECT_GT(loudest, 3000);
+        EXPECT_LE(loudest, 0.6 * 32767);
+        EXPECT_LE(std::abs(pcm.front()) + std::abs(pcm.back()), 200);
+        for (const QByteArray &other : seen)
+            EXPECT_NE(wave, other);
+        seen.push_back(wave);
+    }
+    EXPECT_EQ(SoundResource(QStringLiteral("cardDOWN")), SoundResource(QStringLiteral("CardDown")));
+    EXPECT_TRUE(SoundResource(QStringLiteral("Redo")).isEmpty());
+    EXPECT_TRUE(SoundResource(QString()).isEmpty());
+}
+
+TEST(Sounds, ParseWaveRefusesWhatIsNoWave) {
+    const QByteArray good = SoundResource(QStringLiteral("Undo"));
+    ASSERT_TRUE(ParseWave(good).Valid);
+    // Every cut of the header, and the file cut inside its samples.
+    for (int length : {0, 3, 11, 12, 19, 35, 43, 44, 1000})
+        EXPECT_FALSE(ParseWave(good.left(length)).Valid) << length;
+    QByteArray form = good;
+    form.replace(8, 4, "AVI ");
+    QByteArray longData = good;
+    Put32(longData, 40, static_cast<quint32>(good.size()));
+    QByteArray hugeData = good;
+    Put32(hugeData, 40, 0xffffffffu);
+    QByteArray hugeFormat = good;
+    Put32(hugeFormat, 16, 0xfffffff0u);
+    QByteArray compressed = good;
+    compressed[20] = 3;
+    QByteArray noData = good;
+    noData.replace(36, 4, "junk");
+    for (const QByteArray &bad : {form, longData, hugeData, hugeFormat, compressed, noData,
+                                  QByteArray("RIFF\x04\0\0\0WAVE", 12), QByteArray(64, '\xff')})
+        EXPECT_FALSE(ParseWave(bad).Valid);
+    // Bytes after the RIFF chunk are ignored.
+    const WaveInfo tail = ParseWave(good + QByteArray("trailing"));
+    EXPECT_TRUE(tail.Valid);
+    EXPECT_EQ(tail.DataSize, ParseWave(good).DataSize);
+}
+
+TEST(Sounds, RequestsPlayWhileTheirSwitchIsOn) {
+    SoundTable t;
+    // The defaults: the card clicks are off, the rest on; redo plays the undo sound.
+    const std::vector<std::pair<const char *, const char *>> defaults = {
+        {"Start", "Start"}, {"AutoPlay", "AutoPlay"},
+        {"Undo", "Undo"},   {"Redo", "Undo"},
+        {"Win", "Win"},     {"CardUp", ""},
+        {"CardDown", ""},   {"Stock", ""},
+        {"Sel", ""},        {"start", ""},
+        {"Nonsense", ""},   {"", ""},
+    };
+    for (const auto &[request, sound] : defaults)
+        EXPECT_EQ(t.Play(request), sound) << request;
+    t.T.Set("SoundCardUp", "1");
+    t.T.Set("SoundCardDown", "-1");
+    EXPECT_EQ(t.Play("CardUp"), "CardUp");
+    EXPECT_EQ(t.Play("CardDown"), "CardDown");
+    t.T.Set("SoundUndo", "-1");
+    EXPECT_EQ(t.Play("Undo"), "Undo");
+    t.T.Set("SoundUndo", "0");
+    EXPECT_EQ(t.Play("Undo"), "");
+    EXPECT_EQ(t.Play("Redo"), "Undo");
+    t.T.Set("SoundRedo", "0");
+    EXPECT_EQ(t.Play("Redo"), "");
+    t.T.Set("SoundWin", "0");
+    EXPECT_EQ(t.Play("Win"), "");
+    t.T.Set("SoundWin", "1");
+    EXPECT_EQ(t.Play("Win"), "Win");
+}
+
+TEST(Sounds, NothingPlaysBeforeLoading) {
+    test::TestGame t;
+    cSounds sounds(t.G.Registry);
+    int played = 0;
+    sounds.Output = [&played](const QString &, const QByteArray &) { ++played; };
+    sounds.PlaySound(QStringLiteral("Start"));
+    EXPECT_EQ(played, 0);
+}
+
+TEST(Sounds, PlayingWithoutASoundCardReturnsAtOnce) {
+    test::TestGame t;
+    cSounds sounds(t.G.Registry);
+    sounds.LoadSounds();
+    QElapsedTimer clock;
+    clock.start();
+    sounds.PlaySound(QStringLiteral("Win"));
+    sounds.PlaySound(QStringLiteral("Start"));
+    QCoreApplication::processEvents();
+    EXPECT_LT(clock.elapsed(), 500);
+}
