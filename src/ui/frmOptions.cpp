@@ -1,0 +1,258 @@
+#include "frmOptions.h"
+
+#include "Game.h"
+#include "mColors.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tabloo {
+
+namespace {
+
+// A speed is the pause between animation steps: 0 is a jump, 50 the slowest. The sliders
+// run the other way, fast at the right.
+constexpr int kSlowest = 50;
+
+struct SpeedSlider {
+    const char *Caption;
+    const DataKey &Key;
+};
+const std::array<SpeedSlider, 4> kSpeeds = {{
+    {"Card Moving Speed", keys::CardSpeed},
+    {"Undo/Redo Speed", keys::UndoSpeed},
+    {"Undoall/Redoall Speed", keys::UndoallSpeed},
+    {"Replay Speed", keys::ReplaySpeed},
+}};
+
+struct SoundSwitch {
+    const char *Caption;
+    const DataKey &Key;
+};
+const std::array<SoundSwitch, 7> kSounds = {{
+    {"Initial Shuffle", keys::SoundStart},
+    {"Card Up", keys::SoundCardUp},
+    {"Card Down", keys::SoundCardDown},
+    {"Autoplay Move", keys::SoundAutoPlay},
+    {"Undo", keys::SoundUndo},
+    {"Redo", keys::SoundRedo},
+    {"Game Won", keys::SoundWin},
+}};
+
+constexpr int kColorRole = Qt::UserRole;
+constexpr int kValueRole = Qt::UserRole + 1;
+
+QIcon Swatch(quint32 colour) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(ToQColor(colour));
+    QPainter p(&pixmap);
+    p.setPen(QColor(64, 64, 64));
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+QLabel *SmallLabel(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+// The board's gradient in miniature, in the colour picked in the list.
+class frmOptions::Preview : public QWidget {
+public:
+    explicit Preview(QWidget *parent) : QWidget(parent) { setObjectName(QStringLiteral("Picture1")); }
+
+    void SetColour(quint32 colour) {
+        if (colour == Colour)
+            return;
+        Colour = colour;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        PaintGradient(p, QRectF(rect().adjusted(1, 1, -1, -1)), Colour, 1);
+    }
+
+private:
+    quint32 Colour = 0;
+};
+
+frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner)
+    : QDialog(owner), G(game), ApplyBackground(std::move(applyBackground)) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Customize"));
+    setModal(true);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+
+    // Background: the colours by name, and the board as it would look.
+    auto *background = new QWidget(SSTab1);
+    ListView1 = new QListWidget(background);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setIconSize(QSize(16, 12));
+    // The entry the board is painted with, taken before the list walks through them all.
+    const ColorEntry current = GetColorEntry(G.Registry.ColorIndex());
+    for (int n = 1; n <= kColorCount; ++n) {
+        const ColorEntry entry = GetColorEntry(n);
+        auto *item = new QListWidgetItem(Swatch(entry.Value), entry.Name, ListView1);
+        item->setData(kColorRole, n);
+        item->setData(kValueRole, entry.Value);
+    }
+    ListView1->setMinimumHeight(10 * ListView1->sizeHintForRow(0) + 2 * ListView1->frameWidth());
+    ListView1->setMinimumWidth(ListView1->sizeHintForColumn(0) + 2 * ListView1->frameWidth() +
+                               ListView1->verticalScrollBar()->sizeHint().width() + 8);
+
+    Picture1 = new Preview(background);
+    Picture1->setFixedSize(150, 190);
+    auto *previewCaption = new QLabel(QStringLiteral("Preview"), background);
+    auto *previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(previewCaption);
+    previewColumn->addWidget(Picture1);
+    previewColumn->addStretch(1);
+    auto *backgroundLayout = new QHBoxLayout(background);
+    backgroundLayout->addWidget(ListView1, 1);
+    backgroundLayout->addLayout(previewColumn);
+    SSTab1->addTab(background, QStringLiteral("Background"));
+
+    // Animation and sounds: a slider for each kind of card movement, a switch per sound.
+    auto *animation = new QWidget(SSTab1);
+    auto *speedColumn = new QVBoxLayout;
+    for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
+        auto *frame = new QGroupBox(QString::fromLatin1(kSpeeds[i].Caption), animation);
+        auto *slider = new QSlider(Qt::Horizontal, frame);
+        slider->setObjectName(QStringLiteral("Slider%1").arg(i + 1));
+        slider->setRange(0, kSlowest);
+        slider->setSingleStep(1);
+        slider->setPageStep(5);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(5);
+        slider->setValue(kSlowest - std::clamp<int>(G.Registry.Get(kSpeeds[i].Key), 0, kSlowest));
+        Sliders[i] = slider;
+        auto *ends = new QHBoxLayout;
+        ends->addWidget(SmallLabel(QStringLiteral("Slow"), frame));
+        ends->addStretch(1);
+        ends->addWidget(SmallLabel(QStringLiteral("Fast"), frame));
+        auto *frameLayout = new QVBoxLayout(frame);
+        frameLayout->setContentsMargins(8, 4, 8, 4);
+        frameLayout->setSpacing(0);
+        frameLayout->addWidget(slider);
+        frameLayout->addLayout(ends);
+        speedColumn->addWidget(frame);
+    }
+    speedColumn->addStretch(1);
+
+    auto *soundFrame = new QGroupBox(QStringLiteral("Sounds"), animation);
+    lvSound = new QListWidget(soundFrame);
+    lvSound->setObjectName(QStringLiteral("lvSound"));
+    lvSound->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const SoundSwitch &sound : kSounds) {
+        auto *item = new QListWidgetItem(QString::fromLatin1(sound.Caption), lvSound);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(G.Registry.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
+    }
+    // Just the seven switches, without scrolling.
+    lvSound->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lvSound->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lvSound->setFixedSize(lvSound->sizeHintForColumn(0) + 2 * lvSound->frameWidth() + 12,
+                          lvSound->sizeHintForRow(0) * lvSound->count() + 2 * lvSound->frameWidth() + 4);
+    auto *soundLayout = new QVBoxLayout(soundFrame);
+    soundLayout->addWidget(lvSound);
+    soundLayout->addStretch(1);
+
+    auto *animationLayout = new QHBoxLayout(animation);
+    animationLayout->addLayout(speedColumn, 1);
+    animationLayout->addWidget(soundFrame);
+    SSTab1->addTab(animation, QStringLiteral("&Animation && Sounds"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The board's colour selected and in sight. A stored number outside the table shows
+    // the entry the board is painted with, or else the first colour.
+    QListWidgetItem *selected = nullptr;
+    const int index = G.Registry.ColorIndex();
+    if (index >= 1 && index <= kColorCount) {
+        selected = ListView1->item(index - 1);
+    } else if (!current.Name.isEmpty()) {
+        const auto named = ListView1->findItems(current.Name, Qt::MatchExactly);
+        if (!named.isEmpty())
+            selected = named.front();
+    }
+    // Filling the list moved the remembered entry: put it back, so that the board keeps
+    // its colour whatever the player does here.
+    if (selected) {
+        GetColorEntry(selected->data(kColorRole).toInt());
+    } else {
+        ResetColorEntryMemory();
+        selected = ListView1->item(0);
+    }
+    connect(ListView1, &QListWidget::currentItemChanged, this, &frmOptions::ShowSelectedColor);
+    ListView1->setCurrentItem(selected);
+    ListView1->scrollToItem(selected, QAbstractItemView::PositionAtCenter);
+    ShowSelectedColor();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::Ok);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
+}
+
+int frmOptions::SelectedColor() const {
+    const QListWidgetItem *item = ListView1->currentItem();
+    return item ? item->data(kColorRole).toInt() : 0;
+}
+
+void frmOptions::ShowSelectedColor() {
+    if (const QListWidgetItem *item = ListView1->currentItem())
+        Picture1->SetColour(item->data(kValueRole).toUInt());
+}
+
+void frmOptions::Ok() {
+    const int n = SelectedColor();
+    if (n >= 1) {
+        G.Registry.SetColorIndex(static_cast<std::int16_t>(n));
+        if (ApplyBackground)
+            ApplyBackground(GetColorEntry(n).Value);
+    }
+    for (std::size_t i = 0; i < kSpeeds.size(); ++i)
+        G.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
+    for (std::size_t i = 0; i < kSounds.size(); ++i)
+        G.Registry.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
+    accept();
+}
+
+} // namespace tabloo

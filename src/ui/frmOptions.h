@@ -1,0 +1,49 @@
+// "Customize": the board's background colour, the speeds of the card animations and which
+// sounds play. Picking a colour only repaints the preview; OK stores everything at once and
+// repaints the board in the chosen colour. Cancel, Escape and the close box store nothing.
+#pragma once
+
+#include <QDialog>
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+
+namespace tabloo {
+
+class Game;
+
+class frmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    // `applyBackground` receives the colour value chosen with OK, for the board to repaint.
+    frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner = nullptr);
+
+    // The colour number (1..129) of the selected colour, 0 when none is selected.
+    int SelectedColor() const;
+
+private:
+    class Preview;
+
+    void ShowSelectedColor();
+    void Ok();
+
+    Game &G;
+    std::function<void(quint32)> ApplyBackground;
+
+    QTabWidget *SSTab1 = nullptr;
+    QListWidget *ListView1 = nullptr;
+    Preview *Picture1 = nullptr;
+    std::array<QSlider *, 4> Sliders{};
+    QListWidget *lvSound = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+};
+
+} // namespace tabloo

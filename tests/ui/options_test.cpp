@@ -1,0 +1,151 @@
+// The Customize dialog shows the stored colour, speeds and sounds, stores them all with OK
+// (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
+// way out stores nothing and repaints nothing.
+#include "TestGame.h"
+#include "frmOptions.h"
+#include "mColors.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+using namespace tabloo;
+
+namespace {
+
+using OptionsTable = test::TestGame;
+
+struct OptionsDialog {
+    std::vector<quint32> Applied;
+    frmOptions Dialog;
+    QListWidget *Colours, *Sounds;
+    explicit OptionsDialog(Game &game) : Dialog(game, [this](quint32 c) { Applied.push_back(c); }) {
+        Colours = Dialog.findChild<QListWidget *>(QStringLiteral("ListView1"));
+        Sounds = Dialog.findChild<QListWidget *>(QStringLiteral("lvSound"));
+        Dialog.show();
+        QApplication::processEvents();
+    }
+    QSlider *Slider(int n) { return Dialog.findChild<QSlider *>(QStringLiteral("Slider%1").arg(n)); }
+    void Click(const char *name) { Dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click(); }
+    // Whether the top of the preview, inside its border, shows this colour (the bands are
+    // finer than a pixel, so the next one blends in a little).
+    bool PreviewTopIs(quint32 colour) {
+        QWidget *preview = Dialog.findChild<QWidget *>(QStringLiteral("Picture1"));
+        const QColor top = preview->grab().toImage().pixelColor(preview->width() / 2, 1), want = ToQColor(colour);
+        return std::abs(top.red() - want.red()) + std::abs(top.green() - want.green()) +
+                   std::abs(top.blue() - want.blue()) <=
+               8;
+    }
+};
+
+std::vector<int> SoundValues(const Game &g) {
+    const cRegistry &r = g.Registry;
+    return {r.SoundStart(), r.SoundCardUp(), r.SoundCardDown(), r.SoundAutoPlay(),
+            r.SoundUndo(),  r.SoundRedo(),   r.SoundWin()};
+}
+
+} // namespace
+
+TEST(Options, OpensOnDefaultsAndOkKeepsThem) {
+    OptionsTable t;
+    OptionsDialog d(t.G);
+    ASSERT_EQ(d.Colours->count(), kColorCount);
+    EXPECT_EQ(d.Colours->item(128)->text(), GetColorEntry(129).Name);
+    EXPECT_EQ(d.Colours->currentRow(), kDefaultColorIndex - 1);
+    ASSERT_EQ(d.Sounds->count(), 7);
+    const char *captions[] = {"Initial Shuffle", "Card Up", "Card Down", "Autoplay Move", "Undo", "Redo", "Game Won"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(d.Sounds->item(i)->text(), QString::fromLatin1(captions[i]));
+        EXPECT_EQ(d.Sounds->item(i)->checkState(), i == 1 || i == 2 ? Qt::Unchecked : Qt::Checked) << i;
+    }
+    EXPECT_EQ(d.Slider(1)->value(), 45);
+    EXPECT_TRUE(d.PreviewTopIs(GetColorEntry(kDefaultColorIndex).Value));
+    d.Click("cmdOK");
+    EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(d.Applied, std::vector<quint32>{GetColorEntry(kDefaultColorIndex).Value});
+    const cRegistry &r = t.G.Registry;
+    EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
+    EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
+              (std::vector<int>{5, 5, 2, 7}));
+    EXPECT_EQ(SoundValues(t.G), (std::vector<int>{-1, 0, 0, -1, -1, -1, -1}));
+}
+
+TEST(Options, OkStoresStoredValuesAndSliderEnds) {
+    OptionsTable t;
+    t.Set("ColorIndex", "100");
+    t.Set("UndoSpeed", "13");
+    t.Set("SoundCardUp", "1");
+    t.Set("SoundWin", "0");
+    {
+        OptionsDialog d(t.G);
+        EXPECT_EQ(d.Slider(2)->value(), 37);
+        d.Slider(1)->setValue(d.Slider(1)->maximum());
+        d.Slider(4)->setValue(d.Slider(4)->minimum());
+        d.Click("cmdOK");
+        EXPECT_EQ(d.Applied, std::vector<quint32>{GetColorEntry(100).Value});
+    }
+    const cRegistry &r = t.G.Registry;
+    EXPECT_EQ(r.ColorIndex(), 100);
+    EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
+              (std::vector<int>{0, 13, 2, 50}));
+    EXPECT_EQ(SoundValues(t.G), (std::vector<int>{-1, -1, 0, -1, -1, -1, 0}));
+}
+
+TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        OptionsTable t;
+        const long writes = t.Settings.Writes;
+        OptionsDialog d(t.G);
+        const auto red = d.Colours->findItems(QStringLiteral("Red"), Qt::MatchExactly);
+        ASSERT_EQ(red.size(), 1);
+        d.Colours->setCurrentItem(red[0]);
+        d.Sounds->item(0)->setCheckState(Qt::Unchecked);
+        d.Slider(1)->setValue(0);
+        EXPECT_TRUE(d.PreviewTopIs(FromQColor(QColor(255, 0, 0))));
+        EXPECT_FALSE(d.PreviewTopIs(GetColorEntry(kDefaultColorIndex).Value));
+        if (way == 0)
+            d.Click("cmdCancel");
+        else if (way == 1)
+            d.Dialog.close();
+        else
+            QTest::keyClick(&d.Dialog, Qt::Key_Escape);
+        EXPECT_FALSE(d.Dialog.isVisible());
+        EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
+        EXPECT_TRUE(d.Applied.empty());
+        EXPECT_EQ(t.Settings.Writes, writes);
+        EXPECT_EQ(t.G.Registry.ColorIndex(), kDefaultColorIndex);
+    }
+}
+
+TEST(Options, OutOfRangeValuesOpenSafely) {
+    OptionsTable t;
+    t.Set("CardSpeed", "80");
+    t.Set("UndoSpeed", "-5");
+    {
+        OptionsDialog d(t.G);
+        EXPECT_EQ(d.Slider(1)->value(), 0);
+        EXPECT_EQ(d.Slider(2)->value(), 50);
+    }
+    // A number outside the table shows the colour the board last used, or the first.
+    ResetColorEntryMemory();
+    t.Set("ColorIndex", "500");
+    EXPECT_EQ(OptionsDialog(t.G).Dialog.SelectedColor(), 1);
+    EXPECT_TRUE(GetColorEntry(500).Name.isEmpty()); // the board's colour is left alone
+    const QString board = GetColorEntry(42).Name;
+    t.Set("ColorIndex", "0");
+    OptionsDialog d(t.G);
+    EXPECT_EQ(d.Dialog.SelectedColor(), 42);
+    d.Colours->setCurrentRow(0); // picking only previews
+    EXPECT_EQ(GetColorEntry(0).Name, board);
+    d.Colours->setCurrentRow(41);
+    d.Click("cmdOK");
+    EXPECT_EQ(t.G.Registry.ColorIndex(), 42);
+}
