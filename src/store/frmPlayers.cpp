@@ -1,0 +1,228 @@
+#include "frmPlayers.h"
+
+#include "Game.h"
+#include "NumText.h"
+#include "mIcons.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace tabloo {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tabloo");
+
+// The stored number of the current player, or 0 when it holds none.
+std::int16_t StoredCurrentSlot(const Game &g) {
+    return ParseWholeAs<std::int16_t>(g.Registry.CurPlayerInx()).value_or(0);
+}
+
+} // namespace
+
+frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+    setObjectName(QStringLiteral("frmPlayers"));
+    setWindowTitle(QStringLiteral("Players"));
+    setModal(true);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setFrameShadow(QFrame::Sunken);
+
+    ListView1 = new QTreeWidget(Frame1);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setColumnCount(2);
+    ListView1->setHeaderLabels({QStringLiteral("Player Name"), QStringLiteral("Player ID")});
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListView1->setIconSize(QSize(16, 16));
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->header()->setSectionsMovable(false);
+    ListView1->viewport()->installEventFilter(this);
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->setContentsMargins(6, 6, 6, 6);
+    frameLayout->addWidget(ListView1);
+
+    auto newButton = [this](const char *name, const QString &caption) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        return button;
+    };
+    cmdAdd = newButton("cmdAdd", QStringLiteral("New"));
+    cmdEdit = newButton("cmdEdit", QStringLiteral("Edit"));
+    cmdDelete = newButton("cmdDelete", QStringLiteral("Delete"));
+    cmdClose = newButton("cmdClose", QStringLiteral("Close"));
+    cmdClose->setDefault(true);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdEdit);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(Frame1, 1);
+    layout->addLayout(buttons);
+    resize(400, 280);
+
+    ShowMessage = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
+    AskText = [this](const QString &title, const QString &prompt, const QString &defaultText, bool *ok) {
+        return QInputDialog::getText(this, title, prompt, QLineEdit::Normal, defaultText, ok);
+    };
+    AskYesNo = [this](const QString &title, const QString &text) {
+        return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &frmPlayers::UpdateButtons);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmPlayers::AddPlayer);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmPlayers::EditPlayer);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmPlayers::DeletePlayer);
+    connect(cmdClose, &QPushButton::clicked, this, &frmPlayers::accept);
+
+    FillPlayerList();
+}
+
+std::int16_t frmPlayers::SelectedSlot() const {
+    const auto selected = ListView1->selectedItems();
+    if (selected.isEmpty())
+        return 0;
+    return static_cast<std::int16_t>(selected.first()->data(0, Qt::UserRole).toInt());
+}
+
+bool frmPlayers::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == ListView1->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The name takes three fifths of the list, the id the rest, less a little so that no
+// scroll bar appears sideways.
+void frmPlayers::FitColumns() {
+    const int w = ListView1->viewport()->width() - 4;
+    if (w <= 0)
+        return;
+    ListView1->setColumnWidth(0, w * 3 / 5);
+    ListView1->setColumnWidth(1, w * 2 / 5);
+}
+
+// One row for each slot in use, in slot order; the current player's row is selected.
+void frmPlayers::FillPlayerList() {
+    ListView1->clear();
+    static const QIcon icon = mIcons::PlayerIcon();
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
+        const std::string name = G.Registry.GetPlayerName(slot);
+        if (name.empty())
+            continue;
+        auto *item = new QTreeWidgetItem(ListView1);
+        item->setText(0, QString::fromStdString(name));
+        item->setText(1, QString::number(G.Registry.GetPlayerUID(slot)));
+        item->setIcon(0, icon);
+        item->setData(0, Qt::UserRole, int(slot));
+    }
+    SelectSlot(StoredCurrentSlot(G));
+    UpdateButtons();
+}
+
+void frmPlayers::SelectSlot(std::int16_t slot) {
+    ListView1->clearSelection();
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = ListView1->topLevelItem(i);
+        if (item->data(0, Qt::UserRole).toInt() == slot) {
+            ListView1->setCurrentItem(item);
+            item->setSelected(true);
+            ListView1->scrollToItem(item);
+            break;
+        }
+    }
+}
+
+void frmPlayers::UpdateButtons() {
+    const bool selected = SelectedSlot() != 0;
+    cmdEdit->setEnabled(selected);
+    cmdDelete->setEnabled(selected);
+}
+
+void frmPlayers::AddPlayer() {
+    if (G.CountPlayers() >= cRegistry::kSlots) {
+        ShowMessage(kTitle, QStringLiteral("Maximum 10 Players Only!"));
+        return;
+    }
+    bool ok = false;
+    const QString answer = AskText(kTitle, QStringLiteral("Enter Player Name :"), QString(), &ok);
+    // A name of blanks only would look like no name at all.
+    if (!ok || answer.trimmed().isEmpty())
+        return;
+    const std::string name = answer.toStdString();
+    std::int16_t freeSlot = 0;
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
+        const std::string held = G.Registry.GetPlayerName(slot);
+        if (held == name) {
+            ShowMessage(kTitle, QStringLiteral("Player Exists !"));
+            return;
+        }
+        if (held.empty() && freeSlot == 0)
+            freeSlot = slot;
+    }
+    if (freeSlot == 0)
+        return;
+    G.CreatePlayer(freeSlot, name);
+    FillPlayerList();
+}
+
+// A new name for the slot; its id and counts stay. Two players may share a name this way.
+void frmPlayers::EditPlayer() {
+    const std::int16_t slot = SelectedSlot();
+    if (slot == 0)
+        return;
+    bool ok = false;
+    const QString current = QString::fromStdString(G.Registry.GetPlayerName(slot));
+    const QString answer = AskText(kTitle, QStringLiteral("Edit Player"), current, &ok);
+    if (!ok || answer.trimmed().isEmpty())
+        return;
+    G.Registry.SetPlayerName(slot, answer.toStdString());
+    FillPlayerList();
+}
+
+// Deleting empties the name only. When the current player goes, the lowest slot still in
+// use becomes current, so that no game is ever recorded under an empty name.
+void frmPlayers::DeletePlayer() {
+    const std::int16_t slot = SelectedSlot();
+    if (slot == 0)
+        return;
+    if (G.CountPlayers() == 1) {
+        ShowMessage(kTitle, QStringLiteral("First Player Cannot be deleted"));
+        return;
+    }
+    if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
+        return;
+    G.Registry.SetPlayerName(slot, "");
+    if (StoredCurrentSlot(G) == slot) {
+        for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s) {
+            if (!G.Registry.GetPlayerName(s).empty()) {
+                G.Registry.SetCurPlayerInx(std::to_string(s));
+                break;
+            }
+        }
+    }
+    FillPlayerList();
+}
+
+} // namespace tabloo

@@ -1,0 +1,113 @@
+// The statistics dialog: totals over the players in use only, in 64 bits, averages rounded
+// down, the game on the board greyed when there is none, and a row for each player.
+#include "TestGame.h"
+#include "frmStatistics.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tabloo;
+
+namespace {
+
+QStringList Lines(const frmStatistics &d) {
+    QStringList lines;
+    const auto *list = d.findChild<QListWidget *>(QStringLiteral("LVGen"));
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+QString Label(const frmStatistics &d, const char *name) {
+    return d.findChild<QLabel *>(QString::fromLatin1(name))->text();
+}
+
+void SetRecord(Game &g, std::int16_t slot, std::int64_t games, std::int64_t wins, std::int64_t score,
+               std::int64_t moves) {
+    g.Registry.SetPlayerGames(slot, games);
+    g.Registry.SetPlayerWin(slot, wins);
+    g.Registry.SetPlayerScore(slot, score);
+    g.Registry.SetPlayerMoves(slot, moves);
+}
+
+} // namespace
+
+TEST(Statistics, TotalsAndAveragesRoundDown) {
+    test::TestGame t;
+    // Three games of 490, 30 and -200.
+    SetRecord(t.G, 1, 3, 2, 490 + 30 - 200, 250);
+    frmStatistics d(t.G);
+    EXPECT_EQ(Lines(d), QStringList({"Games Played : 3", "Games Won : 2", "Games Lost : 1", "Total Score : 320",
+                                     "Total Moves : 250", "Average Score : 106", "Average Moves : 83"}));
+    EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : Player 1"));
+    EXPECT_EQ(Label(d, "lblTotal"), QStringLiteral("Total : 3"));
+    EXPECT_EQ(Label(d, "lblWon"), QStringLiteral("Won : 2"));
+    EXPECT_EQ(Label(d, "lblLost"), QStringLiteral("Lost : 1"));
+
+    SetRecord(t.G, 1, 2, 0, -5, 0);
+    EXPECT_EQ(Lines(frmStatistics(t.G))[5], QStringLiteral("Average Score : -3"));
+    // No games: the totals stand for themselves.
+    SetRecord(t.G, 1, 0, 0, 7, 9);
+    EXPECT_EQ(Lines(frmStatistics(t.G)).mid(5), QStringList({"Average Score : 7", "Average Moves : 9"}));
+}
+
+TEST(Statistics, OnlyPlayersInUseCountAndTotalsPass32Bits) {
+    test::TestGame t;
+    t.Random.Values = {0.1, 0.2, 0.3};
+    t.G.CreatePlayer(2, "Two");
+    t.G.CreatePlayer(3, "Three");
+    for (std::int16_t slot = 1; slot <= 3; ++slot)
+        SetRecord(t.G, slot, 10, 4, 2'000'000'000, 2'000'000'000);
+    // A deleted player's counts stay in the store but no longer count.
+    SetRecord(t.G, 4, 99, 99, 99, 99);
+    t.G.Registry.SetCurPlayerInx("2");
+    frmStatistics d(t.G);
+    const QStringList lines = Lines(d);
+    EXPECT_EQ(lines[0], QStringLiteral("Games Played : 30"));
+    EXPECT_EQ(lines[3], QStringLiteral("Total Score : 6000000000"));
+    EXPECT_EQ(lines[4], QStringLiteral("Total Moves : 6000000000"));
+    EXPECT_EQ(lines[5], QStringLiteral("Average Score : 200000000"));
+    EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : Two"));
+    EXPECT_EQ(d.findChild<QTreeWidget *>(QStringLiteral("lvPlayer"))->topLevelItemCount(), 3);
+}
+
+TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
+    test::TestGame t;
+    {
+        frmStatistics d(t.G);
+        auto *frame = d.findChild<QGroupBox *>(QStringLiteral("frameGame"));
+        EXPECT_FALSE(frame->isEnabled());
+        EXPECT_FALSE(frame->isHidden());
+        EXPECT_FALSE(d.findChild<QLabel *>(QStringLiteral("lblScore"))->isEnabled());
+        EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : 0"));
+    }
+    t.G.StartGame(std::string_view("123"));
+    frmStatistics d(t.G);
+    EXPECT_TRUE(d.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
+    EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.G.GameScore()));
+    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.G.Trans.GetTransID()));
+}
+
+TEST(Statistics, ARowOfZerosForEachNewPlayer) {
+    test::TestGame t;
+    t.Random.Values = {0.3};
+    t.G.CreatePlayer(2, "Two");
+    SetRecord(t.G, 1, 5, 2, -40, 300);
+    frmStatistics d(t.G);
+    const auto *list = d.findChild<QTreeWidget *>(QStringLiteral("lvPlayer"));
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    auto row = [&](int i) {
+        QStringList cells;
+        for (int c = 0; c < 6; ++c)
+            cells << list->topLevelItem(i)->text(c);
+        return cells;
+    };
+    EXPECT_EQ(row(0), QStringList({"Player 1", "5", "2", "3", "-40", "300"}));
+    EXPECT_EQ(row(1), QStringList({"Two", "0", "0", "0", "0", "0"}));
+}
