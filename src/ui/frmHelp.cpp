@@ -1,0 +1,179 @@
+#include "frmHelp.h"
+
+#include "cGames.h"
+
+#include <QAction>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tabloo {
+
+namespace {
+
+QString Escaped(const QString &text) { return text.toHtmlEscaped(); }
+
+// A menu caption without its access-key marks ("&New Game" reads "New Game").
+QString PlainCaption(const QAction &a) {
+    QString caption = a.text();
+    caption.remove(QLatin1Char('&'));
+    return caption;
+}
+
+QString OrderRows() {
+    static const char *const kMeaning[] = {
+        "one rank higher, of the same suit",
+        "one rank higher, red on black or black on red",
+        "one rank higher, any suit",
+        "one rank lower, of the same suit",
+        "one rank lower, red on black or black on red",
+        "one rank lower, any suit",
+        "any card on any card",
+        "one rank higher or lower, of the same suit",
+        "one rank higher or lower, red on black or black on red",
+        "one rank higher or lower, any suit",
+    };
+    QString rows;
+    for (std::size_t i = 0; i < kOrderTexts.size(); ++i)
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(Escaped(QString::fromUtf8(kOrderTexts[i].data(), static_cast<int>(kOrderTexts[i].size()))),
+                         QString::fromLatin1(kMeaning[i]));
+    return rows;
+}
+
+QString KeyRows(const QList<QAction *> &commands) {
+    QString rows;
+    for (const QAction *a : commands) {
+        if (!a || a->shortcut().isEmpty())
+            continue;
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(Escaped(a->shortcut().toString(QKeySequence::NativeText)), Escaped(PlainCaption(*a)));
+    }
+    return rows;
+}
+
+const char *const kPage = R"(
+<h1>Tabloo</h1>
+<p>Tabloo is a patience game for one player with one deck of 52 cards. You design the game
+yourself: how many piles there are, how cards are built on them, how many free cells help you.
+The aim is always the same: bring all 52 cards to the four foundations.</p>
+
+<h2>The board</h2>
+<ul>
+<li><b>Tableau</b> &ndash; the home piles along the middle of the board (4 to 10 of them). Their
+cards are fanned, so you can see every card of a pile.</li>
+<li><b>Free Cells</b> &ndash; up to four reserve piles at the top left. Each holds one card.</li>
+<li><b>Foundation</b> &ndash; the four goal piles at the top right. Each starts with the base card
+and is built from there; a foundation holds at most 13 cards.</li>
+</ul>
+
+<h2>How to play</h2>
+<p>Press a card with the mouse and drag it onto the pile where it should go, then let go. If the
+pile takes the card it is laid there; if not, the card goes back where it came from.</p>
+<ul>
+<li>Only the top card of a free cell or a foundation can be moved. A foundation card may be
+taken back onto the tableau when it fits there.</li>
+<li>A free cell takes any single card, but only while it is empty.</li>
+<li>A foundation takes the base card when empty, then cards in its build order. Kings and Aces
+are neighbours on a foundation, so a foundation that starts at, say, a Nine runs on from the King
+to the Ace.</li>
+<li>A tableau pile takes cards in its build order; an empty tableau pile takes any card or run.</li>
+<li>With <b>Multi Move</b> on, you can drag a run: a card together with the cards lying on it,
+when they are built in the tableau's order. The longest run you can move is (free cells empty + 1)
+&times; (empty tableau piles + 1) cards. A run only goes onto a tableau pile.</li>
+</ul>
+<p>When the last card reaches the foundations the game is won: the score is shown and you can
+start the next game from there.</p>
+
+<h2>Designing the game</h2>
+<p><b>File &rsaquo; Select Game</b> opens the game's design. <b>Play</b> keeps your choices and deals
+a new game with them; they stay until you change them.</p>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><th>Setting</th><th>What it does</th></tr>
+<tr><td>Tableau: Piles</td><td>how many home piles, 4 to 10</td></tr>
+<tr><td>Tableau: Card Arranging Order</td><td>how cards are built on the home piles (see below)</td></tr>
+<tr><td>Multi Move</td><td>runs of cards may be dragged as one</td></tr>
+<tr><td>Ace-King Wrapping</td><td>on the tableau, too, an Ace and a King count as neighbours</td></tr>
+<tr><td>Foundation: Card Arranging Order</td><td>how cards are built on the goal piles</td></tr>
+<tr><td>Base Card</td><td>the rank each foundation starts with; Random draws one for every game</td></tr>
+<tr><td>Initial Cards</td><td>how many foundations get their base card in the deal</td></tr>
+<tr><td>Number of Free Cells</td><td>0 to 4</td></tr>
+<tr><td>Total Cards in Free Cells</td><td>how many free cells get a card in the deal</td></tr>
+</table>
+<p>Every card that is not dealt to the foundations or the free cells goes to the tableau, round the
+piles from the left.</p>
+
+<h3>Build orders</h3>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><th>Order</th><th>A card may go on a card</th></tr>
+%ORDERS%
+</table>
+
+<h2>Game numbers</h2>
+<p>Every deal has a number. The same number with the same design gives the same deal, so you can
+play a game again (<b>File &rsaquo; Restart Game</b>) or play a number someone told you
+(<b>File &rsaquo; Select a Number</b>; any number above 0 and below 999,999,999,999,999).
+<b>File &rsaquo; New Game</b> deals a random number. The number is shown in the window's title.</p>
+
+<h2>Autoplay</h2>
+<p>While <b>Game &rsaquo; Autoplay</b> is ticked, every card that a foundation would take goes there
+by itself after each of your moves. Switch it off to keep cards on the tableau for building.</p>
+
+<h2>Undo, redo and replay</h2>
+<ul>
+<li><b>Undo</b> takes back the last move, <b>Redo</b> makes it again. <b>Undo All</b> and
+<b>Redo All</b> go to the start or the end of the game at once. A new move after an undo drops
+the moves that were taken back.</li>
+<li><b>Replay &rsaquo; Forward</b> and <b>Back</b> step through the game by themselves, a move every
+half second, until you choose <b>Stop</b> or the end is reached. <b>Replay All</b> shows the whole
+game from the deal.</li>
+</ul>
+
+<h2>Score and time</h2>
+<p>While a game runs, the menu bar shows the score, the time and the number of moves. Each card
+on the foundations is worth 10 points, and every 3 seconds cost one point, so a won game scores
+up to 520 and a slow game goes below zero. Undone moves do not count as moves.</p>
+
+<h2>Players</h2>
+<p>Up to ten players keep their own records. Add, rename and delete players in
+<b>Tools &rsaquo; Players</b>; choose who plays in <b>File &rsaquo; Select Game</b>. A finished game
+counts for the player who played it: a win with its score, and a game that is closed, replaced by
+a new one or left when the window closes as lost. <b>Tools &rsaquo; Statistics</b> shows the totals of
+all players and the record of each.</p>
+
+<h2>Customize</h2>
+<p><b>Tools &rsaquo; Customize</b> sets the colour of the board, the speed of moving cards (for your
+moves, for undo and redo, for Undo All and Redo All, and for replay; at the right end of a slider
+cards jump) and which sounds play.</p>
+
+<h2>Keys</h2>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><th>Key</th><th>Command</th></tr>
+%KEYS%
+</table>
+)";
+
+} // namespace
+
+QString frmHelp::HelpHtml(const QList<QAction *> &commands) {
+    QString page = QString::fromUtf8(kPage);
+    page.replace(QStringLiteral("%ORDERS%"), OrderRows());
+    page.replace(QStringLiteral("%KEYS%"), KeyRows(commands));
+    return QStringLiteral("<html><body>") + page + QStringLiteral("</body></html>");
+}
+
+frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Tabloo Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("txtHelp"));
+    Browser->setOpenLinks(false);
+    Browser->document()->setDocumentMargin(12);
+    Browser->setHtml(HelpHtml(commands));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Browser);
+    resize(620, 680);
+}
+
+} // namespace tabloo
