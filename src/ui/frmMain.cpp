@@ -5,8 +5,13 @@
 #include "frmAbout.h"
 #include "frmChooseGame.h"
 #include "frmFinishGame.h"
+#include "frmHelp.h"
+#include "frmOptions.h"
+#include "frmPlayers.h"
 #include "frmSelect.h"
+#include "frmStatistics.h"
 #include "mColors.h"
+#include "mSounds.h"
 #include "mToolbarIcons.h"
 
 #include <QAction>
@@ -31,15 +36,14 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     setCentralWidget(Board);
     G = std::make_unique<Game>(settings, Clock, Random, *Board);
     Board->SetGame(*G);
+    Sounds = std::make_unique<cSounds>(G->Registry);
+    Sounds->LoadSounds();
 
     BuildMenus();
     BuildToolbar();
 
     connect(Board, &cBoardView::TitleRequested, this, &QWidget::setWindowTitle);
-    connect(Board, &cBoardView::SoundRequested, this, [this](const QString &name) {
-        if (SoundSink)
-            SoundSink(name);
-    });
+    connect(Board, &cBoardView::SoundRequested, Sounds.get(), &cSounds::PlaySound);
     // The end-of-game dialog opens when the winning move and its cascade have returned.
     connect(Board, &cBoardView::GameWonNoticed, this, [this] {
         if (FinishQueued)
@@ -147,10 +151,6 @@ void frmMain::BuildMenus() {
     AddItem(help, "H1", "Contents", Qt::Key_F1);
     help->addSeparator();
     AddItem(help, "H5", "About Tabloo...");
-
-    // The windows of these commands are not part of the game yet.
-    for (const char *key : {"T1", "T3", "T5", "H1"})
-        Actions[key]->setEnabled(false);
 
     // Score, time and moves at the right of the menu bar.
     auto *corner = new QWidget(bar);
@@ -285,6 +285,21 @@ void frmMain::RunCommand(const QString &key) {
         tmrForward.start();
     } else if (key == "R6") {
         StopReplay();
+    } else if (key == "T1") {
+        frmOptions dialog(
+            *G, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
+        ExecDialog(dialog);
+    } else if (key == "T3") {
+        frmPlayers dialog(*G, this);
+        ExecDialog(dialog);
+        // A renamed or deleted current player changes the name in the title.
+        if (!G->CurrentGameNo.empty())
+            setWindowTitle(QString::fromStdString(G->Title()));
+    } else if (key == "T5") {
+        frmStatistics dialog(*G, this);
+        ExecDialog(dialog);
+    } else if (key == "H1") {
+        ShowHelp();
     } else if (key == "H5") {
         frmAbout dialog(this);
         ExecDialog(dialog);
@@ -347,6 +362,19 @@ void frmMain::ArrangeBoard() {
         return;
     Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
     Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
+}
+
+void frmMain::ShowHelp() {
+    // One help window, beside the game; asking again brings it to the front.
+    if (!Help) {
+        QList<QAction *> commands;
+        for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+            commands += menu->actions();
+        Help = new frmHelp(commands, this);
+    }
+    Help->show();
+    Help->raise();
+    Help->activateWindow();
 }
 
 void frmMain::ShowFinishGame() {

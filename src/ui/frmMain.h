@@ -22,6 +22,7 @@ class QToolBar;
 namespace tabloo {
 
 class cBoardView;
+class cSounds;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     Game &game() { return *G; }
     cBoardView &board() { return *Board; }
     QAction *action(const QString &key) const;
+    // The help window while it is open.
+    QWidget *helpWindow() const { return Help; }
     QToolBar *toolBar() const { return Toolbar1; }
     QLabel *display(int i) const { return Displays[i]; }
     bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
@@ -46,8 +49,8 @@ public:
 
     // How modal dialogs are shown; tests replace it so that nothing waits for a person.
     std::function<int(QDialog &)> ExecDialog = [](QDialog &d) { return d.exec(); };
-    // Every sound the game asked for, by name, reaches this (the sounds come later).
-    std::function<void(const QString &)> SoundSink;
+    // The sounds the game asks for by name; tests catch what would be played.
+    cSounds &sounds() { return *Sounds; }
 
     // The timers' work, callable by tests without waiting.
     void UpdateMenuStates();
@@ -68,6 +71,7 @@ private:
     QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
     void ShowFinishGame();
+    void ShowHelp();
 
     // Pointer play.
     void CardPressed(int picId, double x, double y);
@@ -91,9 +95,11 @@ private:
     cUniformRandom Random;
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> G;
+    std::unique_ptr<cSounds> Sounds;
 
     std::map<QString, QAction *> Actions;
     QToolBar *Toolbar1 = nullptr;
+    QPointer<QWidget> Help;
     QLabel *Displays[3] = {};
     QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
     bool FinishQueued = false;

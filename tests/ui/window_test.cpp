@@ -7,8 +7,14 @@
 #include "frmAbout.h"
 #include "frmChooseGame.h"
 #include "frmFinishGame.h"
+#include "frmHelp.h"
 #include "frmMain.h"
+#include "frmOptions.h"
+#include "frmPlayers.h"
 #include "frmSelect.h"
+#include "frmStatistics.h"
+#include "mColors.h"
+#include "mSounds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,7 +22,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSlider>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -32,10 +40,12 @@ struct Window {
     cMemorySettings Settings;
     frmMain W{Settings};
     std::vector<QString> Dialogs;
+    std::vector<QString> Played;
     bool PlayVariant = true;
 
     Window() {
         cBoardView::SetFrameIntervalMs(0);
+        W.sounds().Output = [this](const QString &buffer, const QByteArray &) { Played.push_back(buffer); };
         W.ExecDialog = [this](QDialog &d) {
             Dialogs.push_back(d.metaObject()->className());
             const char *button = qobject_cast<frmFinishGame *>(&d) ? "cmdOK" : PlayVariant ? "cmdPlay" : nullptr;
@@ -292,6 +302,83 @@ TEST(Window, SelectANumberStartsThatGameAndAboutOpens) {
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Player 1] [123]");
     w.W.RunCommand("H5");
     EXPECT_TRUE(about);
+}
+
+TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
+    Window w;
+    w.W.RunCommand("F2");
+    // The deal was heard; picking up and laying down are silent by default.
+    ASSERT_FALSE(w.Played.empty());
+    EXPECT_EQ(w.Played.front(), "Start");
+    for (const QString &sound : w.Played)
+        EXPECT_TRUE(sound == "Start" || sound == "AutoPlay") << sound.toStdString();
+    w.G().StartGame(123.0);
+    w.Played.clear();
+    w.W.RunCommand("G1");
+    w.W.RunCommand("G2");
+    EXPECT_EQ(w.Played, (std::vector<QString>{"Undo", "Undo"}));
+
+    // Customize: OK on what it shows turns the switches into -1 and repaints the board.
+    w.Set("ColorIndex", "2");
+    w.W.ExecDialog = [&](QDialog &d) {
+        w.Dialogs.push_back(d.metaObject()->className());
+        if (auto *slider = d.findChild<QSlider *>("Slider1"))
+            slider->setValue(50);
+        d.findChild<QAbstractButton *>("cmdOK")->click();
+        return d.result();
+    };
+    w.W.RunCommand("T1");
+    EXPECT_EQ(w.Dialogs.back(), "tabloo::frmOptions");
+    EXPECT_EQ(w.G().Registry.SoundUndo(), -1);
+    EXPECT_EQ(w.G().Registry.CardSpeed(), 0);
+    const QImage board = w.W.board().grab().toImage();
+    EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(GetColorEntry(2).Value));
+    w.Played.clear();
+    w.Set("SoundUndo", "0");
+    w.W.RunCommand("G1");
+    w.W.RunCommand("G2");
+    EXPECT_EQ(w.Played, std::vector<QString>{"Undo"});
+
+    // Players and Statistics open over the window; a renamed player shows in the title.
+    w.W.ExecDialog = [&](QDialog &d) {
+        w.Dialogs.push_back(d.metaObject()->className());
+        if (auto *players = qobject_cast<frmPlayers *>(&d)) {
+            players->AskText = [](const QString &, const QString &, const QString &, bool *ok) {
+                *ok = true;
+                return QString("Ada");
+            };
+            d.findChild<QAbstractButton *>("cmdEdit")->click();
+        }
+        d.reject();
+        return d.result();
+    };
+    w.W.RunCommand("T3");
+    EXPECT_EQ(w.Dialogs.back(), "tabloo::frmPlayers");
+    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Ada] [123]");
+    w.W.RunCommand("T5");
+    EXPECT_EQ(w.Dialogs.back(), "tabloo::frmStatistics");
+
+    // Help is one window beside the game that lists every key of the menus.
+    w.W.RunCommand("H1");
+    QWidget *help = w.W.helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    w.W.RunCommand("H1");
+    EXPECT_EQ(w.W.helpWindow(), help);
+    const QString text = static_cast<frmHelp *>(help)->browser()->toPlainText();
+    for (const char *key :
+         {"F1", "F2", "F4", "F5", "F7", "G1", "G2", "G4", "G6", "G7", "R1", "R2", "T1", "T3", "T5", "H1"}) {
+        // Each key stands in the key table beside its command.
+        const QAction *a = w.W.action(key);
+        EXPECT_TRUE(
+            text.contains(a->shortcut().toString(QKeySequence::NativeText) + "\n" + QString(a->text()).remove('&')))
+            << key;
+    }
+    for (std::string_view order : kOrderTexts)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(order.data(), int(order.size())))) << order;
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.W.helpWindow(), nullptr);
 }
 
 TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
