@@ -11,6 +11,8 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,10 @@ namespace {
 
 constexpr int kRate = 22050;
 constexpr double kPi = std::numbers::pi;
+// How long an idle sink is kept for the device to play out what it has buffered.
+constexpr int kDrainMs = 1000;
+// How long the program waits at its end for the sound server to close a sink.
+constexpr int kCloseMs = 60;
 
 using Samples = std::vector<double>;
 
@@ -356,7 +362,17 @@ cSounds::cSounds(cRegistry &registry, QObject *parent) : QObject(parent), Regist
     Output = [this](const QString &, const QByteArray &wave) { PlayWave(wave); };
 }
 
-cSounds::~cSounds() { StopWave(); }
+cSounds::~cSounds() {
+    // Not from inside a signal here: the sink goes at once. The sound server answers the
+    // closing of its stream on a thread of its own; the program waits a moment for that
+    // answer, so that it never arrives while the program is ending.
+    if (QAudioSink *sink = std::exchange(Sink, nullptr)) {
+        disconnect(sink, nullptr, this, nullptr);
+        sink->stop();
+        delete sink;
+        QThread::msleep(kCloseMs);
+    }
+}
 
 void cSounds::LoadSounds() {
     Buffers.clear();
@@ -403,11 +419,20 @@ void cSounds::PlayWave(const QByteArray &wave) {
     auto *feed = new QBuffer(sink);
     feed->setData(wave.mid(info.DataOffset, info.DataSize));
     feed->open(QIODevice::ReadOnly);
+    // The sink turns idle as soon as it has read the last sample, while the sound is still
+    // playing from the device's buffer; stopping it then would cut the sound short. So an
+    // idle sink is let go only a while later (unless the next sound replaces it first); the
+    // sound system then has time to finish with it long before the program ends.
     connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
         if (sink != Sink)
             return;
-        if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink->error() != QAudio::NoError))
+        if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
             StopWave();
+        else if (state == QAudio::IdleState)
+            QTimer::singleShot(kDrainMs, this, [this, sink] {
+                if (sink == Sink)
+                    StopWave();
+            });
     });
     Sink = sink;
     sink->start(feed);
