@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "cGames.h"
+#include "mDialogs.h"
 #include "mIcons.h"
 
 #include <QCheckBox>
@@ -50,9 +51,7 @@ QFormLayout *NewForm(QGroupBox *box) {
 } // namespace
 
 frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
-    setObjectName(QStringLiteral("frmSelect"));
-    setWindowTitle(QStringLiteral("Select Game"));
-    setModal(true);
+    SetUpDialog(*this, "frmSelect", QStringLiteral("Select Game"));
 
     auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
     tableau->setObjectName(QStringLiteral("fraTableau"));
@@ -90,9 +89,7 @@ frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
     imcPlayer = NewList("imcPlayer", this);
     imcPlayer->setToolTip(QStringLiteral("Player"));
     imcPlayer->setMinimumContentsLength(16);
-    cmdPlay = new QPushButton(QStringLiteral("Play"), this);
-    cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
-    cmdPlay->setDefault(true);
+    cmdPlay = NewButton(this, "cmdPlay", QStringLiteral("Play"), true);
     cmdPlay->setAutoDefault(true);
     cmdPlay->setMinimumWidth(96);
     auto *bottom = new QHBoxLayout;

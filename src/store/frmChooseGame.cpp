@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "NumText.h"
+#include "mDialogs.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,12 +43,7 @@ bool IsPlainNumber(const std::string &text) {
 } // namespace
 
 frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(game) {
-    setObjectName(QStringLiteral("frmChooseGame"));
-    setWindowTitle(QStringLiteral("Select Game"));
-    setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    SetUpDialog(*this, "frmChooseGame", QStringLiteral("Select Game"));
 
     // The range stands on a line of its own.
     Label1 = new QLabel(QStringLiteral("Select a Game Number between\n0 and 999,999,999,999,999"), this);
@@ -57,15 +53,9 @@ frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(gam
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("9999999999999999")) + 16);
 
-    cmdSelect = new QPushButton(QStringLiteral("Select"), this);
-    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-    cmdSelect->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSelect);
-    buttons->addWidget(cmdCancel);
+    cmdSelect = NewButton(this, "cmdSelect", QStringLiteral("Select"), true);
+    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    QHBoxLayout *buttons = ButtonRow({cmdSelect, cmdCancel});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

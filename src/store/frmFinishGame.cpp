@@ -1,6 +1,7 @@
 #include "frmFinishGame.h"
 
 #include "Game.h"
+#include "mDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -29,9 +30,7 @@ QRadioButton *NewOption(const char *name, const QString &caption, const char *ke
 
 frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)> runCommand, QWidget *owner)
     : QDialog(owner), G(game), RunCommand(std::move(runCommand)) {
-    setObjectName(QStringLiteral("frmFinishGame"));
-    setWindowTitle(QStringLiteral("Congrats"));
-    setModal(true);
+    SetUpDialog(*this, "frmFinishGame", QStringLiteral("Congrats"));
 
     ListView1 = new QListWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -50,15 +49,9 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
     for (QRadioButton *option : {optNew, optSelect, optRestart, optChoose})
         options->addWidget(option);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
+    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    QHBoxLayout *buttons = ButtonRow({cmdOK, cmdCancel});
 
     auto *top = new QHBoxLayout;
     top->addWidget(ListView1, 1);

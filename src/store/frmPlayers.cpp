@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "NumText.h"
+#include "mDialogs.h"
 #include "mIcons.h"
 
 #include <QEvent>
@@ -30,12 +31,7 @@ std::int16_t StoredCurrentSlot(const Game &g) {
 } // namespace
 
 frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), G(game) {
-    setObjectName(QStringLiteral("frmPlayers"));
-    setWindowTitle(QStringLiteral("Players"));
-    setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    SetUpDialog(*this, "frmPlayers", QStringLiteral("Players"));
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -60,16 +56,10 @@ frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), G(game) {
     frameLayout->setContentsMargins(6, 6, 6, 6);
     frameLayout->addWidget(ListView1);
 
-    auto newButton = [this](const char *name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        return button;
-    };
-    cmdAdd = newButton("cmdAdd", QStringLiteral("New"));
-    cmdEdit = newButton("cmdEdit", QStringLiteral("Edit"));
-    cmdDelete = newButton("cmdDelete", QStringLiteral("Delete"));
-    cmdClose = newButton("cmdClose", QStringLiteral("Close"));
-    cmdClose->setDefault(true);
+    cmdAdd = NewButton(this, "cmdAdd", QStringLiteral("New"));
+    cmdEdit = NewButton(this, "cmdEdit", QStringLiteral("Edit"));
+    cmdDelete = NewButton(this, "cmdDelete", QStringLiteral("Delete"));
+    cmdClose = NewButton(this, "cmdClose", QStringLiteral("Close"), true);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdEdit);

@@ -1,6 +1,7 @@
 #include "frmStatistics.h"
 
 #include "Game.h"
+#include "mDialogs.h"
 #include "mIcons.h"
 
 #include <QGroupBox>
@@ -54,12 +55,7 @@ std::int64_t Average(std::int64_t total, std::int64_t games) {
 } // namespace
 
 frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), G(game) {
-    setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
-    setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    SetUpDialog(*this, "frmStatistics", QStringLiteral("Statistics"));
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -121,12 +117,8 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), G(gam
     playersLayout->addWidget(lvPlayer);
     SSTab1->addTab(players, QStringLiteral("Players"));
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    cmdClose = NewButton(this, "cmdClose", QStringLiteral("Close"), true);
+    QHBoxLayout *buttons = ButtonRow({cmdClose});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "cCardArt.h"
+#include "mDialogs.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,9 +53,7 @@ QPixmap frmAbout::Picture(qreal devicePixelRatio) {
 }
 
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tabloo 3.0"));
-    setModal(true);
+    SetUpDialog(*this, "frmAbout", QStringLiteral("About Tabloo 3.0"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -76,9 +75,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
                           this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
+    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
 
     auto *text = new QVBoxLayout;
     text->addWidget(lblProduct);

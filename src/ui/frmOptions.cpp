@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "mColors.h"
+#include "mDialogs.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,22 +26,19 @@ namespace {
 // run the other way, fast at the right.
 constexpr int kSlowest = 50;
 
-struct SpeedSlider {
+// A control's caption and the setting it edits.
+struct CaptionedKey {
     const char *Caption;
     const DataKey &Key;
 };
-const std::array<SpeedSlider, 4> kSpeeds = {{
+const std::array<CaptionedKey, 4> kSpeeds = {{
     {"Card Moving Speed", keys::CardSpeed},
     {"Undo/Redo Speed", keys::UndoSpeed},
     {"Undoall/Redoall Speed", keys::UndoallSpeed},
     {"Replay Speed", keys::ReplaySpeed},
 }};
 
-struct SoundSwitch {
-    const char *Caption;
-    const DataKey &Key;
-};
-const std::array<SoundSwitch, 7> kSounds = {{
+const std::array<CaptionedKey, 7> kSounds = {{
     {"Initial Shuffle", keys::SoundStart},
     {"Card Up", keys::SoundCardUp},
     {"Card Down", keys::SoundCardDown},
@@ -98,12 +96,7 @@ private:
 
 frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner)
     : QDialog(owner), G(game), ApplyBackground(std::move(applyBackground)) {
-    setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Customize"));
-    setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    SetUpDialog(*this, "frmOptions", QStringLiteral("Customize"));
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -169,7 +162,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     lvSound = new QListWidget(soundFrame);
     lvSound->setObjectName(QStringLiteral("lvSound"));
     lvSound->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const SoundSwitch &sound : kSounds) {
+    for (const CaptionedKey &sound : kSounds) {
         auto *item = new QListWidgetItem(QString::fromLatin1(sound.Caption), lvSound);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(G.Registry.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
@@ -188,15 +181,9 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     animationLayout->addWidget(soundFrame);
     SSTab1->addTab(animation, QStringLiteral("&Animation && Sounds"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
+    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    QHBoxLayout *buttons = ButtonRow({cmdOK, cmdCancel});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
