@@ -148,8 +148,9 @@ Samples Start() {
     return s;
 }
 
-// Lifting a card: a short, light, bright tick.
-Samples CardUp() {
+// Lifting a card: a short, light, bright tick. The game asks for it as "CardDown", when
+// the button goes down on a card.
+Samples LiftTick() {
     Samples s(SampleCount(0.010));
     cNoise noise(0x5eed0002);
     AddClick(s, 0, 3800, 1.0, 0.0017, 1.0, noise);
@@ -157,8 +158,9 @@ Samples CardUp() {
     return s;
 }
 
-// Laying a card down: a duller tap with a little body under it.
-Samples CardDown() {
+// Laying a card down: a duller tap with a little body under it. The game asks for it as
+// "CardUp", when the button comes up and the card is laid or goes back.
+Samples LayTap() {
     Samples s(SampleCount(0.018));
     cNoise noise(0x5eed0003);
     cFilter low;
@@ -266,8 +268,8 @@ QByteArray ToWave(const Samples &s) {
 // The eight sounds, made on first use, in load order.
 const std::vector<std::pair<QString, QByteArray>> &Resources() {
     static const std::vector<std::pair<QString, QByteArray>> resources = {
-        {QStringLiteral("Start"), ToWave(Start())},       {QStringLiteral("CardUp"), ToWave(CardUp())},
-        {QStringLiteral("CardDown"), ToWave(CardDown())}, {QStringLiteral("Stock"), ToWave(Stock())},
+        {QStringLiteral("Start"), ToWave(Start())},       {QStringLiteral("CardUp"), ToWave(LayTap())},
+        {QStringLiteral("CardDown"), ToWave(LiftTick())}, {QStringLiteral("Stock"), ToWave(Stock())},
         {QStringLiteral("AutoPlay"), ToWave(AutoPlay())}, {QStringLiteral("Undo"), ToWave(Undo())},
         {QStringLiteral("Sel"), ToWave(Sel())},           {QStringLiteral("Win"), ToWave(Win())},
     };
@@ -429,7 +431,8 @@ void cSounds::PlayWave(const QByteArray &wave) {
         if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
             StopWave();
         else if (state == QAudio::IdleState)
-            QTimer::singleShot(kDrainMs, this, [this, sink] {
+            // The timer lives with the sink: once the sink is gone, it never fires.
+            QTimer::singleShot(kDrainMs, sink, [this, sink] {
                 if (sink == Sink)
                     StopWave();
             });
