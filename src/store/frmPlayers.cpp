@@ -1,7 +1,6 @@
 #include "frmPlayers.h"
 
 #include "Game.h"
-#include "NumText.h"
 #include "mDialogs.h"
 #include "mIcons.h"
 
@@ -23,10 +22,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("Tabloo");
 
-// The stored number of the current player, or 0 when it holds none.
-std::int16_t StoredCurrentSlot(const Game &g) {
-    return ParseWholeAs<std::int16_t>(g.Registry.CurPlayerInx()).value_or(0);
-}
+// Names longer than this would not fit the game's lists and dialogs.
+constexpr int kMaxNameLength = 32;
 
 } // namespace
 
@@ -74,7 +71,16 @@ frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), G(game) {
 
     ShowMessage = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
     AskText = [this](const QString &title, const QString &prompt, const QString &defaultText, bool *ok) {
-        return QInputDialog::getText(this, title, prompt, QLineEdit::Normal, defaultText, ok);
+        QInputDialog ask(this);
+        ask.setWindowTitle(title);
+        ask.setLabelText(prompt);
+        ask.setTextValue(defaultText);
+        if (auto *entry = ask.findChild<QLineEdit *>()) {
+            entry->setMaxLength(kMaxNameLength);
+            entry->setMinimumWidth(entry->fontMetrics().averageCharWidth() * (kMaxNameLength + 2));
+        }
+        *ok = ask.exec() == QDialog::Accepted;
+        return ask.textValue();
     };
     AskYesNo = [this](const QString &title, const QString &text) {
         return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
@@ -123,11 +129,15 @@ void frmPlayers::FillPlayerList() {
             continue;
         auto *item = new QTreeWidgetItem(ListView1);
         item->setText(0, QString::fromStdString(name));
+        // A long name is cut short in the column; the whole of it shows on hovering.
+        item->setToolTip(0, item->text(0));
         item->setText(1, QString::number(G.Registry.GetPlayerUID(slot)));
         item->setIcon(0, icon);
         item->setData(0, Qt::UserRole, int(slot));
     }
-    SelectSlot(StoredCurrentSlot(G));
+    // The player whose games are recorded: the stored one, or the first in use when the
+    // stored number names no player.
+    SelectSlot(G.CurrentPlayerSlot());
     UpdateButtons();
 }
 
@@ -203,8 +213,9 @@ void frmPlayers::DeletePlayer() {
     }
     if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
         return;
+    const bool current = G.CurrentPlayerSlot() == slot;
     G.Registry.SetPlayerName(slot, "");
-    if (StoredCurrentSlot(G) == slot) {
+    if (current) {
         for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s) {
             if (!G.Registry.GetPlayerName(s).empty()) {
                 G.Registry.SetCurPlayerInx(std::to_string(s));

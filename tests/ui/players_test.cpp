@@ -159,15 +159,20 @@ TEST(Players, DeletingTheCurrentPlayerMakesTheLowestUsedSlotCurrent) {
 TEST(Players, EditAndDeleteNeedASelectedRow) {
     PlayersTable t;
     t.G.CreatePlayer(2, "Bob");
+    // A stored number that names no player: the list marks the player the game records for.
     t.G.Registry.SetCurPlayerInx("7");
     PlayersDialog d(t.G);
     auto *edit = d.Dialog.findChild<QPushButton *>(QStringLiteral("cmdEdit"));
     auto *del = d.Dialog.findChild<QPushButton *>(QStringLiteral("cmdDelete"));
-    EXPECT_FALSE(edit->isEnabled());
-    EXPECT_FALSE(del->isEnabled());
-    d.Select(0);
+    EXPECT_EQ(d.Dialog.SelectedSlot(), 1);
     EXPECT_TRUE(edit->isEnabled());
     EXPECT_TRUE(del->isEnabled());
     d.List->clearSelection();
     EXPECT_FALSE(edit->isEnabled());
+    EXPECT_FALSE(del->isEnabled());
+    // Deleting that player puts a player in use into the store.
+    d.Select(0);
+    d.Click("cmdDelete");
+    EXPECT_EQ(t.G.Registry.CurPlayerInx(), "2");
+    EXPECT_EQ(d.Dialog.SelectedSlot(), 2);
 }
