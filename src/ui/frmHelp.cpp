@@ -32,6 +32,7 @@ QString OrderRows() {
         "one rank higher or lower, red on black or black on red",
         "one rank higher or lower, any suit",
     };
+    static_assert(std::size(kMeaning) == kOrderTexts.size());
     QString rows;
     for (std::size_t i = 0; i < kOrderTexts.size(); ++i)
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
@@ -136,8 +137,8 @@ up to 520 and a slow game goes below zero. Undone moves do not count as moves.</
 <h2>Players</h2>
 <p>Up to ten players keep their own records. Add, rename and delete players in
 <b>Tools &rsaquo; Players</b>; choose who plays in <b>File &rsaquo; Select Game</b>. A finished game
-counts for the player who played it: a win with its score, and a game that is closed, replaced by
-a new one or left when the window closes as lost. <b>Tools &rsaquo; Statistics</b> shows the totals of
+counts for the current player: a win with its score, and a game that is closed, replaced by a new
+one or left when the window closes as lost. <b>Tools &rsaquo; Statistics</b> shows the totals of
 all players and the record of each.</p>
 
 <h2>Customize</h2>

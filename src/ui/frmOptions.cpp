@@ -63,7 +63,10 @@ QIcon Swatch(quint32 colour) {
 QLabel *SmallLabel(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+    else
+        font.setPixelSize(std::max(1, font.pixelSize() * 85 / 100));
     label->setFont(font);
     return label;
 }
@@ -170,8 +173,12 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     // Just the seven switches, without scrolling.
     lvSound->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lvSound->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lvSound->setFixedSize(lvSound->sizeHintForColumn(0) + 2 * lvSound->frameWidth() + 12,
-                          lvSound->sizeHintForRow(0) * lvSound->count() + 2 * lvSound->frameWidth() + 4);
+    // A little air between the rows, and room for every row without scrolling.
+    constexpr int kRowGap = 2;
+    lvSound->setSpacing(kRowGap);
+    lvSound->setFixedSize(lvSound->sizeHintForColumn(0) + 2 * lvSound->frameWidth() + 12 + 2 * kRowGap,
+                          (lvSound->sizeHintForRow(0) + 2 * kRowGap) * lvSound->count() + 2 * lvSound->frameWidth() +
+                              4);
     auto *soundLayout = new QVBoxLayout(soundFrame);
     soundLayout->addWidget(lvSound);
     soundLayout->addStretch(1);
