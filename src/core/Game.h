@@ -68,6 +68,8 @@ public:
     void CheckWin();
     bool WinNoticed() const { return WinPending; }
     std::string Title() const;
+    // Hands the title to the view (the player's name may have changed since the deal).
+    void SetTitle();
     // A random game number 0 .. 999,999,999,999,999.
     double RandomGameNo();
 
@@ -117,7 +119,6 @@ private:
     void LoadBoard();
     void DealBoard();
     void ClearBoard();
-    void SetTitle();
     GameRules ReadGameRules() const;
 
     bool WinPending = false;

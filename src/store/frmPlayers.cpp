@@ -215,14 +215,9 @@ void frmPlayers::DeletePlayer() {
         return;
     const bool current = G.CurrentPlayerSlot() == slot;
     G.Registry.SetPlayerName(slot, "");
-    if (current) {
-        for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s) {
-            if (!G.Registry.GetPlayerName(s).empty()) {
-                G.Registry.SetCurPlayerInx(std::to_string(s));
-                break;
-            }
-        }
-    }
+    // With the slot free, the game's current player is the lowest slot in use: store it.
+    if (current)
+        G.Registry.SetCurPlayerInx(std::to_string(G.CurrentPlayerSlot()));
     FillPlayerList();
 }
 

@@ -154,7 +154,7 @@ void frmStatistics::FillGeneralTab() {
     line("Average Score : ", Average(score, games));
     line("Average Moves : ", Average(moves, games));
 
-    lblScore->setText(QStringLiteral("Score : ") + QString::number(G.GameRunning ? G.GameScore() : 0));
+    lblScore->setText(QStringLiteral("Score : ") + QString::number(G.GameScore()));
     lblMoves->setText(QStringLiteral("Moves : ") + QString::number(G.Trans.GetTransID()));
     // Greyed, not hidden, while no game is on the board.
     frameGame->setEnabled(G.GameRunning);

@@ -294,7 +294,7 @@ void frmMain::RunCommand(const QString &key) {
         ExecDialog(dialog);
         // A renamed or deleted current player changes the name in the title.
         if (!G->CurrentGameNo.empty())
-            setWindowTitle(QString::fromStdString(G->Title()));
+            G->SetTitle();
     } else if (key == "T5") {
         frmStatistics dialog(*G, this);
         ExecDialog(dialog);
