@@ -2,6 +2,7 @@
 // drops, replay, the won game, closing, and a long run of random input.
 #include "../engine/TestGame.h"
 #include "cBoardView.h"
+#include "cFlights.h"
 #include "cMemorySettings.h"
 #include "cQtSettings.h"
 #include "frmAbout.h"
@@ -44,7 +45,7 @@ struct Window {
     bool PlayVariant = true;
 
     Window() {
-        cBoardView::SetFrameIntervalMs(0);
+        W.board().Flights().SetFrameInterval(0);
         W.sounds().Output = [this](const QString &buffer, const QByteArray &) { Played.push_back(buffer); };
         W.ExecDialog = [this](QDialog &d) {
             Dialogs.push_back(d.metaObject()->className());
@@ -382,10 +383,10 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
 }
 
 TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
-    cBoardView::SetFrameIntervalMs(0);
     cQtSettings settings;
     {
         frmMain w(settings);
+        w.board().Flights().SetFrameInterval(0);
         w.ExecDialog = [](QDialog &d) { return d.exec(); };
         w.show();
         w.game().EnsureFirstPlayer();
