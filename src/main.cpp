@@ -2,8 +2,11 @@
 #include "cQtSettings.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "mSounds.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <memory>
 
@@ -24,6 +27,14 @@ int main(int argc, char **argv) {
         splash->deleteLater();
     });
     const int status = app.exec();
+    // The window is closed and acts no more. A sound still open is closed now, and the
+    // sound server is given a moment to answer while the event loop runs, so that its
+    // answer never arrives while the program is being taken down.
+    if (window && window->sounds().Shutdown()) {
+        QEventLoop settle;
+        QTimer::singleShot(tabloo::cSounds::kShutdownMs, &settle, &QEventLoop::quit);
+        settle.exec();
+    }
     window.reset();
     return status;
 }

@@ -19,6 +19,10 @@ public:
                       std::string &value) const = 0;
     virtual void Write(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
+    // A record update (read, add, write back) runs between these two, so that a second copy
+    // of the game updating the same store waits for it; calls nest.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
 };
 
 // The current date-time, in whole seconds.

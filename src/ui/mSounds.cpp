@@ -11,7 +11,6 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,8 +29,6 @@ constexpr int kRate = 22050;
 constexpr double kPi = std::numbers::pi;
 // How long an idle sink is kept for the device to play out what it has buffered.
 constexpr int kDrainMs = 1000;
-// How long the program waits at its end for the sound server to close a sink.
-constexpr int kCloseMs = 60;
 
 using Samples = std::vector<double>;
 
@@ -364,16 +361,17 @@ cSounds::cSounds(cRegistry &registry, QObject *parent) : QObject(parent), Regist
     Output = [this](const QString &, const QByteArray &wave) { PlayWave(wave); };
 }
 
-cSounds::~cSounds() {
-    // Not from inside a signal here: the sink goes at once. The sound server answers the
-    // closing of its stream on a thread of its own; the program waits a moment for that
-    // answer, so that it never arrives while the program is ending.
-    if (QAudioSink *sink = std::exchange(Sink, nullptr)) {
-        disconnect(sink, nullptr, this, nullptr);
-        sink->stop();
-        delete sink;
-        QThread::msleep(kCloseMs);
-    }
+cSounds::~cSounds() { Shutdown(); }
+
+bool cSounds::Shutdown() {
+    // Not from inside a signal here: the sink goes at once.
+    QAudioSink *sink = std::exchange(Sink, nullptr);
+    if (!sink)
+        return false;
+    disconnect(sink, nullptr, this, nullptr);
+    sink->stop();
+    delete sink;
+    return true;
 }
 
 void cSounds::LoadSounds() {

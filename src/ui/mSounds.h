@@ -44,6 +44,11 @@ public:
 
     // Reads the built-in sounds. Nothing plays before this.
     void LoadSounds();
+    // Stops and closes the output at the end of the program; true when a sound was still
+    // open (the sound server then answers on a thread of its own: give it a moment, with
+    // the event loop running, before the program ends).
+    bool Shutdown();
+    static constexpr int kShutdownMs = 60;
     // Plays the sound the game asks for by name ("Start", "CardDown", "CardUp", "AutoPlay",
     // "Undo", "Redo", "Win"; exact case) when its switch is on at this moment. Any other
     // name plays nothing. Returns at once; a new sound cuts off the one still playing.
