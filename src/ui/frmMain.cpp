@@ -451,8 +451,9 @@ void frmMain::FitDisplays() {
     Displays[0]->setVisible(all);
     Displays[2]->setVisible(all || two);
     Displays[1]->setVisible(all || two || one);
+    // The bar lays its menus out again round the corner's new width.
     corner->adjustSize();
-    bar->updateGeometry();
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void frmMain::ShowHelp() {

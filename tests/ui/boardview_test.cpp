@@ -421,6 +421,20 @@ TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0) << "growing again gives 1:1";
 }
 
+TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
+    BoardFixture b;
+    int most = 0;
+    for (int width = 1000; width > 700; width -= 3) {
+        b.Resize(width, 700);
+        most = std::max(most, cPixmapCache::ImageCount());
+    }
+    // 52 faces and backs, 18 markers and the negatives of those in use, at three scales.
+    EXPECT_LE(most, 3 * 2 * (52 + 16 + 18));
+    for (int id = 0; id < 52; ++id)
+        EXPECT_FALSE(b.view.Card(id)->isVisible() && b.view.Card(id)->ImageId() == 0) << id;
+    EXPECT_EQ(Grab(b.view).size(), b.view.viewport()->size());
+}
+
 TEST(BoardLayout, BackgroundShadesTheBoardAndTheAreaAround) {
     BoardFixture b(QSize(1100, 900), false);
     b.view.SetBoardColor(Rgb(255, 0, 0));
