@@ -213,10 +213,10 @@ void cFlights::Schedule() {
     if (mTimer.isActive() || mFrameMs <= 0 || mItems.empty())
         return;
     const double now = mClock.nsecsElapsed() / 1e6;
-    // The next frame one interval after the last; after a pause, or when late, the count
-    // starts afresh from now.
+    // The next frame one interval after the last; after a pause, or when more than a frame
+    // late, the count starts afresh from now.
     mNextFrameMs += mFrameMs;
-    if (mNextFrameMs < now || mNextFrameMs > now + mFrameMs)
+    if (mNextFrameMs < now - mFrameMs || mNextFrameMs > now + 2 * mFrameMs)
         mNextFrameMs = now + mFrameMs;
     mTimer.start(std::max(0, static_cast<int>(std::lround(mNextFrameMs - now))));
 }
