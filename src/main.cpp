@@ -2,6 +2,7 @@
 #include "cQtSettings.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "mAppIcon.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationName("Tabloo");
     QApplication::setApplicationName("Tabloo");
     QApplication::setApplicationVersion("3.0");
+    QApplication::setDesktopFileName(QStringLiteral(TABLOO_APP_ID));
+    QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
 
     auto *splash = new tabloo::frmSplash;
     splash->show();
