@@ -1,9 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder makes tabloo_<version>-1_amd64.deb from
 # the install rules, under /usr. dpkg-shlibdeps finds the libraries it needs; the font that the
 # card art letters with is named by hand, as no library links it.
-set(TABLOO_MAINTAINER "The Tabloo maintainers <maintainers@users.noreply.c-seed-6a020dee.example>"
-  CACHE STRING "Maintainer of the Debian package")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tabloo)
 set(CPACK_PACKAGE_VENDOR "The Tabloo developers")
@@ -24,7 +21,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1) # as in data/changelog.Debian.in
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TABLOO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
