@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages
+# The install test validates the desktop entry, the metainfo and the man pages.
+ensure_packages desktop-file-utils appstream groff-base
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTABLOO_GUI=ON -DTABLOO_TESTS=ON -DTABLOO_SANITIZE=OFF

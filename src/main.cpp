@@ -2,6 +2,7 @@
 #include "cQtSettings.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "mAppIcon.h"
 #include "mSounds.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationName("Tabloo");
     QApplication::setApplicationName("Tabloo");
     QApplication::setApplicationVersion("3.0");
+    QApplication::setDesktopFileName(QStringLiteral(TABLOO_APP_ID));
+    QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
 
     auto *splash = new tabloo::frmSplash;
     splash->show();

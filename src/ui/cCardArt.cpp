@@ -1448,14 +1448,22 @@ QImage cCardArt::Render(int id, qreal devicePixelRatio) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    Paint(p, id);
+    p.end();
+    return image;
+}
+
+void cCardArt::Paint(QPainter &p, int id) {
+    if (!IsValidId(id))
+        return;
+    p.save();
     if (id <= 52)
         PaintFace(p, (id - 1) / 13, (id - 1) % 13);
     else if (id <= 116)
         PaintBack(p, id - 101);
     else
         PaintMarker(p, id - 201);
-    p.end();
-    return image;
+    p.restore();
 }
 
 QImage cCardArt::Negative(const QImage &image) {
