@@ -2,6 +2,8 @@
 
 #include "NumText.h"
 
+#include <algorithm>
+
 namespace tabloo {
 
 Game::Game(ISettingsBackend &settings, IClock &clock, IRandomSource &random, ITableView &view)
@@ -34,13 +36,28 @@ double Game::RandomGameNo() {
 void Game::StartGame(double gameNo) { StartGame(FormatGameNo(gameNo)); }
 
 void Game::StartGame(std::string_view gameNo) {
+    // The end of the last game and the first record of this one reach the store together:
+    // a kill finds either the last game still kept, or it counted and this one kept.
+    cRegistry::Update update(Registry);
     if (GameRunning)
         EndGame(0);
+    DealGame(gameNo, ReadGameRules());
+    AutoplayAll();
+    GameRunning = true;
+    GameStartTime = Clock.NowSeconds();
+    UnsavedFrom = 0;
+    SaveRunningGame();
+    // A deal whose first autoplay already sent every card home is a won game too.
+    CheckWin();
+}
+
+void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     CurrentGameNo = std::string(gameNo);
     WinPending = false;
+    DealtRules = rules;
     SetTitle();
 
-    Games.FillFromRules(ReadGameRules());
+    Games.FillFromRules(rules);
     LoadBoard();
 
     // Identities from the shuffle, then a new log.
@@ -55,11 +72,6 @@ void Game::StartGame(std::string_view gameNo) {
     Trans.Reset();
 
     DealBoard();
-    AutoplayAll();
-    GameRunning = true;
-    GameStartTime = Clock.NowSeconds();
-    // A deal whose first autoplay already sent every card home is a won game too.
-    CheckWin();
 }
 
 void Game::LoadBoard() {
@@ -109,7 +121,11 @@ void Game::DealBoard() {
 }
 
 void Game::EndGame(std::int16_t result, std::int16_t score) {
+    // The record and the removal of the kept game reach the store together: a game is
+    // counted once, whenever the program is killed.
+    cRegistry::Update update(Registry);
     RecordGameResult(result, score);
+    Saved.Remove();
     GameRunning = false;
     WinPending = false;
     Trans.Reset();
@@ -136,6 +152,85 @@ void Game::CheckWin() {
         return;
     WinPending = true;
     View.GameWon();
+}
+
+void Game::LogChangedFrom(std::int16_t index) {
+    if (UnsavedFrom != 0)
+        UnsavedFrom = std::min<std::size_t>(UnsavedFrom, static_cast<std::size_t>(std::max<std::int16_t>(index, 1)));
+}
+
+void Game::SaveRunningGame() {
+    if (!GameRunning)
+        return;
+    SavedGame game;
+    game.Seconds = ElapsedSeconds();
+    game.Current = Trans.GetTransID();
+    const std::span<const TransRecord> log = Trans.Log();
+    if (UnsavedFrom == 0) {
+        game.GameNo = CurrentGameNo;
+        game.Rules = DealtRules;
+        game.Player = CurrentPlayerSlot();
+        Saved.Write(game, log);
+    } else {
+        Saved.Update(game, log, UnsavedFrom);
+    }
+    UnsavedFrom = log.size() + 1;
+}
+
+bool Game::RedoChecked(std::int16_t index) {
+    const TransRecord &r = Trans.Record(index);
+    const cCard &card = Cards[r.PicID];
+    if (card.Cell != r.SCell || card.Pile != r.SPile || card.Pos != r.SPos)
+        return false;
+    const std::int16_t riding = PickUpCount(r.PicID);
+    if (riding < 0 || !Accepts(r.PicID, riding, r.DCell, r.DPile) || r.mCards != (r.DCell == kHome ? riding : 0) ||
+        r.DPos != Array.GetTop(r.DCell, r.DPile) + 1)
+        return false;
+    return Trans.Redo(0);
+}
+
+bool Game::ResumeSavedGame(std::string &fault) {
+    const std::optional<SavedGame> game = Saved.Load(fault);
+    if (!game) {
+        // Nothing to deal: the game counts as lost with nothing played.
+        cRegistry::Update update(Registry);
+        if (GameRunning)
+            EndGame(0);
+        RecordGameResult(0);
+        Saved.Remove();
+        return false;
+    }
+    // The game counts for the player it was dealt for, while that player exists.
+    if (!Registry.GetPlayerName(game->Player).empty() && CurrentPlayerSlot() != game->Player)
+        Registry.SetCurPlayerInx(std::to_string(game->Player));
+    DealGame(game->GameNo, game->Rules);
+    // Every logged move is made again as the rules allow it, then taken back to where the
+    // game stood; the first move they refuse ends the log there.
+    Trans.Restore(game->Log);
+    std::int16_t made = 0;
+    while (made < Trans.LastIndex() && RedoChecked(static_cast<std::int16_t>(made + 1)))
+        ++made;
+    if (made < Trans.LastIndex())
+        fault = "move " + std::to_string(made + 1) + " is not allowed there";
+    Trans.Truncate(made);
+    while (Trans.GetTransID() > std::min(game->Current, made))
+        Trans.Undo(0);
+    GameRunning = true;
+    GameStartTime = Clock.NowSeconds() - game->Seconds;
+    if (!fault.empty()) {
+        EndGame(0);
+        return false;
+    }
+    UnsavedFrom = 0;
+    SaveRunningGame();
+    CheckWin();
+    return true;
+}
+
+void Game::AbandonSavedGame() {
+    std::string fault;
+    if (ResumeSavedGame(fault))
+        EndGame(0);
 }
 
 } // namespace tabloo

@@ -8,6 +8,7 @@
 #include "cCard.h"
 #include "cGames.h"
 #include "cRegistry.h"
+#include "cSavedGame.h"
 #include "cTrans.h"
 
 #include <array>
@@ -45,6 +46,8 @@ public:
     ITableView &View;
 
     cRegistry Registry;
+    // The running game as the store keeps it, to bring it back after a crash or a kill.
+    cSavedGame Saved{Registry};
     cGames Games;
     std::array<cCard, kTotalCards> Cards{};
     cArray Array;
@@ -73,6 +76,22 @@ public:
     void SetTitle();
     // A random game number 0 .. 999,999,999,999,999.
     double RandomGameNo();
+
+    // ---- the game kept in the store while it runs ----
+    // Writes the running game to the store: whole after a deal, else what changed since.
+    // Runs after every move, undo and redo (MoveCard calls it once the move and its
+    // autoplay are done).
+    void SaveRunningGame();
+    // Records from `index` on changed (the log calls this).
+    void LogChangedFrom(std::int16_t index);
+    // Deals the stored game under its own rules, makes its logged moves at once (each as the
+    // rules allow it), restores the current index and the clock, and goes on with it. When
+    // it cannot be brought back (a part missing or broken, a move the rules refuse) it is
+    // counted as lost for its player, once, and dropped; `fault` says why.
+    bool ResumeSavedGame(std::string &fault);
+    // Counts the stored game as lost for its player, exactly as closing the window would
+    // have, and drops it.
+    void AbandonSavedGame();
 
     // ---- the rules ----
     bool FitsStep(std::int16_t lower, std::int16_t upper, int direction, int suitRule, bool ak) const;
@@ -117,12 +136,24 @@ public:
     std::int16_t GameScore() const;
 
 private:
+    // Shuffles and deals a game of this number under these rules, without its first
+    // autoplay; no game runs yet.
+    void DealGame(std::string_view gameNo, const GameRules &rules);
+    // Makes logged move `index` again when the rules allow it now; false when not.
+    bool RedoChecked(std::int16_t index);
     void LoadBoard();
     void DealBoard();
     void ClearBoard();
     GameRules ReadGameRules() const;
 
     bool WinPending = false;
+    // The rules the running game was dealt with.
+    GameRules DealtRules;
+    // The store's copy of the log is good up to the record before this one; 0: the game
+    // has not been written whole yet.
+    std::size_t UnsavedFrom = 0;
+    friend class cArray; // counts the nesting of its moves
+    int MoveDepth = 0;
 };
 
 } // namespace tabloo

@@ -19,8 +19,11 @@ public:
                       std::string &value) const = 0;
     virtual void Write(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
-    // A record update (read, add, write back) runs between these two, so that a second copy
-    // of the game updating the same store waits for it; calls nest.
+    // Removes a whole section with its keys.
+    virtual void RemoveSection(std::string_view app, std::string_view section) = 0;
+    // An update (read, add, write back) runs between these two: a second copy of the game
+    // updating the same store waits for it, and its writes reach the store together, all or
+    // none of them. Calls nest.
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
 };

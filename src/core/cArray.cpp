@@ -96,6 +96,7 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
     // The log sees the source place on the card, so it records before anything moves.
     if (tMod != kUndoRedo && tMod != kDealMove && !G.Trans.SaveTrans(picId, dCell, dPile, dPos, mCards, tMod))
         return false;
+    ++G.MoveDepth;
 
     MoveCardImage(picId, dCell, dPile, dPos, tMod, s, dFace);
     for (std::int16_t i = 1; i <= mCards; ++i)
@@ -108,6 +109,10 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
     if (tMod == kPlayMove)
         G.AutoplayAll();
     G.CheckWin();
+    // The store keeps the game as it stands once the move and its autoplay are done (the
+    // log keeps it after an undo or redo step, once its index has moved).
+    if (--G.MoveDepth == 0 && tMod == kPlayMove)
+        G.SaveRunningGame();
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "Game.h"
 
+#include <algorithm>
+
 namespace tabloo {
 
 cTrans::cTrans(Game &game) : G(game) { Reset(); }
@@ -26,7 +28,25 @@ bool cTrans::SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPil
     }
     const cCard &card = G.Cards[picId];
     Records[Current] = TransRecord{picId, card.Cell, card.Pile, card.Pos, dCell, dPile, dPos, mCards, tMod};
+    G.LogChangedFrom(Current);
     return true;
+}
+
+void cTrans::Restore(const std::vector<TransRecord> &records) {
+    Reset();
+    const std::size_t n = std::min<std::size_t>(records.size(), kMaxMoves);
+    Bound = static_cast<std::int16_t>(std::max<std::size_t>(kGrowth, (n + kGrowth - 1) / kGrowth * kGrowth));
+    Records.resize(static_cast<std::size_t>(Bound) + 1);
+    std::copy(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(n), Records.begin() + 1);
+    Last = static_cast<std::int16_t>(n);
+}
+
+void cTrans::Truncate(std::int16_t n) {
+    if (n < 0 || n >= Last)
+        return;
+    Last = n;
+    if (Current > Last)
+        Current = Last;
 }
 
 bool cTrans::Undo(std::int16_t speed) {
@@ -38,6 +58,7 @@ bool cTrans::Undo(std::int16_t speed) {
     G.Array.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, kUndoRedo, speed, r.mCards, 0);
     if (Current > 0)
         --Current;
+    G.SaveRunningGame();
     return true;
 }
 
@@ -49,6 +70,7 @@ bool cTrans::Redo(std::int16_t speed) {
         G.View.PlaySound("Redo");
     const TransRecord r = Records[Current];
     G.Array.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, kUndoRedo, speed, r.mCards, 0);
+    G.SaveRunningGame();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tabloo {
@@ -15,6 +16,7 @@ struct TransRecord {
     std::int16_t DCell = 0, DPile = 0, DPos = 0;
     std::int16_t mCards = 0;
     std::int32_t tMod = 0;
+    bool operator==(const TransRecord &) const = default;
 };
 
 class cTrans {
@@ -45,6 +47,12 @@ public:
     std::int16_t LastIndex() const { return Last; }
     // Record i (1 .. LastIndex()).
     const TransRecord &Record(std::int16_t i) const { return Records[i]; }
+    // Records 1 .. LastIndex().
+    std::span<const TransRecord> Log() const { return {Records.data() + 1, static_cast<std::size_t>(Last)}; }
+    // A log of these records (1 ..), none of them in force yet: redo makes them again.
+    void Restore(const std::vector<TransRecord> &records);
+    // Drops the records after record n (the current index stays at most n).
+    void Truncate(std::int16_t n);
 
 private:
     Game &G;

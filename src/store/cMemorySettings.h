@@ -29,6 +29,14 @@ public:
         Store[std::string(app)][std::string(section)][std::string(key)] = std::string(value);
         ++Writes;
     }
+    void RemoveSection(std::string_view app, std::string_view section) override {
+        auto a = Store.find(app);
+        if (a != Store.end()) {
+            auto s = a->second.find(section);
+            if (s != a->second.end())
+                a->second.erase(s);
+        }
+    }
     // How many writes reached the store (for tests).
     long Writes = 0;
 

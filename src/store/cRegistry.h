@@ -150,6 +150,7 @@ public:
     void Write(std::string_view section, std::string_view key, std::string_view value) {
         Backend.Write(kApp, section, key, value);
     }
+    void RemoveSection(std::string_view section) { Backend.RemoveSection(kApp, section); }
 
 private:
     template <typename T> T GetPlayerNumber(std::int16_t ind, std::string_view field) const;

@@ -113,6 +113,7 @@ bool cQtSettings::Lock() {
 void cQtSettings::Unlock() {
     if (LockDepth == 0 || --LockDepth > 0)
         return;
+    Flush();
     if (LockFile)
         LockFile->unlock();
     LockFile.reset();
@@ -126,6 +127,15 @@ void cQtSettings::EndUpdate() { Unlock(); }
 // nothing further.
 bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
     const QString s = Text(section), k = Text(key);
+    // What an update has written and not yet put in the file counts first.
+    for (auto op = Pending.rbegin(); op != Pending.rend(); ++op) {
+        if (op->Section != s || (!op->RemovesSection && op->Key != k))
+            continue;
+        if (op->RemovesSection)
+            return false;
+        value = op->Value.toStdString();
+        return true;
+    }
     const QByteArray data = Load();
     bool found = false;
     QByteArrayView raw;
@@ -142,44 +152,78 @@ bool cQtSettings::Read(std::string_view, std::string_view section, std::string_v
 }
 
 void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
-    const QString s = Text(section), k = Text(key);
+    Change({Text(section), Text(key), Text(value), false});
+}
+
+void cQtSettings::RemoveSection(std::string_view, std::string_view section) { Change({Text(section), {}, {}, true}); }
+
+void cQtSettings::Change(const Op &op) {
+    // Within an update every change waits for its end, so that the file takes them all
+    // at once (a record and the removal of the game it counts, say).
     Lock();
-    const QByteArray data = Load();
+    Pending.push_back(op);
+    Unlock();
+}
+
+QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
     // The key's own line is replaced; a new key goes at the end of its section, a new
     // section at the end of the file. Every other line stays as it was.
-    qsizetype keyStart = -1, keyEnd = -1, sectionEnd = -1;
-    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
+    qsizetype keyStart = -1, keyEnd = -1, sectionStart = -1, sectionEnd = -1;
+    ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
         if (!inSection)
             return;
-        if (!line.IsSection && line.Name == k)
+        if (line.IsSection && sectionStart < 0)
+            sectionStart = start;
+        if (!line.IsSection && line.Name == op.Key)
             keyStart = start, keyEnd = end;
         if (!line.Text.trimmed().isEmpty())
             sectionEnd = std::min<qsizetype>(end + 1, data.size());
     });
-    const QByteArray entry = EncodeName(k) + '=' + EncodeValue(Text(value));
-    QByteArray out;
-    if (keyStart >= 0) {
-        out = data.left(keyStart) + entry + data.mid(keyEnd);
-    } else if (sectionEnd >= 0) {
+    if (op.RemovesSection) {
+        // Every [section] of that name goes, with its lines.
+        while (sectionStart >= 0) {
+            data.remove(sectionStart, sectionEnd - sectionStart);
+            sectionStart = sectionEnd = -1;
+            ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
+                if (!inSection)
+                    return;
+                if (line.IsSection && sectionStart < 0)
+                    sectionStart = start;
+                if (sectionStart >= 0 && (sectionEnd < 0 || start <= sectionEnd))
+                    sectionEnd = std::min<qsizetype>(end + 1, data.size());
+            });
+        }
+        return data;
+    }
+    const QByteArray entry = EncodeName(op.Key) + '=' + EncodeValue(op.Value);
+    if (keyStart >= 0)
+        return data.left(keyStart) + entry + data.mid(keyEnd);
+    if (sectionEnd >= 0) {
         QByteArray head = data.left(sectionEnd);
         if (!head.endsWith('\n'))
             head += '\n';
-        out = head + entry + '\n' + data.mid(sectionEnd);
-    } else {
-        out = data;
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += '\n';
-        if (!out.isEmpty())
-            out += '\n';
-        out += '[' + EncodeName(s) + "]\n" + entry + '\n';
+        return head + entry + '\n' + data.mid(sectionEnd);
     }
+    if (!data.isEmpty() && !data.endsWith('\n'))
+        data += '\n';
+    if (!data.isEmpty())
+        data += '\n';
+    return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
+}
+
+void cQtSettings::Flush() {
+    if (Pending.empty())
+        return;
+    QByteArray data = Load();
+    for (const Op &op : Pending)
+        data = Apply(std::move(data), op);
+    Pending.clear();
     // The new file replaces the old one whole: a reader never sees half of it.
     QSaveFile f(File);
     if (f.open(QIODevice::WriteOnly)) {
-        f.write(out);
+        f.write(data);
         f.commit();
     }
-    Unlock();
 }
 
 QString cQtSettings::DecodeValue(const QByteArray &raw) {

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QResizeEvent>
 #include <QToolBar>
 #include <QWindow>
@@ -61,6 +62,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
         d.move(frameGeometry().center() - d.rect().center());
         return d.exec();
     };
+    AskYesNo = [this](const QString &question) {
+        return QMessageBox::question(this, QStringLiteral("Tabloo"), question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    Tell = [this](const QString &text) { QMessageBox::information(this, QStringLiteral("Tabloo"), text); };
     Board = new cBoardView(this);
     setCentralWidget(Board);
     G = std::make_unique<Game>(settings, Clock, Random, *Board);
@@ -250,7 +256,30 @@ void frmMain::Load() {
     waited.start();
     while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
-    RunCommand("F2");
+    if (!OfferUnfinishedGame())
+        RunCommand("F2");
+}
+
+bool frmMain::OfferUnfinishedGame() {
+    if (!G->Saved.Present())
+        return false;
+    const QString number = QString::fromStdString(G->Saved.GameNo());
+    if (!AskYesNo(QStringLiteral("Continue the unfinished game %1?").arg(number))) {
+        G->AbandonSavedGame();
+        Board->LandFlights();
+        return false;
+    }
+    std::string fault;
+    const bool resumed = G->ResumeSavedGame(fault);
+    // The moves are made at once: no card travels.
+    Board->LandFlights();
+    UpdateMenuStates();
+    UpdateToolbarStates();
+    UpdateDisplays();
+    if (!resumed)
+        Tell(QStringLiteral("The unfinished game %1 could not be brought back (%2). It counts as lost.")
+                 .arg(number, QString::fromStdString(fault)));
+    return resumed;
 }
 
 void frmMain::StartGameNo(double gameNo) {
@@ -307,7 +336,9 @@ void frmMain::RunCommand(const QString &key) {
         frmChooseGame dialog(*G, this);
         ExecDialog(dialog);
     } else if (key == "F9") {
-        // Exit ends the program at once, without the window's closing handling.
+        // Exit ends the program at once, without the window's closing handling: the game
+        // stays in the store as it stands, to be offered at the next start.
+        G->SaveRunningGame();
         ExitingAtOnce = true;
         QCoreApplication::quit();
     } else if (key == "G1") {

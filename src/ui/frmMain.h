@@ -31,7 +31,8 @@ public:
     explicit frmMain(ISettingsBackend &settings, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // The start-up load: a first player, the window shown, the variant dialog opened.
+    // The start-up load: a first player, the window shown, an unfinished game offered
+    // again, else the variant dialog opened.
     void Load();
 
     // Runs the command of a key ("F1", "G4" ...); a key of no command does nothing.
@@ -50,6 +51,9 @@ public:
     // How modal dialogs are shown, centred over the window; tests replace it so that nothing
     // waits for a person.
     std::function<int(QDialog &)> ExecDialog;
+    // How the window asks a yes-or-no question and tells something, titled "Tabloo".
+    std::function<bool(const QString &question)> AskYesNo;
+    std::function<void(const QString &text)> Tell;
     // The sounds the game asks for by name; tests catch what would be played.
     cSounds &sounds() { return *Sounds; }
 
@@ -76,6 +80,8 @@ private:
     void BuildToolbar();
     QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
+    // Offers the game a killed or crashed program left unfinished; true when it goes on.
+    bool OfferUnfinishedGame();
     void ShowFinishGame();
     // All 52 cards lie on the goal piles and the end-of-game dialog has not opened yet.
     bool WonAndWaiting() const;

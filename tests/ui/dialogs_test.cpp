@@ -42,6 +42,10 @@ struct RecordingSettings : ISettingsBackend {
         Writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
         Inner.Write(app, section, key, value);
     }
+    void RemoveSection(std::string_view app, std::string_view section) override {
+        Writes.push_back("-" + std::string(section));
+        Inner.RemoveSection(app, section);
+    }
 };
 
 struct Table {

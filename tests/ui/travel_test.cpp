@@ -229,7 +229,8 @@ TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfte
     ASSERT_TRUE(help && help->isVisible());
     // The close box, and a press on New still waiting behind it.
     QTimer::singleShot(0, &w.W, [&] { w.W.close(); });
-    QTimer::singleShot(0, &w.W, [&] { QTest::mouseClick(w.W.toolBar()->widgetForAction(w.W.action("F1")), Qt::LeftButton); });
+    QTimer::singleShot(0, &w.W,
+                       [&] { QTest::mouseClick(w.W.toolBar()->widgetForAction(w.W.action("F1")), Qt::LeftButton); });
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_TRUE(w.W.Closed());
@@ -270,6 +271,77 @@ TEST(Travel, TheMenusStayReachableInANarrowWindow) {
         }
     }
     EXPECT_FALSE(w.W.display(0)->isVisible()) << "the score goes first";
+}
+
+} // namespace
+} // namespace tabloo::test
+
+namespace tabloo::test {
+namespace {
+
+// A store holding the game a killed program left: game 123, three moves, one undone.
+void KillDuringAGame(cMemorySettings &store) {
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    Game g(store, clock, random, view);
+    g.EnsureFirstPlayer();
+    g.Registry.SetAutoplay(0);
+    g.StartGame(std::string_view("123"));
+    for (std::int16_t p : {7, 6, 5})
+        g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+    g.Trans.Undo(0);
+}
+
+TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
+    for (bool yes : {true, false}) {
+        Window w;
+        KillDuringAGame(w.Settings);
+        std::vector<QString> asked, told;
+        w.W.AskYesNo = [&](const QString &q) {
+            asked.push_back(q);
+            return yes;
+        };
+        w.W.Tell = [&](const QString &t) { told.push_back(t); };
+        w.W.Load();
+        ASSERT_EQ(asked, std::vector<QString>{"Continue the unfinished game 123?"});
+        EXPECT_TRUE(told.empty());
+        Game &g = w.G();
+        if (yes) {
+            EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
+            EXPECT_EQ(g.CurrentGameNo, "123");
+            EXPECT_EQ(g.Trans.GetTransID(), 2);
+            EXPECT_TRUE(g.Trans.RedoPossible());
+            EXPECT_FALSE(w.W.board().Flying()) << "the moves are made at once";
+            EXPECT_TRUE(Shown(w));
+            EXPECT_EQ(g.Registry.GetPlayerGames(1), 0);
+        } else {
+            EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "counted as lost";
+            EXPECT_EQ(g.Registry.GetPlayerMoves(1), 2);
+            ASSERT_EQ(w.Dialogs.size(), 1u);
+            EXPECT_EQ(w.Dialogs[0], "tabloo::frmSelect");
+        }
+        EXPECT_TRUE(g.Saved.Present() == g.GameRunning) << "the game dealt now is the one kept";
+    }
+}
+
+TEST(Unfinished, AGameThatCannotComeBackIsCountedOnceRemovedAndSaidSo) {
+    Window w;
+    KillDuringAGame(w.Settings);
+    w.Set("HomePiles", "8");
+    w.G().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
+    std::vector<QString> told;
+    w.W.AskYesNo = [](const QString &) { return true; };
+    w.W.Tell = [&](const QString &t) { told.push_back(t); };
+    w.W.Load();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back")) << told[0].toStdString();
+    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 1);
+    ASSERT_EQ(w.Dialogs.size(), 1u) << "then the variant dialog, as at any start";
+    // Played and closed: the new game counts, the broken one not again.
+    w.W.close();
+    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 2);
+    EXPECT_FALSE(w.G().Saved.Present());
 }
 
 } // namespace

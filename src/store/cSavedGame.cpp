@@ -1,0 +1,171 @@
+#include "cSavedGame.h"
+
+#include "NumText.h"
+#include "cRegistry.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tabloo {
+
+namespace {
+
+struct RuleKey {
+    std::string_view Name;
+    std::int16_t GameRules::*Field;
+    std::int16_t Low, High;
+};
+
+// The nine settings a game is dealt with, under the names section "Data" gives them.
+constexpr std::array<RuleKey, 9> kRuleKeys = {{
+    {"GoalOrder", &GameRules::GoalOrder, 0, 9},
+    {"GoalBase", &GameRules::GoalBase, 0, kRandomBase},
+    {"GoalCards", &GameRules::GoalCards, 0, 4},
+    {"HomeOrder", &GameRules::HomeOrder, 0, 9},
+    {"HomePiles", &GameRules::HomePiles, 4, 10},
+    {"HomeAK", &GameRules::HomeAK, 0, 1},
+    {"MultiMove", &GameRules::MultiMove, 0, 1},
+    {"ResPiles", &GameRules::ResPiles, 0, 4},
+    {"ResCards", &GameRules::ResCards, 0, 4},
+}};
+
+std::string ChunkKey(std::size_t k) { return "Moves" + std::to_string(k); }
+
+std::size_t Chunks(std::size_t records) { return (records + cSavedGame::kChunk - 1) / cSavedGame::kChunk; }
+
+} // namespace
+
+bool cSavedGame::Present() const {
+    std::string text;
+    return Registry.Read(kSection, "GameNo", text);
+}
+
+std::string cSavedGame::GameNo() const {
+    std::string text;
+    Registry.Read(kSection, "GameNo", text);
+    return text;
+}
+
+std::string cSavedGame::EncodeRecords(std::span<const TransRecord> log, std::size_t from, std::size_t to) {
+    std::string out;
+    for (std::size_t i = from; i < to && i < log.size(); ++i) {
+        const TransRecord &r = log[i];
+        if (!out.empty())
+            out += ' ';
+        for (std::int16_t v : {r.PicID, r.SCell, r.SPile, r.SPos, r.DCell, r.DPile, r.DPos, r.mCards}) {
+            out += std::to_string(v);
+            out += '.';
+        }
+        out.pop_back();
+    }
+    return out;
+}
+
+bool cSavedGame::DecodeRecords(std::string_view text, std::vector<TransRecord> &out) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        std::array<std::int16_t, 8> v{};
+        std::size_t field = 0, start = 0;
+        for (std::size_t j = 0; j <= word.size(); ++j) {
+            if (j < word.size() && word[j] != '.')
+                continue;
+            const auto n = ParseWholeAs<std::int16_t>(word.substr(start, j - start));
+            if (!n || *n < 0 || field >= v.size())
+                return false;
+            v[field++] = *n;
+            start = j + 1;
+        }
+        if (field != v.size() || v[0] >= kTotalCards)
+            return false;
+        out.push_back(TransRecord{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], 0});
+        i = end + 1;
+    }
+    return true;
+}
+
+std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
+    auto text = [&](std::string_view key, std::string &value) {
+        if (!Registry.Read(kSection, key, value)) {
+            fault = "no " + std::string(key);
+            return false;
+        }
+        return true;
+    };
+    auto number = [&](std::string_view key, std::int64_t low, std::int64_t high) -> std::optional<std::int64_t> {
+        std::string value;
+        if (!text(key, value))
+            return std::nullopt;
+        const auto n = ParseWhole(value);
+        if (!n || *n < low || *n > high) {
+            fault = std::string(key) + " is " + value;
+            return std::nullopt;
+        }
+        return n;
+    };
+    SavedGame game;
+    if (!text("GameNo", game.GameNo))
+        return std::nullopt;
+    if (!ParseGameNo(game.GameNo)) {
+        fault = "the game number is " + game.GameNo;
+        return std::nullopt;
+    }
+    for (const RuleKey &k : kRuleKeys) {
+        const auto v = number(k.Name, k.Low, k.High);
+        if (!v)
+            return std::nullopt;
+        game.Rules.*k.Field = static_cast<std::int16_t>(*v);
+    }
+    if (game.Rules.ResCards > game.Rules.ResPiles) {
+        fault = "more free cell cards than free cells";
+        return std::nullopt;
+    }
+    const auto player = number("Player", 1, cRegistry::kSlots);
+    const auto seconds = number("Seconds", 0, INT32_MAX);
+    const auto last = number("Last", 0, cTrans::kMaxMoves);
+    if (!player || !seconds || !last)
+        return std::nullopt;
+    const auto current = number("Current", 0, *last);
+    if (!current)
+        return std::nullopt;
+    game.Player = static_cast<std::int16_t>(*player);
+    game.Seconds = static_cast<std::int32_t>(*seconds);
+    game.Current = static_cast<std::int16_t>(*current);
+    for (std::size_t k = 0; k < Chunks(static_cast<std::size_t>(*last)); ++k) {
+        std::string chunk;
+        const std::size_t before = game.Log.size();
+        if (!text(ChunkKey(k), chunk))
+            return std::nullopt;
+        if (!DecodeRecords(chunk, game.Log) ||
+            game.Log.size() - before != std::min(kChunk, static_cast<std::size_t>(*last) - before)) {
+            fault = "the moves of " + ChunkKey(k) + " are broken";
+            return std::nullopt;
+        }
+    }
+    return game;
+}
+
+void cSavedGame::Write(const SavedGame &game, std::span<const TransRecord> log) {
+    cRegistry::Update update(Registry);
+    Remove();
+    Registry.Write(kSection, "GameNo", game.GameNo);
+    for (const RuleKey &k : kRuleKeys)
+        Registry.Write(kSection, k.Name, std::to_string(game.Rules.*k.Field));
+    Registry.Write(kSection, "Player", std::to_string(game.Player));
+    Update(game, log, 1);
+}
+
+void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom) {
+    cRegistry::Update update(Registry);
+    Registry.Write(kSection, "Seconds", std::to_string(game.Seconds));
+    Registry.Write(kSection, "Last", std::to_string(log.size()));
+    Registry.Write(kSection, "Current", std::to_string(game.Current));
+    // Only the parts that hold a changed record are written again.
+    for (std::size_t k = changedFrom >= 1 ? (changedFrom - 1) / kChunk : 0; k < Chunks(log.size()); ++k)
+        Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
+}
+
+void cSavedGame::Remove() { Registry.RemoveSection(kSection); }
+
+} // namespace tabloo

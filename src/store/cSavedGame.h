@@ -1,0 +1,61 @@
+// The game that runs, as the settings store keeps it while it runs (section "Game"): its
+// number as typed, the rules it was dealt with, the player it counts for, the time played
+// and its move log. A program that was killed or crashed, or left by Exit, finds it at its
+// next start and can deal it again, make its moves and go on.
+#pragma once
+
+#include "cGames.h"
+#include "cTrans.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabloo {
+
+class cRegistry;
+
+struct SavedGame {
+    std::string GameNo;
+    GameRules Rules;
+    std::int16_t Player = 1;
+    std::int32_t Seconds = 0;
+    std::int16_t Current = 0;
+    // Records 1 .. Last of the log (as loaded; a game being written hands its log apart).
+    std::vector<TransRecord> Log;
+};
+
+class cSavedGame {
+public:
+    static constexpr std::string_view kSection = "Game";
+    // Records to a key of the store: a long game is written a part at a time.
+    static constexpr std::size_t kChunk = 100;
+
+    explicit cSavedGame(cRegistry &registry) : Registry(registry) {}
+
+    // Whether the store holds a game, whole or not.
+    bool Present() const;
+    // The game number it names, as stored (for the question at start-up).
+    std::string GameNo() const;
+    // The stored game, or nothing when any part of it is missing or broken (`fault` says
+    // which).
+    std::optional<SavedGame> Load(std::string &fault) const;
+
+    // Writes the game whole (a new deal, a restored game), with its log.
+    void Write(const SavedGame &game, std::span<const TransRecord> log);
+    // Writes what changed since the last write: the time, the current index, the last index
+    // and the parts of the log from record `changedFrom` on (1-based; past the last for
+    // none). The game number, rules and player stay as written.
+    void Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom);
+    void Remove();
+
+    static std::string EncodeRecords(std::span<const TransRecord> log, std::size_t from, std::size_t to);
+    static bool DecodeRecords(std::string_view text, std::vector<TransRecord> &out);
+
+    cRegistry &Registry;
+};
+
+} // namespace tabloo

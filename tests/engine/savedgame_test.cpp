@@ -1,0 +1,204 @@
+// The running game kept in the store: a program started again over it brings it back
+// exactly (table, log, current index, clock) or counts it lost once; and no moment of a
+// kill ever leaves a game counted twice or not at all.
+#include "TestGame.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <set>
+
+namespace tabloo::test {
+namespace {
+
+// The program started again over the same store.
+struct Restarted {
+    FixedClock Clock;
+    ScriptedRandom Random;
+    RecordingView View;
+    Game G;
+    explicit Restarted(ISettingsBackend &settings, std::int64_t now) : G(settings, Clock, Random, View) {
+        Clock.Now = now;
+    }
+};
+
+std::vector<TransRecord> Records(const Game &g) { return {g.Trans.Log().begin(), g.Trans.Log().end()}; }
+
+// Random legal moves with undos and redos between them; returns the steps taken.
+int PlayAWhile(Game &g, std::mt19937 &rng, int steps) {
+    int i = 0;
+    for (; i < steps && !g.WinNoticed(); ++i) {
+        const unsigned roll = rng() % 10;
+        if (roll == 0) {
+            g.Trans.Undo(0);
+        } else if (roll == 1) {
+            g.Trans.Redo(0);
+        } else {
+            const auto moves = g.LegalMoves();
+            if (moves.empty())
+                break;
+            const LegalMove &m = moves[rng() % moves.size()];
+            g.PlayMove(m.PicID, m.Target);
+        }
+    }
+    return i;
+}
+
+TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
+    std::mt19937 rng(12);
+    for (int round = 0; round < 40; ++round) {
+        TestGame t;
+        const char *settings[][2] = {{"HomePiles", "4"}, {"HomePiles", "10"}, {"ResPiles", "0"},  {"ResPiles", "2"},
+                                     {"ResCards", "2"},  {"GoalCards", "3"},  {"GoalBase", "13"}, {"GoalBase", "6"},
+                                     {"HomeOrder", "6"}, {"HomeOrder", "9"},  {"GoalOrder", "3"}, {"HomeAK", "1"},
+                                     {"MultiMove", "0"}, {"Autoplay", "0"}};
+        for (int k = 0; k < 4; ++k) {
+            const auto &s = settings[rng() % std::size(settings)];
+            t.Set(s[0], s[1]);
+        }
+        t.G.StartGame(std::to_string(rng() % 100000));
+        t.Clock.Now += 95;
+        const int steps = PlayAWhile(t.G, rng, 20 + static_cast<int>(rng() % 150));
+        if (!t.G.GameRunning || t.G.WinNoticed())
+            continue;
+        const std::string board = t.Board();
+
+        Restarted again(t.Settings, t.Clock.Now + 5000);
+        ASSERT_TRUE(again.G.Saved.Present());
+        std::string fault;
+        ASSERT_TRUE(again.G.ResumeSavedGame(fault)) << fault;
+        EXPECT_EQ(FormatBoard(again.G), board) << "round " << round;
+        EXPECT_EQ(again.G.CurrentGameNo, t.G.CurrentGameNo);
+        EXPECT_EQ(again.G.Trans.GetTransID(), t.G.Trans.GetTransID());
+        EXPECT_TRUE(Records(again.G) == Records(t.G)) << "round " << round;
+        // The time played up to the last move, not the time the program was away.
+        EXPECT_EQ(again.G.ElapsedSeconds(), steps > 0 ? t.G.ElapsedSeconds() : 0);
+        EXPECT_TRUE(Consistent(again.G));
+        // Redo goes on where the first program would have.
+        t.G.Trans.RedoAll(0);
+        again.G.Trans.RedoAll(0);
+        EXPECT_EQ(FormatBoard(again.G), t.Board());
+    }
+}
+
+TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
+    const std::pair<const char *, const char *> faults[] = {
+        {"Seconds", nullptr},        {"HomePiles", "12"}, {"GoalOrder", "-1"}, {"Current", "999"}, {"Moves0", "1.2.x"},
+        {"Moves0", "1.0.0.0.3.0.0"}, {"GameNo", "12abc"}, {"Player", "11"},    {"Last", "250"},    {"ResCards", "4"},
+    };
+    for (const auto &[key, value] : faults) {
+        TestGame t;
+        t.Set("Autoplay", "0");
+        t.G.StartGame(123.0);
+        for (std::int16_t p : {7, 6, 5})
+            ASSERT_TRUE(t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+        if (value)
+            t.G.Registry.Write(cSavedGame::kSection, key, value);
+        else
+            t.Settings.Write("Tabloo", cSavedGame::kSection, key, "");
+        Restarted again(t.Settings, t.Clock.Now);
+        std::string fault;
+        EXPECT_FALSE(again.G.ResumeSavedGame(fault)) << key;
+        EXPECT_FALSE(fault.empty()) << key;
+        EXPECT_EQ(again.G.Registry.GetPlayerGames(1), 1) << key;
+        EXPECT_FALSE(again.G.Saved.Present()) << key;
+        EXPECT_FALSE(again.G.GameRunning) << key;
+    }
+    // A move the rules refuse: the moves before it count, and the game as lost.
+    TestGame t;
+    t.Set("Autoplay", "0");
+    t.G.StartGame(123.0);
+    for (std::int16_t p : {7, 6, 5})
+        ASSERT_TRUE(t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+    std::string moves;
+    t.G.Registry.Read(cSavedGame::kSection, "Moves0", moves);
+    // The third card goes onto the free cell the first one took.
+    t.G.Registry.Write(cSavedGame::kSection, "Moves0",
+                       moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.G.Trans.Record(3).PicID) + ".0.5." +
+                           std::to_string(t.G.Trans.Record(3).SPos) + ".4.0.1.0");
+    Restarted again(t.Settings, t.Clock.Now);
+    std::string fault;
+    EXPECT_FALSE(again.G.ResumeSavedGame(fault));
+    EXPECT_EQ(fault, "move 3 is not allowed there");
+    EXPECT_EQ(again.G.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(again.G.Registry.GetPlayerMoves(1), 2);
+    EXPECT_FALSE(again.G.Saved.Present());
+}
+
+// A store that, like the settings file, takes the writes of an update all at once at its
+// end, and shows each state the file passes through.
+struct FileLikeSettings : cMemorySettings {
+    int Depth = 0;
+    std::vector<std::function<void()>> Pending;
+    std::function<void(const FileLikeSettings &)> OnState;
+    void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
+        Do([=, this, a = std::string(app), s = std::string(section), k = std::string(key), v = std::string(value)] {
+            cMemorySettings::Write(a, s, k, v);
+        });
+    }
+    void RemoveSection(std::string_view app, std::string_view section) override {
+        Do([this, a = std::string(app), s = std::string(section)] { cMemorySettings::RemoveSection(a, s); });
+    }
+    void BeginUpdate() override { ++Depth; }
+    void EndUpdate() override {
+        if (--Depth == 0)
+            Flush();
+    }
+    void Do(std::function<void()> change) {
+        Pending.push_back(std::move(change));
+        if (Depth == 0)
+            Flush();
+    }
+    void Flush() {
+        for (auto &change : std::exchange(Pending, {}))
+            change();
+        if (OnState)
+            OnState(*this);
+    }
+    // Reads see what is still pending, as a reader inside the update would.
+    bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override {
+        if (!Pending.empty()) {
+            FileLikeSettings copy = *this;
+            copy.OnState = nullptr;
+            for (auto &change : copy.Pending)
+                change();
+            return copy.cMemorySettings::Read(app, section, key, value);
+        }
+        return cMemorySettings::Read(app, section, key, value);
+    }
+};
+
+TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
+    FileLikeSettings store;
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    Game g(store, clock, random, view);
+    g.EnsureFirstPlayer();
+    // Every state the store passes through is one a kill could leave: in each, the games
+    // counted and the game kept add up to the games dealt so far.
+    std::set<std::string> dealt;
+    int states = 0;
+    store.OnState = [&](const FileLikeSettings &s) {
+        cRegistry reg(const_cast<FileLikeSettings &>(s));
+        cSavedGame kept(reg);
+        if (kept.Present())
+            dealt.insert(kept.GameNo());
+        EXPECT_EQ(reg.GetPlayerGames(1) + (kept.Present() ? 1 : 0), static_cast<int>(dealt.size()))
+            << "state " << states;
+        ++states;
+    };
+    std::mt19937 rng(3);
+    for (int game = 1; game <= 6; ++game) {
+        g.StartGame(static_cast<double>(game * 1000));
+        PlayAWhile(g, rng, 30);
+        if (game % 3 == 0)
+            g.EndGame(0);
+    }
+    EXPECT_GT(states, 100);
+    EXPECT_EQ(g.Registry.GetPlayerGames(1), 6);
+}
+
+} // namespace
+} // namespace tabloo::test
