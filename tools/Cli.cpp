@@ -66,6 +66,8 @@ struct Session {
     cUniformRandom Random;
     cHeadlessView View;
     Game G{Settings, Clock, Random, View};
+    // The tool's store ends with it: nothing to keep a game in for later.
+    Session() { G.KeepRunningGame = false; }
 };
 
 void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_t pile) {

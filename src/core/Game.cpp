@@ -160,7 +160,7 @@ void Game::LogChangedFrom(std::int16_t index) {
 }
 
 void Game::SaveRunningGame() {
-    if (!GameRunning)
+    if (!GameRunning || !KeepRunningGame)
         return;
     SavedGame game;
     game.Seconds = ElapsedSeconds();

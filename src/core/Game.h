@@ -54,6 +54,9 @@ public:
     cTrans Trans;
 
     bool GameRunning = false;
+    // Whether the running game is kept in the store (the window's store outlives the
+    // program; the headless tool's, in memory, does not).
+    bool KeepRunningGame = true;
     std::int64_t GameStartTime = 0;
     // The game number exactly as it was given, as text.
     std::string CurrentGameNo;

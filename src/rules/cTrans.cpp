@@ -75,11 +75,14 @@ bool cTrans::Redo(std::int16_t speed) {
 }
 
 void cTrans::UndoAll(std::int16_t speed) {
+    // The store takes the end of it all at once.
+    cRegistry::Update update(G.Registry);
     while (Current >= 1)
         Undo(speed);
 }
 
 void cTrans::RedoAll(std::int16_t speed) {
+    cRegistry::Update update(G.Registry);
     while (Current < Last)
         Redo(speed);
 }
