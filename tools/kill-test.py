@@ -25,8 +25,9 @@ import time
 
 build = sys.argv[1] if len(sys.argv) > 1 else 'build'
 kills = int(sys.argv[2]) if len(sys.argv) > 2 else 100
-program = os.path.realpath(os.path.join(build, 'tabloo'))
 home = tempfile.mkdtemp()
+# A copy of its own, so that a build meanwhile changes nothing under it.
+program = shutil.copy(os.path.realpath(os.path.join(build, 'tabloo')), os.path.join(home, 'tabloo'))
 env = dict(os.environ, DISPLAY=':78', XDG_CONFIG_HOME=home)
 ini = os.path.join(home, 'Tabloo', 'Tabloo.ini')
 servers = [subprocess.Popen(['Xvfb', ':78', '-screen', '0', '1280x1024x24'], stderr=subprocess.DEVNULL)]

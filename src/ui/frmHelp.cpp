@@ -5,9 +5,8 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -187,8 +186,6 @@ frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(pa
     cmdClose = buttons->button(QDialogButtonBox::Close);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(Browser);
@@ -197,6 +194,14 @@ frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(pa
     row->addWidget(buttons);
     layout->addLayout(row);
     resize(620, 680);
+}
+
+void frmHelp::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace tabloo

@@ -25,6 +25,9 @@ public:
 
     QTextBrowser *browser() const { return Browser; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QTextBrowser *Browser = nullptr;
     QPushButton *cmdClose = nullptr;

@@ -296,7 +296,14 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     }
     for (std::string_view order : kOrderTexts)
         EXPECT_TRUE(text.contains(QString::fromUtf8(order.data(), int(order.size())))) << order;
-    help->close();
+    // Escape puts it away, and so does its Close button.
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.W.helpWindow(), nullptr);
+    w.W.RunCommand("H1");
+    w.W.helpWindow()->findChild<QAbstractButton *>("cmdClose")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.W.helpWindow(), nullptr);
 }
