@@ -1,0 +1,238 @@
+#include "Position.h"
+
+#include "cGames.h"
+
+#include <cstring>
+
+namespace tabloo {
+
+void SetRules(Position &p, int homePiles, int resPiles, int homeOrder, int goalOrder, bool homeAK, bool goalAK,
+              int goalBase, bool multiMove, bool autoplay) {
+    p = Position{};
+    p.HomePiles = static_cast<std::uint8_t>(homePiles);
+    p.ResPiles = static_cast<std::uint8_t>(resPiles);
+    auto order = [](int v) { return static_cast<std::uint8_t>(v >= 0 && v <= 9 ? v : kNoOrder); };
+    p.HomeOrder = order(homeOrder);
+    p.GoalOrder = order(goalOrder);
+    p.HomeAK = homeAK;
+    p.GoalAK = goalAK;
+    p.GoalBase = static_cast<std::uint8_t>(goalBase);
+    p.MultiMove = multiMove;
+    p.Autoplay = autoplay;
+}
+
+void PushCard(Position &p, int pile, int card) {
+    const int at = p.Start(pile) + p.Len[pile];
+    int total = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        total += p.Len[i];
+    std::memmove(p.Card + at + 1, p.Card + at, static_cast<std::size_t>(total - at));
+    p.Card[at] = static_cast<std::uint8_t>(card);
+    ++p.Len[pile];
+}
+
+int CountEmptyHome(const Position &p) {
+    int n = 0;
+    for (int i = 0; i < p.HomePiles; ++i)
+        n += p.Len[Position::kHome0 + i] == 0;
+    return n;
+}
+
+int CountEmptyReserve(const Position &p) {
+    int n = 0;
+    for (int i = 0; i < p.ResPiles; ++i)
+        n += p.Len[Position::kReserve0 + i] == 0;
+    return n;
+}
+
+int MaxExtraCards(const Position &p) {
+    const int f = CountEmptyReserve(p), e = CountEmptyHome(p);
+    return (f + 1) * e + f;
+}
+
+bool IsOrderedRun(const Position &p, int pile, int pos, int count) {
+    if (count == 0)
+        return true;
+    if (pos < 0 || count < 0 || pos + count >= p.Len[pile])
+        return false;
+    const std::uint8_t *c = p.Card + p.Start(pile);
+    for (int i = pos; i < pos + count; ++i)
+        if (!FitsOrder(c[i], c[i + 1], p.HomeOrder, p.HomeAK))
+            return false;
+    return true;
+}
+
+int PickUpCount(const Position &p, int pile, int pos) {
+    if (pile < 0 || pile >= Position::kPiles || !p.InPlay(pile) || pos < 0 || pos >= p.Len[pile])
+        return -1;
+    const int riding = p.Len[pile] - 1 - pos;
+    if (riding == 0)
+        return 0;
+    // Only the top card of a reserve or goal pile can be lifted.
+    if (!Position::IsHome(pile))
+        return -1;
+    if (!p.MultiMove || riding > MaxExtraCards(p) || !IsOrderedRun(p, pile, pos, riding))
+        return -1;
+    return riding;
+}
+
+std::uint64_t GoalTakes(const Position &p, int goal) {
+    const int len = p.Len[goal];
+    if (len >= Position::kGoalFull)
+        return 0;
+    if (len == 0)
+        return RankMask(p.GoalBase);
+    return FitsOn(p.Top(goal), p.GoalOrder, p.GoalAK);
+}
+
+bool Accepts(const Position &p, int card, int from, int riding, int to) {
+    if (to < 0 || to >= Position::kPiles || !p.InPlay(to) || card < 0 || card >= 52)
+        return false;
+    if (Position::IsHome(to)) {
+        if (p.Len[to] == 0)
+            return true;
+        return to != from && FitsOrder(p.Top(to), card, p.HomeOrder, p.HomeAK);
+    }
+    if (Position::IsReserve(to))
+        return riding == 0 && p.Len[to] == 0;
+    return riding == 0 && to != from && (GoalTakes(p, to) >> card & 1);
+}
+
+int GoalTarget(const Position &p, int card, int from) {
+    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+        if (g != from && (GoalTakes(p, g) >> card & 1))
+            return g;
+    return -1;
+}
+
+void LegalMoves(const Position &p, std::vector<Move> &out) {
+    out.clear();
+    int start[Position::kPiles + 1];
+    start[0] = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        start[i + 1] = start[i] + p.Len[i];
+    const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
+    // Which piles take a card: home piles by their top card, goal piles by GoalTakes.
+    std::uint64_t takes[Position::kPiles] = {};
+    std::uint32_t emptyHome = 0, emptyReserve = 0;
+    for (int t = 0; t < Position::kPiles; ++t) {
+        if (!p.InPlay(t))
+            continue;
+        if (Position::IsGoal(t))
+            takes[t] = GoalTakes(p, t);
+        else if (p.Len[t] == 0)
+            (Position::IsHome(t) ? emptyHome : emptyReserve) |= 1u << t;
+        else if (Position::IsHome(t))
+            takes[t] = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK);
+    }
+    for (int s = 0; s < Position::kPiles; ++s) {
+        const int len = p.Len[s];
+        if (len == 0 || !p.InPlay(s))
+            continue;
+        // The lowest card that can be lifted: the ordered run on top, within the capacity.
+        int low = len - 1;
+        if (Position::IsHome(s))
+            while (low > 0 && len - low <= extra &&
+                   FitsOrder(p.Card[start[s] + low - 1], p.Card[start[s] + low], p.HomeOrder, p.HomeAK))
+                --low;
+        for (int pos = low; pos < len; ++pos) {
+            const int card = p.Card[start[s] + pos];
+            const bool single = pos == len - 1;
+            for (int t = 0; t < Position::kPiles; ++t) {
+                if (t == s || !p.InPlay(t))
+                    continue;
+                bool ok;
+                if (Position::IsHome(t))
+                    ok = (emptyHome >> t & 1) || (takes[t] >> card & 1);
+                else if (Position::IsReserve(t))
+                    ok = single && (emptyReserve >> t & 1);
+                else
+                    ok = single && (takes[t] >> card & 1);
+                if (ok)
+                    out.push_back(
+                        {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos), static_cast<std::uint8_t>(t)});
+            }
+        }
+    }
+}
+
+bool NextAutoplay(const Position &p, int &from, int &goal) {
+    std::uint64_t any = 0;
+    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+        any |= GoalTakes(p, g);
+    if (!any)
+        return false;
+    int s = 0;
+    for (int pile = 0; pile < Position::kGoal0; ++pile) {
+        const int len = p.Len[pile];
+        s += len;
+        if (len == 0 || !p.InPlay(pile))
+            continue;
+        const int card = p.Card[s - 1];
+        if (any >> card & 1) {
+            from = pile;
+            goal = GoalTarget(p, card, pile);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MoveCards(Position &p, int from, int pos, int to) {
+    const int n = p.Len[from] - pos;
+    const int fromAt = p.Start(from) + pos;
+    std::uint8_t run[52];
+    std::memcpy(run, p.Card + fromAt, static_cast<std::size_t>(n));
+    if (from < to) {
+        // The cards between the run and the top of `to` slide down.
+        const int toEnd = p.Start(to) + p.Len[to];
+        std::memmove(p.Card + fromAt, p.Card + fromAt + n, static_cast<std::size_t>(toEnd - fromAt - n));
+        std::memcpy(p.Card + toEnd - n, run, static_cast<std::size_t>(n));
+    } else {
+        // The cards between the top of `to` and the run slide up.
+        const int toEnd = p.Start(to) + p.Len[to];
+        std::memmove(p.Card + toEnd + n, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
+        std::memcpy(p.Card + toEnd, run, static_cast<std::size_t>(n));
+    }
+    p.Len[from] = static_cast<std::uint8_t>(p.Len[from] - n);
+    p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
+}
+
+int Autoplay(Position &p) {
+    if (!p.Autoplay)
+        return 0;
+    int n = 0, from, goal;
+    while (NextAutoplay(p, from, goal)) {
+        MoveCards(p, from, p.Len[from] - 1, goal);
+        ++n;
+    }
+    return n;
+}
+
+void Play(Position &p, Move m) {
+    MoveCards(p, m.From, m.Pos, m.To);
+    Autoplay(p);
+}
+
+std::int16_t AreaOf(int pile) { return Position::IsHome(pile) ? kHome : Position::IsReserve(pile) ? kReserve : kGoal; }
+
+std::int16_t AreaPile(int pile) {
+    return static_cast<std::int16_t>(Position::IsHome(pile)      ? pile
+                                     : Position::IsReserve(pile) ? pile - Position::kReserve0
+                                                                 : pile - Position::kGoal0);
+}
+
+int PileOf(int area, int pile) {
+    switch (area) {
+    case kHome:
+        return pile >= 0 && pile < 10 ? pile : -1;
+    case kReserve:
+        return pile >= 0 && pile < 4 ? Position::kReserve0 + pile : -1;
+    case kGoal:
+        return pile >= 0 && pile < 4 ? Position::kGoal0 + pile : -1;
+    default:
+        return -1;
+    }
+}
+
+} // namespace tabloo
