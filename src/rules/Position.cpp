@@ -112,19 +112,24 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
     for (int i = 0; i < Position::kPiles; ++i)
         start[i + 1] = start[i] + p.Len[i];
     const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
-    // Which piles take a card: home piles by their top card, goal piles by GoalTakes.
-    std::uint64_t takes[Position::kPiles] = {};
+    // The piles that take a card: empty home and reserve piles take anything (the reserve
+    // a single card), the others by their top card.
     std::uint32_t emptyHome = 0, emptyReserve = 0;
-    for (int t = 0; t < Position::kPiles; ++t) {
-        if (!p.InPlay(t))
-            continue;
-        if (Position::IsGoal(t))
-            takes[t] = GoalTakes(p, t);
-        else if (p.Len[t] == 0)
-            (Position::IsHome(t) ? emptyHome : emptyReserve) |= 1u << t;
-        else if (Position::IsHome(t))
-            takes[t] = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK);
+    std::uint64_t homeTakes[Position::kReserve0], goalTakes[4];
+    int builtOn[Position::kReserve0], built = 0;
+    for (int t = 0; t < p.HomePiles; ++t) {
+        if (p.Len[t] == 0) {
+            emptyHome |= 1u << t;
+        } else {
+            homeTakes[built] = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK);
+            builtOn[built++] = t;
+        }
     }
+    for (int r = 0; r < p.ResPiles; ++r)
+        if (p.Len[Position::kReserve0 + r] == 0)
+            emptyReserve |= 1u << (Position::kReserve0 + r);
+    for (int g = 0; g < 4; ++g)
+        goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
         if (len == 0 || !p.InPlay(s))
@@ -137,43 +142,50 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
                 --low;
         for (int pos = low; pos < len; ++pos) {
             const int card = p.Card[start[s] + pos];
-            const bool single = pos == len - 1;
-            for (int t = 0; t < Position::kPiles; ++t) {
-                if (t == s || !p.InPlay(t))
-                    continue;
-                bool ok;
-                if (Position::IsHome(t))
-                    ok = (emptyHome >> t & 1) || (takes[t] >> card & 1);
-                else if (Position::IsReserve(t))
-                    ok = single && (emptyReserve >> t & 1);
-                else
-                    ok = single && (takes[t] >> card & 1);
-                if (ok)
-                    out.push_back(
-                        {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos), static_cast<std::uint8_t>(t)});
+            std::uint32_t to = emptyHome;
+            for (int i = 0; i < built; ++i)
+                to |= static_cast<std::uint32_t>(homeTakes[i] >> card & 1) << builtOn[i];
+            if (pos == len - 1) {
+                to |= emptyReserve;
+                for (int g = 0; g < 4; ++g)
+                    to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
             }
+            to &= ~(1u << s);
+            for (; to; to &= to - 1)
+                out.push_back({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
+                               static_cast<std::uint8_t>(__builtin_ctz(to))});
         }
     }
 }
 
 bool NextAutoplay(const Position &p, int &from, int &goal) {
-    std::uint64_t any = 0;
-    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-        any |= GoalTakes(p, g);
+    // The goal piles lie at the end of the cards: their tops, from the last one back.
+    int end = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        end += p.Len[i];
+    std::uint64_t takes[4], any = 0;
+    for (int g = 3; g >= 0; --g) {
+        const int len = p.Len[Position::kGoal0 + g];
+        takes[g] = len >= Position::kGoalFull ? 0
+                   : len == 0                 ? RankMask(p.GoalBase)
+                                              : FitsOn(p.Card[end - 1], p.GoalOrder, p.GoalAK);
+        any |= takes[g];
+        end -= len;
+    }
     if (!any)
         return false;
-    int s = 0;
+    int top = 0;
     for (int pile = 0; pile < Position::kGoal0; ++pile) {
         const int len = p.Len[pile];
-        s += len;
-        if (len == 0 || !p.InPlay(pile))
+        top += len;
+        if (len == 0 || !(any >> p.Card[top - 1] & 1))
             continue;
-        const int card = p.Card[s - 1];
-        if (any >> card & 1) {
-            from = pile;
-            goal = GoalTarget(p, card, pile);
-            return true;
+        const int card = p.Card[top - 1];
+        from = pile;
+        for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
         }
+        goal += Position::kGoal0;
+        return true;
     }
     return false;
 }
@@ -198,20 +210,32 @@ void MoveCards(Position &p, int from, int pos, int to) {
     p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
 }
 
-int Autoplay(Position &p) {
+namespace {
+Placed Laying(const Position &p, int from, int pos, int to) {
+    return {static_cast<std::uint8_t>(p.At(from, pos)), static_cast<std::uint8_t>(to),
+            static_cast<std::int8_t>(p.Top(to))};
+}
+} // namespace
+
+int Autoplay(Position &p, Placed *placed) {
     if (!p.Autoplay)
         return 0;
     int n = 0, from, goal;
     while (NextAutoplay(p, from, goal)) {
-        MoveCards(p, from, p.Len[from] - 1, goal);
+        const int pos = p.Len[from] - 1;
+        if (placed)
+            placed[n] = Laying(p, from, pos, goal);
+        MoveCards(p, from, pos, goal);
         ++n;
     }
     return n;
 }
 
-void Play(Position &p, Move m) {
+int Play(Position &p, Move m, Placed *placed) {
+    if (placed)
+        placed[0] = Laying(p, m.From, m.Pos, m.To);
     MoveCards(p, m.From, m.Pos, m.To);
-    Autoplay(p);
+    return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
 }
 
 std::int16_t AreaOf(int pile) { return Position::IsHome(pile) ? kHome : Position::IsReserve(pile) ? kReserve : kGoal; }

@@ -158,10 +158,18 @@ bool NextAutoplay(const Position &p, int &from, int &goal);
 // Moves the card at `pos` of pile `from` and every card above it onto pile `to`, with no
 // check and no autoplay.
 void MoveCards(Position &p, int from, int pos, int to);
-// Runs the autoplay cascade when the Autoplay setting is on; returns how many cards went up.
-int Autoplay(Position &p);
-// A player's move, then the autoplay cascade. The move must be legal.
-void Play(Position &p, Move m);
+// A card that a move laid somewhere: the pile it now lies on and the card it lies on
+// (-1 at the bottom of the pile). The cards riding on it keep what they lie on.
+struct Placed {
+    std::uint8_t Card, Pile;
+    std::int8_t On;
+};
+// Runs the autoplay cascade when the Autoplay setting is on; returns how many cards went
+// up, and notes each in `placed` when given (room for 52).
+int Autoplay(Position &p, Placed *placed = nullptr);
+// A player's move, then the autoplay cascade. The move must be legal. Notes the cards it
+// laid, the moved card first, in `placed` when given (room for 53); returns how many.
+int Play(Position &p, Move m, Placed *placed = nullptr);
 
 // The area and pile of the game's table for a pile of the position, and back.
 std::int16_t AreaOf(int pile);
