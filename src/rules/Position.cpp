@@ -2,6 +2,7 @@
 
 #include "cGames.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tabloo {
@@ -112,24 +113,26 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
     for (int i = 0; i < Position::kPiles; ++i)
         start[i + 1] = start[i] + p.Len[i];
     const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
-    // The piles that take a card: empty home and reserve piles take anything (the reserve
-    // a single card), the others by their top card.
-    std::uint32_t emptyHome = 0, emptyReserve = 0;
-    std::uint64_t homeTakes[Position::kReserve0], goalTakes[4];
-    int builtOn[Position::kReserve0], built = 0;
+    // For every card the piles that take it: empty home piles take anything, the others
+    // by their top card; empty reserve piles and the goal piles take single cards.
+    std::uint32_t emptyHome = 0, single[52], home[52];
+    std::fill(std::begin(home), std::end(home), 0u);
     for (int t = 0; t < p.HomePiles; ++t) {
         if (p.Len[t] == 0) {
             emptyHome |= 1u << t;
-        } else {
-            homeTakes[built] = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK);
-            builtOn[built++] = t;
+            continue;
         }
+        for (std::uint64_t m = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK); m; m &= m - 1)
+            home[__builtin_ctzll(m)] |= 1u << t;
     }
+    std::uint32_t emptyReserve = 0;
     for (int r = 0; r < p.ResPiles; ++r)
         if (p.Len[Position::kReserve0 + r] == 0)
             emptyReserve |= 1u << (Position::kReserve0 + r);
+    std::fill(std::begin(single), std::end(single), emptyReserve);
     for (int g = 0; g < 4; ++g)
-        goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
+        for (std::uint64_t m = GoalTakes(p, Position::kGoal0 + g); m; m &= m - 1)
+            single[__builtin_ctzll(m)] |= 1u << (Position::kGoal0 + g);
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
         if (len == 0 || !p.InPlay(s))
@@ -142,14 +145,7 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
                 --low;
         for (int pos = low; pos < len; ++pos) {
             const int card = p.Card[start[s] + pos];
-            std::uint32_t to = emptyHome;
-            for (int i = 0; i < built; ++i)
-                to |= static_cast<std::uint32_t>(homeTakes[i] >> card & 1) << builtOn[i];
-            if (pos == len - 1) {
-                to |= emptyReserve;
-                for (int g = 0; g < 4; ++g)
-                    to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
-            }
+            std::uint32_t to = emptyHome | home[card] | (pos == len - 1 ? single[card] : 0);
             to &= ~(1u << s);
             for (; to; to &= to - 1)
                 out.push_back({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),

@@ -19,13 +19,7 @@ bool PilesAlike(const Position &p) {
 // How far a position looks from a win: cards still to go up, cards lying above cards the
 // goal piles want sooner, broken runs, cards lying above the cards the goal piles take
 // now, and little room to move. Each search of the solver weighs these its own way.
-std::uint32_t Distance(const Position &p, const cSolver::Weights &w) {
-    const int base = p.GoalBase;
-    const int order = p.GoalOrder;
-    auto due = [&](int card) {
-        const int up = (CardRank(card) - base + 13) % 13, down = (base - CardRank(card) + 13) % 13;
-        return order <= 2 ? up : order <= 5 ? down : std::min(up, down);
-    };
+std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::uint8_t *due) {
     std::uint64_t needed = 0;
     for (int g = Position::kGoal0; g < Position::kPiles; ++g)
         needed |= GoalTakes(p, g);
@@ -33,7 +27,7 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w) {
     for (int pile = 0; pile < Position::kReserve0; ++pile) {
         int soonest = 99;
         for (int i = 0; i < p.Len[pile]; ++i) {
-            const int card = p.Card[at + i], d = due(card);
+            const int card = p.Card[at + i], d = due[card];
             if (needed >> card & 1)
                 dig += p.Len[pile] - 1 - i;
             if (d > soonest)
@@ -63,6 +57,13 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
     static constexpr std::uint64_t kQuick[] = {3000, 10000, 30000};
     SolveResult r;
     Alike = PilesAlike(start);
+    // How many goal cards must go up before a card's rank can: by the goal order's direction.
+    for (int card = 0; card < 52; ++card) {
+        const int up = (CardRank(card) - start.GoalBase + 13) % 13, down = (start.GoalBase - CardRank(card) + 13) % 13;
+        Due[card] = static_cast<std::uint8_t>(start.GoalOrder <= 2   ? up
+                                              : start.GoalOrder <= 5 ? down
+                                                                     : std::min(up, down));
+    }
     for (int i = 0; i <= 3; ++i) {
         const std::uint64_t left = MaxStates - r.States;
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
@@ -80,6 +81,8 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
 Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
                         const std::atomic<bool> *cancel) {
     Seen.Reset();
+    for (Recent &m : Made)
+        m.Index = cStateSet::kNone;
     Queue.clear();
     bool added;
     const StateKey rootKey = MakeKey(start, Alike);
@@ -103,7 +106,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         Queue.pop_back();
         const StateKey key = Seen.Key(index);
         const bool root = index == 0;
-        const Position p = root ? start : FromKey(key, start, Alike);
+        // A position made lately is still at hand; an older one is read back from its key.
+        const Recent &recent = Made[index % kRecent];
+        const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
         LegalMoves(p, Moves);
         for (const Move &m : Moves) {
             // Past the first move every position has had its cascade, so moving a whole pile
@@ -125,7 +130,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
-            Queue.push_back(entry(Distance(child, w) + w.Depth * Seen.Depth(at) / 8, at));
+            Queue.push_back(entry(Distance(child, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
+            Made[at % kRecent] = {at, child};
             std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }
@@ -153,28 +159,36 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
     const int end = static_cast<int>(chain.size()) - 1;
     std::vector<Move> path, legal;
     Position cur = start;
+    StateKey curKey = MakeKey(start, Alike);
+    Placed placed[53];
     for (int at = 0; at < end;) {
         int best = at;
         Move bestMove{};
         Position bestNext;
+        StateKey bestKey{};
         LegalMoves(cur, legal);
         for (const Move &m : legal) {
             Position next = cur;
-            Play(next, m);
+            StateKey k = curKey;
+            const int n = Play(next, m, placed);
+            for (int i = 0; i < n; ++i)
+                k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
             int j = next.Won() ? end : -1;
             if (j < 0)
-                if (auto it = step.find(MakeKey(next, Alike)); it != step.end())
+                if (auto it = step.find(k); it != step.end())
                     j = it->second;
             if (j > best) {
                 best = j;
                 bestMove = m;
                 bestNext = next;
+                bestKey = k;
             }
         }
         if (best == at) // cannot happen: the chain itself is made of moves
             break;
         path.push_back(bestMove);
         cur = bestNext;
+        curKey = bestKey;
         at = best;
     }
     return path;

@@ -59,6 +59,14 @@ private:
     std::vector<Move> PathTo(const Position &start, std::uint32_t last);
 
     bool Alike = true;
+    std::uint8_t Due[52] = {};
+    // The positions made last, by number.
+    struct Recent {
+        std::uint32_t Index;
+        Position P;
+    };
+    static constexpr std::uint32_t kRecent = 64;
+    Recent Made[kRecent] = {};
     cStateSet Seen;
     // The positions still to look into: (distance from a win << 32) | ~number, least first.
     std::vector<std::uint64_t> Queue;
