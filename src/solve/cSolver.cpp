@@ -99,7 +99,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Placed placed[53];
     std::uint32_t polls = 0;
     while (!Queue.empty()) {
-        if (cancel && (++polls & 255) == 0 && cancel->load(std::memory_order_relaxed))
+        if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
         std::pop_heap(Queue.begin(), Queue.end(), later);
         const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(Queue.back());
