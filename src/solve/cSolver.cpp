@@ -110,28 +110,35 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const Recent &recent = Made[index % kRecent];
         const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
         LegalMoves(p, Moves);
+        // Every child first, with a look into the table ahead of the lookups.
+        Children.clear();
         for (const Move &m : Moves) {
             // Past the first move every position has had its cascade, so moving a whole pile
             // onto an empty pile alike to it leads back to the same position.
             if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
                 continue;
-            Position child = p;
-            const int n = Play(child, m, placed);
-            StateKey k = key;
+            Child &c = Children.emplace_back();
+            c.P = p;
+            const int n = Play(c.P, m, placed);
+            c.Key = key;
             for (int i = 0; i < n; ++i)
-                k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-            const std::uint32_t at = Seen.Insert(k, index, added);
+                c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+            c.Hash = cStateSet::Hash(c.Key);
+            Seen.Prefetch(c.Hash);
+        }
+        for (const Child &c : Children) {
+            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, added);
             if (!added)
                 continue;
             r.States = before + Seen.Size();
-            if (child.Won()) {
+            if (c.P.Won()) {
                 r.Moves = PathTo(start, at);
                 return Verdict::Winnable;
             }
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
-            Queue.push_back(entry(Distance(child, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
-            Made[at % kRecent] = {at, child};
+            Queue.push_back(entry(Distance(c.P, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
+            Made[at % kRecent] = {at, c.P};
             std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }

@@ -28,6 +28,12 @@ struct SolveResult {
     Verdict Outcome = Verdict::Unknown;
     // The player's moves that win (each followed by its autoplay cascade).
     std::vector<Move> Moves;
+    struct Child {
+        Position P;
+        StateKey Key;
+        std::uint64_t Hash;
+    };
+    std::vector<Child> Children;
     // The positions the search examined.
     std::uint64_t States = 0;
 };
@@ -71,6 +77,12 @@ private:
     // The positions still to look into: (distance from a win << 32) | ~number, least first.
     std::vector<std::uint64_t> Queue;
     std::vector<Move> Moves;
+    struct Child {
+        Position P;
+        StateKey Key;
+        std::uint64_t Hash;
+    };
+    std::vector<Child> Children;
 };
 
 } // namespace tabloo

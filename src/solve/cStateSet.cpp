@@ -90,10 +90,10 @@ std::uint64_t cStateSet::Hash(const StateKey &k) {
     return h ^ (h >> 32);
 }
 
-std::uint32_t cStateSet::Insert(const StateKey &key, std::uint32_t parent, bool &added) {
+std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added) {
     if ((Count + 1) * 5ull > Table.size() * 3ull) // at most 60 % full
         Grow();
-    const std::uint64_t tag = Hash(key) >> 32, n = Table.size();
+    const std::uint64_t tag = hash >> 32, n = Table.size();
     for (std::uint64_t i = (tag * n) >> 32;; i = i + 1 == n ? 0 : i + 1) {
         const std::uint64_t e = Table[i];
         if (e == 0) {

@@ -57,7 +57,14 @@ public:
     // Empties the set.
     void Reset();
     // Adds a key reached from position `parent`; returns its number and whether it is new.
-    std::uint32_t Insert(const StateKey &key, std::uint32_t parent, bool &added);
+    std::uint32_t Insert(const StateKey &key, std::uint32_t parent, bool &added) {
+        return Insert(key, Hash(key), parent, added);
+    }
+    // The same with the key's hash at hand.
+    std::uint32_t Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added);
+    static std::uint64_t Hash(const StateKey &k);
+    // Starts fetching the slot a key with this hash goes to.
+    void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&Table[((hash >> 32) * Table.size()) >> 32]); }
     const StateKey &Key(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Key; }
     std::uint32_t Parent(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Parent; }
     // How many moves from the start the position was first reached.
@@ -74,7 +81,6 @@ private:
     };
     static constexpr int kChunkBits = 14;
     static constexpr std::uint32_t kChunkMask = (1u << kChunkBits) - 1;
-    static std::uint64_t Hash(const StateKey &k);
     void Grow();
 
     // Nodes in chunks, so that growing never copies them.
