@@ -186,62 +186,61 @@ bool NextAutoplay(const Position &p, int &from, int &goal) {
     return false;
 }
 
-void MoveCards(Position &p, int from, int pos, int to) {
+namespace {
+// Moves the run and notes the card laid: where both piles start comes from one pass.
+void Shift(Position &p, int from, int pos, int to, Placed *placed) {
+    int fromStart = 0, toStart = 0, at = 0;
+    const int last = from > to ? from : to;
+    for (int i = 0; i <= last; ++i) {
+        if (i == from)
+            fromStart = at;
+        if (i == to)
+            toStart = at;
+        at += p.Len[i];
+    }
     const int n = p.Len[from] - pos;
-    const int fromAt = p.Start(from) + pos;
+    const int fromAt = fromStart + pos, toEnd = toStart + p.Len[to];
+    if (placed)
+        *placed = {p.Card[fromAt], static_cast<std::uint8_t>(to),
+                   static_cast<std::int8_t>(p.Len[to] ? p.Card[toEnd - 1] : -1)};
     std::uint8_t run[52];
-    std::memcpy(run, p.Card + fromAt, static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        run[i] = p.Card[fromAt + i];
     if (from < to) {
         // The cards between the run and the top of `to` slide down.
-        const int toEnd = p.Start(to) + p.Len[to];
-        std::memmove(p.Card + fromAt, p.Card + fromAt + n, static_cast<std::size_t>(toEnd - fromAt - n));
-        std::memcpy(p.Card + toEnd - n, run, static_cast<std::size_t>(n));
+        for (int i = fromAt; i < toEnd - n; ++i)
+            p.Card[i] = p.Card[i + n];
+        for (int i = 0; i < n; ++i)
+            p.Card[toEnd - n + i] = run[i];
     } else {
         // The cards between the top of `to` and the run slide up.
-        const int toEnd = p.Start(to) + p.Len[to];
-        std::memmove(p.Card + toEnd + n, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
-        std::memcpy(p.Card + toEnd, run, static_cast<std::size_t>(n));
+        for (int i = fromAt - 1; i >= toEnd; --i)
+            p.Card[i + n] = p.Card[i];
+        for (int i = 0; i < n; ++i)
+            p.Card[toEnd + i] = run[i];
     }
     p.Len[from] = static_cast<std::uint8_t>(p.Len[from] - n);
     p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
 }
-
-namespace {
-Placed Laying(const Position &p, int from, int pos, int to) {
-    return {static_cast<std::uint8_t>(p.At(from, pos)), static_cast<std::uint8_t>(to),
-            static_cast<std::int8_t>(p.Top(to))};
-}
 } // namespace
+
+void MoveCards(Position &p, int from, int pos, int to) { Shift(p, from, pos, to, nullptr); }
 
 int Autoplay(Position &p, Placed *placed) {
     if (!p.Autoplay)
         return 0;
     int n = 0, from, goal;
     while (NextAutoplay(p, from, goal)) {
-        const int pos = p.Len[from] - 1;
-        if (placed)
-            placed[n] = Laying(p, from, pos, goal);
-        MoveCards(p, from, pos, goal);
+        Shift(p, from, p.Len[from] - 1, goal, placed ? placed + n : nullptr);
         ++n;
     }
     return n;
 }
 
 int Play(Position &p, Move m, Placed *placed) {
-    if (placed)
-        placed[0] = Laying(p, m.From, m.Pos, m.To);
-    MoveCards(p, m.From, m.Pos, m.To);
+    Shift(p, m.From, m.Pos, m.To, placed);
     return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
 }
-
-std::int16_t AreaOf(int pile) { return Position::IsHome(pile) ? kHome : Position::IsReserve(pile) ? kReserve : kGoal; }
-
-std::int16_t AreaPile(int pile) {
-    return static_cast<std::int16_t>(Position::IsHome(pile)      ? pile
-                                     : Position::IsReserve(pile) ? pile - Position::kReserve0
-                                                                 : pile - Position::kGoal0);
-}
-
 int PileOf(int area, int pile) {
     switch (area) {
     case kHome:

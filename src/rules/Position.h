@@ -4,6 +4,8 @@
 // follows it. The game, the headless tool and the solver all play by these functions.
 #pragma once
 
+#include "cGames.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -172,8 +174,14 @@ int Autoplay(Position &p, Placed *placed = nullptr);
 int Play(Position &p, Move m, Placed *placed = nullptr);
 
 // The area and pile of the game's table for a pile of the position, and back.
-std::int16_t AreaOf(int pile);
-std::int16_t AreaPile(int pile);
+inline std::int16_t AreaOf(int pile) {
+    return Position::IsHome(pile) ? kHome : Position::IsReserve(pile) ? kReserve : kGoal;
+}
+inline std::int16_t AreaPile(int pile) {
+    return static_cast<std::int16_t>(Position::IsHome(pile)      ? pile
+                                     : Position::IsReserve(pile) ? pile - Position::kReserve0
+                                                                 : pile - Position::kGoal0);
+}
 int PileOf(int area, int pile);
 
 } // namespace tabloo

@@ -111,13 +111,15 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
         LegalMoves(p, Moves);
         // Every child first, with a look into the table ahead of the lookups.
-        Children.clear();
+        if (Children.size() < Moves.size())
+            Children.resize(Moves.size());
+        std::size_t made = 0;
         for (const Move &m : Moves) {
             // Past the first move every position has had its cascade, so moving a whole pile
             // onto an empty pile alike to it leads back to the same position.
             if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
                 continue;
-            Child &c = Children.emplace_back();
+            Child &c = Children[made++];
             c.P = p;
             const int n = Play(c.P, m, placed);
             c.Key = key;
@@ -126,7 +128,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             c.Hash = cStateSet::Hash(c.Key);
             Seen.Prefetch(c.Hash);
         }
-        for (const Child &c : Children) {
+        for (std::size_t i = 0; i < made; ++i) {
+            const Child &c = Children[i];
             const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, added);
             if (!added)
                 continue;
