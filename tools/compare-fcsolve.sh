@@ -7,7 +7,8 @@
 #
 # Freecell Solver reads one board per process, so it is run once per deal; each run also
 # pays for starting the process. That start-up is measured on a trivial board (one card
-# left to play) run as many times, and subtracted. Freecell Solver plays plain FreeCell
+# left to play) run as many times, in turn with the real ones, and subtracted. For scale
+# the script also runs its batch solver on its own deals and counts its iterations. Freecell Solver plays plain FreeCell
 # (runs of (F+1)·2^E cards, no forced autoplay); Tabloo plays its own rules on the same cards.
 # Needs Debian's freecell-solver-bin (installed when missing).
 set -euo pipefail
@@ -42,21 +43,22 @@ for ((n = from; n <= to; n++)); do
             for (i = 1; i <= s; i++) print stacks[i]
         }' >"$work/$n.board"
 done
-printf 'Foundations: H-K C-K D-K S-Q\nFreecells:\n: KS\n' >"$work/trivial.board"
+printf 'Foundations: H-K C-K D-K S-Q\nFreecells:\n: KS\n:\n:\n:\n:\n:\n:\n:\n' >"$work/trivial.board"
 
-now() { date +%s.%N; }
+# Each deal's run and a trivial run in turn, so that whatever else the machine does
+# weighs on both alike.
 count=$((to - from + 1))
-
-start=$(now)
+fcs=0 startup=0
 for ((n = from; n <= to; n++)); do
+    t0=$EPOCHREALTIME
     fc-solve "${preset[@]}" "$work/$n.board" >"$work/$n.out" 2>&1 || true
-done
-fcs=$(echo "$(now) - $start" | bc)
-start=$(now)
-for ((n = from; n <= to; n++)); do
+    t1=$EPOCHREALTIME
     fc-solve "${preset[@]}" "$work/trivial.board" >/dev/null 2>&1 || true
+    t2=$EPOCHREALTIME
+    fcs=$(echo "$fcs + $t1 - $t0" | bc)
+    startup=$(echo "$startup + $t2 - $t1" | bc)
 done
-startup=$(echo "$(now) - $start" | bc)
+iterations=$(cat "$work"/*.out | awk '/states checked/ { s += $NF } END { print s }')
 solved=$(grep -l "This game is solveable" "$work"/*.out | wc -l)
 
 "$cli" solve-range "$from" "$to" --jobs 1 >"$work/tabloo1.txt"
@@ -68,10 +70,17 @@ summary2=$(tail -1 "$work/tabloo2.txt")
 rate() { awk '{ for (i = 1; i < NF; i++) if ($i == "games/s") print $(i + 1) }' <<<"$1"; }
 
 fcsnet=$(echo "$fcs - $startup" | bc)
+# For scale: its own batch solver on its own deals (Microsoft's 1..1000), one process.
+t0=$EPOCHREALTIME
+ms=$(freecell-solver-range-parallel-solve 1 1000 1000 "${preset[@]}" | awk -F'total_num_iters=' '/Reached/ { print $2 + 0 }')
+t1=$EPOCHREALTIME
+batch=$(echo "1000 / ($t1 - $t0)" | bc -l)
 echo "deals $from..$to ($count), default rules"
 printf 'freecell-solver %s: solved %d of %d, %.3f s in all, %.3f s of it starting processes, %.3f s solving: %.1f deals/s\n' \
     "${preset[*]}" "$solved" "$count" "$fcs" "$startup" "$fcsnet" "$(echo "$count / $fcsnet" | bc -l)"
 echo "tabloo --jobs 1: $summary1"
 echo "tabloo --jobs 2: $summary2"
+printf 'freecell-solver %s on its own deals 1..1000 in one process: %.0f deals/s, %.0f iterations a deal; on ours %.0f iterations a deal\n' \
+    "${preset[*]}" "$batch" "$(echo "$ms / 1000" | bc -l)" "$(echo "$iterations / $count" | bc -l)"
 printf 'tabloo --jobs 1 against freecell-solver: %.2f times as fast; --jobs 2 against --jobs 1: %.2f\n' \
     "$(echo "$(rate "$summary1") * $fcsnet / $count" | bc -l)" "$(echo "$(rate "$summary2") / $(rate "$summary1")" | bc -l)"

@@ -7,8 +7,9 @@
 #
 #   bash tools/variant-table.sh [COUNT [CLI]]      (defaults 200 build/tabloo-cli)
 #
-# The time is the solve's own (the `seconds` of solve-range for one game), without the
-# start of the process.
+# The time is CPU time (user and system) of the process solving one game, so that other
+# work on the machine does not inflate it, less what starting the process and dealing cost
+# (measured on `tabloo-cli deal` of the same games). Its resolution is a millisecond.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count=${1:-200}
@@ -33,19 +34,37 @@ variants=(
     "Autoplay 0|Autoplay=0"
 )
 
+# CPU seconds (user and system) of the shell's finished child processes, as `times` noted
+# them in a file: taken in the loop's own shell, just before and after each solve.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpu_of() {
+    awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/); printf "%.3f", u[1] * 60 + u[2] + s[1] * 60 + s[2] }' "$1"
+}
+
 # The game numbers: COUNT draws from 1 .. 999,999,999 with a fixed seed.
 mapfile -t games < <(awk -v n="$count" 'BEGIN { srand(2026); for (i = 0; i < n; i++) printf "%d\n", 1 + int(rand() * 999999999) }')
 
-printf '| variant | decided | winnable | unknown | time per game, mean | slowest | median moves |\n'
+# What starting the process and dealing cost, without solving: subtracted from every game.
+times >"$work/before"
+for g in "${games[@]}"; do "$cli" deal "$g" >/dev/null; done
+times >"$work/after"
+base=$(awk -v a="$(cpu_of "$work/before")" -v b="$(cpu_of "$work/after")" -v n="$count" 'BEGIN { print (b - a) / n }')
+
+printf '| variant | decided | winnable | unknown | CPU per game, mean | slowest | median moves |\n'
 printf '|---|---|---|---|---|---|---|\n'
 for v in "${variants[@]}"; do
     name=${v%%|*}
     sets=()
     for kv in ${v#*|}; do sets+=(--set "$kv"); done
     for g in "${games[@]}"; do
+        times >"$work/before"
         "$cli" "${sets[@]}" solve-range "$g" "$g"
-    done | awk -v name="$name" '
-        /^games/ { t = $(NF - 2); total += t; if (t > slowest) slowest = t; next }
+        times >"$work/after"
+        echo "cpu $(cpu_of "$work/before") $(cpu_of "$work/after")"
+    done | awk -v name="$name" -v base="$base" '
+        /^games/ { next }
+        /^cpu/ { t = $3 - $2 - base; if (t < 0) t = 0; total += t; if (t > slowest) slowest = t; next }
         { n++ }
         $2 == "winnable" { won++; moves[won] = $3 }
         $2 == "unknown" { unknown++ }

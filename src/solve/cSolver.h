@@ -28,20 +28,14 @@ struct SolveResult {
     Verdict Outcome = Verdict::Unknown;
     // The player's moves that win (each followed by its autoplay cascade).
     std::vector<Move> Moves;
-    struct Child {
-        Position P;
-        StateKey Key;
-        std::uint64_t Hash;
-    };
-    std::vector<Child> Children;
     // The positions the search examined.
     std::uint64_t States = 0;
 };
 
 class cSolver {
 public:
-    // A position costs at most about 100 bytes (key 56, table up to 27, queue up to 16):
-    // the default budget stays under 200 MB.
+    // A position costs about 75 bytes, at most 100 (key and link 56, table slot 13 to 27,
+    // queue 8 to 16): the default budget stays under 200 MB.
     static constexpr std::uint64_t kDefaultMaxStates = 2'000'000;
 
     explicit cSolver(std::uint64_t maxStates = kDefaultMaxStates) : MaxStates(maxStates) {}
@@ -77,6 +71,7 @@ private:
     // The positions still to look into: (distance from a win << 32) | ~number, least first.
     std::vector<std::uint64_t> Queue;
     std::vector<Move> Moves;
+    // One expansion's children, made before they are looked up.
     struct Child {
         Position P;
         StateKey Key;
