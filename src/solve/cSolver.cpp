@@ -20,6 +20,20 @@ bool PilesAlike(const Position &p) {
 // goal piles want sooner, broken runs, cards lying above the cards the goal piles take
 // now, and little room to move. Each search of the solver weighs these its own way.
 std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::uint8_t *due) {
+    // Built up or down in suit, a goal pile's second card fixes its way: count from its top.
+    std::uint8_t ahead[52];
+    if (p.GoalOrder == 7) {
+        std::copy(due, due + 52, ahead);
+        for (int g = Position::kGoal0; g < Position::kPiles; ++g) {
+            if (p.Len[g] < 2)
+                continue;
+            const int first = p.At(g, 0), top = p.Top(g);
+            const int way = CardRank(p.At(g, 1)) == (CardRank(first) + 1) % 13 ? 1 : 12;
+            for (int rank = 0; rank < 13; ++rank)
+                ahead[CardSuit(first) * 13 + rank] = static_cast<std::uint8_t>((rank - CardRank(top) + 13) * way % 13);
+        }
+        due = ahead;
+    }
     std::uint64_t needed = 0;
     for (int g = Position::kGoal0; g < Position::kPiles; ++g)
         needed |= GoalTakes(p, g);
