@@ -1,5 +1,5 @@
 // A position: where every card lies, with the rules of the variant that matter for play,
-// as a value of 80 bytes. The rules of play are pure functions over it: what may be
+// as a value of 79 bytes. The rules of play are pure functions over it: what may be
 // lifted, which pile takes a lifted card, making a move and the autoplay cascade that
 // follows it. The game, the headless tool and the solver all play by these functions.
 #pragma once
