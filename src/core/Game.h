@@ -132,6 +132,8 @@ private:
     Position BoardPosition() const;
     // The position's pile the card lies on, -1 when it lies on none.
     int PositionPile(std::int16_t picId) const;
+    // Autoplay's move of a card to goal pile `goal` (a position's pile number).
+    void SendToGoal(std::int16_t picId, int goal);
 
     bool WinPending = false;
 };

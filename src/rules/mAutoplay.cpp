@@ -11,7 +11,7 @@ void Game::AutoplayAll() {
     // the cascade goes on depth first until no top card fits.
     int from, goal;
     if (NextAutoplay(BoardPosition(), from, goal))
-        AutoplayCard(Array.GetTopPicID(AreaOf(from), AreaPile(from)));
+        SendToGoal(Array.GetTopPicID(AreaOf(from), AreaPile(from)), goal);
 }
 
 bool Game::AutoplayCard(std::int16_t picId) {
@@ -21,12 +21,16 @@ bool Game::AutoplayCard(std::int16_t picId) {
     const int goal = GoalTarget(BoardPosition(), CardValue(picId), PositionPile(picId));
     if (goal < 0)
         return false;
+    SendToGoal(picId, goal);
+    return true;
+}
+
+void Game::SendToGoal(std::int16_t picId, int goal) {
     View.PlaySound("AutoPlay");
     const std::int16_t pile = AreaPile(goal);
     // The move is a play move: it is logged and sets off the next scan itself.
     Array.MoveCard(picId, kGoal, pile, static_cast<std::int16_t>(Array.GetTop(kGoal, pile) + 1), kPlayMove,
                    std::nullopt, 0, 0);
-    return true;
 }
 
 bool Game::ToggleAutoplay() {
