@@ -2,8 +2,12 @@
 #include "cQtSettings.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "mAppIcon.h"
+#include "mSounds.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <memory>
 
@@ -12,6 +16,8 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationName("Tabloo");
     QApplication::setApplicationName("Tabloo");
     QApplication::setApplicationVersion("3.0");
+    QApplication::setDesktopFileName(QStringLiteral(TABLOO_APP_ID));
+    QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
 
     auto *splash = new tabloo::frmSplash;
     splash->show();
@@ -24,6 +30,14 @@ int main(int argc, char **argv) {
         splash->deleteLater();
     });
     const int status = app.exec();
+    // The window is closed and acts no more. A sound still open is closed now, and the
+    // sound server is given a moment to answer while the event loop runs, so that its
+    // answer never arrives while the program is being taken down.
+    if (window && window->sounds().Shutdown()) {
+        QEventLoop settle;
+        QTimer::singleShot(tabloo::cSounds::kShutdownMs, &settle, &QEventLoop::quit);
+        settle.exec();
+    }
     window.reset();
     return status;
 }

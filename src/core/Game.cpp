@@ -126,7 +126,13 @@ void Game::ClearBoard() {
 }
 
 void Game::CheckWin() {
-    if (!GameRunning || WinPending || Array.TotalGoalCards() != kTotalCards)
+    // Judged after every move: an undo that takes a goal card back takes the win back too,
+    // and the redo that makes it again wins again.
+    if (!GameRunning || Array.TotalGoalCards() != kTotalCards) {
+        WinPending = false;
+        return;
+    }
+    if (WinPending)
         return;
     WinPending = true;
     View.GameWon();

@@ -65,7 +65,8 @@ public:
     // Records the result (1 won, with the score the end-of-game summary showed; 0 lost),
     // empties the log and takes the board down.
     void EndGame(std::int16_t result, std::int16_t score = 0);
-    // Tells the view once when all 52 cards of a running game lie on the goal piles.
+    // Tells the view when all 52 cards of a running game come to lie on the goal piles (once
+    // until a move takes the win back).
     void CheckWin();
     bool WinNoticed() const { return WinPending; }
     std::string Title() const;

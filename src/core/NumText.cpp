@@ -35,7 +35,7 @@ std::optional<std::int64_t> ParseWhole(std::string_view text) {
 }
 
 std::optional<double> ParseGameNo(std::string_view text) {
-    std::size_t i = 0, digits = 0;
+    std::size_t i = text.size() > 0 && text[0] == '+' ? 1 : 0, digits = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9')
         ++i, ++digits;
     if (digits == 0 || digits > 40)

@@ -38,8 +38,9 @@ template <typename T> std::optional<T> ParseWholeAs(std::string_view text) {
 // The highest game number.
 inline constexpr double kMaxGameNo = 999999999999999.0;
 
-// A game number as text: decimal digits, optionally a point and more digits ("12.5"),
-// within 0 .. 999,999,999,999,999. Empty when the text is anything else.
+// A game number as text: an optional plus sign, decimal digits, optionally a point and more
+// digits ("12.5", "+5"), within 0 .. 999,999,999,999,999. Empty when the text is anything
+// else. The one rule for a typed game number, in the window and in the tool alike.
 std::optional<double> ParseGameNo(std::string_view text);
 
 // The numeric value of a game number held as text; 0 when it holds no number.

@@ -19,6 +19,10 @@ public:
                       std::string &value) const = 0;
     virtual void Write(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
+    // A record update (read, add, write back) runs between these two, so that a second copy
+    // of the game updating the same store waits for it; calls nest.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
 };
 
 // The current date-time, in whole seconds.
@@ -53,12 +57,16 @@ public:
     // twips with marker picture `mode`.
     virtual void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) {}
     // Bring the card to the front, show it and let it travel to (x, y) twips in `steps`
-    // presented frames (a jump when steps < 1).
-    virtual void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) {}
-    // Between the cards of the deal: paint and run timers, hold back user input.
-    virtual void ProcessPendingEvents() {}
+    // presented frames (a jump when steps < 1). `tMod` is the move's mode: the cards of the
+    // deal (2) may fly side by side, every other travel follows the one before it. The
+    // table has already been booked, or will be before the call that moves the card
+    // returns: the view plays the travel out afterwards, in the order of the calls.
+    virtual void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps, std::int32_t tMod) {
+    }
+    // Plays when the travels asked for before it have landed.
     virtual void PlaySound(std::string_view name) {}
-    // All 52 cards lie on the goal piles of a running game.
+    // All 52 cards lie on the goal piles of a running game; told again after an undo took
+    // the win back and a redo made it once more.
     virtual void GameWon() {}
     virtual void TitleChanged(std::string_view title) {}
 };

@@ -113,7 +113,7 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
 
 void cArray::MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
                            std::int32_t tMod, std::int16_t speed, std::int32_t dFace) {
-    G.View.TravelCard(picId, G.Games.GetCordX(dCell, dPile, dPos), G.Games.GetCordY(dCell, dPile, dPos), speed);
+    G.View.TravelCard(picId, G.Games.GetCordX(dCell, dPile, dPos), G.Games.GetCordY(dCell, dPile, dPos), speed, tMod);
 
     cCard &card = G.Cards[picId];
     // A face-down card travels face down and turns over at its place.
@@ -126,8 +126,6 @@ void cArray::MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t 
         PicIDs[card.Cell][card.Pile][card.Pos] = -1;
     card.SetLoc(dCell, dPile, dPos);
     PicIDs[dCell][dPile][dPos] = picId;
-    if (tMod == kDealMove)
-        G.View.ProcessPendingEvents();
 }
 
 } // namespace tabloo

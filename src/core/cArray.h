@@ -16,7 +16,7 @@ class Game;
 enum MoveMode : std::int32_t {
     kPlayMove = 0, // the player's or autoplay's: logged, then autoplay and the win test
     kUndoRedo = 1, // not logged, no autoplay
-    kDealMove = 2, // not logged; the window stays responsive between the cards
+    kDealMove = 2, // not logged; the cards may fly side by side
 };
 
 class cArray {

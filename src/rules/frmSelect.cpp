@@ -13,8 +13,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include <cstdlib>
-
 namespace tabloo {
 
 namespace {
@@ -163,8 +161,6 @@ void frmSelect::FillResCards(int resPiles, int selectValue) {
 }
 
 void frmSelect::FillPlayers() {
-    // CurPlayerInx is text; read as a number it names the slot to select.
-    const int stored = std::atoi(G.Registry.CurPlayerInx().c_str());
     SelectedPlayer = 1;
     const QIcon icon = mIcons::PlayerIcon();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
@@ -172,9 +168,9 @@ void frmSelect::FillPlayers() {
         if (!name.empty())
             AddEntry(imcPlayer, icon, Text(name), slot);
     }
-    // A stored number that names no player chooses the first one, the player the game
-    // counts for in that case.
-    SelectTag(imcPlayer, stored);
+    // The player the game records for: the stored slot when it names a player, else the
+    // first player.
+    SelectTag(imcPlayer, G.CurrentPlayerSlot());
     if (imcPlayer->currentIndex() >= 0)
         SelectedPlayer = Tag(imcPlayer);
 }

@@ -57,6 +57,19 @@ public:
 
     explicit cRegistry(ISettingsBackend &backend) : Backend(backend) {}
 
+    // While one lives, the store is held for a record update (read, add, write back): a
+    // second copy of the game waits for it rather than write over it.
+    class Update {
+    public:
+        explicit Update(cRegistry &registry) : Backend(registry.Backend) { Backend.BeginUpdate(); }
+        ~Update() { Backend.EndUpdate(); }
+        Update(const Update &) = delete;
+        Update &operator=(const Update &) = delete;
+
+    private:
+        ISettingsBackend &Backend;
+    };
+
     // A whole number within 16 bits, or the default: an absent key and a text that is no
     // such number read alike.
     std::int16_t GetD(std::string_view key, std::int16_t def) const;

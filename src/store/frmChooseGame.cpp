@@ -11,36 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace tabloo {
-
-namespace {
-
-// Digits, then optionally a point and at least one more digit, after an optional sign.
-// Nothing else: no blanks, no separators, no exponent.
-bool IsPlainNumber(const std::string &text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i, ++digits;
-    if (digits == 0)
-        return false;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        std::size_t fraction = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            ++i, ++fraction;
-        if (fraction == 0)
-            return false;
-    }
-    return i == text.size();
-}
-
-} // namespace
 
 frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(game) {
     SetUpDialog(*this, "frmChooseGame", QStringLiteral("Select Game"));
@@ -76,11 +50,9 @@ frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(gam
 }
 
 bool frmChooseGame::IsValidGameNo(const QString &text) {
-    const std::string s = text.toStdString();
-    if (!IsPlainNumber(s))
-        return false;
-    const double v = std::strtod(s.c_str(), nullptr);
-    return v > 0.0 && v < kMaxGameNo;
+    // The dialog leaves out both ends of the range it names.
+    const std::optional<double> v = ParseGameNo(text.toStdString());
+    return v && *v > 0.0 && *v < kMaxGameNo;
 }
 
 void frmChooseGame::Select() {

@@ -43,6 +43,7 @@ void Game::ResetPlayerStats(std::int16_t slot) {
 }
 
 void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
+    cRegistry::Update update(Registry);
     auto taken = [&](std::int16_t uid) {
         for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s)
             if (Registry.GetPlayerUID(s) == uid)
@@ -60,6 +61,7 @@ void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
 }
 
 void Game::RecordGameResult(std::int16_t result, std::int16_t score) {
+    cRegistry::Update update(Registry);
     const std::int16_t slot = CurrentPlayerSlot();
     // Counters stop at the edge of their width.
     Registry.SetPlayerGames(slot, ClampTo<std::int16_t>(Registry.GetPlayerGames(slot) + 1));

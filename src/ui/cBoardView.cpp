@@ -1,17 +1,15 @@
 #include "cBoardView.h"
 
 #include "Game.h"
+#include "cFlights.h"
 #include "mColors.h"
 #include "sgCard.h"
 #include "sgPic.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QThread>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -28,15 +26,11 @@ QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(),
 
 } // namespace
 
-double cBoardView::sFrameIntervalMs = 1000.0 / 60.0;
-std::vector<double> *cBoardView::StepTimesMs = nullptr;
-std::vector<QPointF> *cBoardView::StepPositionsTwips = nullptr;
-
-void cBoardView::SetFrameIntervalMs(double ms) { sFrameIntervalMs = ms > 0 ? ms : 0; }
-double cBoardView::FrameIntervalMs() { return sFrameIntervalMs; }
-
 cBoardView::cBoardView(QWidget *parent) : QGraphicsView(parent) {
     mScene = new QGraphicsScene(0, 0, kBoardPixelWidth, kBoardPixelHeight, this);
+    mFlights = new cFlights(*this);
+    connect(mFlights, &cFlights::SoundDue, this, &cBoardView::SoundRequested);
+    connect(mFlights, &cFlights::WonDue, this, &cBoardView::GameWonNoticed);
     // A few dozen items that move all the time: a plain list beats a spatial index.
     mScene->setItemIndexMethod(QGraphicsScene::NoIndex);
     setScene(mScene);
@@ -56,7 +50,7 @@ cBoardView::cBoardView(QWidget *parent) : QGraphicsView(parent) {
     viewport()->setAutoFillBackground(false);
     setMinimumSize(1, 1);
 
-    mArtRatio = ArtRatio();
+    mArtRatio = WantedArtRatio();
     for (int id = 0; id < kCardCount; ++id) {
         auto *card = new sgCard(id, this);
         card->setVisible(false);
@@ -79,7 +73,7 @@ void cBoardView::SetBoardColor(quint32 colour) {
     viewport()->update();
 }
 
-qreal cBoardView::ArtRatio() const {
+qreal cBoardView::WantedArtRatio() const {
     // Card images are rendered at the scale they are shown with, so they stay sharp when
     // the board is drawn smaller.
     return devicePixelRatioF() * mScale;
@@ -108,7 +102,7 @@ void cBoardView::FitBoard() {
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 
-    const qreal ratio = ArtRatio();
+    const qreal ratio = WantedArtRatio();
     if (scaleChanged || !qFuzzyCompare(ratio, mArtRatio)) {
         mArtRatio = ratio;
         for (sgCard *card : mCards)
@@ -183,7 +177,13 @@ sgPic *cBoardView::EnsureMarker(int cell, int pile) {
     return marker;
 }
 
+bool cBoardView::Flying() const { return mFlights->Busy(); }
+
+void cBoardView::LandFlights() { mFlights->LandAll(); }
+
 void cBoardView::LoadControls(std::int16_t homePiles, std::int16_t resPiles) {
+    // Whatever the last board still had to show is of no use on the new one.
+    mFlights->Discard();
     for (int p = 0; p < homePiles; ++p)
         EnsureMarker(kHome, p);
     for (int p = 0; p < kGoalPiles; ++p)
@@ -198,6 +198,7 @@ void cBoardView::LoadControls(std::int16_t homePiles, std::int16_t resPiles) {
 }
 
 void cBoardView::ClearBoard() {
+    mFlights->Discard();
     for (sgCard *card : mCards)
         card->setVisible(false);
     for (auto &[key, marker] : mMarkers)
@@ -206,12 +207,17 @@ void cBoardView::ClearBoard() {
 }
 
 void cBoardView::CardChanged(std::int16_t picId) {
-    sgCard *card = Card(picId);
-    if (card && mGame)
-        card->RefreshCard(mGame->Cards[static_cast<std::size_t>(picId)], mArtRatio);
+    // The card takes its new look when it has landed where it is going.
+    if (Card(picId) && mGame)
+        mFlights->Look(picId, mGame->Cards[static_cast<std::size_t>(picId)]);
 }
 
 void cBoardView::BringCardToFront(std::int16_t picId) {
+    if (Card(picId))
+        mFlights->Front(picId);
+}
+
+void cBoardView::RaiseCard(int picId) {
     if (sgCard *card = Card(picId))
         card->setZValue(++mTopZ);
 }
@@ -223,58 +229,14 @@ void cBoardView::PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t 
     marker->setVisible(true);
 }
 
-void cBoardView::PresentFrame() {
-    // One drawn frame, now: no event processing while a card travels.
-    viewport()->repaint();
+void cBoardView::TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps, std::int32_t tMod) {
+    if (Card(picId))
+        mFlights->Travel(picId, QPointF(x, y), steps, tMod == kDealMove);
 }
 
-void cBoardView::TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) {
-    sgCard *card = Card(picId);
-    if (!card)
-        return;
-    BringCardToFront(picId);
-    card->setVisible(true);
-    const double X = x, Y = y;
-    if (steps >= 1) {
-        const QPointF start = card->PosTwips();
-        const double x0 = static_cast<float>(start.x()), y0 = static_cast<float>(start.y());
-        const double dx = std::abs(X - x0), dy = std::abs(Y - y0);
-        const double sx = x0 < X ? 1.0 : -1.0, sy = y0 < Y ? 1.0 : -1.0;
-        QElapsedTimer clock;
-        clock.start();
-        double deadlineMs = 0;
-        for (int i = 1; i <= steps; ++i) {
-            const qint64 stepStartNs = clock.nsecsElapsed();
-            // The left and top as the board keeps them, in single precision.
-            const float left = static_cast<float>(x0 + sx * dx * i / steps);
-            const float top = static_cast<float>(y0 + sy * dy * i / steps);
-            card->SetPosTwips(QPointF(left, top));
-            if (StepPositionsTwips)
-                StepPositionsTwips->push_back(card->PosTwips());
-            PresentFrame();
-            const qint64 nowNs = clock.nsecsElapsed();
-            if (StepTimesMs)
-                StepTimesMs->push_back((nowNs - stepStartNs) / 1e6);
-            if (sFrameIntervalMs > 0) {
-                // Wait for the next frame time; a late step starts the count afresh.
-                deadlineMs += sFrameIntervalMs;
-                const double nowMs = nowNs / 1e6;
-                if (nowMs < deadlineMs)
-                    QThread::usleep(static_cast<unsigned long>((deadlineMs - nowMs) * 1000.0));
-                else
-                    deadlineMs = nowMs;
-            }
-        }
-    }
-    card->SetPosTwips(QPointF(X, Y));
-    viewport()->update();
-}
+void cBoardView::PlaySound(std::string_view name) { mFlights->Sound(ToQString(name)); }
 
-void cBoardView::ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-
-void cBoardView::PlaySound(std::string_view name) { emit SoundRequested(ToQString(name)); }
-
-void cBoardView::GameWon() { emit GameWonNoticed(); }
+void cBoardView::GameWon() { mFlights->Won(); }
 
 void cBoardView::TitleChanged(std::string_view title) { emit TitleRequested(ToQString(title)); }
 

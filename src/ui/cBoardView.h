@@ -1,6 +1,6 @@
 // The board of the game window: the background gradient, the 52 cards and the pile markers,
 // in a scene of board pixels (15 twips to a pixel, 1032 x 747). It is the table view the
-// engine drives: cards travel here step by step, one presented frame per step.
+// engine drives: cards travel here step by step, one frame per step, on the event loop.
 #pragma once
 
 #include "Platform.h"
@@ -15,6 +15,7 @@
 namespace tabloo {
 
 class Game;
+class cFlights;
 class sgCard;
 class sgPic;
 
@@ -37,14 +38,12 @@ public:
     void SetBoardColor(quint32 colour);
     quint32 BoardColor() const { return mColour; }
 
-    // Card travel presents one frame per step and waits for the next frame time; 0 does not
-    // wait at all (tests, benchmarks).
-    static void SetFrameIntervalMs(double ms);
-    static double FrameIntervalMs();
-    // When set, every travel step appends what it took (move and repaint) in milliseconds.
-    static std::vector<double> *StepTimesMs;
-    // When set, every travel step appends the card's left and top in twips.
-    static std::vector<QPointF> *StepPositionsTwips;
+    // The travels still to be shown, and the sounds and won notice between them; their frame
+    // interval is 1/60 s, or 0 to land every travel at once (tests, tools).
+    cFlights &Flights() { return *mFlights; }
+    bool Flying() const;
+    // Every travel lands now, so the board shows what the table holds.
+    void LandFlights();
 
     // ---- the engine's table view ----
     void LoadControls(std::int16_t homePiles, std::int16_t resPiles) override;
@@ -52,8 +51,7 @@ public:
     void CardChanged(std::int16_t picId) override;
     void BringCardToFront(std::int16_t picId) override;
     void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) override;
-    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) override;
-    void ProcessPendingEvents() override;
+    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps, std::int32_t tMod) override;
     void PlaySound(std::string_view name) override;
     void GameWon() override;
     void TitleChanged(std::string_view title) override;
@@ -61,6 +59,8 @@ public:
     // ---- cards for pointer play, in twips on the board ----
     QPoint CardPos(int picId) const;
     void MoveCardTo(int picId, int left, int top);
+    // Brings the card to the front now.
+    void RaiseCard(int picId);
     bool CardVisible(int picId) const;
     // The front-most visible card at a point of the board (board pixels), or -1.
     int FrontCardAt(QPointF scenePos) const;
@@ -72,6 +72,8 @@ public:
     // view pixels.
     qreal BoardScale() const { return mScale; }
     QPointF BoardOrigin() const { return mOrigin; }
+    // The device pixel ratio card pictures are drawn at.
+    qreal ArtRatio() const { return mArtRatio; }
 
     // Called by the cards: a press, move or release at (x, y) twips inside card picId.
     void CardPointerEvent(PointerKind kind, int picId, QPointF twips);
@@ -94,11 +96,11 @@ private:
     void FitBoard();
     void RebuildBackground();
     sgPic *EnsureMarker(int cell, int pile);
-    void PresentFrame();
-    qreal ArtRatio() const;
+    qreal WantedArtRatio() const;
 
     const Game *mGame = nullptr;
     QGraphicsScene *mScene = nullptr;
+    cFlights *mFlights = nullptr;
     std::array<sgCard *, kCardCount> mCards{};
     std::map<std::pair<int, int>, sgPic *> mMarkers;
     quint32 mColour = 0x006400; // Darkgreen: red 0, green 100, blue 0
@@ -110,7 +112,6 @@ private:
     // view pixels; rebuilt only when the colour, the size or the scale changes.
     QPixmap mBackground;
     bool mBackgroundDirty = true;
-    static double sFrameIntervalMs;
 };
 
 } // namespace tabloo

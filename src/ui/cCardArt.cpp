@@ -30,7 +30,7 @@ const QColor kGold(222, 172, 48);
 const QColor kGoldDark(150, 104, 16);
 const QColor kSkin(248, 219, 186);
 const QColor kOutline(70, 44, 30);
-const QColor kChalk(200, 232, 200);
+const QColor kChalk(255, 255, 255, 200);
 
 bool IsRedSuit(int suit) { return suit == 0 || suit == 2; }
 
@@ -1357,14 +1357,15 @@ void PaintBack(QPainter &p, int index) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Markers of empty piles: a felt pad a shade darker than the board with a soft outline.
+// Markers of empty piles: a pad a shade darker than the board with a soft light outline.
+// They are see-through shades of black and white, so they suit every board colour.
 
 void PaintPad(QPainter &p) {
-    p.setPen(QPen(QColor(112, 172, 114), 1.0));
-    p.setBrush(Vertical(0, kH, QColor(8, 86, 20), QColor(3, 52, 12)));
+    p.setPen(QPen(QColor(255, 255, 255, 120), 1.0));
+    p.setBrush(Vertical(0, kH, QColor(0, 0, 0, 60), QColor(0, 0, 0, 95)));
     p.drawPath(CardShape(0.5));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 208, 150, 60), 1.0));
+    p.setPen(QPen(QColor(255, 255, 255, 45), 1.0));
     p.drawRoundedRect(QRectF(3.5, 3.5, kW - 7, kH - 7), 2.5, 2.5);
 }
 
@@ -1402,7 +1403,7 @@ void PaintMarker(QPainter &p, int mode) {
             p.restore();
         }
     } else if (mode == 13) {
-        const QColor faint(200, 232, 200, 190);
+        const QColor faint(255, 255, 255, 150);
         const auto &suits = Shapes().Suit;
         FillShape(p, suits[0], QPointF(kMidX - 9, kMidY - 10), 14, false, faint);
         FillShape(p, suits[1], QPointF(kMidX + 9, kMidY - 10), 14, false, faint);
@@ -1447,14 +1448,22 @@ QImage cCardArt::Render(int id, qreal devicePixelRatio) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    Paint(p, id);
+    p.end();
+    return image;
+}
+
+void cCardArt::Paint(QPainter &p, int id) {
+    if (!IsValidId(id))
+        return;
+    p.save();
     if (id <= 52)
         PaintFace(p, (id - 1) / 13, (id - 1) % 13);
     else if (id <= 116)
         PaintBack(p, id - 101);
     else
         PaintMarker(p, id - 201);
-    p.end();
-    return image;
+    p.restore();
 }
 
 QImage cCardArt::Negative(const QImage &image) {

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 namespace tabloo {
 
 class cCardArt {
@@ -17,6 +19,10 @@ public:
     // the ratio set on the image, ARGB32_Premultiplied, the rounded corners fully transparent.
     // An invalid id gives a null QImage. Needs a QGuiApplication, for the font of the letters.
     static QImage Render(int id, qreal devicePixelRatio = 1.0);
+
+    // Paints the picture of a valid id onto any painter (an image, an SVG), in card coordinates:
+    // kWidth x kHeight from the painter's origin. Leaves the painter's state as it found it.
+    static void Paint(QPainter &p, int id);
 
     // The look of a selected card: every colour channel c becomes 255 - c, alpha kept, so the
     // corners stay transparent.

@@ -1,6 +1,11 @@
 #include "cQtSettings.h"
 
-#include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace tabloo {
 
@@ -8,35 +13,268 @@ namespace {
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The full key "Section/Key": the section is the INI group.
-QString Address(std::string_view section, std::string_view key) { return Text(section) + u'/' + Text(key); }
+// How long a write waits for a second copy of the game to finish its own; after that it
+// writes anyway rather than hold the game up.
+constexpr int kLockWaitMs = 3000;
+
+// A section or key name as the file holds it: characters other than letters, digits and a
+// few signs are written %XX (QSettings' way); read back the same way.
+QString DecodeName(QByteArrayView raw) {
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(raw.trimmed().toByteArray()));
+}
+
+QByteArray EncodeName(const QString &name) { return name.toUtf8().toPercentEncoding(); }
+
+int HexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// One line of the file: a [section] header, a key=value line, or anything else (blank,
+// comment), kept as it is.
+struct Line {
+    QByteArrayView Text;
+    bool IsSection = false;
+    QString Name; // the section's, or the key's
+    QByteArrayView Value;
+};
+
+Line Parse(QByteArrayView text) {
+    Line line;
+    line.Text = text;
+    const QByteArrayView t = text.trimmed();
+    if (t.startsWith('[') && t.endsWith(']')) {
+        line.IsSection = true;
+        line.Name = DecodeName(t.sliced(1, t.size() - 2));
+    } else if (!t.isEmpty() && t.front() != ';' && t.front() != '#') {
+        const qsizetype eq = t.indexOf('=');
+        if (eq > 0) {
+            line.Name = DecodeName(t.first(eq));
+            line.Value = t.sliced(eq + 1);
+        }
+    }
+    return line;
+}
+
+// Calls `visit(line, sectionMatches)` for every line, in order.
+template <typename Visit> void ForEachLine(const QByteArray &data, const QString &section, Visit visit) {
+    bool inSection = false;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0)
+            end = data.size();
+        QByteArrayView text(data.constData() + start, end - start);
+        if (text.endsWith('\r'))
+            text.chop(1);
+        const Line line = Parse(text);
+        if (line.IsSection)
+            inSection = line.Name == section;
+        visit(line, inSection, start, end);
+        start = end + 1;
+    }
+}
 
 } // namespace
 
 cQtSettings::cQtSettings()
-    : Store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tabloo"),
-                                        QStringLiteral("Tabloo"))) {}
+    : cQtSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/Tabloo/Tabloo.ini")) {}
 
-cQtSettings::cQtSettings(const QString &fileName)
-    : Store(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
+cQtSettings::cQtSettings(const QString &fileName) : File(fileName) {}
 
-cQtSettings::~cQtSettings() = default;
+cQtSettings::~cQtSettings() {
+    if (LockFile)
+        LockFile->unlock();
+}
+
+QByteArray cQtSettings::Load() const {
+    QFile f(File);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool cQtSettings::Lock() {
+    if (LockDepth++ > 0)
+        return true;
+    // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
+    QDir().mkpath(QFileInfo(File).absolutePath());
+    LockFile = std::make_unique<QLockFile>(File + QStringLiteral(".lock"));
+    return LockFile->tryLock(kLockWaitMs);
+}
+
+void cQtSettings::Unlock() {
+    if (LockDepth == 0 || --LockDepth > 0)
+        return;
+    if (LockFile)
+        LockFile->unlock();
+    LockFile.reset();
+}
+
+void cQtSettings::BeginUpdate() { Lock(); }
+
+void cQtSettings::EndUpdate() { Unlock(); }
 
 // The game has one application, "Tabloo", and the file is already its own: `app` names
 // nothing further.
 bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
-    const QString address = Address(section, key);
-    if (!Store->contains(address))
-        return false;
-    value = Store->value(address).toString().toStdString();
-    return true;
+    const QString s = Text(section), k = Text(key);
+    const QByteArray data = Load();
+    bool found = false;
+    QByteArrayView raw;
+    // The last of two lines with the same key counts, as QSettings has it.
+    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype, qsizetype) {
+        if (inSection && !line.IsSection && line.Name == k) {
+            found = true;
+            raw = line.Value;
+        }
+    });
+    if (found)
+        value = DecodeValue(raw.toByteArray()).toStdString();
+    return found;
 }
 
 void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
-    Store->setValue(Address(section, key), Text(value));
-    Store->sync();
+    const QString s = Text(section), k = Text(key);
+    Lock();
+    const QByteArray data = Load();
+    // The key's own line is replaced; a new key goes at the end of its section, a new
+    // section at the end of the file. Every other line stays as it was.
+    qsizetype keyStart = -1, keyEnd = -1, sectionEnd = -1;
+    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
+        if (!inSection)
+            return;
+        if (!line.IsSection && line.Name == k)
+            keyStart = start, keyEnd = end;
+        if (!line.Text.trimmed().isEmpty())
+            sectionEnd = std::min<qsizetype>(end + 1, data.size());
+    });
+    const QByteArray entry = EncodeName(k) + '=' + EncodeValue(Text(value));
+    QByteArray out;
+    if (keyStart >= 0) {
+        out = data.left(keyStart) + entry + data.mid(keyEnd);
+    } else if (sectionEnd >= 0) {
+        QByteArray head = data.left(sectionEnd);
+        if (!head.endsWith('\n'))
+            head += '\n';
+        out = head + entry + '\n' + data.mid(sectionEnd);
+    } else {
+        out = data;
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += '\n';
+        if (!out.isEmpty())
+            out += '\n';
+        out += '[' + EncodeName(s) + "]\n" + entry + '\n';
+    }
+    // The new file replaces the old one whole: a reader never sees half of it.
+    QSaveFile f(File);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(out);
+        f.commit();
+    }
+    Unlock();
 }
 
-QString cQtSettings::FileName() const { return Store->fileName(); }
+QString cQtSettings::DecodeValue(const QByteArray &raw) {
+    const QString s = QString::fromUtf8(raw).trimmed();
+    QString out;
+    out.reserve(s.size());
+    qsizetype i = 0;
+    // "@@" stands for one "@" (QSettings keeps a lone "@" for values of its own types).
+    if (s.startsWith(QLatin1String("@@")))
+        i = 1;
+    for (; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (c == u'"')
+            continue; // quotes only protect what they hold
+        if (c != u'\\' || i + 1 == s.size()) {
+            out += c;
+            continue;
+        }
+        const QChar e = s[++i];
+        switch (e.unicode()) {
+        case 'a':
+            out += QChar(7);
+            break;
+        case 'b':
+            out += QChar(8);
+            break;
+        case 'f':
+            out += QChar(12);
+            break;
+        case 'n':
+            out += QChar(10);
+            break;
+        case 'r':
+            out += QChar(13);
+            break;
+        case 't':
+            out += QChar(9);
+            break;
+        case 'v':
+            out += QChar(11);
+            break;
+        case 'x': {
+            uint code = 0;
+            for (int digits = 0; digits < 4 && i + 1 < s.size(); ++digits) {
+                const int d = HexDigit(s[i + 1]);
+                if (d < 0)
+                    break;
+                code = code * 16 + static_cast<uint>(d);
+                ++i;
+            }
+            out += QChar(static_cast<char16_t>(code));
+            break;
+        }
+        default:
+            out += e; // \\ \" \' \? and anything else: the character itself
+        }
+    }
+    return out;
+}
+
+QByteArray cQtSettings::EncodeValue(const QString &value) {
+    bool plain = !value.isEmpty() && !value.front().isSpace() && !value.back().isSpace() && !value.startsWith(u'@') &&
+                 !value.startsWith(u'#') && !value.startsWith(u'[');
+    for (QChar c : value)
+        if (c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == u',' || c == u';' || c == u'=')
+            plain = false;
+    if (plain || value.isEmpty())
+        return value.toUtf8();
+    QString out = QStringLiteral("\"");
+    for (QChar c : value) {
+        switch (c.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += u'"';
+    return out.toUtf8();
+}
 
 } // namespace tabloo

@@ -71,7 +71,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
     lblAbout = new QLabel(QStringLiteral("A patience game of many variants:\n"
-                                         "build every card up on the goal piles."),
+                                         "bring every card home to the goal piles."),
                           this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
 

@@ -3,6 +3,11 @@
 #include "cGames.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -117,7 +122,10 @@ play a game again (<b>File &rsaquo; Restart Game</b>) or play a number someone t
 
 <h2>Autoplay</h2>
 <p>While <b>Game &rsaquo; Autoplay</b> is ticked, every card that a foundation would take goes there
-by itself after each of your moves. Switch it off to keep cards on the tableau for building.</p>
+by itself after each of your moves. Switch it off to keep cards on the tableau for building.
+While it is on, a card you take back from a foundation with <b>Undo</b> stays back only until your
+next move, and a card you drag off a foundation flies home again if nothing else goes there
+first.</p>
 
 <h2>Undo, redo and replay</h2>
 <ul>
@@ -144,7 +152,10 @@ all players and the record of each.</p>
 <h2>Customize</h2>
 <p><b>Tools &rsaquo; Customize</b> sets the colour of the board, the speed of moving cards (for your
 moves, for undo and redo, for Undo All and Redo All, and for replay; at the right end of a slider
-cards jump) and which sounds play.</p>
+cards jump) and which sounds play: <b>Card Down</b> sounds as you pick a card up, <b>Card Up</b> as
+you lay it down (or it goes back), <b>Start</b> with each deal, <b>Autoplay</b> with each card that
+goes home by itself, <b>Undo</b> and <b>Redo</b> with slow undo and redo moves, <b>Win</b> with a
+won game.</p>
 
 <h2>Keys</h2>
 <table border="1" cellspacing="0" cellpadding="4">
@@ -171,9 +182,20 @@ frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(pa
     Browser->setOpenLinks(false);
     Browser->document()->setDocumentMargin(12);
     Browser->setHtml(HelpHtml(commands));
+    // Escape or the Close button puts the help away.
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    cmdClose = buttons->button(QDialogButtonBox::Close);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(Browser);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 10, 0);
+    row->addWidget(buttons);
+    layout->addLayout(row);
     resize(620, 680);
 }
 

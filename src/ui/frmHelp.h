@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QAction;
+class QPushButton;
 class QTextBrowser;
 
 namespace tabloo {
@@ -26,6 +27,7 @@ public:
 
 private:
     QTextBrowser *Browser = nullptr;
+    QPushButton *cmdClose = nullptr;
 };
 
 } // namespace tabloo

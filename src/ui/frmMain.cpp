@@ -17,21 +17,50 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QToolBar>
+#include <QWindow>
 
 #include <cmath>
 
 namespace tabloo {
 
 namespace {
-std::int16_t Twips(double v) { return ClampTo<std::int16_t>(static_cast<std::int64_t>(RoundHalfEven(v))); }
+
+int Twips(double v) { return ClampTo<int>(static_cast<std::int64_t>(RoundHalfEven(v))); }
+std::int16_t Twips16(int v) { return ClampTo<std::int16_t>(v); }
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The commands that end the running game or deal another.
+bool EndsTheGame(const QString &key) { return key == "F1" || key == "F2" || key == "F4" || key == "F5" || key == "F7"; }
+
 } // namespace
 
 frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent) {
     setWindowTitle("Tabloo 3.0");
+    ExecDialog = [this](QDialog &d) {
+        // Centred over the window, whatever the window manager would do.
+        d.adjustSize();
+        d.move(frameGeometry().center() - d.rect().center());
+        return d.exec();
+    };
     Board = new cBoardView(this);
     setCentralWidget(Board);
     G = std::make_unique<Game>(settings, Clock, Random, *Board);
@@ -76,9 +105,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
+    qApp->installEventFilter(this);
 }
 
 frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
     tmrMain.stop();
     tmrTime.stop();
     tmrForward.stop();
@@ -213,6 +244,12 @@ void frmMain::BuildToolbar() {
 void frmMain::Load() {
     G->EnsureFirstPlayer();
     show();
+    // The variant dialog opens centred over the window: first the window has to stand where
+    // the window manager puts it (a window never shown on a screen holds nothing up long).
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
     RunCommand("F2");
 }
 
@@ -237,8 +274,18 @@ void frmMain::PlaceCardsFromTable() {
 }
 
 void frmMain::RunCommand(const QString &key) {
-    // A command moves cards of its own: a drag in progress ends first.
+    if (IsClosed)
+        return;
+    // A command acts on the board as the table has it, with no card still travelling, and
+    // moves cards of its own: a drag in progress ends first.
+    Board->LandFlights();
     CancelDrag();
+    // A won game shows its end-of-game dialog before anything ends it; the dialog's own
+    // choices say what comes next.
+    if (EndsTheGame(key) && WonAndWaiting()) {
+        ShowFinishGame();
+        return;
+    }
     cRegistry &reg = G->Registry;
     if (key == "F1") {
         StartGameNo(G->RandomGameNo());
@@ -268,7 +315,14 @@ void frmMain::RunCommand(const QString &key) {
     } else if (key == "G2") {
         G->Trans.Redo(reg.UndoSpeed());
     } else if (key == "G4") {
-        G->ToggleAutoplay();
+        if (ReplayRunning() && reg.Autoplay() != 1) {
+            // Autoplay now would cut off the moves still to be replayed: it plays when the
+            // replay has made the last of them.
+            reg.SetAutoplay(1);
+            AutoplayAfterReplay = true;
+        } else {
+            G->ToggleAutoplay();
+        }
     } else if (key == "G6") {
         G->Trans.UndoAll(reg.UndoallSpeed());
     } else if (key == "G7") {
@@ -342,19 +396,27 @@ void frmMain::UpdateDisplays() {
 }
 
 void frmMain::ReplayStep(bool forward) {
+    // The next step waits while the cards of the last one are still travelling.
+    if (IsClosed || Board->Flying())
+        return;
     CancelDrag();
     (forward ? tmrBackward : tmrForward).stop();
     Actions["R6"]->setEnabled(true);
     const std::int16_t speed = G->Registry.ReplaySpeed();
     // At either end of the log the replay stops by itself.
-    if (!(forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed)))
-        StopReplay();
+    if (forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed))
+        return;
+    const bool autoplay = AutoplayAfterReplay && forward && !G->Trans.RedoPossible();
+    StopReplay();
+    if (autoplay && G->Registry.Autoplay() == 1)
+        G->AutoplayAll();
 }
 
 void frmMain::StopReplay() {
     Actions["R6"]->setEnabled(false);
     tmrBackward.stop();
     tmrForward.stop();
+    AutoplayAfterReplay = false;
 }
 
 void frmMain::ArrangeBoard() {
@@ -362,6 +424,36 @@ void frmMain::ArrangeBoard() {
         return;
     Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
     Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
+}
+
+void frmMain::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    FitDisplays();
+}
+
+void frmMain::FitDisplays() {
+    // The menus come first: the displays that do not fit beside them are left out, the
+    // score first, then the moves, then the time.
+    QMenuBar *bar = menuBar();
+    QWidget *corner = bar->cornerWidget(Qt::TopRightCorner);
+    // The bar's own wish is the menus' width, with the displays beside them when shown.
+    const int menus = bar->sizeHint().width() - (corner->isVisible() ? corner->sizeHint().width() : 0);
+    const int room = width() - menus;
+    auto *row = static_cast<QHBoxLayout *>(corner->layout());
+    const int margins = row->contentsMargins().left() + row->contentsMargins().right();
+    auto need = [&](std::initializer_list<int> shown) {
+        int w = margins;
+        for (int i : shown)
+            w += Displays[i]->minimumWidth() + (w > margins ? row->spacing() : 0);
+        return w;
+    };
+    const bool all = need({0, 1, 2}) <= room, two = need({1, 2}) <= room, one = need({1}) <= room;
+    Displays[0]->setVisible(all);
+    Displays[2]->setVisible(all || two);
+    Displays[1]->setVisible(all || two || one);
+    // The bar lays its menus out again round the corner's new width.
+    corner->adjustSize();
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void frmMain::ShowHelp() {
@@ -377,11 +469,18 @@ void frmMain::ShowHelp() {
     Help->activateWindow();
 }
 
+bool frmMain::WonAndWaiting() const {
+    return G->GameRunning && G->WinNoticed() && G->Array.TotalGoalCards() == kTotalCards;
+}
+
 void frmMain::ShowFinishGame() {
     FinishQueued = false;
+    if (IsClosed)
+        return;
+    Board->LandFlights();
     CancelDrag();
     // The game may have ended meanwhile, or the winning move been taken back.
-    if (!G->GameRunning || !G->WinNoticed() || G->Array.TotalGoalCards() != kTotalCards)
+    if (!WonAndWaiting())
         return;
     StopReplay();
     frmFinishGame dialog(
@@ -390,20 +489,46 @@ void frmMain::ShowFinishGame() {
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
-    if (ExitingAtOnce) {
-        event->accept();
-        return;
-    }
-    StopReplay();
-    // Closing the window during a game counts it as lost.
-    if (G->GameRunning)
-        G->EndGame(0);
     event->accept();
+    if (IsClosed)
+        return;
+    IsClosed = true;
+    tmrMain.stop();
+    tmrTime.stop();
+    StopReplay();
+    if (!ExitingAtOnce) {
+        Board->LandFlights();
+        CancelDrag();
+        // Closing the window during a game counts it as lost; a game whose cards all lie on
+        // the goal piles is won, although its dialog had no time to open.
+        if (WonAndWaiting())
+            G->EndGame(1, G->GameScore());
+        else if (G->GameRunning)
+            G->EndGame(0);
+    }
+    // The program ends with its window: the help window goes too, and nothing still waiting
+    // in the event queue acts any more.
+    if (Help)
+        Help->close();
+    QCoreApplication::quit();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (IsInput(event->type())) {
+        if (IsClosed)
+            return true;
+        if (Board->Flying())
+            Board->LandFlights();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- pointer play ----
 
 void frmMain::CardPressed(int picId, double x, double y) {
+    if (IsClosed)
+        return;
+    Board->LandFlights();
     // A second button pressed during a drag ends that drag.
     CancelDrag();
     Drag = DragState{};
@@ -416,8 +541,8 @@ void frmMain::CardPressed(int picId, double x, double y) {
     Drag.Cell = pressed.Cell;
     Drag.Pile = pressed.Pile;
     Drag.Pos = pressed.Pos;
-    Drag.StartLeft = static_cast<std::int16_t>(at.x());
-    Drag.StartTop = static_cast<std::int16_t>(at.y());
+    Drag.StartLeft = at.x();
+    Drag.StartTop = at.y();
     const std::int16_t riding = G->PickUpCount(static_cast<std::int16_t>(picId));
     if (riding < 0)
         return;
@@ -428,7 +553,7 @@ void frmMain::CardPressed(int picId, double x, double y) {
     Board->PlaySound("CardDown");
     const cCard &card = G->Cards[picId];
     for (std::int16_t i = 1; i <= riding; ++i)
-        Board->BringCardToFront(G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
+        Board->RaiseCard(G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
 }
 
 void frmMain::CardMoved(int picId, double x, double y) {
@@ -437,14 +562,19 @@ void frmMain::CardMoved(int picId, double x, double y) {
     const QPoint at = Board->CardPos(picId);
     const int left = Twips(at.x() + x - Drag.GrabX), top = Twips(at.y() + y - Drag.GrabY);
     Board->MoveCardTo(picId, left, top);
-    Board->BringCardToFront(static_cast<std::int16_t>(picId));
+    Board->RaiseCard(picId);
+    MoveRiders(picId, left, top);
+}
+
+void frmMain::MoveRiders(int picId, int left, int top) {
+    // The riders hang below the lifted card, one fan step apart, in front of it.
     const cCard &card = G->Cards[picId];
     for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
         const std::int16_t rider = G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
         if (rider < 0)
             continue;
-        Board->MoveCardTo(rider, left, Twips(top + 250.0 * i));
-        Board->BringCardToFront(rider);
+        Board->MoveCardTo(rider, left, top + kFanStep * i);
+        Board->RaiseCard(rider);
     }
 }
 
@@ -464,28 +594,18 @@ void frmMain::DropCard(int picId) {
         PlaceCardsFromTable();
         return;
     }
+    // Far off the board the card overlaps no pile, clamped or not.
     const QPoint at = Board->CardPos(picId);
-    const PileRef target =
-        G->FindDropTarget(id, Drag.RidingCount, static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()));
-    if (!target.Valid()) {
+    const PileRef target = G->FindDropTarget(id, Drag.RidingCount, Twips16(at.x()), Twips16(at.y()));
+    // The move goes through the game's own drop; a move it refuses puts the cards back.
+    if (!target.Valid() || !G->PlayMove(id, target))
         SnapBack(picId);
-        return;
-    }
-    Board->PlaySound("CardUp");
-    const std::int16_t dPos = static_cast<std::int16_t>(G->Array.GetTop(target.Cell, target.Pile) + 1);
-    G->Array.MoveCard(id, target.Cell, target.Pile, dPos, kPlayMove, 0,
-                      target.Cell == kHome ? Drag.RidingCount : std::int16_t(0), 0);
 }
 
 void frmMain::SnapBack(int picId) {
     Board->MoveCardTo(picId, Drag.StartLeft, Drag.StartTop);
     Board->PlaySound("CardUp");
-    const cCard &card = G->Cards[picId];
-    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
-        const std::int16_t rider = G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-        if (rider >= 0)
-            Board->MoveCardTo(rider, Drag.StartLeft, Drag.StartTop + 250 * i);
-    }
+    MoveRiders(picId, Drag.StartLeft, Drag.StartTop);
 }
 
 } // namespace tabloo

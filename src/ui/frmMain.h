@@ -47,8 +47,9 @@ public:
     bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
     bool Dragging() const { return Drag.Dragging; }
 
-    // How modal dialogs are shown; tests replace it so that nothing waits for a person.
-    std::function<int(QDialog &)> ExecDialog = [](QDialog &d) { return d.exec(); };
+    // How modal dialogs are shown, centred over the window; tests replace it so that nothing
+    // waits for a person.
+    std::function<int(QDialog &)> ExecDialog;
     // The sounds the game asks for by name; tests catch what would be played.
     cSounds &sounds() { return *Sounds; }
 
@@ -61,9 +62,14 @@ public:
     void ReplayStepBackward() { ReplayStep(false); }
     void StopReplay();
     void ArrangeBoard();
+    // The window has been closed: the program is ending and nothing acts any more.
+    bool Closed() const { return IsClosed; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    // Input anywhere in the program first lands the cards still travelling.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildMenus();
@@ -71,7 +77,11 @@ private:
     QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
     void ShowFinishGame();
+    // All 52 cards lie on the goal piles and the end-of-game dialog has not opened yet.
+    bool WonAndWaiting() const;
     void ShowHelp();
+    // Shows as many of the score, time and moves as leave room for every menu.
+    void FitDisplays();
 
     // Pointer play.
     void CardPressed(int picId, double x, double y);
@@ -81,10 +91,12 @@ private:
     void CancelDrag();
     void PlaceCardsFromTable();
     void SnapBack(int picId);
+    void MoveRiders(int picId, int left, int top);
 
     struct DragState {
-        std::int16_t GrabX = 0, GrabY = 0;
-        std::int16_t StartLeft = 0, StartTop = 0;
+        // Twips; a card dragged over a wide window may go far past the board's own width.
+        int GrabX = 0, GrabY = 0;
+        int StartLeft = 0, StartTop = 0;
         std::int16_t RidingCount = 0;
         bool Dragging = false;
         // Where the pressed card lay at the press.
@@ -104,6 +116,10 @@ private:
     QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
     bool FinishQueued = false;
     bool ExitingAtOnce = false;
+    bool IsClosed = false;
+    // Autoplay was switched on during a replay: it plays when the replay has made the last
+    // recorded move, so that no recorded move is lost.
+    bool AutoplayAfterReplay = false;
 };
 
 } // namespace tabloo

@@ -197,42 +197,41 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The board's colour selected and in sight. A stored number outside the table shows
-    // the entry the board is painted with, or else the first colour.
-    QListWidgetItem *selected = nullptr;
+    // The board's colour selected and in sight. A stored number with no entry in the list
+    // selects nothing: the preview shows the colour the board is painted with.
     const int index = G.Registry.ColorIndex();
-    if (index >= 1 && index <= kColorCount) {
-        selected = ListView1->item(index - 1);
-    } else if (!current.Name.isEmpty()) {
-        const auto named = ListView1->findItems(current.Name, Qt::MatchExactly);
-        if (!named.isEmpty())
-            selected = named.front();
-    }
+    QListWidgetItem *selected = index >= 1 && index <= kColorCount ? ListView1->item(index - 1) : nullptr;
     // Filling the list moved the remembered entry: put it back, so that the board keeps
     // its colour whatever the player does here.
-    if (selected) {
-        GetColorEntry(selected->data(kColorRole).toInt());
-    } else {
+    const auto named =
+        current.Name.isEmpty() ? QList<QListWidgetItem *>() : ListView1->findItems(current.Name, Qt::MatchExactly);
+    if (!named.isEmpty())
+        GetColorEntry(named.front()->data(kColorRole).toInt());
+    else
         ResetColorEntryMemory();
-        selected = ListView1->item(0);
+    connect(ListView1, &QListWidget::itemSelectionChanged, this, &frmOptions::ShowSelectedColor);
+    if (selected) {
+        ListView1->setCurrentItem(selected);
+        ListView1->scrollToItem(selected, QAbstractItemView::PositionAtCenter);
+    } else {
+        Picture1->SetColour(GetColorEntry(index).Value);
     }
-    connect(ListView1, &QListWidget::currentItemChanged, this, &frmOptions::ShowSelectedColor);
-    ListView1->setCurrentItem(selected);
-    ListView1->scrollToItem(selected, QAbstractItemView::PositionAtCenter);
-    ShowSelectedColor();
+    // The colours are what the player came for.
+    ListView1->setFocus();
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::Ok);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
 }
 
 int frmOptions::SelectedColor() const {
-    const QListWidgetItem *item = ListView1->currentItem();
-    return item ? item->data(kColorRole).toInt() : 0;
+    const QList<QListWidgetItem *> items = ListView1->selectedItems();
+    return items.isEmpty() ? 0 : items.front()->data(kColorRole).toInt();
 }
 
 void frmOptions::ShowSelectedColor() {
-    if (const QListWidgetItem *item = ListView1->currentItem())
-        Picture1->SetColour(item->data(kValueRole).toUInt());
+    const QList<QListWidgetItem *> items = ListView1->selectedItems();
+    if (!items.isEmpty())
+        Picture1->SetColour(items.front()->data(kValueRole).toUInt());
 }
 
 void frmOptions::Ok() {

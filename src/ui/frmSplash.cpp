@@ -16,12 +16,18 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
         move(screen->availableGeometry().center() - rect().center());
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, [this] {
-        if (++Ticks == kTicks) {
-            Timer1.stop();
-            emit Finished();
-        }
+        if (++Ticks == kTicks)
+            Finish();
     });
     Timer1.start();
+}
+
+void frmSplash::Finish() {
+    if (Done)
+        return;
+    Done = true;
+    Timer1.stop();
+    emit Finished();
 }
 
 void frmSplash::paintEvent(QPaintEvent *) {

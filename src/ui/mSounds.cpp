@@ -5,14 +5,7 @@
 #include "mSounds.h"
 
 #include "cRegistry.h"
-
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
-#include <QThread>
-#include <QTimer>
+#include "cSoundPlayer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,10 +21,6 @@ namespace {
 
 constexpr int kRate = 22050;
 constexpr double kPi = std::numbers::pi;
-// How long an idle sink is kept for the device to play out what it has buffered.
-constexpr int kDrainMs = 1000;
-// How long the program waits at its end for the sound server to close a sink.
-constexpr int kCloseMs = 60;
 
 using Samples = std::vector<double>;
 
@@ -360,21 +349,14 @@ WaveInfo ParseWave(const QByteArray &file) {
     return info;
 }
 
-cSounds::cSounds(cRegistry &registry, QObject *parent) : QObject(parent), Registry(registry) {
-    Output = [this](const QString &, const QByteArray &wave) { PlayWave(wave); };
+cSounds::cSounds(cRegistry &registry, QObject *parent)
+    : QObject(parent), Registry(registry), Player(new cSoundPlayer(this)) {
+    Output = [this](const QString &, const QByteArray &wave) { Player->Play(wave); };
 }
 
-cSounds::~cSounds() {
-    // Not from inside a signal here: the sink goes at once. The sound server answers the
-    // closing of its stream on a thread of its own; the program waits a moment for that
-    // answer, so that it never arrives while the program is ending.
-    if (QAudioSink *sink = std::exchange(Sink, nullptr)) {
-        disconnect(sink, nullptr, this, nullptr);
-        sink->stop();
-        delete sink;
-        QThread::msleep(kCloseMs);
-    }
-}
+cSounds::~cSounds() = default;
+
+bool cSounds::Shutdown() { return Player->Close(); }
 
 void cSounds::LoadSounds() {
     Buffers.clear();
@@ -399,58 +381,6 @@ void cSounds::PlaySound(const QString &name) {
             Output(buffer, wave);
         return;
     }
-}
-
-void cSounds::PlayWave(const QByteArray &wave) {
-    StopWave();
-    const WaveInfo info = ParseWave(wave);
-    if (!info.Valid || info.DataSize == 0)
-        return;
-    // No sound card, or none that takes the format: the game plays on in silence.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    QAudioFormat format;
-    format.setSampleRate(info.SampleRate);
-    format.setChannelCount(info.Channels);
-    format.setSampleFormat(info.BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return;
-    auto *sink = new QAudioSink(device, format, this);
-    // The samples go with their sink.
-    auto *feed = new QBuffer(sink);
-    feed->setData(wave.mid(info.DataOffset, info.DataSize));
-    feed->open(QIODevice::ReadOnly);
-    // The sink turns idle as soon as it has read the last sample, while the sound is still
-    // playing from the device's buffer; stopping it then would cut the sound short. So an
-    // idle sink is let go only a while later (unless the next sound replaces it first); the
-    // sound system then has time to finish with it long before the program ends.
-    connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
-        if (sink != Sink)
-            return;
-        if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
-            StopWave();
-        else if (state == QAudio::IdleState)
-            // The timer lives with the sink: once the sink is gone, it never fires.
-            QTimer::singleShot(kDrainMs, sink, [this, sink] {
-                if (sink == Sink)
-                    StopWave();
-            });
-    });
-    Sink = sink;
-    sink->start(feed);
-    if (Sink == sink && sink->error() != QAudio::NoError)
-        StopWave();
-}
-
-void cSounds::StopWave() {
-    QAudioSink *sink = std::exchange(Sink, nullptr);
-    if (!sink)
-        return;
-    // This may run inside the sink's own signal, so it is deleted only once that returns.
-    disconnect(sink, nullptr, this, nullptr);
-    sink->stop();
-    sink->deleteLater();
 }
 
 } // namespace tabloo

@@ -11,11 +11,10 @@
 
 #include <functional>
 
-class QAudioSink;
-
 namespace tabloo {
 
 class cRegistry;
+class cSoundPlayer;
 
 // The built-in sounds in the order the game loads them:
 // Start, CardUp, CardDown, Stock, AutoPlay, Undo, Sel, Win.
@@ -44,6 +43,11 @@ public:
 
     // Reads the built-in sounds. Nothing plays before this.
     void LoadSounds();
+    // Closes the output at the end of the program; true when it was open (the sound server
+    // then answers on a thread of its own: give it a moment, with the event loop running,
+    // before the program ends).
+    bool Shutdown();
+    static constexpr int kShutdownMs = 60;
     // Plays the sound the game asks for by name ("Start", "CardDown", "CardUp", "AutoPlay",
     // "Undo", "Redo", "Win"; exact case) when its switch is on at this moment. Any other
     // name plays nothing. Returns at once; a new sound cuts off the one still playing.
@@ -54,12 +58,9 @@ public:
     std::function<void(const QString &buffer, const QByteArray &wave)> Output;
 
 private:
-    void PlayWave(const QByteArray &wave);
-    void StopWave();
-
     cRegistry &Registry;
     QHash<QString, QByteArray> Buffers;
-    QAudioSink *Sink = nullptr;
+    cSoundPlayer *Player;
 };
 
 } // namespace tabloo

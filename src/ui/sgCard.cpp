@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tabloo {
 
@@ -29,8 +31,14 @@ size_t qHash(const PixKey &k, size_t seed = 0) {
 
 struct PixStore {
     QHash<PixKey, QPixmap> Images;
+    // The ratios held, the one used last first.
+    std::vector<int> Ratios;
     int Renders = 0;
 };
+
+// A window resized by its edge passes through a new scale at every pixel: only the images
+// of the last few scales are kept.
+constexpr std::size_t kKeptRatios = 3;
 
 PixStore &Store() {
     static PixStore store;
@@ -44,6 +52,17 @@ int ToMilli(qreal dpr) { return qMax(1, static_cast<int>(std::lround((dpr > 0 ? 
 const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
     PixStore &store = Store();
     const PixKey key{id, negative, ToMilli(dpr)};
+    auto used = std::find(store.Ratios.begin(), store.Ratios.end(), key.DprMilli);
+    if (used != store.Ratios.end()) {
+        std::rotate(store.Ratios.begin(), used, used + 1);
+    } else {
+        if (store.Ratios.size() >= kKeptRatios) {
+            const int oldest = store.Ratios.back();
+            store.Ratios.pop_back();
+            store.Images.removeIf([oldest](const auto &entry) { return entry.key().DprMilli == oldest; });
+        }
+        store.Ratios.insert(store.Ratios.begin(), key.DprMilli);
+    }
     auto it = store.Images.find(key);
     if (it != store.Images.end())
         return it.value();
@@ -68,7 +87,12 @@ const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
 
 int cPixmapCache::RenderCount() { return Store().Renders; }
 
-void cPixmapCache::Clear() { Store().Images.clear(); }
+int cPixmapCache::ImageCount() { return static_cast<int>(Store().Images.size()); }
+
+void cPixmapCache::Clear() {
+    Store().Images.clear();
+    Store().Ratios.clear();
+}
 
 sgCard::sgCard(int picId, cBoardView *board) : mPicId(picId), mBoard(board) {
     setAcceptHoverEvents(true);

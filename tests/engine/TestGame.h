@@ -31,11 +31,11 @@ struct ScriptedRandom : IRandomSource {
 struct RecordingView : ITableView {
     std::vector<std::string> Sounds;
     int Won = 0;
-    int Pending = 0;
     int Cleared = 0;
     std::string Title;
     struct Travel {
         std::int16_t PicID, X, Y, Steps;
+        std::int32_t Mode;
     };
     std::vector<Travel> Travels;
     std::map<std::pair<int, int>, std::int32_t> Markers;
@@ -47,10 +47,10 @@ struct RecordingView : ITableView {
     void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t, std::int16_t, std::int32_t mode) override {
         Markers[{cell, pile}] = mode;
     }
-    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps) override {
-        Travels.push_back({picId, x, y, steps});
+    void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps,
+                    std::int32_t tMod) override {
+        Travels.push_back({picId, x, y, steps, tMod});
     }
-    void ProcessPendingEvents() override { ++Pending; }
     void PlaySound(std::string_view name) override { Sounds.emplace_back(name); }
     void GameWon() override { ++Won; }
     void TitleChanged(std::string_view title) override { Title = title; }

@@ -38,6 +38,7 @@ TEST(Cli, DealPrintsTheWholeBoard) {
     // A stored text that is no number plays with the default.
     EXPECT_EQ(Cli({"--set", "HomePiles=abc", "deal", "123"}).Out, r.Out);
     EXPECT_EQ(Cli({"deal", "12.5"}).Out.substr(0, 13), "game 12.5\nbas");
+    EXPECT_EQ(Cli({"deal", "+123"}).Out, "game +123" + r.Out.substr(8)) << "a plus sign as the dialog takes it";
 }
 
 TEST(Cli, FaceDownCardsPrintInLowerCase) {

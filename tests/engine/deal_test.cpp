@@ -38,8 +38,12 @@ TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
     EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
     EXPECT_EQ(t.G.Trans.GetTransID(), 0);
     EXPECT_EQ(t.G.Array.GetTop(kDeck, 0), -1);
-    // The deal stays visible: the window gets its turn after every dealt card.
-    EXPECT_GE(t.View.Pending, 52);
+    // Every card travels in deal mode: first at once to the deck, then in 5 steps to its pile.
+    ASSERT_EQ(t.View.Travels.size(), 104u);
+    for (std::size_t i = 0; i < 104; ++i) {
+        EXPECT_EQ(t.View.Travels[i].Mode, kDealMove) << i;
+        EXPECT_EQ(t.View.Travels[i].Steps, i < 52 ? 0 : 5) << i;
+    }
     // Every goal marker shows the Ace, every other pile the plain frame.
     for (std::int16_t p = 0; p < 4; ++p)
         EXPECT_EQ((t.View.Markers[{kGoal, p}]), 0);

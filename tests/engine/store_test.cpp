@@ -210,8 +210,9 @@ TEST(Numbers, GameNumbersAndRounding) {
     EXPECT_TRUE(ParseGameNo("0"));
     EXPECT_TRUE(ParseGameNo("999999999999999"));
     EXPECT_TRUE(ParseGameNo("12.5"));
-    for (const char *bad :
-         {"1000000000000000", "-1", "+1", "abc", "1e5", "12.", ".5", "", " 1", "1 ", "0x1f", "999999999999999.5"})
+    EXPECT_EQ(ParseGameNo("+5"), 5.0) << "the choose-game dialog and the tool take the same texts";
+    for (const char *bad : {"1000000000000000", "-1", "+", "++1", "+-1", "abc", "1e5", "12.", ".5", "", " 1", "1 ",
+                            "0x1f", "999999999999999.5"})
         EXPECT_FALSE(ParseGameNo(bad)) << bad;
     EXPECT_EQ(FormatGameNo(123456789.0), "123456789");
     TestGame t;

@@ -92,11 +92,17 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     EXPECT_EQ(t.View.Won, 1);
     const std::string won = t.Board();
     t.Set("Autoplay", "1");
+    // Taking the winning move back takes the win back; making it again wins again.
+    t.G.Trans.Undo(0);
+    EXPECT_FALSE(t.G.WinNoticed());
+    t.G.Trans.Redo(0);
+    EXPECT_TRUE(t.G.WinNoticed());
+    EXPECT_EQ(t.View.Won, 2);
     t.G.Trans.UndoAll(0);
     EXPECT_EQ(t.G.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
     t.G.Trans.RedoAll(0);
     EXPECT_EQ(t.Board(), won);
-    EXPECT_EQ(t.View.Won, 1) << "the win is told once per game";
+    EXPECT_EQ(t.View.Won, 3) << "told once each time the goal piles fill";
 }
 
 // Random games across variants: after every step the table and the cards agree, and

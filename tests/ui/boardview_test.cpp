@@ -2,6 +2,7 @@
 #include "TestGame.h"
 #include "cBoardView.h"
 #include "cCardArt.h"
+#include "cFlights.h"
 #include "cMemorySettings.h"
 #include "cSystemClock.h"
 #include "mColors.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,7 @@ struct BoardFixture {
 
     explicit BoardFixture(QSize size = QSize(cBoardView::kBoardPixelWidth, cBoardView::kBoardPixelHeight),
                           bool deal = true) {
-        cBoardView::SetFrameIntervalMs(0);
+        view.Flights().SetFrameInterval(0);
         view.resize(size);
         view.show();
         QCoreApplication::processEvents();
@@ -139,46 +141,123 @@ TEST(BoardColors, GradientBandsRunFromTheColourToBlack) {
         ASSERT_EQ(QColor(odd.pixel(1, y)).red(), 0) << y;
 }
 
-TEST(BoardTravel, StepsRunOnAStraightLineEndExactlyAndComeToTheFront) {
+// Frames shown by hand: the board's own timer never comes round in these tests.
+void DriveFramesByHand(cBoardView &view) { view.Flights().SetFrameInterval(1e8); }
+
+std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
+    std::vector<QPoint> seen;
+    for (int i = 0; i < count; ++i) {
+        view.Flights().AdvanceFrame();
+        seen.push_back(view.CardPos(picId));
+    }
+    return seen;
+}
+
+TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
     BoardFixture b(QSize(cBoardView::kBoardPixelWidth, cBoardView::kBoardPixelHeight), false);
     cBoardView &view = b.view;
+    DriveFramesByHand(view);
     view.MoveCardTo(5, 1000, 3000);
-    std::vector<QPointF> steps;
-    cBoardView::StepPositionsTwips = &steps;
-    view.TravelCard(5, 3000, 1000, 4);
-    EXPECT_EQ(steps, (std::vector<QPointF>{{1500, 2500}, {2000, 2000}, {2500, 1500}, {3000, 1000}}));
-    EXPECT_EQ(view.CardPos(5), QPoint(3000, 1000));
+    view.TravelCard(5, 3000, 1000, 4, kPlayMove);
+    EXPECT_EQ(view.CardPos(5), QPoint(1000, 3000)) << "nothing moves before the next frame";
+    EXPECT_TRUE(view.Flying());
+    EXPECT_EQ(Frames(view, 5, 4), (std::vector<QPoint>{{1500, 2500}, {2000, 2000}, {2500, 1500}, {3000, 1000}}));
+    EXPECT_FALSE(view.Flying());
     EXPECT_TRUE(view.CardVisible(5));
     EXPECT_NEAR(view.Card(5)->pos().x(), 200.0, 1e-9); // 3000 twips = 200 board pixels
-    // Speed 0 jumps, Speed 1 shows the card once, at its target.
-    steps.clear();
-    view.TravelCard(5, 4000, 2000, 0);
-    EXPECT_TRUE(steps.empty());
+    // Speed 0 jumps at once, Speed 1 shows the card once, at its target.
+    view.TravelCard(5, 4000, 2000, 0, kPlayMove);
     EXPECT_EQ(view.CardPos(5), QPoint(4000, 2000));
-    view.TravelCard(5, 100, 200, 1);
-    cBoardView::StepPositionsTwips = nullptr;
-    EXPECT_EQ(steps, (std::vector<QPointF>{{100, 200}}));
-    EXPECT_EQ(view.CardPos(5), QPoint(100, 200));
+    view.TravelCard(5, 100, 200, 1, kPlayMove);
+    EXPECT_EQ(Frames(view, 5, 1), (std::vector<QPoint>{{100, 200}}));
 
-    view.TravelCard(1, 0, 0, 0);
-    view.TravelCard(2, 300, 300, 0);
+    view.TravelCard(1, 0, 0, 0, kPlayMove);
+    view.TravelCard(2, 300, 300, 0, kPlayMove);
     EXPECT_EQ(view.FrontCardAt(QPointF(30, 30)), 2);
-    view.TravelCard(1, 300, 300, 2);
-    EXPECT_EQ(view.FrontCardAt(QPointF(30, 30)), 1);
+    view.TravelCard(1, 300, 300, 2, kPlayMove);
+    view.Flights().AdvanceFrame();
+    EXPECT_EQ(view.FrontCardAt(QPointF(30, 30)), 1) << "a travelling card flies over the others";
     EXPECT_GT(view.Card(1)->zValue(), view.Card(2)->zValue());
 }
 
-TEST(BoardTravel, FramesArePacedAtTheFrameInterval) {
-    cBoardView view;
-    view.resize(200, 150);
-    view.show();
-    cBoardView::SetFrameIntervalMs(10);
-    QElapsedTimer t;
-    t.start();
-    view.TravelCard(0, 3000, 3000, 5);
-    cBoardView::SetFrameIntervalMs(0);
-    EXPECT_GE(t.elapsed(), 45);
-    EXPECT_LT(t.elapsed(), 1000);
+TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) {
+    BoardFixture b(QSize(cBoardView::kBoardPixelWidth, cBoardView::kBoardPixelHeight), false);
+    cBoardView &view = b.view;
+    DriveFramesByHand(view);
+    std::vector<std::pair<qint64, QString>> heard;
+    int won = 0;
+    QObject::connect(&view, &cBoardView::SoundRequested,
+                     [&](const QString &name) { heard.emplace_back(view.Flights().Frame(), name); });
+    QObject::connect(&view, &cBoardView::GameWonNoticed, [&] { ++won; });
+    const qint64 f0 = view.Flights().Frame();
+    for (int id : {1, 2, 3})
+        view.MoveCardTo(id, 0, 0);
+    // A sound asked for before any travel plays at once; one after a travel when it lands.
+    view.PlaySound("CardUp");
+    view.TravelCard(1, 3000, 0, 3, kPlayMove);
+    view.PlaySound("AutoPlay");
+    view.TravelCard(2, 3000, 0, 2, kPlayMove);
+    // Card 2 turns face down when it has landed.
+    b.game->Cards[2].FaceMode = 1;
+    view.CardChanged(2);
+    view.GameWon();
+    EXPECT_EQ(view.Card(2)->ImageId(), 0) << "no look before the landing";
+    Frames(view, 1, 3);
+    EXPECT_EQ(view.CardPos(1), QPoint(3000, 0));
+    EXPECT_EQ(view.CardPos(2), QPoint(0, 0)) << "the second travel waits for the first";
+    Frames(view, 2, 2);
+    EXPECT_EQ(view.CardPos(2), QPoint(3000, 0));
+    EXPECT_EQ(view.Card(2)->ImageId(), 101);
+    EXPECT_EQ(heard, (std::vector<std::pair<qint64, QString>>{{f0, "CardUp"}, {f0 + 3, "AutoPlay"}}));
+    EXPECT_EQ(won, 1);
+    EXPECT_FALSE(view.Flying());
+
+    // The deal's cards start one frame after another and fly side by side.
+    for (int id : {1, 2, 3})
+        view.TravelCard(static_cast<std::int16_t>(id), 6000, 3000, 5, kDealMove);
+    std::vector<int> moving;
+    for (int frame = 0; frame < 7; ++frame) {
+        view.Flights().AdvanceFrame();
+        moving.push_back((view.CardPos(1) != QPoint(3000, 0)) + (view.CardPos(2) != QPoint(3000, 0)) +
+                         (view.CardPos(3) != QPoint(0, 0)));
+    }
+    EXPECT_EQ(moving, (std::vector<int>{1, 2, 3, 3, 3, 3, 3}));
+    EXPECT_FALSE(view.Flying()) << "three cards of five steps, one frame apart: seven frames";
+
+    // Landing puts everything in place at once, drops the waiting sounds and tells the win.
+    heard.clear();
+    view.TravelCard(3, 0, 0, 20, kPlayMove);
+    view.PlaySound("AutoPlay");
+    view.TravelCard(1, 0, 0, 20, kPlayMove);
+    view.GameWon();
+    view.Flights().AdvanceFrame();
+    view.LandFlights();
+    EXPECT_EQ(view.CardPos(3), QPoint(0, 0));
+    EXPECT_EQ(view.CardPos(1), QPoint(0, 0));
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(won, 2);
+    EXPECT_FALSE(view.Flying());
+}
+
+TEST(BoardTravel, TheEventLoopRunsWhileCardsTravel) {
+    BoardFixture b(QSize(cBoardView::kBoardPixelWidth, cBoardView::kBoardPixelHeight), false);
+    cBoardView &view = b.view;
+    view.Flights().SetFrameInterval(1);
+    view.MoveCardTo(4, 0, 0);
+    view.TravelCard(4, 9000, 6000, 120, kPlayMove);
+    // A timer of its own ticks between the frames; the travel ends by the board's timer.
+    int ticks = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
+    other.start(0);
+    QElapsedTimer guard;
+    guard.start();
+    while (view.Flying() && guard.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_FALSE(view.Flying());
+    EXPECT_EQ(view.CardPos(4), QPoint(9000, 6000));
+    EXPECT_GE(ticks, 120) << "at least one tick of the other timer between frames";
+    EXPECT_GE(view.Flights().Frame(), 120);
 }
 
 TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
@@ -258,7 +337,7 @@ TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
     // A face-down card on screen is the back picture, pixel for pixel.
     b.game->Cards[0].FaceMode = 1;
     b.view.CardChanged(0);
-    b.view.TravelCard(0, 0, 0, 0);
+    b.view.TravelCard(0, 0, 0, 0, kPlayMove);
     const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
 }
@@ -340,6 +419,20 @@ TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1000 - 1032 * 373.0 / 747.0) / 2, 1);
     b.Resize(1100, 760);
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0) << "growing again gives 1:1";
+}
+
+TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
+    BoardFixture b;
+    int most = 0;
+    for (int width = 1000; width > 700; width -= 3) {
+        b.Resize(width, 700);
+        most = std::max(most, cPixmapCache::ImageCount());
+    }
+    // 52 faces and backs, 18 markers and the negatives of those in use, at three scales.
+    EXPECT_LE(most, 3 * 2 * (52 + 16 + 18));
+    for (int id = 0; id < 52; ++id)
+        EXPECT_FALSE(b.view.Card(id)->isVisible() && b.view.Card(id)->ImageId() == 0) << id;
+    EXPECT_EQ(Grab(b.view).size(), b.view.viewport()->size());
 }
 
 TEST(BoardLayout, BackgroundShadesTheBoardAndTheAreaAround) {

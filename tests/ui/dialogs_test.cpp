@@ -194,6 +194,11 @@ TEST(SelectDialog, AStoredValueWithoutAnEntryChoosesTheFirstEntry) {
         EXPECT_EQ(Find(dlg, name)->currentText(), text) << name;
     }
     EXPECT_EQ(dlg.PlayerNumber(), 1);
+    // A hand-edited number that is no number names no slot, here as everywhere else.
+    t.Set("CurPlayerInx=3x");
+    frmSelect edited(t.G, nullptr);
+    EXPECT_EQ(Find(edited, "imcPlayer")->currentText(), QString::fromStdString(t.G.CurrentPlayerName()));
+    EXPECT_EQ(edited.PlayerNumber(), t.G.CurrentPlayerSlot());
 }
 
 TEST(SelectDialog, ANewCountOfFreeCellsRefillsTheirCardsFromZero) {

@@ -134,17 +134,21 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
         EXPECT_EQ(d.Slider(1)->value(), 0);
         EXPECT_EQ(d.Slider(2)->value(), 50);
     }
-    // A number outside the table shows the colour the board last used, or the first.
+    // A number with no entry selects nothing and previews the colour the board is painted
+    // with; OK then keeps that number.
     ResetColorEntryMemory();
     t.Set("ColorIndex", "500");
-    EXPECT_EQ(OptionsDialog(t.G).Dialog.SelectedColor(), 1);
+    EXPECT_EQ(OptionsDialog(t.G).Dialog.SelectedColor(), 0);
     EXPECT_TRUE(GetColorEntry(500).Name.isEmpty()); // the board's colour is left alone
-    const QString board = GetColorEntry(42).Name;
+    const ColorEntry board = GetColorEntry(42);
     t.Set("ColorIndex", "0");
     OptionsDialog d(t.G);
-    EXPECT_EQ(d.Dialog.SelectedColor(), 42);
+    EXPECT_EQ(d.Dialog.SelectedColor(), 0) << "no entry named after another colour";
+    EXPECT_EQ(d.Colours->selectedItems().size(), 0);
+    EXPECT_TRUE(d.PreviewTopIs(board.Value));
+    EXPECT_EQ(QApplication::focusWidget(), d.Colours) << "the colour list has the focus";
     d.Colours->setCurrentRow(0); // picking only previews
-    EXPECT_EQ(GetColorEntry(0).Name, board);
+    EXPECT_EQ(GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
     EXPECT_EQ(t.G.Registry.ColorIndex(), 42);

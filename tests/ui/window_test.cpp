@@ -1,8 +1,6 @@
 // The game window driven as a player drives it: commands and their states, drags and
 // drops, replay, the won game, closing, and a long run of random input.
-#include "../engine/TestGame.h"
-#include "cBoardView.h"
-#include "cMemorySettings.h"
+#include "WindowFixture.h"
 #include "cQtSettings.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
@@ -33,84 +31,6 @@
 
 namespace tabloo::test {
 namespace {
-
-// A window on in-memory settings whose dialogs answer by themselves: the variant dialog
-// plays, the end-of-game dialog presses OK.
-struct Window {
-    cMemorySettings Settings;
-    frmMain W{Settings};
-    std::vector<QString> Dialogs;
-    std::vector<QString> Played;
-    bool PlayVariant = true;
-
-    Window() {
-        cBoardView::SetFrameIntervalMs(0);
-        W.sounds().Output = [this](const QString &buffer, const QByteArray &) { Played.push_back(buffer); };
-        W.ExecDialog = [this](QDialog &d) {
-            Dialogs.push_back(d.metaObject()->className());
-            const char *button = qobject_cast<frmFinishGame *>(&d) ? "cmdOK" : PlayVariant ? "cmdPlay" : nullptr;
-            if (button)
-                if (auto *b = d.findChild<QAbstractButton *>(button)) {
-                    b->click();
-                    return static_cast<int>(QDialog::Accepted);
-                }
-            d.reject();
-            return static_cast<int>(QDialog::Rejected);
-        };
-        W.game().EnsureFirstPlayer();
-        W.resize(1100, 900);
-        W.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
-    }
-    Game &G() { return W.game(); }
-    void Set(std::string_view key, std::string_view value) { G().Registry.Write(cRegistry::kData, key, value); }
-
-    // The viewport point of a place on the board, in twips.
-    QPoint At(double xTwips, double yTwips) {
-        return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
-    }
-    // The middle of the visible part of a card.
-    QPoint CardPoint(std::int16_t picId) {
-        const cCard &c = G().Cards[picId];
-        const bool topCard = G().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
-        return At(G().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
-                  G().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
-    }
-    void Drag(QPoint from, QPoint to) {
-        QWidget *vp = W.board().viewport();
-        QTest::mousePress(vp, Qt::LeftButton, {}, from);
-        QTest::mouseMove(vp, (from + to) / 2);
-        QTest::mouseMove(vp, to);
-        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
-    }
-    // Drag the card so that it lands on the place of (cell, pile, pos).
-    void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
-        const QPoint from = CardPoint(picId);
-        const QPoint grab =
-            from - At(G().Games.GetCordX(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos),
-                      G().Games.GetCordY(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos));
-        Drag(from, At(G().Games.GetCordX(cell, pile, pos), G().Games.GetCordY(cell, pile, pos)) + grab);
-    }
-    bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
-    bool ButtonEnabled(const char *key) { return W.toolBar()->widgetForAction(W.action(key))->isEnabled(); }
-    void Tick() {
-        W.UpdateMenuStates();
-        W.UpdateToolbarStates();
-        W.UpdateDisplays();
-    }
-};
-
-// Every card shows where the table has it.
-::testing::AssertionResult Shown(Window &w) {
-    Game &g = w.G();
-    for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = g.Cards[id];
-        const QPoint at = w.W.board().CardPos(id);
-        if (at != QPoint(g.Games.GetCordX(c.Cell, c.Pile, c.Pos), g.Games.GetCordY(c.Cell, c.Pile, c.Pos)))
-            return ::testing::AssertionFailure() << "card " << id << " is drawn at " << at.x() << "," << at.y();
-    }
-    return ::testing::AssertionSuccess();
-}
 
 TEST(Window, CommandStatesFollowTheGameAndTheToolbarMirrorsTheMenu) {
     Window w;
@@ -382,10 +302,10 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
 }
 
 TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
-    cBoardView::SetFrameIntervalMs(0);
     cQtSettings settings;
     {
         frmMain w(settings);
+        w.board().Flights().SetFrameInterval(0);
         w.ExecDialog = [](QDialog &d) { return d.exec(); };
         w.show();
         w.game().EnsureFirstPlayer();
@@ -419,6 +339,9 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
     const char *keys[] = {"F1", "F4", "F5", "G1", "G2", "G4", "G6", "G7", "R1", "R2", "R4", "R6", "G9", "F2"};
     QWidget *vp = w.W.board().viewport();
     for (int step = 0; step < 2500; ++step) {
+        // The second half plays with cards in the air: frames come only when asked for.
+        if (step == 1250)
+            w.W.board().Flights().SetFrameInterval(1e8);
         if (step % 500 == 0) {
             const auto &v = variants[(step / 500) % 4];
             w.Set("HomePiles", v[0]);
@@ -447,12 +370,14 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
         } else if (roll == 8) {
             (rng() % 2) ? w.W.ReplayStepForward() : w.W.ReplayStepBackward();
         } else {
+            for (unsigned frames = rng() % 8; frames > 0; --frames)
+                w.W.board().Flights().AdvanceFrame();
             QApplication::processEvents();
         }
         w.Tick();
         if (w.G().GameRunning) {
             ASSERT_TRUE(Consistent(w.G())) << "step " << step;
-            if (!w.W.Dragging()) {
+            if (!w.W.Dragging() && !w.W.board().Flying()) {
                 ASSERT_TRUE(Shown(w)) << "step " << step;
             }
         }

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# check-install.sh BUILD APP_ID
+# Installs the build into a temporary prefix and checks what a desktop and a player find
+# there: both programs, a desktop entry and AppStream metainfo that pass their validators and
+# point at the installed game, the icon at every size of the theme, and the man pages.
+set -euo pipefail
+build=$1 id=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+for program in tabloo tabloo-cli; do
+    [ -x "$prefix/games/$program" ] || fail "games/$program is not installed"
+done
+"$prefix/games/tabloo-cli" deal 123 | grep -qx 'home 0: 8D 9C TH KS 9D 4D 4C' || fail "the installed tabloo-cli deals wrong"
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses $metainfo"
+grep -qx "Exec=$prefix/games/tabloo" "$desktop" || fail "the desktop entry does not start the installed game"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+
+for size in 16 22 24 32 48 64 128 256 512; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    # A PNG holds its width and height, big-endian, at bytes 16 to 23.
+    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png" 2>/dev/null || echo 0 0)
+    [ "$width $height" = "$size $size" ] || fail "$png is ${width}x$height, not ${size}x$size"
+done
+svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
+grep -q 'viewBox="0 0 256 256"' "$svg" && ! grep -q '<image' "$svg" || fail "$svg is not a vector picture"
+
+for page in tabloo tabloo-cli; do
+    man=$prefix/share/man/man6/$page.6.gz
+    warnings=$(zcat "$man" | groff -man -ww -z 2>&1) || fail "$man is not a readable man page"
+    [ -z "$warnings" ] || fail "$man: $warnings"
+done
+
+[ "$failed" -eq 0 ] && echo "installed into a prefix: programs, desktop entry, metainfo, icons, man pages"
+exit "$failed"

@@ -1,0 +1,100 @@
+// The game window on in-memory settings, driven as a player drives it, for the window tests.
+#pragma once
+
+#include "TestGame.h"
+#include "cBoardView.h"
+#include "cFlights.h"
+#include "frmFinishGame.h"
+#include "frmMain.h"
+#include "mSounds.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tabloo::test {
+
+// A window on in-memory settings whose dialogs answer by themselves: the variant dialog
+// plays, the end-of-game dialog presses OK.
+struct Window {
+    cMemorySettings Settings;
+    frmMain W{Settings};
+    std::vector<QString> Dialogs;
+    std::vector<QString> Played;
+    bool PlayVariant = true;
+
+    Window() {
+        W.board().Flights().SetFrameInterval(0);
+        W.sounds().Output = [this](const QString &buffer, const QByteArray &) { Played.push_back(buffer); };
+        W.ExecDialog = [this](QDialog &d) {
+            Dialogs.push_back(d.metaObject()->className());
+            const char *button = qobject_cast<frmFinishGame *>(&d) ? "cmdOK" : PlayVariant ? "cmdPlay" : nullptr;
+            if (button)
+                if (auto *b = d.findChild<QAbstractButton *>(button)) {
+                    b->click();
+                    return static_cast<int>(QDialog::Accepted);
+                }
+            d.reject();
+            return static_cast<int>(QDialog::Rejected);
+        };
+        W.game().EnsureFirstPlayer();
+        W.resize(1100, 900);
+        W.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
+    }
+    Game &G() { return W.game(); }
+    void Set(std::string_view key, std::string_view value) { G().Registry.Write(cRegistry::kData, key, value); }
+
+    // The viewport point of a place on the board, in twips.
+    QPoint At(double xTwips, double yTwips) {
+        return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
+    }
+    // The middle of the visible part of a card.
+    QPoint CardPoint(std::int16_t picId) {
+        const cCard &c = G().Cards[picId];
+        const bool topCard = G().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
+        return At(G().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
+                  G().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
+    }
+    void Drag(QPoint from, QPoint to) {
+        QWidget *vp = W.board().viewport();
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, (from + to) / 2);
+        QTest::mouseMove(vp, to);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    }
+    // Drag the card so that it lands on the place of (cell, pile, pos).
+    void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
+        const QPoint from = CardPoint(picId);
+        const QPoint grab =
+            from - At(G().Games.GetCordX(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos),
+                      G().Games.GetCordY(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos));
+        Drag(from, At(G().Games.GetCordX(cell, pile, pos), G().Games.GetCordY(cell, pile, pos)) + grab);
+    }
+    bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
+    bool ButtonEnabled(const char *key) { return W.toolBar()->widgetForAction(W.action(key))->isEnabled(); }
+    void Tick() {
+        W.UpdateMenuStates();
+        W.UpdateToolbarStates();
+        W.UpdateDisplays();
+    }
+};
+
+// Every card shows where the table has it.
+inline ::testing::AssertionResult Shown(Window &w) {
+    Game &g = w.G();
+    for (std::int16_t id = 0; id < kTotalCards; ++id) {
+        const cCard &c = g.Cards[id];
+        const QPoint at = w.W.board().CardPos(id);
+        if (at != QPoint(g.Games.GetCordX(c.Cell, c.Pile, c.Pos), g.Games.GetCordY(c.Cell, c.Pile, c.Pos)))
+            return ::testing::AssertionFailure() << "card " << id << " is drawn at " << at.x() << "," << at.y();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace tabloo::test

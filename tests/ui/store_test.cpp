@@ -1,0 +1,114 @@
+// The player's settings file as the game keeps it: every read sees the file as it is now,
+// hand edits survive, and two copies of the game ending games at once lose no record.
+#include "../engine/TestGame.h"
+#include "cQtSettings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace tabloo::test {
+namespace {
+
+// A game on a settings file of its own, as one running copy of the program has it.
+struct FileGame {
+    cQtSettings Settings;
+    FixedClock Clock;
+    ScriptedRandom Random;
+    RecordingView View;
+    Game G{Settings, Clock, Random, View};
+    explicit FileGame(const QString &file) : Settings(file) { G.EnsureFirstPlayer(); }
+    void PlayOneGame(double number) {
+        G.StartGame(number);
+        G.EndGame(0);
+    }
+};
+
+QByteArray ReadFile(const QString &name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &name, const QByteArray &data) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    FileGame copy(file);
+    copy.PlayOneGame(5);
+    EXPECT_EQ(copy.G.Registry.GetPlayerGames(1), 1);
+
+    // A person edits the file while the game runs: a count, a name with a comma, a comment.
+    QByteArray text = ReadFile(file);
+    text.replace("1PlayerGames=1", "1PlayerGames=500");
+    text += "; kept as written\n[Players]\n9PlayerName=Doe, Jane\n";
+    WriteFile(file, text);
+    EXPECT_EQ(copy.G.CountPlayers(), 2) << "a name with a comma is a name";
+    EXPECT_EQ(copy.G.Registry.GetPlayerName(9), "Doe, Jane");
+    copy.PlayOneGame(6);
+    EXPECT_EQ(copy.G.Registry.GetPlayerGames(1), 501);
+    const QByteArray after = ReadFile(file);
+    EXPECT_TRUE(after.contains("; kept as written"));
+    EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
+    EXPECT_EQ(after.count("[Players]"), 2) << "the second section stays where it was written";
+
+    // The game's own texts go in QSettings' form, and read back the same both ways.
+    const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
+    for (int i = 0; i < 5; ++i)
+        copy.G.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
+    QSettings qt(file, QSettings::IniFormat);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(copy.G.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
+        EXPECT_EQ(qt.value(QStringLiteral("Players/%1PlayerName").arg(i + 2)).toString().toStdString(), names[i]);
+    }
+    qt.setValue("Players/8PlayerName", QString::fromUtf8("Ünï \"x\", y\\z"));
+    qt.sync();
+    EXPECT_EQ(copy.G.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
+}
+
+// One copy of the game among several: it plays when a test starts it as a program of its own.
+TEST(SettingsFileCopy, PlaysGamesOnTheFileItIsGiven) {
+    const QString file = qEnvironmentVariable("TABLOO_TEST_STORE");
+    if (file.isEmpty())
+        GTEST_SKIP() << "run by TwoCopiesEndingGamesAtTheSameTimeLoseNoRecord";
+    FileGame copy(file);
+    for (int i = 0; i < 25; ++i)
+        copy.PlayOneGame(i);
+}
+
+TEST(SettingsFile, TwoCopiesEndingGamesAtTheSameTimeLoseNoRecord) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    FileGame(file).PlayOneGame(1);
+    // Two programs, each with its own view of the file, ending 25 games each at once.
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int i = 0; i < 2; ++i) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TABLOO_TEST_STORE", file);
+        p->setProcessEnvironment(env);
+        p->start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_filter=SettingsFileCopy.PlaysGamesOnTheFileItIsGiven"});
+        copies.push_back(std::move(p));
+    }
+    for (auto &p : copies) {
+        ASSERT_TRUE(p->waitForFinished(60000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAll().toStdString();
+    }
+    cQtSettings store(file);
+    EXPECT_EQ(cRegistry(store).GetPlayerGames(1), 51);
+}
+
+} // namespace
+} // namespace tabloo::test

@@ -1,0 +1,276 @@
+// The window while cards travel: input lands every flight and then acts on the board as the
+// table has it; replay waits for the cards; a won game is judged again before its dialog;
+// and the faults found in play stay mended.
+#include "WindowFixture.h"
+#include "cFlights.h"
+#include "frmSplash.h"
+#include "sgCard.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace tabloo::test {
+namespace {
+
+// A window whose frames are shown only when a test asks for them.
+struct SlowWindow : Window {
+    SlowWindow() { W.board().Flights().SetFrameInterval(1e8); }
+    bool Flying() { return W.board().Flying(); }
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i)
+            W.board().Flights().AdvanceFrame();
+    }
+    // A point of the board where no card lies.
+    QPoint BarePoint() { return At(200, 10500); }
+};
+
+TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) {
+    SlowWindow w;
+    w.W.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
+    Game &g = w.G();
+
+    // A press anywhere on the board lands the deal.
+    g.StartGame(123.0);
+    ASSERT_TRUE(w.Flying());
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
+    EXPECT_FALSE(w.Flying());
+    EXPECT_TRUE(Shown(w));
+
+    // A key: the deal lands, then Undo takes the last autoplayed ace back at once.
+    g.StartGame(123.0);
+    const std::int16_t moves = g.Trans.GetTransID();
+    ASSERT_GE(moves, 1);
+    w.Tick(); // the command states a tenth of a second later
+    QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(g.Trans.GetTransID(), moves - 1);
+    EXPECT_TRUE(w.Flying()) << "the undone card travels back";
+    w.Frames(5);
+    EXPECT_FALSE(w.Flying());
+    EXPECT_TRUE(Shown(w));
+
+    // A toolbar button: Redo, while the undo's card is still in the air.
+    w.Tick();
+    QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(w.Flying());
+    w.Tick();
+    QWidget *redo = w.W.toolBar()->widgetForAction(w.W.action("G2"));
+    QTest::mouseClick(redo, Qt::LeftButton);
+    EXPECT_EQ(g.Trans.GetTransID(), moves - 1);
+    w.Frames(10);
+    EXPECT_TRUE(Shown(w));
+
+    // A press on a card lifts it from where the table has it, not from where it flew.
+    g.StartGame(124.0);
+    ASSERT_TRUE(w.Flying());
+    const std::int16_t top = g.Array.GetTopPicID(kHome, 3);
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(top));
+    EXPECT_FALSE(w.Flying());
+    EXPECT_TRUE(w.W.Dragging());
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(top));
+    EXPECT_TRUE(Shown(w));
+    EXPECT_TRUE(Consistent(g));
+}
+
+TEST(Travel, ReplayTicksWaitForTheCardsOfTheLastStep) {
+    SlowWindow w;
+    w.Set("Autoplay", "0");
+    Game &g = w.G();
+    g.StartGame(123.0);
+    w.W.board().LandFlights();
+    for (std::int16_t p : {7, 6, 5})
+        ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)}));
+    w.W.board().LandFlights();
+    g.Trans.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    ASSERT_TRUE(w.Flying());
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
+    w.Frames(7);
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 2);
+}
+
+TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {
+    Window w;
+    w.Set("Autoplay", "0");
+    Game &g = w.G();
+    // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
+    g.StartGame(123.0);
+    for (std::int16_t p : {5, 4, 3})
+        ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
+    const std::string end = FormatBoard(g);
+    g.Trans.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    w.W.RunCommand("G4");
+    EXPECT_EQ(g.Registry.Autoplay(), 1);
+    EXPECT_TRUE(w.W.ReplayRunning());
+    EXPECT_EQ(g.Trans.LastIndex(), 3) << "the recorded moves are all still there";
+    while (w.W.ReplayRunning())
+        w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.LastIndex(), 5) << "the three recorded moves, then the two aces home";
+    EXPECT_EQ(g.Array.TotalGoalCards(), 2);
+    g.Trans.Undo(0);
+    g.Trans.Undo(0);
+    EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
+
+    // Stopped midway, a replay keeps what is still to come; the next move autoplays.
+    w.Set("Autoplay", "0");
+    g.Trans.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    w.W.RunCommand("G4");
+    w.W.RunCommand("R6");
+    EXPECT_EQ(g.Trans.LastIndex(), 5);
+    EXPECT_EQ(g.Array.TotalGoalCards(), 0);
+}
+
+TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
+    Window w;
+    w.Set("Autoplay", "0");
+    w.Set("GoalOrder", "6");
+    w.Set("GoalCards", "4");
+    Game &g = w.G();
+    g.StartGame(5.0);
+    w.W.RunCommand("G4"); // every card goes home
+    ASSERT_EQ(g.Array.TotalGoalCards(), 52);
+    w.W.RunCommand("G1"); // before the queued dialog opens
+    QApplication::processEvents();
+    EXPECT_TRUE(w.Dialogs.empty()) << "no dialog for a game that is no longer won";
+    EXPECT_TRUE(g.GameRunning);
+    // Not stuck: a card can be lifted again.
+    const std::int16_t back = g.Trans.Record(g.Trans.GetTransID() + 1).PicID;
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
+    EXPECT_TRUE(w.W.Dragging());
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
+    // Redo of the winning move wins again.
+    w.W.RunCommand("G2");
+    QApplication::processEvents();
+    ASSERT_GE(w.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
+    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
+}
+
+TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
+    SlowWindow w;
+    w.Set("Autoplay", "0");
+    w.Set("GoalOrder", "6");
+    w.Set("GoalCards", "4");
+    Game &g = w.G();
+    g.StartGame(5.0);
+    w.W.board().LandFlights();
+    w.W.RunCommand("G4");
+    ASSERT_TRUE(w.Flying());
+    w.W.RunCommand("F1");
+    ASSERT_GE(w.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
+    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "recorded once, as won";
+    QApplication::processEvents(); // the dialog queued by the win finds the game over
+    EXPECT_EQ(g.Registry.GetPlayerGames(1), 1);
+}
+
+TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
+    Window w;
+    w.Set("Autoplay", "0");
+    Game &g = w.G();
+    g.StartGame(123.0);
+    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    // Fill the log to its last move by moving a card to and fro between two free cells.
+    const std::int16_t shuttle = g.Array.GetTopPicID(kHome, 5);
+    ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
+    while (g.Trans.GetTransID() < cTrans::kMaxMoves)
+        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Cards[shuttle].Pile)}));
+    const std::string before = FormatBoard(g);
+    w.DragTo(ac, kGoal, 0, 0);
+    EXPECT_FALSE(w.W.Dragging());
+    EXPECT_EQ(FormatBoard(g), before);
+    EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
+}
+
+TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
+    Window w;
+    w.W.resize(3840, 1000);
+    QApplication::processEvents();
+    w.Set("Autoplay", "0");
+    Game &g = w.G();
+    g.StartGame(123.0);
+    const std::int16_t id = g.Array.GetTopPicID(kHome, 7);
+    QWidget *vp = w.W.board().viewport();
+    const QPoint from = w.CardPoint(id);
+    const QPoint to(vp->width() - 20, from.y());
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, (from + to) / 2);
+    QTest::mouseMove(vp, to);
+    const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
+    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.Games.GetCordX(kHome, 7, g.Cards[id].Pos) + moved, 30);
+    EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
+}
+
+TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfter) {
+    Window w;
+    w.W.RunCommand("F2");
+    w.W.RunCommand("H1");
+    QPointer<QWidget> help = w.W.helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    // The close box, and a press on New still waiting behind it.
+    QTimer::singleShot(0, &w.W, [&] { w.W.close(); });
+    QTimer::singleShot(0, &w.W, [&] { QTest::mouseClick(w.W.toolBar()->widgetForAction(w.W.action("F1")), Qt::LeftButton); });
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.W.Closed());
+    EXPECT_TRUE(!help || !help->isVisible());
+    EXPECT_FALSE(w.G().GameRunning) << "nothing queued after the close dealt a game";
+    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 1);
+}
+
+TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
+    for (bool key : {false, true}) {
+        frmSplash splash;
+        QSignalSpy finished(&splash, &frmSplash::Finished);
+        splash.show();
+        if (key)
+            QTest::keyClick(&splash, Qt::Key_Space);
+        else
+            QTest::mouseClick(&splash, Qt::LeftButton);
+        QTest::mouseClick(&splash, Qt::LeftButton);
+        EXPECT_EQ(finished.count(), 1);
+    }
+}
+
+TEST(Travel, TheMenusStayReachableInANarrowWindow) {
+    Window w;
+    w.W.RunCommand("F2");
+    QMenuBar *bar = w.W.menuBar();
+    auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    for (int width : {1100, 700, 560, 420}) {
+        w.W.resize(width, 700);
+        QApplication::processEvents();
+        w.Tick();
+        EXPECT_TRUE(!more || !more->isVisible()) << "no overflow arrow at " << width;
+        for (QAction *menu : bar->actions())
+            EXPECT_LE(bar->actionGeometry(menu).right(), bar->width()) << width;
+        if (width >= 1100) {
+            for (int i = 0; i < 3; ++i)
+                EXPECT_TRUE(w.W.display(i)->isVisible()) << i;
+        }
+    }
+    EXPECT_FALSE(w.W.display(0)->isVisible()) << "the score goes first";
+}
+
+} // namespace
+} // namespace tabloo::test

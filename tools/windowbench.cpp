@@ -1,0 +1,222 @@
+// windowbench SCENARIO: the real game window on the real screen (run it under Xvfb with a
+// window manager; tools/measure-window.sh does), on the settings in $XDG_CONFIG_HOME,
+// printing what it sees with the milliseconds since it started:
+//   deals N    deals N new games and prints how long each took from Play until its last
+//              card landed, then the median and the worst;
+//   undoall    plays 200 moves of game 123, then Undo All at the slowest speed; prints
+//              every change of the clock display and a 100 ms timer's ticks each second,
+//              the moment a press arrives and the moment the cards have landed; a second
+//              Undo All follows, to be ended by the close box;
+//   win        deals a game that the first autoplay wins and prints every sound as it is
+//              asked for and handed to the sound output, then the end-of-game dialog.
+#include "Game.h"
+#include "cBoardView.h"
+#include "cQtSettings.h"
+#include "frmMain.h"
+#include "mSounds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QAudioSink>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+QElapsedTimer Since;
+
+void Say(const char *what, const QString &detail = {}) {
+    std::printf("%7lld ms  %s %s\n", static_cast<long long>(Since.elapsed()), what, qPrintable(detail));
+    std::fflush(stdout);
+}
+
+// Notes the presses that reach the program, as the player's clicks arrive.
+struct PressWatch : QObject {
+    bool eventFilter(QObject *watched, QEvent *e) override {
+        // Once per press: as it reaches the window, before the widgets under it.
+        if (e->type() == QEvent::MouseButtonPress && watched->isWindowType())
+            Say("press");
+        return false;
+    }
+};
+
+// The variant dialog plays at once; the end-of-game dialog is noted and closed.
+void AnswerDialogs(tabloo::frmMain &w) {
+    w.ExecDialog = [](QDialog &d) {
+        Say("dialog", d.windowTitle());
+        if (auto *play = d.findChild<QPushButton *>("cmdPlay"))
+            play->click();
+        else
+            d.reject();
+        return d.result();
+    };
+}
+
+int Deals(tabloo::frmMain &w, int count) {
+    auto times = std::make_shared<std::vector<double>>();
+    auto next = std::make_shared<std::function<void()>>();
+    *next = [&w, times, next, count] {
+        if (static_cast<int>(times->size()) == count) {
+            std::sort(times->begin(), times->end());
+            std::printf("deals %d, Play to last card landed: median %.0f ms, worst %.0f ms\n", count,
+                        (*times)[times->size() / 2], times->back());
+            QCoreApplication::quit();
+            return;
+        }
+        QElapsedTimer t;
+        t.start();
+        w.RunCommand("F1");
+        // Watch the board every millisecond until the last card has landed.
+        auto *poll = new QTimer(&w);
+        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll] {
+            if (w.board().Flying())
+                return;
+            times->push_back(t.nsecsElapsed() / 1e6);
+            poll->deleteLater();
+            QTimer::singleShot(50, &w, *next);
+        });
+        poll->start(1);
+    };
+    QTimer::singleShot(300, &w, *next);
+    return QApplication::exec();
+}
+
+int UndoAll(tabloo::frmMain &w) {
+    tabloo::Game &g = w.game();
+    g.Registry.SetAutoplay(0);
+    g.Registry.SetUndoallSpeed(50);
+    g.StartGame(123.0);
+    w.board().LandFlights();
+    // 200 moves: a card to and fro between two free cells.
+    const std::int16_t shuttle = g.Array.GetTopPicID(tabloo::kHome, 5);
+    g.PlayMove(shuttle, {tabloo::kReserve, 0});
+    while (g.Trans.GetTransID() < 200)
+        g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(1 - g.Cards[shuttle].Pile)});
+    w.board().LandFlights();
+    w.UpdateMenuStates();
+    Say("moves", QString::number(g.Trans.GetTransID()));
+
+    static PressWatch presses;
+    qApp->installEventFilter(&presses);
+    auto ticks = std::make_shared<int>(0);
+    auto *tick = new QTimer(&w);
+    QObject::connect(tick, &QTimer::timeout, [ticks] { ++*ticks; });
+    tick->start(100);
+    auto *watch = new QTimer(&w);
+    auto clock = std::make_shared<QString>();
+    auto flying = std::make_shared<bool>(false);
+    auto second = std::make_shared<qint64>(0);
+    QObject::connect(watch, &QTimer::timeout, [&w, ticks, clock, flying, second] {
+        const QString shown = w.display(1)->text();
+        if (shown != *clock)
+            Say("clock", *clock = shown);
+        if (Since.elapsed() / 1000 != *second) {
+            *second = Since.elapsed() / 1000;
+            Say("100 ms ticks in the last second", QString::number(std::exchange(*ticks, 0)));
+        }
+        if (*flying && !w.board().Flying())
+            Say("landed", QStringLiteral("moves %1").arg(w.game().Trans.GetTransID()));
+        *flying = w.board().Flying();
+    });
+    watch->start(5);
+    Say("undo all");
+    w.action("G6")->trigger();
+    // Once the first travel is over (or cut short), all of it again: redo, then undo.
+    auto *again = new QTimer(&w);
+    QObject::connect(again, &QTimer::timeout, [&w, again] {
+        if (w.board().Flying())
+            return;
+        again->stop();
+        w.game().Trans.RedoAll(0);
+        w.board().LandFlights();
+        Say("undo all again");
+        w.action("G6")->trigger();
+    });
+    again->start(50);
+    return QApplication::exec();
+}
+
+int Win(tabloo::frmMain &w) {
+    tabloo::Game &g = w.game();
+    // Goal piles that take any card, each with its base card dealt: the first autoplay after
+    // the deal sends every card home, one chime each.
+    g.Registry.SetAutoplay(1);
+    g.Registry.Write(tabloo::cRegistry::kData, "GoalOrder", "6");
+    g.Registry.SetGoalCards(4);
+    // The chimes alone, so that a recording can count them.
+    g.Registry.SetSoundStart(0);
+    g.Registry.SetSoundWin(0);
+    const auto play = w.sounds().Output;
+    w.sounds().Output = [play](const QString &buffer, const QByteArray &wave) {
+        Say("sound", buffer);
+        play(buffer, wave);
+    };
+    // How much of each sound the sound server took, stream by stream.
+    struct Stream {
+        QPointer<QAudioSink> Sink;
+        qint64 PlayedUs = 0;
+    };
+    auto streams = std::make_shared<std::vector<Stream>>();
+    auto *watch = new QTimer(&w);
+    QObject::connect(watch, &QTimer::timeout, [&w, streams] {
+        for (QAudioSink *sink : w.sounds().findChildren<QAudioSink *>()) {
+            auto known =
+                std::find_if(streams->begin(), streams->end(), [sink](const Stream &s) { return s.Sink == sink; });
+            if (known == streams->end())
+                known = streams->insert(streams->end(), Stream{sink, 0});
+            known->PlayedUs = std::max(known->PlayedUs, sink->processedUSecs());
+        }
+    });
+    watch->start(2);
+    w.ExecDialog = [streams](QDialog &d) {
+        Say("dialog", d.windowTitle());
+        QTimer::singleShot(1500, [streams] {
+            const int whole = static_cast<int>(std::count_if(streams->begin(), streams->end(), [](const Stream &s) {
+                return s.PlayedUs >= 149000; // a chime is 0.15 s long
+            }));
+            std::printf("streams %zu, each chime taken whole by the sound server: %d\n", streams->size(), whole);
+            QCoreApplication::quit();
+        });
+        return 0;
+    };
+    Say("deal");
+    g.StartGame(5.0);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Tabloo");
+    QApplication::setApplicationName("Tabloo");
+    Since.start();
+    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    tabloo::cQtSettings settings;
+    tabloo::frmMain w(settings);
+    AnswerDialogs(w);
+    w.game().EnsureFirstPlayer();
+    w.show();
+    Say("shown");
+    int status = 2;
+    if (scenario == "deals")
+        status = Deals(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
+    else if (scenario == "undoall")
+        status = UndoAll(w);
+    else if (scenario == "win")
+        status = Win(w);
+    else
+        std::fprintf(stderr, "usage: tabloo-windowbench deals [N] | undoall | win\n");
+    Say("end");
+    return status;
+}
