@@ -1,8 +1,9 @@
-# Fails when a source of the engine (src/core, src/rules, src/store, except the windows
+# Fails when a source of the engine (src/core, src/rules, src/store, src/solve, except the windows
 # named frm*) includes a Qt header. Used at configure time and as a test:
 #   cmake -DSOURCE_DIR=<root> -P CheckNoQt.cmake
 function(tabloo_check_no_qt root)
-  file(GLOB_RECURSE sources "${root}/src/core/*" "${root}/src/rules/*" "${root}/src/store/*")
+  file(GLOB_RECURSE sources "${root}/src/core/*" "${root}/src/rules/*" "${root}/src/store/*"
+    "${root}/src/solve/*")
   set(offenders "")
   foreach(source IN LISTS sources)
     get_filename_component(name "${source}" NAME)

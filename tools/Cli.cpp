@@ -3,15 +3,19 @@
 #include "Game.h"
 #include "NumText.h"
 #include "cMemorySettings.h"
+#include "cSolver.h"
 #include "cSystemClock.h"
 
+#include <atomic>
 #include <cctype>
 #include <chrono>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <random>
 #include <sstream>
+#include <thread>
 
 namespace tabloo {
 
@@ -95,8 +99,33 @@ void FinishWonGame(Game &g, std::ostream &out) {
 
 std::int16_t Field(std::int64_t v) { return ClampTo<std::int16_t>(v); }
 
+// A move in the syntax of `play`.
+std::string FormatMove(Move m) {
+    return "move " + std::to_string(AreaOf(m.From)) + ' ' + std::to_string(AreaPile(m.From)) + ' ' +
+           std::to_string(m.Pos) + ' ' + std::to_string(AreaOf(m.To)) + ' ' + std::to_string(AreaPile(m.To));
+}
+
+// What `solve` prints: the verdict, the moves of a win one a line, the positions examined.
+std::string SolveBlock(const SolveResult &r) {
+    std::string out;
+    switch (r.Outcome) {
+    case Verdict::Winnable:
+        out = "winnable " + std::to_string(r.Moves.size()) + '\n';
+        for (const Move &m : r.Moves)
+            out += FormatMove(m) + '\n';
+        break;
+    case Verdict::Unwinnable:
+        out = "unwinnable\n";
+        break;
+    default:
+        out = "unknown\n";
+        break;
+    }
+    return out + "states " + std::to_string(r.States);
+}
+
 // One command of `play`; returns the text to print.
-std::string RunCommand(Game &g, const std::vector<std::string_view> &words) {
+std::string RunCommand(Game &g, cSolver &solver, const std::vector<std::string_view> &words) {
     const std::string_view cmd = words[0];
     auto noArgs = [&] {
         if (words.size() != 1)
@@ -136,6 +165,17 @@ std::string RunCommand(Game &g, const std::vector<std::string_view> &words) {
         noArgs();
         return g.ToggleAutoplay() ? "autoplay on" : "autoplay off";
     }
+    if (cmd == "solve") {
+        noArgs();
+        return SolveBlock(solver.Solve(g.CurrentPosition()));
+    }
+    if (cmd == "hint") {
+        noArgs();
+        const SolveResult r = solver.Solve(g.CurrentPosition());
+        if (r.Outcome == Verdict::Winnable && !r.Moves.empty())
+            return "hint " + FormatMove(r.Moves.front());
+        return r.Outcome == Verdict::Unwinnable ? "hint none" : "hint unknown";
+    }
     if (cmd == "print") {
         noArgs();
         std::string board = FormatBoard(g);
@@ -151,6 +191,7 @@ int Play(Session &s, std::istream &in, std::ostream &out, std::ostream &err) {
         FinishWonGame(g, out);
         return 0;
     }
+    cSolver solver;
     std::string line;
     long number = 0;
     while (std::getline(in, line)) {
@@ -159,7 +200,7 @@ int Play(Session &s, std::istream &in, std::ostream &out, std::ostream &err) {
         if (words.empty() || words[0].front() == '#')
             continue;
         try {
-            out << RunCommand(g, words) << '\n';
+            out << RunCommand(g, solver, words) << '\n';
         } catch (const Failure &f) {
             out.flush();
             err << "tabloo-cli: line " << number << ": " << f.Message << '\n';
@@ -223,6 +264,82 @@ int Bench(std::ostream &out) {
         });
         out << "undoredo/s " << static_cast<long long>(trips) << '\n';
     }
+    {
+        // Deal and solve games 1..1000 in turn, under the default rules.
+        Session s;
+        cSolver solver;
+        int gameNo = 0;
+        const double solves = Measure([&] {
+            s.G.StartGame(static_cast<double>(gameNo++ % 1000 + 1));
+            solver.Solve(s.G.CurrentPosition());
+        });
+        out << "solves/s " << static_cast<long long>(solves) << '\n';
+    }
+    return 0;
+}
+
+struct Settings {
+    std::vector<std::pair<std::string, std::string>> Sets;
+    void ApplyTo(Game &g) const {
+        for (const auto &[key, value] : Sets)
+            g.Registry.Write(cRegistry::kData, key, value);
+        g.EnsureFirstPlayer();
+    }
+};
+
+struct RangeLine {
+    Verdict Outcome = Verdict::Unknown;
+    std::size_t Moves = 0;
+    std::uint64_t States = 0;
+};
+
+// Solves every game number from `from` to `to` on `jobs` threads, each with its own game
+// and solver, and prints the lines in order.
+int SolveRange(const Settings &settings, std::int64_t from, std::int64_t to, std::uint64_t maxStates, int jobs,
+               std::ostream &out) {
+    const auto count = static_cast<std::size_t>(to - from + 1);
+    std::vector<RangeLine> lines(count);
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        Session s;
+        settings.ApplyTo(s.G);
+        cSolver solver(maxStates);
+        for (std::size_t i; (i = next.fetch_add(1)) < count;) {
+            s.G.StartGame(static_cast<double>(from + static_cast<std::int64_t>(i)));
+            const SolveResult r = solver.Solve(s.G.CurrentPosition());
+            lines[i] = {r.Outcome, r.Moves.size(), r.States};
+        }
+    };
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::thread> threads;
+    for (int j = 1; j < jobs; ++j)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &t : threads)
+        t.join();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::size_t won = 0, lost = 0, unknown = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const RangeLine &l = lines[i];
+        out << from + static_cast<std::int64_t>(i);
+        if (l.Outcome == Verdict::Winnable) {
+            out << " winnable " << l.Moves;
+            ++won;
+        } else if (l.Outcome == Verdict::Unwinnable) {
+            out << " unwinnable";
+            ++lost;
+        } else {
+            out << " unknown";
+            ++unknown;
+        }
+        out << " states " << l.States << '\n';
+    }
+    char summary[160];
+    std::snprintf(summary, sizeof summary,
+                  "games %zu winnable %zu unwinnable %zu unknown %zu seconds %.3f games/s %.1f", count, won, lost,
+                  unknown, seconds, seconds > 0 ? count / seconds : 0.0);
+    out << summary << '\n';
     return 0;
 }
 
@@ -252,13 +369,15 @@ std::string FormatBoard(const Game &g) {
 }
 
 int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err) {
-    static const char kUsage[] = "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | bench";
+    static const char kUsage[] = "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | "
+                                 "solve GAMENO [--max-states N] | solve-range FROM TO [--max-states N] [--jobs J] | "
+                                 "bench";
     auto fail = [&](const std::string &message) {
         out.flush();
         err << "tabloo-cli: " << message << '\n';
         return 2;
     };
-    std::vector<std::pair<std::string, std::string>> sets;
+    Settings settings;
     std::size_t i = 0;
     while (i < args.size() && args[i] == "--set") {
         if (i + 1 >= args.size())
@@ -270,7 +389,7 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         std::string key = kv.substr(0, eq);
         if (!cRegistry::IsDataKey(key))
             return fail("unknown key " + Quote(key));
-        sets.emplace_back(std::move(key), kv.substr(eq + 1));
+        settings.Sets.emplace_back(std::move(key), kv.substr(eq + 1));
         i += 2;
     }
     if (i >= args.size())
@@ -281,23 +400,67 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
             return fail("bench takes no arguments");
         return Bench(out);
     }
-    if (command != "deal" && command != "play")
+    if (command != "deal" && command != "play" && command != "solve" && command != "solve-range")
         return fail("unknown command " + Quote(command) + "; " + kUsage);
-    if (i + 1 != args.size())
+
+    // The words after the command: its numbers, and for the solve commands their options.
+    std::vector<std::string> numbers;
+    std::uint64_t maxStates = cSolver::kDefaultMaxStates;
+    int jobs = 1;
+    const bool solving = command == "solve" || command == "solve-range";
+    for (; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (solving && (a == "--max-states" || (a == "--jobs" && command == "solve-range"))) {
+            if (i + 1 >= args.size())
+                return fail(a + " needs a number");
+            const auto v = ParseWhole(args[++i]);
+            const std::int64_t most = a == "--jobs" ? 256 : std::int64_t(1) << 40;
+            if (!v || *v < 1 || *v > most)
+                return fail(a + " needs a whole number from 1 to " + std::to_string(most) + ", not " + Quote(args[i]));
+            if (a == "--jobs")
+                jobs = static_cast<int>(*v);
+            else
+                maxStates = static_cast<std::uint64_t>(*v);
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return fail("unknown option " + Quote(a) + " for " + command);
+        } else {
+            numbers.push_back(a);
+        }
+    }
+
+    if (command == "solve-range") {
+        if (numbers.size() != 2)
+            return fail("solve-range needs FROM and TO");
+        std::int64_t range[2];
+        for (int k = 0; k < 2; ++k) {
+            const auto v = ParseWhole(numbers[k]);
+            if (!v || *v < 0 || static_cast<double>(*v) > kMaxGameNo)
+                return fail("game number must be a whole number 0 to 999999999999999, not " + Quote(numbers[k]));
+            range[k] = *v;
+        }
+        if (range[0] > range[1])
+            return fail("solve-range needs FROM no greater than TO");
+        return SolveRange(settings, range[0], range[1], maxStates, jobs, out);
+    }
+
+    if (numbers.size() != 1)
         return fail(command + " needs one GAMENO");
-    const std::string &gameNo = args[i];
+    const std::string &gameNo = numbers[0];
     if (!ParseGameNo(gameNo))
         return fail("game number must be 0 to 999999999999999, not " + Quote(gameNo));
 
     Session s;
-    for (const auto &[key, value] : sets)
-        s.G.Registry.Write(cRegistry::kData, key, value);
-    s.G.EnsureFirstPlayer();
+    settings.ApplyTo(s.G);
     s.G.StartGame(std::string_view(gameNo));
     if (command == "deal") {
         out << FormatBoard(s.G);
         if (s.View.Won)
             FinishWonGame(s.G, out);
+        return 0;
+    }
+    if (command == "solve") {
+        cSolver solver(maxStates);
+        out << SolveBlock(solver.Solve(s.G.CurrentPosition())) << '\n';
         return 0;
     }
     return Play(s, in, out, err);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "Position.h"
 #include "cArray.h"
 #include "cCard.h"
 #include "cGames.h"
@@ -115,6 +116,13 @@ public:
     bool PlayMove(std::int16_t picId, PileRef target);
     // Every move the rules allow now (for tools, tests and, later, hints).
     std::vector<LegalMove> LegalMoves() const;
+    // The table as a position: every card, the variant, the goal base, and the Autoplay
+    // and MultiMove settings as they are now. The rules above all answer through it.
+    Position CurrentPosition() const;
+    // The card's value as a position knows it (suit × 13 + rank).
+    std::int16_t CardValue(std::int16_t picId) const {
+        return static_cast<std::int16_t>(Cards[picId].Suit * 13 + Cards[picId].Num);
+    }
 
     // ---- autoplay ----
     void AutoplayAll();
@@ -148,6 +156,12 @@ private:
     void DealBoard();
     void ClearBoard();
     GameRules ReadGameRules() const;
+    // The table as a position, without reading the settings (MultiMove and Autoplay on).
+    Position BoardPosition() const;
+    // The position's pile the card lies on, -1 when it lies on none.
+    int PositionPile(std::int16_t picId) const;
+    // Autoplay's move of a card to goal pile `goal` (a position's pile number).
+    void SendToGoal(std::int16_t picId, int goal);
 
     bool WinPending = false;
     // The rules the running game was dealt with.

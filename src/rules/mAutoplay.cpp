@@ -7,26 +7,30 @@ namespace tabloo {
 void Game::AutoplayAll() {
     if (Registry.Autoplay() == 0)
         return;
-    for (std::int16_t p = 0; p < Games.Piles(kHome); ++p)
-        if (Array.GetTop(kHome, p) != -1)
-            AutoplayCard(Array.GetTopPicID(kHome, p));
-    for (std::int16_t p = 0; p < Games.Piles(kReserve); ++p)
-        if (Array.GetTop(kReserve, p) != -1)
-            AutoplayCard(Array.GetTopPicID(kReserve, p));
+    // The first top card a goal pile takes goes up; its move runs the next scan itself, so
+    // the cascade goes on depth first until no top card fits.
+    int from, goal;
+    if (NextAutoplay(BoardPosition(), from, goal))
+        SendToGoal(Array.GetTopPicID(AreaOf(from), AreaPile(from)), goal);
 }
 
 bool Game::AutoplayCard(std::int16_t picId) {
-    for (std::int16_t p = 0; p < kGoalPiles; ++p) {
-        // A full goal pile takes nothing: the search goes on to the next one.
-        if (!Accepts(picId, 0, kGoal, p))
-            continue;
-        View.PlaySound("AutoPlay");
-        // The move is a play move: it is logged and sets off the next scan itself.
-        Array.MoveCard(picId, kGoal, p, static_cast<std::int16_t>(Array.GetTop(kGoal, p) + 1), kPlayMove, std::nullopt,
-                       0, 0);
-        return true;
-    }
-    return false;
+    if (picId < 0 || picId >= kTotalCards)
+        return false;
+    // The first goal pile that takes the card; a full one takes nothing.
+    const int goal = GoalTarget(BoardPosition(), CardValue(picId), PositionPile(picId));
+    if (goal < 0)
+        return false;
+    SendToGoal(picId, goal);
+    return true;
+}
+
+void Game::SendToGoal(std::int16_t picId, int goal) {
+    View.PlaySound("AutoPlay");
+    const std::int16_t pile = AreaPile(goal);
+    // The move is a play move: it is logged and sets off the next scan itself.
+    Array.MoveCard(picId, kGoal, pile, static_cast<std::int16_t>(Array.GetTop(kGoal, pile) + 1), kPlayMove,
+                   std::nullopt, 0, 0);
 }
 
 bool Game::ToggleAutoplay() {

@@ -5,47 +5,52 @@
 
 namespace tabloo {
 
+Position Game::BoardPosition() const {
+    Position p;
+    SetRules(p, Games.Piles(kHome), Games.Piles(kReserve), Games.Order(kHome), Games.Order(kGoal), Games.AK(kHome),
+             Games.AK(kGoal), GoalBaseRank, true, true);
+    int n = 0;
+    for (int pile = 0; pile < Position::kPiles; ++pile) {
+        if (!p.InPlay(pile))
+            continue;
+        const std::int16_t cell = AreaOf(pile), areaPile = AreaPile(pile);
+        for (std::int16_t pos = 0; pos <= Array.GetTop(cell, areaPile) && n < kTotalCards; ++pos) {
+            const std::int16_t id = Array.GetPicID(cell, areaPile, pos);
+            if (id < 0 || id >= kTotalCards)
+                continue;
+            p.Card[n++] = static_cast<std::uint8_t>(CardValue(id));
+            ++p.Len[pile];
+        }
+    }
+    return p;
+}
+
+Position Game::CurrentPosition() const {
+    Position p = BoardPosition();
+    p.MultiMove = Registry.MultiMove() == 1;
+    p.Autoplay = Registry.Autoplay() != 0;
+    return p;
+}
+
+int Game::PositionPile(std::int16_t picId) const {
+    const cCard &card = Cards[picId];
+    if (Array.GetPicID(card.Cell, card.Pile, card.Pos) != picId || card.Pile >= Games.Piles(card.Cell))
+        return -1;
+    return PileOf(card.Cell, card.Pile);
+}
+
 bool Game::FitsStep(std::int16_t lower, std::int16_t upper, int direction, int suitRule, bool ak) const {
-    const cCard &lo = Cards[lower], &up = Cards[upper];
-    const int l = lo.Num, u = up.Num;
-    const bool upward = u == l + 1 || (ak && l == 12 && u == 0);
-    const bool downward = u == l - 1 || (ak && l == 0 && u == 12);
-    bool rank = false;
-    if (direction == 1)
-        rank = upward;
-    else if (direction == -1)
-        rank = downward;
-    else if (direction == 0)
-        rank = upward || downward;
-    if (!rank)
-        return false;
-    if (suitRule == 2)
-        return up.Color() != lo.Color();
-    if (suitRule == 1)
-        return up.Suit == lo.Suit;
-    return true;
+    return tabloo::FitsStep(CardValue(lower), CardValue(upper), direction, suitRule, ak);
 }
 
 bool Game::FitsOrder(std::int16_t lower, std::int16_t upper, std::int32_t order, bool ak) const {
-    // Direction and suit rule of each build order; "Any Card" fits every pair.
-    static constexpr int kDirection[10] = {1, 1, 1, -1, -1, -1, 0, 0, 0, 0};
-    static constexpr int kSuitRule[10] = {1, 2, 0, 1, 2, 0, 0, 1, 2, 0};
-    if (order == kAnyCard)
-        return true;
-    if (order < 0 || order > 9)
-        return false;
-    return FitsStep(lower, upper, kDirection[order], kSuitRule[order], ak);
+    return FitsOrderValue(CardValue(lower), CardValue(upper), order, ak);
 }
 
 bool Game::IsOrderedRun(std::int16_t picId, std::int16_t count) const {
     const cCard &card = Cards[picId];
-    for (int i = card.Pos; i < card.Pos + count; ++i) {
-        std::int16_t lower = Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(i));
-        std::int16_t upper = Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(i + 1));
-        if (lower < 0 || upper < 0 || !FitsOrder(lower, upper, Games.Order(kHome), Games.AK(kHome)))
-            return false;
-    }
-    return true;
+    const int pile = PileOf(kHome, card.Pile);
+    return pile >= 0 && tabloo::IsOrderedRun(BoardPosition(), pile, card.Pos, count);
 }
 
 std::int16_t Game::CountEmptyPiles(std::int16_t cell) const {
@@ -56,55 +61,25 @@ std::int16_t Game::CountEmptyPiles(std::int16_t cell) const {
     return n;
 }
 
-std::int16_t Game::MaxExtraCards() const {
-    const int f = CountEmptyPiles(kReserve), e = CountEmptyPiles(kHome);
-    return static_cast<std::int16_t>((f + 1) * e + f);
-}
+std::int16_t Game::MaxExtraCards() const { return static_cast<std::int16_t>(tabloo::MaxExtraCards(BoardPosition())); }
 
 std::int16_t Game::PickUpCount(std::int16_t picId) const {
     if (picId < 0 || picId >= kTotalCards)
         return -1;
-    const cCard &card = Cards[picId];
-    if (card.Cell != kHome && card.Cell != kGoal && card.Cell != kReserve)
-        return -1;
     // The card must really lie where it says (a card of a taken-down board does not).
-    if (Array.GetPicID(card.Cell, card.Pile, card.Pos) != picId)
+    const int pile = PositionPile(picId);
+    if (pile < 0)
         return -1;
-    const std::int16_t top = Array.GetTop(card.Cell, card.Pile);
-    if (card.Pos == top)
+    const cCard &card = Cards[picId];
+    if (card.Pos == Array.GetTop(card.Cell, card.Pile))
         return 0;
-    // Only the top card of a reserve or goal pile can be lifted.
-    if (card.Cell != kHome)
-        return -1;
-    const std::int16_t riding = static_cast<std::int16_t>(top - card.Pos);
-    if (riding > MaxExtraCards() || !IsOrderedRun(picId, riding) || Registry.MultiMove() != 1)
-        return -1;
-    return riding;
+    return static_cast<std::int16_t>(tabloo::PickUpCount(CurrentPosition(), pile, card.Pos));
 }
 
 bool Game::Accepts(std::int16_t picId, std::int16_t riding, std::int16_t cell, std::int16_t pile) const {
     if (picId < 0 || picId >= kTotalCards || pile < 0 || pile >= Games.Piles(cell))
         return false;
-    const cCard &card = Cards[picId];
-    const std::int16_t top = Array.GetTop(cell, pile);
-    switch (cell) {
-    case kHome:
-        if (top == -1)
-            return true;
-        return !(card.Cell == kHome && card.Pile == pile) &&
-               FitsOrder(Array.GetTopPicID(kHome, pile), picId, Games.Order(kHome), Games.AK(kHome));
-    case kReserve:
-        return riding == 0 && top == -1;
-    case kGoal:
-        // A card's own goal pile is no target, and a goal pile holds at most 13 cards.
-        if (riding != 0 || (card.Cell == kGoal && card.Pile == pile) || top >= 12)
-            return false;
-        if (top == -1)
-            return card.Num == GoalBaseRank;
-        return FitsOrder(Array.GetTopPicID(kGoal, pile), picId, Games.Order(kGoal), Games.AK(kGoal));
-    default:
-        return false;
-    }
+    return tabloo::Accepts(BoardPosition(), CardValue(picId), PositionPile(picId), riding, PileOf(cell, pile));
 }
 
 bool Game::CardsOverlap(std::int16_t left, std::int16_t top, std::int16_t x, std::int16_t y, bool centreTest) {
@@ -118,21 +93,28 @@ bool Game::CardsOverlap(std::int16_t left, std::int16_t top, std::int16_t x, std
 }
 
 PileRef Game::FindDropTarget(std::int16_t picId, std::int16_t riding, std::int16_t left, std::int16_t top) const {
+    if (picId < 0 || picId >= kTotalCards)
+        return {};
+    const Position board = BoardPosition();
+    const int card = CardValue(picId), from = PositionPile(picId);
+    auto takes = [&](std::int16_t cell, std::int16_t pile) {
+        return tabloo::Accepts(board, card, from, riding, PileOf(cell, pile));
+    };
     for (bool centre : {true, false}) {
         for (std::int16_t p = 0; p < Games.Piles(kHome); ++p) {
             // An empty home pile is hit one fan step above where its first card will lie.
             const std::int16_t t = Array.GetTop(kHome, p);
             if (CardsOverlap(left, top, Games.GetCordX(kHome, p, t), Games.GetCordY(kHome, p, t), centre) &&
-                Accepts(picId, riding, kHome, p))
+                takes(kHome, p))
                 return {kHome, p};
         }
         for (std::int16_t p = 0; p < Games.Piles(kReserve); ++p)
             if (CardsOverlap(left, top, Games.GetCordX(kReserve, p, 0), Games.GetCordY(kReserve, p, 0), centre) &&
-                Accepts(picId, riding, kReserve, p))
+                takes(kReserve, p))
                 return {kReserve, p};
         for (std::int16_t p = 0; p < kGoalPiles; ++p)
             if (CardsOverlap(left, top, Games.GetCordX(kGoal, p, 0), Games.GetCordY(kGoal, p, 0), centre) &&
-                Accepts(picId, riding, kGoal, p))
+                takes(kGoal, p))
                 return {kGoal, p};
     }
     return {};
@@ -149,20 +131,15 @@ bool Game::PlayMove(std::int16_t picId, PileRef target) {
 }
 
 std::vector<LegalMove> Game::LegalMoves() const {
+    const Position p = CurrentPosition();
+    std::vector<Move> found;
+    tabloo::LegalMoves(p, found);
     std::vector<LegalMove> moves;
-    auto addFrom = [&](std::int16_t picId) {
-        const std::int16_t riding = PickUpCount(picId);
-        if (riding < 0)
-            return;
-        for (std::int16_t cell : {kHome, kReserve, kGoal})
-            for (std::int16_t p = 0; p < Games.Piles(cell); ++p)
-                if (Accepts(picId, riding, cell, p))
-                    moves.push_back({picId, riding, {cell, p}});
-    };
-    for (std::int16_t cell : {kHome, kReserve, kGoal})
-        for (std::int16_t p = 0; p < Games.Piles(cell); ++p)
-            for (std::int16_t pos = 0; pos <= Array.GetTop(cell, p); ++pos)
-                addFrom(Array.GetPicID(cell, p, pos));
+    moves.reserve(found.size());
+    for (const Move &m : found)
+        moves.push_back({Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos),
+                         static_cast<std::int16_t>(p.Len[m.From] - 1 - m.Pos),
+                         {AreaOf(m.To), AreaPile(m.To)}});
     return moves;
 }
 

@@ -138,6 +138,21 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {"--set"},
         {"bench", "now"},
         {"--set", "=1", "deal", "1"},
+        {"solve"},
+        {"solve", "1", "2"},
+        {"solve", "1", "--max-states", "0"},
+        {"solve", "1", "--max-states", "-3"},
+        {"solve", "1", "--max-states", "1.5"},
+        {"solve", "1", "--max-states", "abc"},
+        {"solve", "1", "--max-states"},
+        {"solve", "1", "--jobs", "2"},
+        {"solve", "1", "--fast"},
+        {"deal", "1", "--max-states", "5"},
+        {"solve-range", "1"},
+        {"solve-range", "5", "1"},
+        {"solve-range", "1", "2.5"},
+        {"solve-range", "1", "2", "--jobs", "0"},
+        {"solve-range", "1", "2", "--jobs", "x"},
     };
     for (const auto &args : bad) {
         const CliRun r = Cli(args);
@@ -152,7 +167,8 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
     for (const Case &c :
          {Case{"print\nfly\nprint\n", "line 2: unknown command 'fly'"}, Case{"move 0 0 0\n", "line 1: move needs"},
           Case{"\n\nmove 0 0 x 0 1\n", "line 3: move:"}, Case{"undo 3\n", "line 1: 'undo' takes no arguments"},
-          Case{"move 0 0 0 0 99999999999999999999\n", "line 1: move:"}}) {
+          Case{"move 0 0 0 0 99999999999999999999\n", "line 1: move:"},
+          Case{"hint now\n", "line 1: 'hint' takes no arguments"}}) {
         const CliRun r = Cli({"play", "1"}, c.Input);
         EXPECT_EQ(r.Status, 2);
         EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
@@ -164,6 +180,85 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
     }
     // Huge numbers that are whole are a refused move, not a malformed one.
     EXPECT_EQ(Cli({"play", "1"}, "move 0 0 0 0 70000\nmove -5 0 0 0 1\n").Out, "refused\nrefused\n");
+}
+
+std::vector<std::string> LinesOf(const std::string &text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {
+    std::mt19937 rng(7);
+    int wins = 0;
+    for (int round = 0; round < 8; ++round) {
+        // The default rules first, then random variants.
+        std::vector<std::string> sets;
+        if (round > 0)
+            for (const auto &[key, most] : std::vector<std::pair<std::string, int>>{
+                     {"HomePiles", 10}, {"GoalOrder", 9}, {"GoalBase", 13}, {"HomeOrder", 9}, {"HomeAK", 1}})
+                if (rng() % 2)
+                    sets.insert(sets.end(), {"--set", key + "=" + std::to_string(rng() % (most + 1))});
+        if (round > 0 && rng() % 2)
+            sets.insert(sets.end(), {"--set", "Autoplay=0"});
+        const std::string game = std::to_string(rng() % 100000);
+        std::vector<std::string> args = sets;
+        args.insert(args.end(), {"solve", game, "--max-states", "30000"});
+        const CliRun r = Cli(args);
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        const auto lines = LinesOf(r.Out);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines.back().rfind("states ", 0), 0u);
+        if (lines[0].rfind("winnable ", 0) != 0) {
+            EXPECT_TRUE(lines[0] == "unwinnable" || lines[0] == "unknown") << lines[0];
+            EXPECT_EQ(lines.size(), 2u);
+            continue;
+        }
+        ++wins;
+        ASSERT_EQ(lines.size(), std::stoul(lines[0].substr(9)) + 2) << r.Out;
+        std::string moves, expected;
+        for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+            moves += lines[i] + "\n";
+            expected += "ok\n";
+        }
+        args = sets;
+        args.insert(args.end(), {"play", game});
+        EXPECT_EQ(Cli(args, moves).Out, expected + "won\n") << r.Out;
+    }
+    EXPECT_GE(wins, 3);
+
+    // Inside play: the same block for the position reached, and a hint that is its first move.
+    const CliRun p = Cli({"play", "123"}, "move 0 0 6 4 0\nsolve\nhint\n");
+    const auto lines = LinesOf(p.Out);
+    ASSERT_GE(lines.size(), 5u) << p.Out;
+    EXPECT_EQ(lines[0], "ok");
+    EXPECT_EQ(lines[1].rfind("winnable ", 0), 0u);
+    EXPECT_EQ(lines.back(), "hint " + lines[2]);
+    const CliRun none =
+        Cli({"--set", "HomePiles=4", "--set", "ResPiles=0", "--set", "HomeOrder=0", "play", "1"}, "hint\nsolve\n");
+    EXPECT_EQ(none.Out, "hint none\nunwinnable\nstates 1\n");
+    EXPECT_EQ(Cli({"solve", "61", "--max-states", "25"}).Out, "unknown\nstates 25\n");
+}
+
+TEST(Cli, SolveRangeLinesInOrderWhateverTheThreads) {
+    const CliRun one = Cli({"--set", "ResPiles=1", "solve-range", "3", "10", "--max-states", "5000"});
+    const CliRun three = Cli({"--set", "ResPiles=1", "solve-range", "3", "10", "--jobs", "3", "--max-states", "5000"});
+    ASSERT_EQ(one.Status, 0) << one.Err;
+    auto a = LinesOf(one.Out), b = LinesOf(three.Out);
+    ASSERT_EQ(a.size(), 9u) << one.Out;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(a[i].rfind(std::to_string(3 + i) + " ", 0), 0u) << a[i];
+    EXPECT_EQ(std::vector<std::string>(a.begin(), a.end() - 1), std::vector<std::string>(b.begin(), b.end() - 1));
+    // games G winnable W unwinnable U unknown K seconds T games/s R
+    std::istringstream summary(a.back());
+    std::string w[12];
+    for (std::string &x : w)
+        summary >> x;
+    EXPECT_EQ(w[0] + w[2] + w[4] + w[6] + w[8] + w[10], "gameswinnableunwinnableunknownsecondsgames/s") << a.back();
+    EXPECT_EQ(w[1], "8");
+    EXPECT_EQ(std::stoi(w[3]) + std::stoi(w[5]) + std::stoi(w[7]), 8);
 }
 
 TEST(Cli, RandomBytesNeverCrashIt) {

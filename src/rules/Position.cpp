@@ -1,0 +1,257 @@
+#include "Position.h"
+
+#include "cGames.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tabloo {
+
+void SetRules(Position &p, int homePiles, int resPiles, int homeOrder, int goalOrder, bool homeAK, bool goalAK,
+              int goalBase, bool multiMove, bool autoplay) {
+    p = Position{};
+    p.HomePiles = static_cast<std::uint8_t>(homePiles);
+    p.ResPiles = static_cast<std::uint8_t>(resPiles);
+    auto order = [](int v) { return static_cast<std::uint8_t>(v >= 0 && v <= 9 ? v : kNoOrder); };
+    p.HomeOrder = order(homeOrder);
+    p.GoalOrder = order(goalOrder);
+    p.HomeAK = homeAK;
+    p.GoalAK = goalAK;
+    p.GoalBase = static_cast<std::uint8_t>(goalBase);
+    p.MultiMove = multiMove;
+    p.Autoplay = autoplay;
+}
+
+void PushCard(Position &p, int pile, int card) {
+    const int at = p.Start(pile) + p.Len[pile];
+    int total = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        total += p.Len[i];
+    std::memmove(p.Card + at + 1, p.Card + at, static_cast<std::size_t>(total - at));
+    p.Card[at] = static_cast<std::uint8_t>(card);
+    ++p.Len[pile];
+}
+
+int CountEmptyHome(const Position &p) {
+    int n = 0;
+    for (int i = 0; i < p.HomePiles; ++i)
+        n += p.Len[Position::kHome0 + i] == 0;
+    return n;
+}
+
+int CountEmptyReserve(const Position &p) {
+    int n = 0;
+    for (int i = 0; i < p.ResPiles; ++i)
+        n += p.Len[Position::kReserve0 + i] == 0;
+    return n;
+}
+
+int MaxExtraCards(const Position &p) {
+    const int f = CountEmptyReserve(p), e = CountEmptyHome(p);
+    return (f + 1) * e + f;
+}
+
+bool IsOrderedRun(const Position &p, int pile, int pos, int count) {
+    if (count == 0)
+        return true;
+    if (pos < 0 || count < 0 || pos + count >= p.Len[pile])
+        return false;
+    const std::uint8_t *c = p.Card + p.Start(pile);
+    for (int i = pos; i < pos + count; ++i)
+        if (!FitsOrder(c[i], c[i + 1], p.HomeOrder, p.HomeAK))
+            return false;
+    return true;
+}
+
+int PickUpCount(const Position &p, int pile, int pos) {
+    if (pile < 0 || pile >= Position::kPiles || !p.InPlay(pile) || pos < 0 || pos >= p.Len[pile])
+        return -1;
+    const int riding = p.Len[pile] - 1 - pos;
+    if (riding == 0)
+        return 0;
+    // Only the top card of a reserve or goal pile can be lifted.
+    if (!Position::IsHome(pile))
+        return -1;
+    if (!p.MultiMove || riding > MaxExtraCards(p) || !IsOrderedRun(p, pile, pos, riding))
+        return -1;
+    return riding;
+}
+
+std::uint64_t GoalTakes(const Position &p, int goal) {
+    const int len = p.Len[goal];
+    if (len >= Position::kGoalFull)
+        return 0;
+    if (len == 0)
+        return RankMask(p.GoalBase);
+    return FitsOn(p.Top(goal), p.GoalOrder, p.GoalAK);
+}
+
+bool Accepts(const Position &p, int card, int from, int riding, int to) {
+    if (to < 0 || to >= Position::kPiles || !p.InPlay(to) || card < 0 || card >= 52)
+        return false;
+    if (Position::IsHome(to)) {
+        if (p.Len[to] == 0)
+            return true;
+        return to != from && FitsOrder(p.Top(to), card, p.HomeOrder, p.HomeAK);
+    }
+    if (Position::IsReserve(to))
+        return riding == 0 && p.Len[to] == 0;
+    return riding == 0 && to != from && (GoalTakes(p, to) >> card & 1);
+}
+
+int GoalTarget(const Position &p, int card, int from) {
+    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+        if (g != from && (GoalTakes(p, g) >> card & 1))
+            return g;
+    return -1;
+}
+
+void LegalMoves(const Position &p, std::vector<Move> &out) {
+    out.clear();
+    int start[Position::kPiles + 1];
+    start[0] = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        start[i + 1] = start[i] + p.Len[i];
+    const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
+    // For every card the piles that take it: empty home piles take anything, the others
+    // by their top card; empty reserve piles and the goal piles take single cards.
+    std::uint32_t emptyHome = 0, single[52], home[52];
+    std::fill(std::begin(home), std::end(home), 0u);
+    for (int t = 0; t < p.HomePiles; ++t) {
+        if (p.Len[t] == 0) {
+            emptyHome |= 1u << t;
+            continue;
+        }
+        for (std::uint64_t m = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK); m; m &= m - 1)
+            home[__builtin_ctzll(m)] |= 1u << t;
+    }
+    std::uint32_t emptyReserve = 0;
+    for (int r = 0; r < p.ResPiles; ++r)
+        if (p.Len[Position::kReserve0 + r] == 0)
+            emptyReserve |= 1u << (Position::kReserve0 + r);
+    std::fill(std::begin(single), std::end(single), emptyReserve);
+    for (int g = 0; g < 4; ++g)
+        for (std::uint64_t m = GoalTakes(p, Position::kGoal0 + g); m; m &= m - 1)
+            single[__builtin_ctzll(m)] |= 1u << (Position::kGoal0 + g);
+    for (int s = 0; s < Position::kPiles; ++s) {
+        const int len = p.Len[s];
+        if (len == 0 || !p.InPlay(s))
+            continue;
+        // The lowest card that can be lifted: the ordered run on top, within the capacity.
+        int low = len - 1;
+        if (Position::IsHome(s))
+            while (low > 0 && len - low <= extra &&
+                   FitsOrder(p.Card[start[s] + low - 1], p.Card[start[s] + low], p.HomeOrder, p.HomeAK))
+                --low;
+        for (int pos = low; pos < len; ++pos) {
+            const int card = p.Card[start[s] + pos];
+            std::uint32_t to = emptyHome | home[card] | (pos == len - 1 ? single[card] : 0);
+            to &= ~(1u << s);
+            for (; to; to &= to - 1)
+                out.push_back({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
+                               static_cast<std::uint8_t>(__builtin_ctz(to))});
+        }
+    }
+}
+
+bool NextAutoplay(const Position &p, int &from, int &goal) {
+    // The goal piles lie at the end of the cards: their tops, from the last one back.
+    int end = 0;
+    for (int i = 0; i < Position::kPiles; ++i)
+        end += p.Len[i];
+    std::uint64_t takes[4], any = 0;
+    for (int g = 3; g >= 0; --g) {
+        const int len = p.Len[Position::kGoal0 + g];
+        takes[g] = len >= Position::kGoalFull ? 0
+                   : len == 0                 ? RankMask(p.GoalBase)
+                                              : FitsOn(p.Card[end - 1], p.GoalOrder, p.GoalAK);
+        any |= takes[g];
+        end -= len;
+    }
+    if (!any)
+        return false;
+    int top = 0;
+    for (int pile = 0; pile < Position::kGoal0; ++pile) {
+        const int len = p.Len[pile];
+        top += len;
+        if (len == 0 || !(any >> p.Card[top - 1] & 1))
+            continue;
+        const int card = p.Card[top - 1];
+        from = pile;
+        for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
+        }
+        goal += Position::kGoal0;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+// Moves the run and notes the card laid: where both piles start comes from one pass.
+void Shift(Position &p, int from, int pos, int to, Placed *placed) {
+    int fromStart = 0, toStart = 0, at = 0;
+    const int last = from > to ? from : to;
+    for (int i = 0; i <= last; ++i) {
+        if (i == from)
+            fromStart = at;
+        if (i == to)
+            toStart = at;
+        at += p.Len[i];
+    }
+    const int n = p.Len[from] - pos;
+    const int fromAt = fromStart + pos, toEnd = toStart + p.Len[to];
+    if (placed)
+        *placed = {p.Card[fromAt], static_cast<std::uint8_t>(to),
+                   static_cast<std::int8_t>(p.Len[to] ? p.Card[toEnd - 1] : -1)};
+    std::uint8_t run[52];
+    for (int i = 0; i < n; ++i)
+        run[i] = p.Card[fromAt + i];
+    if (from < to) {
+        // The cards between the run and the top of `to` slide down.
+        for (int i = fromAt; i < toEnd - n; ++i)
+            p.Card[i] = p.Card[i + n];
+        for (int i = 0; i < n; ++i)
+            p.Card[toEnd - n + i] = run[i];
+    } else {
+        // The cards between the top of `to` and the run slide up.
+        for (int i = fromAt - 1; i >= toEnd; --i)
+            p.Card[i + n] = p.Card[i];
+        for (int i = 0; i < n; ++i)
+            p.Card[toEnd + i] = run[i];
+    }
+    p.Len[from] = static_cast<std::uint8_t>(p.Len[from] - n);
+    p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
+}
+} // namespace
+
+void MoveCards(Position &p, int from, int pos, int to) { Shift(p, from, pos, to, nullptr); }
+
+int Autoplay(Position &p, Placed *placed) {
+    if (!p.Autoplay)
+        return 0;
+    int n = 0, from, goal;
+    while (NextAutoplay(p, from, goal)) {
+        Shift(p, from, p.Len[from] - 1, goal, placed ? placed + n : nullptr);
+        ++n;
+    }
+    return n;
+}
+
+int Play(Position &p, Move m, Placed *placed) {
+    Shift(p, m.From, m.Pos, m.To, placed);
+    return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
+}
+int PileOf(int area, int pile) {
+    switch (area) {
+    case kHome:
+        return pile >= 0 && pile < 10 ? pile : -1;
+    case kReserve:
+        return pile >= 0 && pile < 4 ? Position::kReserve0 + pile : -1;
+    case kGoal:
+        return pile >= 0 && pile < 4 ? Position::kGoal0 + pile : -1;
+    default:
+        return -1;
+    }
+}
+
+} // namespace tabloo

@@ -1,0 +1,221 @@
+#include "cSolver.h"
+
+#include <algorithm>
+#include <functional>
+#include <unordered_map>
+
+namespace tabloo {
+
+namespace {
+
+// Piles of an area are alike when nothing in play tells them apart: the player may lay a
+// card on any of them, and autoplay, which scans them in order, reaches the same cards
+// whichever pile it tries first. That holds without autoplay, and with it when every card
+// has one goal pile at most: goal orders one way in suit (up or down), or none at all.
+bool PilesAlike(const Position &p) {
+    return !p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder;
+}
+
+// How far a position looks from a win: cards still to go up, cards lying above cards the
+// goal piles want sooner, broken runs, cards lying above the cards the goal piles take
+// now, and little room to move. Each search of the solver weighs these its own way.
+std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::uint8_t *due) {
+    // Built up or down in suit, a goal pile's second card fixes its way: count from its top.
+    std::uint8_t ahead[52];
+    if (p.GoalOrder == 7) {
+        std::copy(due, due + 52, ahead);
+        for (int g = Position::kGoal0; g < Position::kPiles; ++g) {
+            if (p.Len[g] < 2)
+                continue;
+            const int first = p.At(g, 0), top = p.Top(g);
+            const int way = CardRank(p.At(g, 1)) == (CardRank(first) + 1) % 13 ? 1 : 12;
+            for (int rank = 0; rank < 13; ++rank)
+                ahead[CardSuit(first) * 13 + rank] = static_cast<std::uint8_t>((rank - CardRank(top) + 13) * way % 13);
+        }
+        due = ahead;
+    }
+    std::uint64_t needed = 0;
+    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+        needed |= GoalTakes(p, g);
+    int blockers = 0, breaks = 0, at = 0, dig = 0;
+    for (int pile = 0; pile < Position::kReserve0; ++pile) {
+        int soonest = 99;
+        for (int i = 0; i < p.Len[pile]; ++i) {
+            const int card = p.Card[at + i], d = due[card];
+            if (needed >> card & 1)
+                dig += p.Len[pile] - 1 - i;
+            if (d > soonest)
+                ++blockers;
+            soonest = std::min(soonest, d);
+            if (i > 0 && !FitsOrder(p.Card[at + i - 1], card, p.HomeOrder, p.HomeAK))
+                ++breaks;
+        }
+        at += p.Len[pile];
+    }
+    const int onReserve = p.ResPiles - CountEmptyReserve(p);
+    const int value = w.ToGo * (52 - p.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
+                      w.OnReserve * onReserve - w.EmptyHome * CountEmptyHome(p) + w.Dig * dig + 1000;
+    return static_cast<std::uint32_t>(std::max(value, 0));
+}
+
+} // namespace
+
+SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cancel) {
+    // Quick searches first, each weighing the position its own way: where one loses its
+    // way another often goes straight to a win. Then one with all the budget left.
+    static constexpr Weights kWays[] = {
+        {10, 8, 2, 3, 10, 3, 4},
+        {10, 3, 0, 6, 20, 8, 4},
+        {10, 8, 0, 3, 10, 0, 4},
+    };
+    static constexpr std::uint64_t kQuick[] = {3000, 10000, 30000};
+    SolveResult r;
+    Alike = PilesAlike(start);
+    // How many goal cards must go up before a card's rank can: by the goal order's direction.
+    for (int card = 0; card < 52; ++card) {
+        const int up = (CardRank(card) - start.GoalBase + 13) % 13, down = (start.GoalBase - CardRank(card) + 13) % 13;
+        Due[card] = static_cast<std::uint8_t>(start.GoalOrder <= 2   ? up
+                                              : start.GoalOrder <= 5 ? down
+                                                                     : std::min(up, down));
+    }
+    for (int i = 0; i <= 3; ++i) {
+        const std::uint64_t left = MaxStates - r.States;
+        const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
+        if (limit == 0)
+            break;
+        r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
+        if (r.Outcome != Verdict::Unknown)
+            return r;
+    }
+    return r;
+}
+
+// One search, best first, until a win, the end of all positions, or `limit` positions;
+// adds the positions it examined to r.States.
+Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
+                        const std::atomic<bool> *cancel) {
+    Seen.Reset();
+    for (Recent &m : Made)
+        m.Index = cStateSet::kNone;
+    Queue.clear();
+    bool added;
+    const StateKey rootKey = MakeKey(start, Alike);
+    Seen.Insert(rootKey, cStateSet::kNone, added);
+    const std::uint64_t before = r.States;
+    r.States = before + 1;
+    if (start.Won())
+        return Verdict::Winnable;
+    auto entry = [](std::uint32_t distance, std::uint32_t index) {
+        return std::uint64_t(distance) << 32 | (0xFFFFFFFFu - index);
+    };
+    const std::greater<std::uint64_t> later;
+    Queue.push_back(entry(0, 0));
+    Placed placed[53];
+    std::uint32_t polls = 0;
+    while (!Queue.empty()) {
+        if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
+            return Verdict::Cancelled;
+        std::pop_heap(Queue.begin(), Queue.end(), later);
+        const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(Queue.back());
+        Queue.pop_back();
+        const StateKey key = Seen.Key(index);
+        const bool root = index == 0;
+        // A position made lately is still at hand; an older one is read back from its key.
+        const Recent &recent = Made[index % kRecent];
+        const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
+        LegalMoves(p, Moves);
+        // Every child first, with a look into the table ahead of the lookups.
+        if (Children.size() < Moves.size())
+            Children.resize(Moves.size());
+        std::size_t made = 0;
+        for (const Move &m : Moves) {
+            // Past the first move every position has had its cascade, so moving a whole pile
+            // onto an empty pile alike to it leads back to the same position.
+            if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
+                continue;
+            Child &c = Children[made++];
+            c.P = p;
+            const int n = Play(c.P, m, placed);
+            c.Key = key;
+            for (int i = 0; i < n; ++i)
+                c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+            c.Hash = cStateSet::Hash(c.Key);
+            Seen.Prefetch(c.Hash);
+        }
+        for (std::size_t i = 0; i < made; ++i) {
+            const Child &c = Children[i];
+            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, added);
+            if (!added)
+                continue;
+            r.States = before + Seen.Size();
+            if (c.P.Won()) {
+                r.Moves = PathTo(start, at);
+                return Verdict::Winnable;
+            }
+            if (Seen.Size() >= limit)
+                return Verdict::Unknown;
+            Queue.push_back(entry(Distance(c.P, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
+            Made[at % kRecent] = {at, c.P};
+            std::push_heap(Queue.begin(), Queue.end(), later);
+        }
+    }
+    return Verdict::Unwinnable;
+}
+
+// The moves from `start` to the won position number `last`, along the positions that led to it,
+// taking every shortcut to a later one of them that a single move offers.
+std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
+    std::vector<std::uint32_t> chain;
+    for (std::uint32_t i = last; i != cStateSet::kNone; i = Seen.Parent(i))
+        chain.push_back(i);
+    std::reverse(chain.begin(), chain.end());
+    struct KeyHash {
+        std::size_t operator()(const StateKey &k) const {
+            std::uint64_t h = 0;
+            for (std::uint64_t w : k.W)
+                h = (h ^ w) * 0x9E3779B97F4A7C15ull;
+            return static_cast<std::size_t>(h ^ (h >> 31));
+        }
+    };
+    std::unordered_map<StateKey, int, KeyHash> step;
+    for (int i = 0; i < static_cast<int>(chain.size()); ++i)
+        step[Seen.Key(chain[i])] = i;
+    const int end = static_cast<int>(chain.size()) - 1;
+    std::vector<Move> path, legal;
+    Position cur = start;
+    StateKey curKey = MakeKey(start, Alike);
+    Placed placed[53];
+    for (int at = 0; at < end;) {
+        int best = at;
+        Move bestMove{};
+        Position bestNext;
+        StateKey bestKey{};
+        LegalMoves(cur, legal);
+        for (const Move &m : legal) {
+            Position next = cur;
+            StateKey k = curKey;
+            const int n = Play(next, m, placed);
+            for (int i = 0; i < n; ++i)
+                k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+            int j = next.Won() ? end : -1;
+            if (j < 0)
+                if (auto it = step.find(k); it != step.end())
+                    j = it->second;
+            if (j > best) {
+                best = j;
+                bestMove = m;
+                bestNext = next;
+                bestKey = k;
+            }
+        }
+        if (best == at) // cannot happen: the chain itself is made of moves
+            break;
+        path.push_back(bestMove);
+        cur = bestNext;
+        curKey = bestKey;
+        at = best;
+    }
+    return path;
+}
+
+} // namespace tabloo

@@ -1,0 +1,83 @@
+// The solver: can a position be won, and by which moves. It plays by the position
+// functions (every move followed by the autoplay cascade the Autoplay setting runs) on
+// copies of the position it is given. It searches best first: of all the positions seen
+// and not yet looked into, the one that looks closest to a win, remembering every position
+// it has seen. A few short searches that judge positions differently go first; the last
+// has the rest of the budget. A search that ends without a win has looked into every
+// position that can be reached: the position is unwinnable. One solver runs one search at a time; solvers on
+// several threads share nothing.
+#pragma once
+
+#include "Position.h"
+#include "cStateSet.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace tabloo {
+
+enum class Verdict {
+    Winnable,   // Moves win the game
+    Unwinnable, // every reachable position was searched
+    Unknown,    // the budget of positions ran out first
+    Cancelled,  // the caller asked the search to stop
+};
+
+struct SolveResult {
+    Verdict Outcome = Verdict::Unknown;
+    // The player's moves that win (each followed by its autoplay cascade).
+    std::vector<Move> Moves;
+    // The positions the search examined.
+    std::uint64_t States = 0;
+};
+
+class cSolver {
+public:
+    // A position costs about 75 bytes, at most 100 (key and link 56, table slot 13 to 27,
+    // queue 8 to 16): the default budget stays under 200 MB.
+    static constexpr std::uint64_t kDefaultMaxStates = 2'000'000;
+
+    explicit cSolver(std::uint64_t maxStates = kDefaultMaxStates) : MaxStates(maxStates) {}
+
+    // Searches from `start`. `cancel`, when given, is polled: once it is true the search
+    // stops and reports Cancelled.
+    SolveResult Solve(const Position &start, const std::atomic<bool> *cancel = nullptr);
+
+    std::uint64_t MaxStates;
+
+    // How a search weighs a position: per card still to go up, per card lying on one the
+    // goal piles want sooner, per broken run, per card in the reserve, per empty home pile
+    // (a gain), per card above a card the goal piles take now, per eighth of a move made.
+    struct Weights {
+        int ToGo, Blockers, Breaks, OnReserve, EmptyHome, Dig, Depth;
+    };
+
+private:
+    Verdict Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
+                   const std::atomic<bool> *cancel);
+    std::vector<Move> PathTo(const Position &start, std::uint32_t last);
+
+    bool Alike = true;
+    std::uint8_t Due[52] = {};
+    // The positions made last, by number.
+    struct Recent {
+        std::uint32_t Index;
+        Position P;
+    };
+    static constexpr std::uint32_t kRecent = 64;
+    Recent Made[kRecent] = {};
+    cStateSet Seen;
+    // The positions still to look into: (distance from a win << 32) | ~number, least first.
+    std::vector<std::uint64_t> Queue;
+    std::vector<Move> Moves;
+    // One expansion's children, made before they are looked up.
+    struct Child {
+        Position P;
+        StateKey Key;
+        std::uint64_t Hash;
+    };
+    std::vector<Child> Children;
+};
+
+} // namespace tabloo

@@ -1,0 +1,93 @@
+// The positions a search has seen, each kept once as a compact key with the position it
+// was reached from. A key names, for every card, what it lies on: the card below it or
+// the bottom of a pile. Where the piles of an area are alike the bottom names only the
+// area, so positions that differ only by the order of such piles share a key.
+#pragma once
+
+#include "Position.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tabloo {
+
+struct StateKey {
+    // 52 cards × 7 bits: 0..51 the card below, 52.. a pile's bottom, 127 off the board.
+    std::uint64_t W[6];
+    bool operator==(const StateKey &) const = default;
+
+    int Under(int card) const {
+        const int bit = card * 7, word = bit >> 6, shift = bit & 63;
+        std::uint64_t v = W[word] >> shift;
+        if (shift > 57)
+            v |= W[word + 1] << (64 - shift);
+        return static_cast<int>(v & 127);
+    }
+    void SetUnder(int card, int under) {
+        const int bit = card * 7, word = bit >> 6, shift = bit & 63;
+        const auto u = static_cast<std::uint64_t>(under);
+        W[word] = (W[word] & ~(std::uint64_t(127) << shift)) | u << shift;
+        if (shift > 57)
+            W[word + 1] = (W[word + 1] & ~(std::uint64_t(127) >> (64 - shift))) | u >> (64 - shift);
+    }
+};
+
+// What a card lying at the bottom of `pile` lies on, in a key.
+inline int BottomCode(int pile, bool alike) {
+    if (!alike)
+        return 52 + pile;
+    return Position::IsHome(pile) ? 52 : Position::IsReserve(pile) ? 53 : 54;
+}
+
+// The key of a position. With `alike` the home piles, the reserve piles and the goal
+// piles each count as a set.
+StateKey MakeKey(const Position &p, bool alike);
+// The position of a key, on the rules of `rules` (whose cards are ignored). With `alike`
+// the piles of each area are filled from pile 0, in the order of their bottom cards.
+Position FromKey(const StateKey &key, const Position &rules, bool alike);
+
+class cStateSet {
+public:
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+    // What one position costs: its key and link, and its share of the table.
+    static constexpr std::size_t kNodeBytes = sizeof(StateKey) + sizeof(std::uint32_t);
+
+    // Empties the set.
+    void Reset();
+    // Adds a key reached from position `parent`; returns its number and whether it is new.
+    std::uint32_t Insert(const StateKey &key, std::uint32_t parent, bool &added) {
+        return Insert(key, Hash(key), parent, added);
+    }
+    // The same with the key's hash at hand.
+    std::uint32_t Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added);
+    static std::uint64_t Hash(const StateKey &k);
+    // Starts fetching the slot a key with this hash goes to.
+    void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&Table[((hash >> 32) * Table.size()) >> 32]); }
+    const StateKey &Key(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Key; }
+    std::uint32_t Parent(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Parent; }
+    // How many moves from the start the position was first reached.
+    std::uint32_t Depth(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Depth; }
+    std::uint64_t Size() const { return Count; }
+    // The memory held now.
+    std::size_t Bytes() const;
+
+private:
+    struct Node {
+        StateKey Key;
+        std::uint32_t Parent;
+        std::uint32_t Depth;
+    };
+    static constexpr int kChunkBits = 14;
+    static constexpr std::uint32_t kChunkMask = (1u << kChunkBits) - 1;
+    void Grow();
+
+    // Nodes in chunks, so that growing never copies them.
+    std::vector<std::unique_ptr<Node[]>> Nodes;
+    // Open addressing: the high half of a slot is the key's hash, the low half its number + 1.
+    std::vector<std::uint64_t> Table;
+    std::uint32_t Count = 0;
+};
+
+} // namespace tabloo

@@ -1,0 +1,157 @@
+// One set of rules: the position functions against a plain reading of the rules straight
+// off the card table, over random variants and random positions reached by play and undo;
+// every move allowed, and the table each move leaves, autoplay cascade included.
+#include "TestGame.h"
+
+#include <random>
+
+namespace tabloo::test {
+namespace {
+
+// The rules read card by card from the table, the long way round.
+struct TableRules {
+    Game &G;
+
+    int Riding(std::int16_t id) const {
+        const cCard &c = G.Cards[id];
+        const std::int16_t top = G.Array.GetTop(c.Cell, c.Pile);
+        if (c.Pos == top)
+            return 0;
+        if (c.Cell != kHome || G.Registry.MultiMove() != 1)
+            return -1;
+        const int n = top - c.Pos;
+        const int f = G.CountEmptyPiles(kReserve), e = G.CountEmptyPiles(kHome);
+        if (n > (f + 1) * e + f)
+            return -1;
+        for (int i = c.Pos; i < top; ++i)
+            if (!G.FitsOrder(G.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i)),
+                             G.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i + 1)), G.Games.Order(kHome),
+                             G.Games.AK(kHome)))
+                return -1;
+        return n;
+    }
+
+    bool Takes(std::int16_t id, int riding, std::int16_t cell, std::int16_t pile) const {
+        const cCard &c = G.Cards[id];
+        const std::int16_t top = G.Array.GetTop(cell, pile);
+        if (cell == kHome)
+            return top == -1 ||
+                   (!(c.Cell == kHome && c.Pile == pile) &&
+                    G.FitsOrder(G.Array.GetTopPicID(cell, pile), id, G.Games.Order(kHome), G.Games.AK(kHome)));
+        if (cell == kReserve)
+            return riding == 0 && top == -1;
+        if (riding != 0 || (c.Cell == kGoal && c.Pile == pile) || top >= 12)
+            return false;
+        return top == -1 ? c.Num == G.GoalBaseRank
+                         : G.FitsOrder(G.Array.GetTopPicID(cell, pile), id, G.Games.Order(kGoal), G.Games.AK(kGoal));
+    }
+
+    std::vector<std::tuple<int, int, int, int>> Moves() const {
+        std::vector<std::tuple<int, int, int, int>> out;
+        for (std::int16_t cell : {kHome, kReserve, kGoal})
+            for (std::int16_t p = 0; p < G.Games.Piles(cell); ++p)
+                for (std::int16_t pos = 0; pos <= G.Array.GetTop(cell, p); ++pos) {
+                    const std::int16_t id = G.Array.GetPicID(cell, p, pos);
+                    const int riding = Riding(id);
+                    if (riding >= 0)
+                        for (std::int16_t dCell : {kHome, kReserve, kGoal})
+                            for (std::int16_t d = 0; d < G.Games.Piles(dCell); ++d)
+                                if (Takes(id, riding, dCell, d))
+                                    out.emplace_back(id, riding, dCell, d);
+                }
+        return out;
+    }
+
+    // The scan: home piles, then reserve piles, each top card to the first goal pile that
+    // takes it, and after every card that goes up the whole scan again, depth first. (Run
+    // with the Autoplay setting off, so that the game's own cascade stays out of it.)
+    void AutoplayAll() {
+        for (std::int16_t cell : {kHome, kReserve})
+            for (std::int16_t p = 0; p < G.Games.Piles(cell); ++p)
+                if (G.Array.GetTop(cell, p) != -1) {
+                    const std::int16_t id = G.Array.GetTopPicID(cell, p);
+                    for (std::int16_t g = 0; g < kGoalPiles; ++g)
+                        if (Takes(id, 0, kGoal, g)) {
+                            G.Array.MoveCard(id, kGoal, g, static_cast<std::int16_t>(G.Array.GetTop(kGoal, g) + 1),
+                                             kPlayMove, 0);
+                            AutoplayAll();
+                            break;
+                        }
+                }
+    }
+};
+
+void SetRandomVariant(TestGame &t, std::mt19937 &rng) {
+    const int resPiles = static_cast<int>(rng() % 5);
+    t.Set("HomePiles", std::to_string(4 + rng() % 7));
+    t.Set("ResPiles", std::to_string(resPiles));
+    t.Set("ResCards", std::to_string(rng() % (resPiles + 1)));
+    t.Set("GoalCards", std::to_string(rng() % 5));
+    t.Set("GoalBase", std::to_string(rng() % 14));
+    // Now and then an order outside 0..9, which fits no pair.
+    t.Set("HomeOrder", std::to_string(rng() % 23 == 0 ? 12 : rng() % 10));
+    t.Set("GoalOrder", std::to_string(rng() % 23 == 0 ? 12 : rng() % 10));
+    t.Set("HomeAK", std::to_string(rng() % 2));
+    t.Set("MultiMove", std::to_string(rng() % 2));
+    t.Set("Autoplay", std::to_string(rng() % 2));
+}
+
+TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
+    std::mt19937 rng(99);
+    int positions = 0, cascades = 0;
+    for (int game = 0; game < 80; ++game) {
+        TestGame t;
+        SetRandomVariant(t, rng);
+        t.G.StartGame(static_cast<double>(rng() % 100000));
+        TableRules rules{t.G};
+        for (int step = 0; step < 60 && !t.G.WinNoticed(); ++step, ++positions) {
+            const Position p = t.G.CurrentPosition();
+            // The moves allowed: the game's list is the position's, and the table's reading agrees.
+            std::vector<std::tuple<int, int, int, int>> listed;
+            for (const LegalMove &m : t.G.LegalMoves())
+                listed.emplace_back(m.PicID, m.Riding, m.Target.Cell, m.Target.Pile);
+            ASSERT_EQ(listed, rules.Moves()) << "game " << game << " step " << step << "\n" << t.Board();
+            if (step % 8 == 0)
+                for (std::int16_t id = 0; id < kTotalCards; ++id) {
+                    const int riding = rules.Riding(id);
+                    ASSERT_EQ(t.G.PickUpCount(id), riding) << t.Board();
+                    for (std::int16_t cell : {kHome, kReserve, kGoal})
+                        for (std::int16_t d = 0; d < t.G.Games.Piles(cell); ++d)
+                            ASSERT_EQ(t.G.Accepts(id, static_cast<std::int16_t>(std::max(riding, 0)), cell, d),
+                                      rules.Takes(id, std::max(riding, 0), cell, d));
+                }
+            const unsigned roll = rng() % 8;
+            if (roll == 0 || listed.empty()) {
+                // Undo leaves cards that autoplay would take: the next move sends them up.
+                if (!t.G.Trans.Undo(0))
+                    break;
+                continue;
+            }
+            const auto [id, riding, cell, pile] = listed[rng() % listed.size()];
+            const cCard &c = t.G.Cards[id];
+            const Move m{static_cast<std::uint8_t>(PileOf(c.Cell, c.Pile)), static_cast<std::uint8_t>(c.Pos),
+                         static_cast<std::uint8_t>(PileOf(cell, pile))};
+            Position expected = p;
+            Play(expected, m);
+            cascades += expected.GoalCards() > p.GoalCards() + (cell == kGoal);
+            if (roll % 2 && p.Autoplay) {
+                // The game's move, then the cascade read off the table.
+                t.Set("Autoplay", "0");
+                ASSERT_TRUE(t.G.PlayMove(static_cast<std::int16_t>(id),
+                                         {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
+                rules.AutoplayAll();
+                t.Set("Autoplay", "1");
+            } else {
+                ASSERT_TRUE(t.G.PlayMove(static_cast<std::int16_t>(id),
+                                         {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
+            }
+            ASSERT_TRUE(Consistent(t.G));
+            ASSERT_TRUE(t.G.CurrentPosition() == expected) << "game " << game << " step " << step << "\n" << t.Board();
+        }
+    }
+    EXPECT_GT(positions, 3000);
+    EXPECT_GT(cascades, 40) << "the moves should set off autoplay often";
+}
+
+} // namespace
+} // namespace tabloo::test

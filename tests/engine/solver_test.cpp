@@ -1,0 +1,136 @@
+// The solver: pinned verdicts for deals of several variants, every win replayed through
+// the game, unwinnable verdicts checked by playing out every line through the game, a
+// deal with no move at all, a game after undo, the budget and cancelling.
+#include "TestGame.h"
+#include "cSolver.h"
+
+#include <set>
+
+namespace tabloo::test {
+namespace {
+
+struct Deal {
+    std::vector<std::pair<std::string, std::string>> Sets;
+    double GameNo;
+    Verdict Expected;
+};
+
+void Start(TestGame &t, const Deal &d) {
+    for (const auto &[key, value] : d.Sets)
+        t.Set(key, value);
+    t.G.StartGame(d.GameNo);
+}
+
+// Plays the solver's moves through the game, as the player would drop them.
+::testing::AssertionResult Replays(TestGame &t, const std::vector<Move> &moves) {
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const Move m = moves[i];
+        const std::int16_t id = t.G.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos);
+        if (t.G.WinNoticed() || !t.G.PlayMove(id, {AreaOf(m.To), AreaPile(m.To)}))
+            return ::testing::AssertionFailure() << "move " << i + 1 << " of " << moves.size() << " refused\n"
+                                                 << t.Board();
+    }
+    if (!t.G.WinNoticed())
+        return ::testing::AssertionFailure() << "not won after the moves\n" << t.Board();
+    return ::testing::AssertionSuccess();
+}
+
+// Every line of play from the game's position, through the game itself: can any be won.
+bool AnyWinThroughTheGame(TestGame &t, std::set<std::string> &seen) {
+    if (t.G.WinNoticed())
+        return true;
+    const std::string board = t.Board();
+    const auto from = board.find("base"), to = board.find("moves");
+    if (!seen.insert(board.substr(from, to - from)).second)
+        return false;
+    for (const LegalMove &m : t.G.LegalMoves()) {
+        const std::int16_t before = t.G.Trans.GetTransID();
+        EXPECT_TRUE(t.G.PlayMove(m.PicID, m.Target));
+        const bool won = AnyWinThroughTheGame(t, seen);
+        while (t.G.Trans.GetTransID() > before)
+            t.G.Trans.Undo(0);
+        if (won)
+            return true;
+    }
+    return false;
+}
+
+TEST(Solver, PinnedVerdictsAndEveryWinReplaysThroughTheGame) {
+    const std::vector<Deal> deals = {
+        {{}, 1, Verdict::Winnable},
+        {{}, 123, Verdict::Winnable},
+        {{{"GoalOrder", "3"}}, 9, Verdict::Winnable},
+        {{{"Autoplay", "0"}}, 3, Verdict::Winnable},
+        {{{"GoalBase", "13"}, {"GoalOrder", "7"}}, 5, Verdict::Winnable},
+        {{{"ResCards", "4"}, {"GoalCards", "4"}}, 1, Verdict::Winnable},
+        {{{"HomeAK", "1"}, {"HomeOrder", "5"}, {"HomePiles", "10"}}, 2, Verdict::Winnable},
+        {{{"ResPiles", "1"}, {"HomePiles", "6"}}, 7, Verdict::Unwinnable},
+        {{{"HomePiles", "5"}, {"ResPiles", "2"}, {"MultiMove", "0"}}, 7, Verdict::Unwinnable},
+        {{{"HomePiles", "4"}, {"ResPiles", "2"}}, 4, Verdict::Unwinnable},
+    };
+    cSolver solver;
+    for (const Deal &d : deals) {
+        TestGame t;
+        Start(t, d);
+        const SolveResult r = solver.Solve(t.G.CurrentPosition());
+        ASSERT_EQ(r.Outcome, d.Expected) << "game " << d.GameNo << "\n" << t.Board();
+        if (r.Outcome == Verdict::Winnable) {
+            EXPECT_TRUE(Replays(t, r.Moves)) << "game " << d.GameNo;
+        } else {
+            // An unwinnable verdict is a whole search: no line of play wins.
+            std::set<std::string> seen;
+            EXPECT_FALSE(AnyWinThroughTheGame(t, seen)) << "game " << d.GameNo;
+            EXPECT_GT(r.States, 1u);
+        }
+    }
+}
+
+TEST(Solver, DealWithNoMoveAtAllIsUnwinnableAtOnce) {
+    TestGame t;
+    Start(t, {{{"HomePiles", "4"}, {"ResPiles", "0"}, {"HomeOrder", "0"}}, 1, Verdict::Unwinnable});
+    ASSERT_TRUE(t.G.LegalMoves().empty()) << t.Board();
+    const SolveResult r = cSolver().Solve(t.G.CurrentPosition());
+    EXPECT_EQ(r.Outcome, Verdict::Unwinnable);
+    EXPECT_EQ(r.States, 1u);
+    EXPECT_TRUE(r.Moves.empty());
+}
+
+TEST(Solver, SolvesTheGameWhereItStandsAfterUndo) {
+    TestGame t;
+    t.G.StartGame(123.0);
+    cSolver solver;
+    const SolveResult first = solver.Solve(t.G.CurrentPosition());
+    ASSERT_EQ(first.Outcome, Verdict::Winnable);
+    // Part of the way, then back far enough that autoplayed cards lie in play again.
+    for (int i = 0; i < 12; ++i) {
+        const Move m = first.Moves[i];
+        ASSERT_TRUE(
+            t.G.PlayMove(t.G.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos), {AreaOf(m.To), AreaPile(m.To)}));
+    }
+    const std::int16_t goal = t.G.Array.TotalGoalCards();
+    while (t.G.Array.TotalGoalCards() == goal)
+        ASSERT_TRUE(t.G.Trans.Undo(0));
+    int from, to;
+    ASSERT_TRUE(NextAutoplay(t.G.CurrentPosition(), from, to)) << "a card autoplay would take lies in play";
+    const SolveResult again = solver.Solve(t.G.CurrentPosition());
+    ASSERT_EQ(again.Outcome, Verdict::Winnable);
+    EXPECT_TRUE(Replays(t, again.Moves));
+    // A won position needs no move.
+    const SolveResult won = solver.Solve(t.G.CurrentPosition());
+    EXPECT_EQ(won.Outcome, Verdict::Winnable);
+    EXPECT_TRUE(won.Moves.empty());
+}
+
+TEST(Solver, BudgetRunsOutAsUnknownAndCancellingStops) {
+    TestGame t;
+    t.G.StartGame(61.0); // needs tens of thousands of positions
+    EXPECT_EQ(cSolver(40).Solve(t.G.CurrentPosition()).Outcome, Verdict::Unknown);
+    const SolveResult r = cSolver(40).Solve(t.G.CurrentPosition());
+    EXPECT_EQ(r.States, 40u);
+    EXPECT_TRUE(r.Moves.empty());
+    const std::atomic<bool> stop{true};
+    EXPECT_EQ(cSolver().Solve(t.G.CurrentPosition(), &stop).Outcome, Verdict::Cancelled);
+}
+
+} // namespace
+} // namespace tabloo::test
