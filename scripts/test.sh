@@ -13,7 +13,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTABLOO_GUI=ON -DTABLOO_TESTS=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABLOO_SANITIZE=ON -DTABLOO_GUI=ON
+# The sanitizers' build compiles its sources in batches (a unity build) at -O1: a third of the
+# time. The build above, one source at a time, still checks that each file stands alone.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+    -DTABLOO_SANITIZE=ON -DTABLOO_GUI=ON -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16
 cmake --build build-sanitize -j"$jobs" --target engine_tests ui_tests
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs" -R '^(engine_includes_no_qt|[A-Za-z]+\.[A-Za-z]+)$')

@@ -1,4 +1,5 @@
 #include "frmSelect.h"
+#include "mText.h"
 
 #include "Game.h"
 #include "cGames.h"
@@ -35,8 +36,6 @@ void SelectTag(QComboBox *list, int value) {
 }
 
 std::int16_t Tag(const QComboBox *list) { return static_cast<std::int16_t>(list->currentData().toInt()); }
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QFormLayout *NewForm(QGroupBox *box) {
     auto *form = new QFormLayout(box);
@@ -135,16 +134,16 @@ void frmSelect::FillLists() {
     SelectTag(imcResPiles, reg.ResPiles());
 
     for (int n = 0; n < static_cast<int>(kBaseTexts.size()); ++n)
-        AddEntry(imcGoalBase, mIcons::RankIcon(n), Text(kBaseTexts[n]), n);
+        AddEntry(imcGoalBase, mIcons::RankIcon(n), ToQString(kBaseTexts[n]), n);
     SelectTag(imcGoalBase, reg.GoalBase());
 
     // The goal piles are built one way only: the first six orders.
     for (int n = 0; n <= 5; ++n)
-        AddEntry(imcGorder, mIcons::OrderIcon(n), Text(kOrderTexts[n]), n);
+        AddEntry(imcGorder, mIcons::OrderIcon(n), ToQString(kOrderTexts[n]), n);
     SelectTag(imcGorder, reg.GoalOrder());
 
     for (int n = 0; n < static_cast<int>(kOrderTexts.size()); ++n)
-        AddEntry(imcHorder, mIcons::OrderIcon(n), Text(kOrderTexts[n]), n);
+        AddEntry(imcHorder, mIcons::OrderIcon(n), ToQString(kOrderTexts[n]), n);
     SelectTag(imcHorder, reg.HomeOrder());
 
     FillResCards(Tag(imcResPiles), reg.ResCards());
@@ -166,7 +165,7 @@ void frmSelect::FillPlayers() {
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         const std::string name = G.Registry.GetPlayerName(slot);
         if (!name.empty())
-            AddEntry(imcPlayer, icon, Text(name), slot);
+            AddEntry(imcPlayer, icon, ToQString(name), slot);
     }
     // The player the game records for: the stored slot when it names a player, else the
     // first player.

@@ -1,4 +1,5 @@
 #include "frmFinishGame.h"
+#include "mText.h"
 
 #include "Game.h"
 #include "mDialogs.h"
@@ -16,8 +17,6 @@
 namespace tabloo {
 
 namespace {
-
-QString Text(const std::string &s) { return QString::fromStdString(s); }
 
 QRadioButton *NewOption(const char *name, const QString &caption, const char *key, QWidget *parent) {
     auto *option = new QRadioButton(caption, parent);
@@ -63,9 +62,9 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
 
     // The summary, taken while the clock still runs: the score shown is the one recorded.
     Score = G.GameScore();
-    ListView1->addItem(QStringLiteral(" Game :") + Text(G.CurrentGameNo));
-    ListView1->addItem(QStringLiteral(" Time Taken :") + Text(Game::FormatElapsed(G.ElapsedSeconds())));
-    ListView1->addItem(QStringLiteral(" Player :") + Text(G.CurrentPlayerName()));
+    ListView1->addItem(QStringLiteral(" Game :") + ToQString(G.CurrentGameNo));
+    ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(G.ElapsedSeconds())));
+    ListView1->addItem(QStringLiteral(" Player :") + ToQString(G.CurrentPlayerName()));
     ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));
     ListView1->addItem(QStringLiteral(" Moves :") + QString::number(G.Trans.GetTransID()));
     // Room for the five lines and a long name, without scroll bars.

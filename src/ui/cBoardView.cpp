@@ -1,4 +1,5 @@
 #include "cBoardView.h"
+#include "mText.h"
 
 #include "Game.h"
 #include "cFlights.h"
@@ -21,8 +22,6 @@ namespace {
 
 // Markers stand below every card; cards are brought to the front one above another.
 constexpr qreal kMarkerZ = -10;
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 } // namespace
 

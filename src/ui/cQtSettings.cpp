@@ -1,4 +1,5 @@
 #include "cQtSettings.h"
+#include "mText.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,6 @@
 namespace tabloo {
 
 namespace {
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // How long a write waits for a second copy of the game to finish its own; after that it
 // writes anyway rather than hold the game up.
@@ -126,7 +125,7 @@ void cQtSettings::EndUpdate() { Unlock(); }
 // The game has one application, "Tabloo", and the file is already its own: `app` names
 // nothing further.
 bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
-    const QString s = Text(section), k = Text(key);
+    const QString s = ToQString(section), k = ToQString(key);
     // What an update has written and not yet put in the file counts first.
     for (auto op = Pending.rbegin(); op != Pending.rend(); ++op) {
         if (op->Section != s || (!op->RemovesSection && op->Key != k))
@@ -152,10 +151,12 @@ bool cQtSettings::Read(std::string_view, std::string_view section, std::string_v
 }
 
 void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
-    Change({Text(section), Text(key), Text(value), false});
+    Change({ToQString(section), ToQString(key), ToQString(value), false});
 }
 
-void cQtSettings::RemoveSection(std::string_view, std::string_view section) { Change({Text(section), {}, {}, true}); }
+void cQtSettings::RemoveSection(std::string_view, std::string_view section) {
+    Change({ToQString(section), {}, {}, true});
+}
 
 void cQtSettings::Change(const Op &op) {
     // Within an update every change waits for its end, so that the file takes them all

@@ -1,4 +1,5 @@
 #include "frmHelp.h"
+#include "mText.h"
 
 #include "cGames.h"
 
@@ -40,8 +41,7 @@ QString OrderRows() {
     QString rows;
     for (std::size_t i = 0; i < kOrderTexts.size(); ++i)
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(Escaped(QString::fromUtf8(kOrderTexts[i].data(), static_cast<int>(kOrderTexts[i].size()))),
-                         QString::fromLatin1(kMeaning[i]));
+                    .arg(Escaped(ToQString(kOrderTexts[i])), QString::fromLatin1(kMeaning[i]));
     return rows;
 }
 

@@ -16,7 +16,7 @@ namespace tabloo::mIcons {
 namespace {
 
 const QColor kInk(40, 40, 48);
-const QColor kRed(200, 30, 40);
+const QColor kIconRed(200, 30, 40);
 const QColor kBlack(25, 25, 30);
 const QColor kGrey(120, 120, 128);
 const QColor kBack(40, 80, 170);
@@ -107,7 +107,7 @@ QIcon OrderIcon(int order) {
         const bool both = order >= 7;
         const bool up = order < 3;
         const int suitRule = both ? order - 7 : order % 3;
-        QColor left = kRed, right = kRed;
+        QColor left = kIconRed, right = kIconRed;
         if (suitRule == 1)
             right = kBlack;
         else if (suitRule == 2)

@@ -13,7 +13,7 @@ namespace {
 constexpr double kSize = 24;
 const QColor kInk(40, 60, 90);
 const QColor kAccent(0, 120, 60);
-const QColor kRed(200, 40, 40);
+const QColor kStopRed(200, 40, 40);
 
 // A small card outline at (x, y).
 void Card(QPainter &p, double x, double y, double angle = 0) {
@@ -93,7 +93,7 @@ void Draw(QPainter &p, const QString &key) {
         Triangle(p, 12, right);
     } else if (key == "ReplayStop") {
         p.setPen(Qt::NoPen);
-        p.setBrush(kRed);
+        p.setBrush(kStopRed);
         p.drawRoundedRect(QRectF(6, 6, 12, 12), 2, 2);
     } else if (key == "Statistics") {
         p.setPen(Qt::NoPen);
