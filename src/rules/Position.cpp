@@ -154,70 +154,69 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
     }
 }
 
-bool NextAutoplay(const Position &p, int &from, int &goal) {
-    // The goal piles lie at the end of the cards: their tops, from the last one back.
-    int end = 0;
-    for (int i = 0; i < Position::kPiles; ++i)
-        end += p.Len[i];
-    std::uint64_t takes[4], any = 0;
-    for (int g = 3; g >= 0; --g) {
+namespace {
+// What each goal pile takes now, given where the goal piles start; returns them all.
+std::uint64_t GoalsTake(const Position &p, int goalStart, std::uint64_t takes[4]) {
+    std::uint64_t any = 0;
+    for (int g = 0; g < 4; ++g) {
         const int len = p.Len[Position::kGoal0 + g];
+        goalStart += len;
         takes[g] = len >= Position::kGoalFull ? 0
                    : len == 0                 ? RankMask(p.GoalBase)
-                                              : FitsOn(p.Card[end - 1], p.GoalOrder, p.GoalAK);
+                                              : FitsOn(p.Card[goalStart - 1], p.GoalOrder, p.GoalAK);
         any |= takes[g];
-        end -= len;
     }
-    if (!any)
-        return false;
+    return any;
+}
+
+// The first home, then reserve, pile whose top card is in `cards`, with where it ends in
+// Card; false when there is none.
+bool FirstTopIn(const Position &p, std::uint64_t cards, int &pile, int &end) {
     int top = 0;
-    for (int pile = 0; pile < Position::kGoal0; ++pile) {
-        const int len = p.Len[pile];
+    for (int i = 0; i < Position::kGoal0; ++i) {
+        const int len = p.Len[i];
         top += len;
-        if (len == 0 || !(any >> p.Card[top - 1] & 1))
-            continue;
-        const int card = p.Card[top - 1];
-        from = pile;
-        for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
+        if (len != 0 && (cards >> p.Card[top - 1] & 1)) {
+            pile = i;
+            end = top;
+            return true;
         }
-        goal += Position::kGoal0;
-        return true;
     }
     return false;
 }
+} // namespace
+
+bool NextAutoplay(const Position &p, int &from, int &goal) {
+    std::uint64_t takes[4];
+    const std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    int end;
+    if (!any || !FirstTopIn(p, any, from, end))
+        return false;
+    const int card = p.Card[end - 1];
+    for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
+    }
+    goal += Position::kGoal0;
+    return true;
+}
 
 namespace {
-// Moves the run and notes the card laid: where both piles start comes from one pass.
+// Moves the run and notes the card laid.
 void Shift(Position &p, int from, int pos, int to, Placed *placed) {
-    int fromStart = 0, toStart = 0, at = 0;
-    const int last = from > to ? from : to;
-    for (int i = 0; i <= last; ++i) {
-        if (i == from)
-            fromStart = at;
-        if (i == to)
-            toStart = at;
-        at += p.Len[i];
-    }
+    const int fromAt = p.Start(from) + pos, toEnd = p.Start(to) + p.Len[to];
     const int n = p.Len[from] - pos;
-    const int fromAt = fromStart + pos, toEnd = toStart + p.Len[to];
     if (placed)
         *placed = {p.Card[fromAt], static_cast<std::uint8_t>(to),
                    static_cast<std::int8_t>(p.Len[to] ? p.Card[toEnd - 1] : -1)};
     std::uint8_t run[52];
-    for (int i = 0; i < n; ++i)
-        run[i] = p.Card[fromAt + i];
+    std::memcpy(run, p.Card + fromAt, static_cast<std::size_t>(n));
     if (from < to) {
         // The cards between the run and the top of `to` slide down.
-        for (int i = fromAt; i < toEnd - n; ++i)
-            p.Card[i] = p.Card[i + n];
-        for (int i = 0; i < n; ++i)
-            p.Card[toEnd - n + i] = run[i];
+        std::memmove(p.Card + fromAt, p.Card + fromAt + n, static_cast<std::size_t>(toEnd - n - fromAt));
+        std::memcpy(p.Card + toEnd - n, run, static_cast<std::size_t>(n));
     } else {
         // The cards between the top of `to` and the run slide up.
-        for (int i = fromAt - 1; i >= toEnd; --i)
-            p.Card[i + n] = p.Card[i];
-        for (int i = 0; i < n; ++i)
-            p.Card[toEnd + i] = run[i];
+        std::memmove(p.Card + toEnd + n, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
+        std::memcpy(p.Card + toEnd, run, static_cast<std::size_t>(n));
     }
     p.Len[from] = static_cast<std::uint8_t>(p.Len[from] - n);
     p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
@@ -229,10 +228,19 @@ void MoveCards(Position &p, int from, int pos, int to) { Shift(p, from, pos, to,
 int Autoplay(Position &p, Placed *placed) {
     if (!p.Autoplay)
         return 0;
-    int n = 0, from, goal;
-    while (NextAutoplay(p, from, goal)) {
-        Shift(p, from, p.Len[from] - 1, goal, placed ? placed + n : nullptr);
+    // What the goal piles take is worked out once, then kept up as cards go up.
+    std::uint64_t takes[4];
+    std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    int n = 0, from, end;
+    while (any && FirstTopIn(p, any, from, end)) {
+        const int card = p.Card[end - 1];
+        int g = 0;
+        while (!(takes[g] >> card & 1))
+            ++g;
+        Shift(p, from, p.Len[from] - 1, Position::kGoal0 + g, placed ? placed + n : nullptr);
         ++n;
+        takes[g] = p.Len[Position::kGoal0 + g] >= Position::kGoalFull ? 0 : FitsOn(card, p.GoalOrder, p.GoalAK);
+        any = takes[0] | takes[1] | takes[2] | takes[3];
     }
     return n;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tabloo {
@@ -101,12 +102,18 @@ struct Position {
 
     bool operator==(const Position &) const = default;
 
-    // Where pile `pile` starts in Card.
+    // Where pile `pile` (0..kPiles) starts in Card: the lengths of the piles before it,
+    // added eight at a time (no sum passes 52, so a byte holds it).
     int Start(int pile) const {
-        int s = 0;
-        for (int i = 0; i < pile; ++i)
-            s += Len[i];
-        return s;
+        std::uint64_t a, b;
+        std::memcpy(&a, Len, 8);
+        std::memcpy(&b, Len + 8, 8);
+        auto first = [](std::uint64_t w, int n) {
+            return n <= 0 ? 0
+                          : static_cast<int>(
+                                ((n >= 8 ? w : w & ((std::uint64_t(1) << 8 * n) - 1)) * 0x0101010101010101ull) >> 56);
+        };
+        return first(a, pile) + first(b, pile - 8) + (pile > 16 ? Len[16] : 0) + (pile > 17 ? Len[17] : 0);
     }
     // The card at position `pos` of a pile (bottom 0).
     int At(int pile, int pos) const { return Card[Start(pile) + pos]; }
