@@ -128,7 +128,20 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         if (Children.size() < Moves.size())
             Children.resize(Moves.size());
         std::size_t made = 0;
+        // Where piles are alike, every empty pile of an area leads to the same position as
+        // the first one.
+        int firstEmpty[2] = {-1, -1};
+        if (Alike) {
+            for (int i = p.HomePiles - 1; i >= 0; --i)
+                if (p.Len[Position::kHome0 + i] == 0)
+                    firstEmpty[0] = Position::kHome0 + i;
+            for (int i = p.ResPiles - 1; i >= 0; --i)
+                if (p.Len[Position::kReserve0 + i] == 0)
+                    firstEmpty[1] = Position::kReserve0 + i;
+        }
         for (const Move &m : Moves) {
+            if (Alike && p.Len[m.To] == 0 && !Position::IsGoal(m.To) && m.To != firstEmpty[Position::IsReserve(m.To)])
+                continue;
             // Past the first move every position has had its cascade, so moving a whole pile
             // onto an empty pile alike to it leads back to the same position.
             if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
