@@ -64,7 +64,7 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
     // Quick searches first, each weighing the position its own way: where one loses its
     // way another often goes straight to a win. Then one with all the budget left.
     static constexpr Weights kWays[] = {
-        {10, 8, 2, 3, 10, 3, 4},
+        {10, 8, 2, 6, 10, 3, 4},
         {10, 3, 0, 6, 20, 8, 4},
         {10, 8, 0, 3, 10, 0, 4},
     };
@@ -83,6 +83,9 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
+        // The first two never break a run in the home piles but to send a card up; the
+        // others try every move, so that a search that runs out of positions is a proof.
+        Pruning = i < 2 && start.HomeOrder != 6;
         r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
@@ -112,6 +115,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.push_back(entry(0, 0));
     Placed placed[53];
     std::uint32_t polls = 0;
+    bool pruned = false;
     while (!Queue.empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
@@ -146,6 +150,11 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             // onto an empty pile alike to it leads back to the same position.
             if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
                 continue;
+            if (Pruning && Position::IsHome(m.From) && m.Pos > 0 && !Position::IsGoal(m.To) &&
+                FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK)) {
+                pruned = true;
+                continue;
+            }
             Child &c = Children[made++];
             c.P = p;
             const int n = Play(c.P, m, placed);
@@ -172,7 +181,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }
-    return Verdict::Unwinnable;
+    // Out of positions: a proof unless a move was left out.
+    return pruned ? Verdict::Unknown : Verdict::Unwinnable;
 }
 
 // The moves from `start` to the won position number `last`, along the positions that led to it,

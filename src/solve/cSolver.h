@@ -59,6 +59,9 @@ private:
     std::vector<Move> PathTo(const Position &start, std::uint32_t last);
 
     bool Alike = true;
+    // Does the search leave out moves that break a run (so that running out of positions
+    // proves nothing).
+    bool Pruning = false;
     std::uint8_t Due[52] = {};
     // The positions made last, by number.
     struct Recent {
