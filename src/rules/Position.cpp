@@ -107,51 +107,66 @@ int GoalTarget(const Position &p, int card, int from) {
 }
 
 void LegalMoves(const Position &p, std::vector<Move> &out) {
-    out.clear();
+    Move moves[kMaxMoves];
+    out.assign(moves, moves + LegalMoves(p, moves));
+}
+
+int LegalMoves(const Position &p, Move *out) {
+    Move *next = out;
     int start[Position::kPiles + 1];
     start[0] = 0;
     for (int i = 0; i < Position::kPiles; ++i)
         start[i + 1] = start[i] + p.Len[i];
     const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
-    // For every card the piles that take it: empty home piles take anything, the others
-    // by their top card; empty reserve piles and the goal piles take single cards.
-    std::uint32_t emptyHome = 0, single[52], home[52];
-    std::fill(std::begin(home), std::end(home), 0u);
+    // The top cards of the home piles, with the pile of each: a card goes on the piles whose
+    // top it fits on, and on every empty home pile.
+    std::uint64_t homeTops = 0;
+    std::uint8_t topPile[52];
+    std::uint32_t emptyHome = 0;
     for (int t = 0; t < p.HomePiles; ++t) {
         if (p.Len[t] == 0) {
             emptyHome |= 1u << t;
             continue;
         }
-        for (std::uint64_t m = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK); m; m &= m - 1)
-            home[__builtin_ctzll(m)] |= 1u << t;
+        const int top = p.Card[start[t + 1] - 1];
+        homeTops |= std::uint64_t(1) << top;
+        topPile[top] = static_cast<std::uint8_t>(t);
     }
+    // Single cards also go on the empty reserve piles and the goal piles that take them.
     std::uint32_t emptyReserve = 0;
     for (int r = 0; r < p.ResPiles; ++r)
         if (p.Len[Position::kReserve0 + r] == 0)
             emptyReserve |= 1u << (Position::kReserve0 + r);
-    std::fill(std::begin(single), std::end(single), emptyReserve);
+    std::uint64_t goalTakes[4];
     for (int g = 0; g < 4; ++g)
-        for (std::uint64_t m = GoalTakes(p, Position::kGoal0 + g); m; m &= m - 1)
-            single[__builtin_ctzll(m)] |= 1u << (Position::kGoal0 + g);
+        goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
         if (len == 0 || !p.InPlay(s))
             continue;
+        const std::uint8_t *cards = p.Card + start[s];
         // The lowest card that can be lifted: the ordered run on top, within the capacity.
         int low = len - 1;
         if (Position::IsHome(s))
-            while (low > 0 && len - low <= extra &&
-                   FitsOrder(p.Card[start[s] + low - 1], p.Card[start[s] + low], p.HomeOrder, p.HomeAK))
+            while (low > 0 && len - low <= extra && FitsOrder(cards[low - 1], cards[low], p.HomeOrder, p.HomeAK))
                 --low;
         for (int pos = low; pos < len; ++pos) {
-            const int card = p.Card[start[s] + pos];
-            std::uint32_t to = emptyHome | home[card] | (pos == len - 1 ? single[card] : 0);
+            const int card = cards[pos];
+            std::uint32_t to = emptyHome;
+            for (std::uint64_t m = FitsUnder(card, p.HomeOrder, p.HomeAK) & homeTops; m; m &= m - 1)
+                to |= 1u << topPile[__builtin_ctzll(m)];
+            if (pos == len - 1) {
+                to |= emptyReserve;
+                for (int g = 0; g < 4; ++g)
+                    to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
+            }
             to &= ~(1u << s);
             for (; to; to &= to - 1)
-                out.push_back({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
-                               static_cast<std::uint8_t>(__builtin_ctz(to))});
+                *next++ = {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
+                           static_cast<std::uint8_t>(__builtin_ctz(to))};
         }
     }
+    return static_cast<int>(next - out);
 }
 
 namespace {
@@ -207,6 +222,19 @@ void Shift(Position &p, int from, int pos, int to, Placed *placed) {
     if (placed)
         *placed = {p.Card[fromAt], static_cast<std::uint8_t>(to),
                    static_cast<std::int8_t>(p.Len[to] ? p.Card[toEnd - 1] : -1)};
+    if (n == 1) {
+        const std::uint8_t card = p.Card[fromAt];
+        if (from < to) {
+            std::memmove(p.Card + fromAt, p.Card + fromAt + 1, static_cast<std::size_t>(toEnd - 1 - fromAt));
+            p.Card[toEnd - 1] = card;
+        } else {
+            std::memmove(p.Card + toEnd + 1, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
+            p.Card[toEnd] = card;
+        }
+        --p.Len[from];
+        ++p.Len[to];
+        return;
+    }
     std::uint8_t run[52];
     std::memcpy(run, p.Card + fromAt, static_cast<std::size_t>(n));
     if (from < to) {

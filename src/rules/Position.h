@@ -49,26 +49,36 @@ constexpr bool FitsOrderValue(int lower, int upper, int order, bool ak) {
 }
 
 namespace detail {
-// For every order (with kNoOrder), wrap and lower card: the cards that fit on it, one bit each.
+// For every order (with kNoOrder), wrap and card: the cards that fit on it (or, with
+// `under`, the cards it fits on), one bit each.
 struct FitTable {
     std::uint64_t Mask[kNoOrder + 1][2][52] = {};
 };
-constexpr FitTable MakeFitTable() {
+constexpr FitTable MakeFitTable(bool under) {
     FitTable t;
     for (int order = 0; order <= kNoOrder; ++order)
         for (int ak = 0; ak < 2; ++ak)
             for (int lower = 0; lower < 52; ++lower)
                 for (int upper = 0; upper < 52; ++upper)
-                    if (FitsOrderValue(lower, upper, order, ak != 0))
-                        t.Mask[order][ak][lower] |= std::uint64_t(1) << upper;
+                    if (FitsOrderValue(lower, upper, order, ak != 0)) {
+                        if (under)
+                            t.Mask[order][ak][upper] |= std::uint64_t(1) << lower;
+                        else
+                            t.Mask[order][ak][lower] |= std::uint64_t(1) << upper;
+                    }
     return t;
 }
-inline constexpr FitTable kFits = MakeFitTable();
+inline constexpr FitTable kFits = MakeFitTable(false);
+inline constexpr FitTable kFitsUnder = MakeFitTable(true);
 } // namespace detail
 
 // The cards that fit on `lower` under a build order (0..9 or kNoOrder).
 inline std::uint64_t FitsOn(int lower, int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0][lower]; }
 inline bool FitsOrder(int lower, int upper, int order, bool ak) { return (FitsOn(lower, order, ak) >> upper) & 1; }
+// The cards that `upper` fits on under a build order.
+inline std::uint64_t FitsUnder(int upper, int order, bool ak) {
+    return detail::kFitsUnder.Mask[order][ak ? 1 : 0][upper];
+}
 
 // The four cards of a rank (none for a rank outside 0..12).
 inline constexpr std::uint64_t RankMask(int rank) {
@@ -160,6 +170,9 @@ int GoalTarget(const Position &p, int card, int from);
 // Every move the rules allow, in the game's order: by source (home, reserve, goal piles,
 // each from pile 0, bottom card first), then by target (the same order of piles).
 void LegalMoves(const Position &p, std::vector<Move> &out);
+// The same into `out`, which has room for kMaxMoves; returns how many.
+inline constexpr int kMaxMoves = 52 * (Position::kPiles - 1);
+int LegalMoves(const Position &p, Move *out);
 // The next card autoplay sends up: the first home pile, then reserve pile, whose top
 // card a goal pile takes, and the first goal pile that takes it. False when there is none
 // (whatever the Autoplay setting).

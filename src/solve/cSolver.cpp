@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <unordered_map>
 
 namespace tabloo {
@@ -57,6 +58,35 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
                       w.OnReserve * onReserve - w.EmptyHome * CountEmptyHome(p) + w.Dig * dig + 1000;
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
+
+// Where piles are alike, the moves that lead where another move of the same position
+// leads: to an empty pile other than the first of its area, and (past the start, where
+// every position has had its cascade) a whole pile onto an empty pile of its own area,
+// which leads back to the same position.
+class Repeats {
+public:
+    Repeats(const Position &p, bool alike, bool start) : P(p), Alike(alike), Start(start) {
+        if (!alike)
+            return;
+        for (int i = p.HomePiles - 1; i >= 0; --i)
+            if (p.Len[Position::kHome0 + i] == 0)
+                FirstEmpty[0] = Position::kHome0 + i;
+        for (int i = p.ResPiles - 1; i >= 0; --i)
+            if (p.Len[Position::kReserve0 + i] == 0)
+                FirstEmpty[1] = Position::kReserve0 + i;
+    }
+    bool operator()(Move m) const {
+        if (!Alike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
+            return false;
+        return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
+               (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));
+    }
+
+private:
+    const Position &P;
+    bool Alike, Start;
+    int FirstEmpty[2] = {-1, -1};
+};
 
 } // namespace
 
@@ -127,33 +157,42 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
         const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
-        LegalMoves(p, Moves);
+        const int moves = LegalMoves(p, Legal);
         // Every child first, with a look into the table ahead of the lookups.
-        if (Children.size() < Moves.size())
-            Children.resize(Moves.size());
+        if (Children.size() < static_cast<std::size_t>(moves))
+            Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
-        // Where piles are alike, every empty pile of an area leads to the same position as
-        // the first one.
-        int firstEmpty[2] = {-1, -1};
-        if (Alike) {
-            for (int i = p.HomePiles - 1; i >= 0; --i)
-                if (p.Len[Position::kHome0 + i] == 0)
-                    firstEmpty[0] = Position::kHome0 + i;
-            for (int i = p.ResPiles - 1; i >= 0; --i)
-                if (p.Len[Position::kReserve0 + i] == 0)
-                    firstEmpty[1] = Position::kReserve0 + i;
-        }
-        for (const Move &m : Moves) {
-            if (Alike && p.Len[m.To] == 0 && !Position::IsGoal(m.To) && m.To != firstEmpty[Position::IsReserve(m.To)])
-                continue;
-            // Past the first move every position has had its cascade, so moving a whole pile
-            // onto an empty pile alike to it leads back to the same position.
-            if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
+        const Repeats repeats(p, Alike, root);
+        // Past the start every position has had its cascade, so some moves are known to
+        // lead to a position seen already without being played out. A move between home
+        // and reserve piles that uncovers no card a goal pile takes starts no cascade: its
+        // key is known at once. A card taken down from a goal pile that the cascade sends
+        // straight back to it leads back here.
+        std::uint64_t wanted = 0;
+        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+            wanted |= GoalTakes(p, g);
+        const bool foresee = !root;
+        for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
+            if (repeats(m))
                 continue;
             if (Pruning && Position::IsHome(m.From) && m.Pos > 0 && !Position::IsGoal(m.To) &&
                 FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK)) {
                 pruned = true;
                 continue;
+            }
+            if (foresee && !Position::IsGoal(m.From) && !Position::IsGoal(m.To) &&
+                (!p.Autoplay || m.Pos == 0 || !(wanted >> p.At(m.From, m.Pos - 1) & 1))) {
+                StateKey k = key;
+                k.SetUnder(p.At(m.From, m.Pos), p.Len[m.To] ? p.Top(m.To) : BottomCode(m.To, Alike));
+                if (Seen.Contains(k, cStateSet::Hash(k)))
+                    continue;
+            }
+            if (foresee && p.Autoplay && Position::IsGoal(m.From)) {
+                Position down = p;
+                MoveCards(down, m.From, m.Pos, m.To);
+                int from, goal;
+                if (NextAutoplay(down, from, goal) && from == m.To && goal == m.From)
+                    continue;
             }
             Child &c = Children[made++];
             c.P = p;
@@ -214,7 +253,10 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
         Position bestNext;
         StateKey bestKey{};
         LegalMoves(cur, legal);
+        const Repeats repeats(cur, Alike, at == 0);
         for (const Move &m : legal) {
+            if (repeats(m))
+                continue;
             Position next = cur;
             StateKey k = curKey;
             const int n = Play(next, m, placed);

@@ -68,12 +68,12 @@ private:
         std::uint32_t Index;
         Position P;
     };
-    static constexpr std::uint32_t kRecent = 64;
+    static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};
     cStateSet Seen;
     // The positions still to look into: (distance from a win << 32) | ~number, least first.
     std::vector<std::uint64_t> Queue;
-    std::vector<Move> Moves;
+    Move Legal[kMaxMoves];
     // One expansion's children, made before they are looked up.
     struct Child {
         Position P;
