@@ -137,9 +137,9 @@ int LegalMoves(const Position &p, Move *out) {
     for (int r = 0; r < p.ResPiles; ++r)
         if (p.Len[Position::kReserve0 + r] == 0)
             emptyReserve |= 1u << (Position::kReserve0 + r);
-    std::uint64_t goalTakes[4];
+    std::uint64_t goalTakes[4], anyGoal = 0;
     for (int g = 0; g < 4; ++g)
-        goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
+        anyGoal |= goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
         if (len == 0 || !p.InPlay(s))
@@ -157,8 +157,9 @@ int LegalMoves(const Position &p, Move *out) {
                 to |= 1u << topPile[__builtin_ctzll(m)];
             if (pos == len - 1) {
                 to |= emptyReserve;
-                for (int g = 0; g < 4; ++g)
-                    to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
+                if (anyGoal >> card & 1)
+                    for (int g = 0; g < 4; ++g)
+                        to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
             }
             to &= ~(1u << s);
             for (; to; to &= to - 1)

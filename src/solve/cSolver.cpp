@@ -88,6 +88,42 @@ private:
     int FirstEmpty[2] = {-1, -1};
 };
 
+// Past the start every position has had its cascade, so some moves are known without
+// being played out. A move between home and reserve piles that uncovers no card a goal
+// pile takes starts no cascade: its key is the position's with one card laid elsewhere.
+// A card taken down from a goal pile that the cascade sends straight back to it leads
+// back to the position itself.
+class Foresight {
+public:
+    Foresight(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
+        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+            Wanted |= GoalTakes(p, g);
+    }
+    // The key after move `m` when it starts no cascade; false when that is not known.
+    bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
+        if (Start || Position::IsGoal(m.From) || Position::IsGoal(m.To) ||
+            (P.Autoplay && m.Pos > 0 && (Wanted >> P.At(m.From, m.Pos - 1) & 1)))
+            return false;
+        after = key;
+        after.SetUnder(P.At(m.From, m.Pos), P.Len[m.To] ? P.Top(m.To) : BottomCode(m.To, Alike));
+        return true;
+    }
+    // Does move `m` lead back to the position.
+    bool GoesBack(Move m) const {
+        if (Start || !P.Autoplay || !Position::IsGoal(m.From))
+            return false;
+        Position down = P;
+        MoveCards(down, m.From, m.Pos, m.To);
+        int from, goal;
+        return NextAutoplay(down, from, goal) && from == m.To && goal == m.From;
+    }
+
+private:
+    const Position &P;
+    bool Start, Alike;
+    std::uint64_t Wanted = 0;
+};
+
 } // namespace
 
 SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cancel) {
@@ -163,15 +199,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
         const Repeats repeats(p, Alike, root);
-        // Past the start every position has had its cascade, so some moves are known to
-        // lead to a position seen already without being played out. A move between home
-        // and reserve piles that uncovers no card a goal pile takes starts no cascade: its
-        // key is known at once. A card taken down from a goal pile that the cascade sends
-        // straight back to it leads back here.
-        std::uint64_t wanted = 0;
-        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-            wanted |= GoalTakes(p, g);
-        const bool foresee = !root;
+        const Foresight foresight(p, root, Alike);
         for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
             if (repeats(m))
                 continue;
@@ -180,20 +208,10 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 pruned = true;
                 continue;
             }
-            if (foresee && !Position::IsGoal(m.From) && !Position::IsGoal(m.To) &&
-                (!p.Autoplay || m.Pos == 0 || !(wanted >> p.At(m.From, m.Pos - 1) & 1))) {
-                StateKey k = key;
-                k.SetUnder(p.At(m.From, m.Pos), p.Len[m.To] ? p.Top(m.To) : BottomCode(m.To, Alike));
-                if (Seen.Contains(k, cStateSet::Hash(k)))
-                    continue;
-            }
-            if (foresee && p.Autoplay && Position::IsGoal(m.From)) {
-                Position down = p;
-                MoveCards(down, m.From, m.Pos, m.To);
-                int from, goal;
-                if (NextAutoplay(down, from, goal) && from == m.To && goal == m.From)
-                    continue;
-            }
+            StateKey known;
+            if (foresight.GoesBack(m) ||
+                (foresight.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
+                continue;
             Child &c = Children[made++];
             c.P = p;
             const int n = Play(c.P, m, placed);
@@ -250,34 +268,37 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
     for (int at = 0; at < end;) {
         int best = at;
         Move bestMove{};
-        Position bestNext;
-        StateKey bestKey{};
         LegalMoves(cur, legal);
         const Repeats repeats(cur, Alike, at == 0);
+        const Foresight foresight(cur, at == 0, Alike);
         for (const Move &m : legal) {
-            if (repeats(m))
+            if (repeats(m) || foresight.GoesBack(m))
                 continue;
-            Position next = cur;
-            StateKey k = curKey;
-            const int n = Play(next, m, placed);
-            for (int i = 0; i < n; ++i)
-                k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-            int j = next.Won() ? end : -1;
+            StateKey k;
+            bool won = false;
+            if (!foresight.KeyAfter(m, curKey, k)) {
+                Position next = cur;
+                k = curKey;
+                const int n = Play(next, m, placed);
+                for (int i = 0; i < n; ++i)
+                    k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+                won = next.Won();
+            }
+            int j = won ? end : -1;
             if (j < 0)
                 if (auto it = step.find(k); it != step.end())
                     j = it->second;
             if (j > best) {
                 best = j;
                 bestMove = m;
-                bestNext = next;
-                bestKey = k;
             }
         }
         if (best == at) // cannot happen: the chain itself is made of moves
             break;
         path.push_back(bestMove);
-        cur = bestNext;
-        curKey = bestKey;
+        const int n = Play(cur, bestMove, placed);
+        for (int i = 0; i < n; ++i)
+            curKey.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
         at = best;
     }
     return path;
