@@ -59,6 +59,17 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
+// The moves the quick searches leave out: breaking a run in the home piles (but to send a
+// card up), and laying the last card of a home pile on a reserve pile, which gives up an
+// empty home pile for a full reserve pile.
+bool LeftOut(const Position &p, Move m) {
+    if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
+        return false;
+    if (m.Pos == 0)
+        return p.Len[m.From] == 1 && Position::IsReserve(m.To);
+    return FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK);
+}
+
 // Where piles are alike, the moves that lead where another move of the same position
 // leads: to an empty pile other than the first of its area, and (past the start, where
 // every position has had its cascade) a whole pile onto an empty pile of its own area,
@@ -149,8 +160,8 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
-        // The first two never break a run in the home piles but to send a card up; the
-        // others try every move, so that a search that runs out of positions is a proof.
+        // The first two leave out moves that seldom help (LeftOut); the others try every
+        // move, so that a search that runs out of positions is a proof.
         Pruning = i < 2 && start.HomeOrder != 6;
         r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
@@ -203,8 +214,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
             if (repeats(m))
                 continue;
-            if (Pruning && Position::IsHome(m.From) && m.Pos > 0 && !Position::IsGoal(m.To) &&
-                FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK)) {
+            if (Pruning && LeftOut(p, m)) {
                 pruned = true;
                 continue;
             }
