@@ -160,9 +160,10 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
-        // The first two leave out moves that seldom help (LeftOut); the others try every
-        // move, so that a search that runs out of positions is a proof.
-        Pruning = i < 2 && start.HomeOrder != 6;
+        // The first two leave out moves that seldom help (LeftOut) where home piles are built
+        // down and runs move whole; the others try every move, so that a search that runs
+        // out of positions is a proof.
+        Pruning = i < 2 && start.MultiMove && start.HomeOrder >= 3 && start.HomeOrder <= 5;
         r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
