@@ -6,10 +6,13 @@
 #include "cSolver.h"
 #include "cSystemClock.h"
 
+#include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -293,11 +296,12 @@ struct RangeLine {
     std::uint64_t States = 0;
 };
 
-// Solves every game number from `from` to `to` on `jobs` threads, each with its own game
-// and solver, and prints the lines in order.
-int SolveRange(const Settings &settings, std::int64_t from, std::int64_t to, std::uint64_t maxStates, int jobs,
-               std::ostream &out) {
-    const auto count = static_cast<std::size_t>(to - from + 1);
+// Solves `count` positions on `jobs` threads, each with its own game and solver, and prints
+// one line per position in order, numbered from `first`. `position` gives the i-th
+// position to solve, dealt on the thread's own game.
+template <typename PositionAt>
+int SolveMany(const Settings &settings, std::size_t count, std::int64_t first, PositionAt position,
+              std::uint64_t maxStates, int jobs, std::ostream &out) {
     std::vector<RangeLine> lines(count);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
@@ -305,8 +309,7 @@ int SolveRange(const Settings &settings, std::int64_t from, std::int64_t to, std
         settings.ApplyTo(s.G);
         cSolver solver(maxStates);
         for (std::size_t i; (i = next.fetch_add(1)) < count;) {
-            s.G.StartGame(static_cast<double>(from + static_cast<std::int64_t>(i)));
-            const SolveResult r = solver.Solve(s.G.CurrentPosition());
+            const SolveResult r = solver.Solve(position(s.G, i));
             lines[i] = {r.Outcome, r.Moves.size(), r.States};
         }
     };
@@ -322,7 +325,7 @@ int SolveRange(const Settings &settings, std::int64_t from, std::int64_t to, std
     std::size_t won = 0, lost = 0, unknown = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const RangeLine &l = lines[i];
-        out << from + static_cast<std::int64_t>(i);
+        out << first + static_cast<std::int64_t>(i);
         if (l.Outcome == Verdict::Winnable) {
             out << " winnable " << l.Moves;
             ++won;
@@ -341,6 +344,110 @@ int SolveRange(const Settings &settings, std::int64_t from, std::int64_t to, std
                   unknown, seconds, seconds > 0 ? count / seconds : 0.0);
     out << summary << '\n';
     return 0;
+}
+
+// A rank as a board of Freecell Solver's text format writes it: A 2..9 T (or 10 or 0) J Q K;
+// -1 when it is none.
+int ParseRank(std::string_view word) {
+    if (word == "10" || word == "0")
+        word = "T";
+    const char *rank =
+        word.size() == 1 ? std::strchr(kRanks, std::toupper(static_cast<unsigned char>(word[0]))) : nullptr;
+    return rank && *rank ? static_cast<int>(rank - kRanks) : -1;
+}
+
+// A card of that format: its rank, then its suit H S D C; -1 when it is none.
+int ParseCard(std::string_view word) {
+    const char *suit =
+        word.size() >= 2 ? std::strchr(kSuits, std::toupper(static_cast<unsigned char>(word.back()))) : nullptr;
+    const int rank = ParseRank(word.substr(0, word.size() - 1));
+    return suit && *suit && rank >= 0 ? static_cast<int>(suit - kSuits) * 13 + rank : -1;
+}
+
+// Lays out a board of Freecell Solver's text format on the rules of `rules`: an optional
+// "Foundations: H-5 C-0 D-A S-2" line (each suit from its Ace up to the rank given, on
+// the goal piles in turn), an optional "Freecells:" line (cards or '-', on the reserve
+// piles in turn) and one line per column, bottom card first, on the home piles in turn
+// (a leading ':' is allowed). Every card must lie somewhere once. The autoplay cascade then
+// runs, as after a deal.
+Position ParseBoard(const std::vector<std::string> &lines, const Position &rules) {
+    Position p = rules;
+    std::fill(std::begin(p.Len), std::end(p.Len), std::uint8_t(0));
+    std::fill(std::begin(p.Card), std::end(p.Card), std::uint8_t(0));
+    std::uint64_t laid = 0;
+    auto lay = [&](int pile, int card, std::string_view word) {
+        if (card < 0)
+            throw Failure{"not a card: " + Quote(word)};
+        if (laid >> card & 1)
+            throw Failure{"a card twice: " + Quote(word)};
+        if (!p.InPlay(pile))
+            throw Failure{"more piles than the rules have at " + Quote(word)};
+        laid |= std::uint64_t(1) << card;
+        PushCard(p, pile, card);
+    };
+    int home = Position::kHome0;
+    for (const std::string &line : lines) {
+        auto words = Split(line);
+        const std::string_view head = words.front();
+        if (head == "Foundations:" || head == "Founds:") {
+            int goal = Position::kGoal0;
+            for (std::size_t i = 1; i < words.size(); ++i) {
+                const std::string_view w = words[i];
+                const char *suit = std::strchr(kSuits, std::toupper(static_cast<unsigned char>(w[0])));
+                const int top = w.size() >= 3 && w[1] == '-' ? (w.substr(2) == "0" ? -1 : ParseRank(w.substr(2))) : -2;
+                if (!suit || !*suit || top < -1 || goal >= Position::kPiles)
+                    throw Failure{"not a foundation: " + Quote(w)};
+                for (int rank = 0; rank <= top; ++rank)
+                    lay(goal, static_cast<int>(suit - kSuits) * 13 + rank, w);
+                goal += top >= 0;
+            }
+        } else if (head == "Freecells:" || head == "FC:") {
+            for (std::size_t i = 1; i < words.size(); ++i)
+                if (words[i] != "-")
+                    lay(Position::kReserve0 + static_cast<int>(i) - 1, ParseCard(words[i]), words[i]);
+        } else {
+            if (head == ":")
+                words.erase(words.begin());
+            else if (head.front() == ':')
+                words.front() = head.substr(1);
+            for (std::string_view w : words)
+                lay(home, ParseCard(w), w);
+            ++home;
+        }
+    }
+    if (laid != (std::uint64_t(1) << 52) - 1)
+        throw Failure{"the board has " + std::to_string(std::popcount(laid)) + " cards, not 52"};
+    Autoplay(p);
+    return p;
+}
+
+// Reads boards in Freecell Solver's text format, one after another with blank lines between.
+std::vector<Position> ReadBoards(std::istream &in, const Position &rules) {
+    std::vector<Position> boards;
+    std::vector<std::string> lines;
+    std::string line;
+    long number = 0;
+    auto flush = [&] {
+        if (lines.empty())
+            return;
+        try {
+            boards.push_back(ParseBoard(lines, rules));
+        } catch (const Failure &f) {
+            throw Failure{"board " + std::to_string(boards.size() + 1) + " (line " + std::to_string(number) +
+                          "): " + f.Message};
+        }
+        lines.clear();
+    };
+    while (std::getline(in, line)) {
+        ++number;
+        const auto words = Split(line);
+        if (words.empty())
+            flush();
+        else if (words[0].front() != '#')
+            lines.push_back(line);
+    }
+    flush();
+    return boards;
 }
 
 } // namespace
@@ -371,7 +478,7 @@ std::string FormatBoard(const Game &g) {
 int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err) {
     static const char kUsage[] = "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | "
                                  "solve GAMENO [--max-states N] | solve-range FROM TO [--max-states N] [--jobs J] | "
-                                 "bench";
+                                 "solve-boards [--max-states N] [--jobs J] < BOARDS | bench";
     auto fail = [&](const std::string &message) {
         out.flush();
         err << "tabloo-cli: " << message << '\n';
@@ -400,17 +507,19 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
             return fail("bench takes no arguments");
         return Bench(out);
     }
-    if (command != "deal" && command != "play" && command != "solve" && command != "solve-range")
+    if (command != "deal" && command != "play" && command != "solve" && command != "solve-range" &&
+        command != "solve-boards")
         return fail("unknown command " + Quote(command) + "; " + kUsage);
 
     // The words after the command: its numbers, and for the solve commands their options.
     std::vector<std::string> numbers;
     std::uint64_t maxStates = cSolver::kDefaultMaxStates;
     int jobs = 1;
-    const bool solving = command == "solve" || command == "solve-range";
+    const bool solving = command == "solve" || command == "solve-range" || command == "solve-boards";
+    const bool batch = command == "solve-range" || command == "solve-boards";
     for (; i < args.size(); ++i) {
         const std::string &a = args[i];
-        if (solving && (a == "--max-states" || (a == "--jobs" && command == "solve-range"))) {
+        if (solving && (a == "--max-states" || (a == "--jobs" && batch))) {
             if (i + 1 >= args.size())
                 return fail(a + " needs a number");
             const auto v = ParseWhole(args[++i]);
@@ -440,7 +549,27 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         }
         if (range[0] > range[1])
             return fail("solve-range needs FROM no greater than TO");
-        return SolveRange(settings, range[0], range[1], maxStates, jobs, out);
+        const std::int64_t from = range[0];
+        auto deal = [from](Game &g, std::size_t i) {
+            g.StartGame(static_cast<double>(from + static_cast<std::int64_t>(i)));
+            return g.CurrentPosition();
+        };
+        return SolveMany(settings, static_cast<std::size_t>(range[1] - from + 1), from, deal, maxStates, jobs, out);
+    }
+    if (command == "solve-boards") {
+        if (!numbers.empty())
+            return fail("solve-boards reads its boards from standard input; it takes no " + Quote(numbers[0]));
+        Session s;
+        settings.ApplyTo(s.G);
+        s.G.StartGame(1.0);
+        std::vector<Position> boards;
+        try {
+            boards = ReadBoards(in, s.G.CurrentPosition());
+        } catch (const Failure &f) {
+            return fail(f.Message);
+        }
+        auto board = [&boards](Game &, std::size_t i) { return boards[i]; };
+        return SolveMany(settings, boards.size(), 1, board, maxStates, jobs, out);
     }
 
     if (numbers.size() != 1)

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Times Tabloo's solver and Freecell Solver on the same deals: Tabloo's default-rule deals
-# (8 home piles, 4 reserve piles) of game numbers FROM..TO, exported to Freecell Solver's
-# board format as `tabloo-cli deal` prints them (after the first autoplay).
+# Times Tabloo's solver and Freecell Solver on the same deals, in one run.
 #
-#   bash tools/compare-fcsolve.sh [FROM [TO [CLI]]]      (defaults 1 1000 build/tabloo-cli)
+#   bash tools/compare-fcsolve.sh [COUNT [CLI]]      (defaults 1000 build/tabloo-cli)
 #
-# Freecell Solver reads one board per process, so it is run once per deal; each run also
-# pays for starting the process. That start-up is measured on a trivial board (one card
-# left to play) run as many times, in turn with the real ones, and subtracted. For scale
-# the script also runs its batch solver on its own deals and counts its iterations. Freecell Solver plays plain FreeCell
-# (runs of (F+1)·2^E cards, no forced autoplay); Tabloo plays its own rules on the same cards.
+# 1. Microsoft's deals 1..COUNT, both programs in batch mode, one process each: Freecell
+#    Solver's range solver (`freecell-solver-range-parallel-solve 1 COUNT COUNT -l lg`)
+#    against `tabloo-cli solve-boards`, fed the same deals as make-microsoft-freecell-board
+#    prints them. Each runs three times in turn; the best CPU time (user and system) of
+#    each counts, so that other work on the machine weighs on neither.
+# 2. Tabloo's own default-rule deals 1..COUNT (`solve-range`, --jobs 1 and 2), exported to
+#    Freecell Solver's board format as `tabloo-cli deal` prints them. Freecell Solver has
+#    no batch mode for boards of its own choosing, so it runs once per deal there; the
+#    cost of starting its process, measured on a trivial board run as many times in turn
+#    with the real ones, is subtracted.
+#
+# The rules differ: Freecell Solver plays plain FreeCell (runs of (F+1)·2^E cards, no
+# forced autoplay); Tabloo plays its default rules on the same cards (runs of (F+1)(E+1)
+# cards, every card a goal pile takes goes up at once, with no safety rule).
 # Needs Debian's freecell-solver-bin (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-from=${1:-1}
-to=${2:-1000}
-cli=${3:-build/tabloo-cli}
+count=${1:-1000}
+cli=${2:-build/tabloo-cli}
 preset=(-l lg)
 
 if ! command -v fc-solve >/dev/null; then
@@ -27,9 +33,45 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# One board file per deal: "Foundations: H-x C-x D-x S-x", the four reserve piles as
-# freecells, the eight home piles bottom first.
-for ((n = from; n <= to; n++)); do
+# CPU seconds (user + system) of a command, its output to a file.
+cpu() {
+    local out=$1
+    shift
+    /usr/bin/env time -f '%U %S' -o "$work/time" "$@" >"$out"
+    awk '{ printf "%.3f", $1 + $2 }' "$work/time"
+}
+best() { printf '%s\n' "$@" | sort -g | head -1; }
+rate() { awk -v n="$1" -v t="$2" 'BEGIN { printf "%.0f", n / t }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# 1. Microsoft's deals, both in batch.
+for ((n = 1; n <= count; n++)); do
+    make-microsoft-freecell-board -t "$n"
+    echo
+done >"$work/ms.boards"
+fcs_runs=() tab_runs=()
+for round in 1 2 3; do
+    fcs_runs+=("$(cpu "$work/fcs.txt" freecell-solver-range-parallel-solve 1 "$count" "$count" "${preset[@]}")")
+    tab_runs+=("$(cpu "$work/tab.txt" "$cli" solve-boards --jobs 1 <"$work/ms.boards")")
+done
+fcs_cpu=$(best "${fcs_runs[@]}")
+tab_cpu=$(best "${tab_runs[@]}")
+fcs_iters=$(awk -F'total_num_iters=' '/Reached/ { print $2 + 0 }' "$work/fcs.txt")
+tab_sum=$(tail -1 "$work/tab.txt")
+tab_states=$(awk '$1 ~ /^[0-9]+$/ { s += $NF } END { print s }' "$work/tab.txt")
+"$cli" solve-boards --jobs 2 <"$work/ms.boards" >"$work/tab2.txt"
+cmp -s <(grep -v '^games' "$work/tab.txt") <(grep -v '^games' "$work/tab2.txt") ||
+    echo "warning: --jobs 2 gave other results than --jobs 1"
+echo "Microsoft deals 1..$count, batch, best CPU time of 3 runs"
+printf '  freecell-solver %s: %s s, %s deals/s, %s positions checked a deal\n' "${preset[*]}" "$fcs_cpu" \
+    "$(rate "$count" "$fcs_cpu")" "$(awk -v s="$fcs_iters" -v n="$count" 'BEGIN { printf "%.0f", s / n }')"
+printf '  tabloo solve-boards: %s s, %s deals/s, %s positions a deal (%s)\n' "$tab_cpu" "$(rate "$count" "$tab_cpu")" \
+    "$(awk -v s="$tab_states" -v n="$count" 'BEGIN { printf "%.0f", s / n }')" "$tab_sum"
+printf '  tabloo against freecell-solver: %s times as fast\n' "$(ratio "$fcs_cpu" "$tab_cpu")"
+
+# 2. Tabloo's own deals. One board file per deal: "Foundations: H-x C-x D-x S-x", the
+# four reserve piles as freecells, the eight home piles bottom first.
+for ((n = 1; n <= count; n++)); do
     "$cli" deal "$n" | awk '
         BEGIN { split("H C D S", order, " ") }
         /^home / { sub(/^home [0-9]+:/, ""); stacks[++s] = ":" $0 }
@@ -44,12 +86,8 @@ for ((n = from; n <= to; n++)); do
         }' >"$work/$n.board"
 done
 printf 'Foundations: H-K C-K D-K S-Q\nFreecells:\n: KS\n:\n:\n:\n:\n:\n:\n:\n' >"$work/trivial.board"
-
-# Each deal's run and a trivial run in turn, so that whatever else the machine does
-# weighs on both alike.
-count=$((to - from + 1))
 fcs=0 startup=0
-for ((n = from; n <= to; n++)); do
+for ((n = 1; n <= count; n++)); do
     t0=$EPOCHREALTIME
     fc-solve "${preset[@]}" "$work/$n.board" >"$work/$n.out" 2>&1 || true
     t1=$EPOCHREALTIME
@@ -58,29 +96,21 @@ for ((n = from; n <= to; n++)); do
     fcs=$(echo "$fcs + $t1 - $t0" | bc)
     startup=$(echo "$startup + $t2 - $t1" | bc)
 done
-iterations=$(cat "$work"/*.out | awk '/states checked/ { s += $NF } END { print s }')
-solved=$(grep -l "This game is solveable" "$work"/*.out | wc -l)
-
-"$cli" solve-range "$from" "$to" --jobs 1 >"$work/tabloo1.txt"
-"$cli" solve-range "$from" "$to" --jobs 2 >"$work/tabloo2.txt"
-cmp -s <(grep -v '^games' "$work/tabloo1.txt") <(grep -v '^games' "$work/tabloo2.txt") ||
-    echo "warning: --jobs 2 gave other results than --jobs 1"
-summary1=$(tail -1 "$work/tabloo1.txt")
-summary2=$(tail -1 "$work/tabloo2.txt")
-rate() { awk '{ for (i = 1; i < NF; i++) if ($i == "games/s") print $(i + 1) }' <<<"$1"; }
-
 fcsnet=$(echo "$fcs - $startup" | bc)
-# For scale: its own batch solver on its own deals (Microsoft's 1..1000), one process.
-t0=$EPOCHREALTIME
-ms=$(freecell-solver-range-parallel-solve 1 1000 1000 "${preset[@]}" | awk -F'total_num_iters=' '/Reached/ { print $2 + 0 }')
-t1=$EPOCHREALTIME
-batch=$(echo "1000 / ($t1 - $t0)" | bc -l)
-echo "deals $from..$to ($count), default rules"
-printf 'freecell-solver %s: solved %d of %d, %.3f s in all, %.3f s of it starting processes, %.3f s solving: %.1f deals/s\n' \
-    "${preset[*]}" "$solved" "$count" "$fcs" "$startup" "$fcsnet" "$(echo "$count / $fcsnet" | bc -l)"
-echo "tabloo --jobs 1: $summary1"
-echo "tabloo --jobs 2: $summary2"
-printf 'freecell-solver %s on its own deals 1..1000 in one process: %.0f deals/s, %.0f iterations a deal; on ours %.0f iterations a deal\n' \
-    "${preset[*]}" "$batch" "$(echo "$ms / 1000" | bc -l)" "$(echo "$iterations / $count" | bc -l)"
-printf 'tabloo --jobs 1 against freecell-solver: %.2f times as fast; --jobs 2 against --jobs 1: %.2f\n' \
-    "$(echo "$(rate "$summary1") * $fcsnet / $count" | bc -l)" "$(echo "$(rate "$summary2") / $(rate "$summary1")" | bc -l)"
+solved=$(grep -l "This game is solveable" "$work"/*.out | wc -l)
+iterations=$(cat "$work"/*.out | awk '/states checked/ { s += $NF } END { print s }')
+one=$(cpu "$work/ours1.txt" "$cli" solve-range 1 "$count" --jobs 1)
+"$cli" solve-range 1 "$count" --jobs 1 >"$work/ours1w.txt"
+"$cli" solve-range 1 "$count" --jobs 2 >"$work/ours2.txt"
+cmp -s <(grep -v '^games' "$work/ours1.txt") <(grep -v '^games' "$work/ours2.txt") ||
+    echo "warning: --jobs 2 gave other results than --jobs 1"
+wall() { awk '{ for (i = 1; i < NF; i++) if ($i == "games/s") print $(i + 1) }' <<<"$1"; }
+w1=$(wall "$(tail -1 "$work/ours1w.txt")")
+w2=$(wall "$(tail -1 "$work/ours2.txt")")
+echo "Tabloo's default-rule deals 1..$count"
+printf '  freecell-solver %s, one process a deal: solved %d, %.3f s less %.3f s starting processes: %s deals/s, %s positions checked a deal\n' \
+    "${preset[*]}" "$solved" "$fcs" "$startup" "$(rate "$count" "$fcsnet")" \
+    "$(awk -v s="$iterations" -v n="$count" 'BEGIN { printf "%.0f", s / n }')"
+printf '  tabloo solve-range --jobs 1: %s s of CPU, %s deals/s (%s)\n' "$one" "$(rate "$count" "$one")" \
+    "$(tail -1 "$work/ours1.txt")"
+printf '  tabloo --jobs 2 against --jobs 1 (wall clock): %s games/s against %s, %s times\n' "$w2" "$w1" "$(ratio "$w2" "$w1")"

@@ -107,117 +107,145 @@ int GoalTarget(const Position &p, int card, int from) {
 }
 
 void LegalMoves(const Position &p, std::vector<Move> &out) {
-    out.clear();
+    Move moves[kMaxMoves];
+    out.assign(moves, moves + LegalMoves(p, moves));
+}
+
+int LegalMoves(const Position &p, Move *out) {
+    Move *next = out;
     int start[Position::kPiles + 1];
     start[0] = 0;
     for (int i = 0; i < Position::kPiles; ++i)
         start[i + 1] = start[i] + p.Len[i];
     const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
-    // For every card the piles that take it: empty home piles take anything, the others
-    // by their top card; empty reserve piles and the goal piles take single cards.
-    std::uint32_t emptyHome = 0, single[52], home[52];
-    std::fill(std::begin(home), std::end(home), 0u);
+    // The top cards of the home piles, with the pile of each: a card goes on the piles whose
+    // top it fits on, and on every empty home pile.
+    std::uint64_t homeTops = 0;
+    std::uint8_t topPile[52];
+    std::uint32_t emptyHome = 0;
     for (int t = 0; t < p.HomePiles; ++t) {
         if (p.Len[t] == 0) {
             emptyHome |= 1u << t;
             continue;
         }
-        for (std::uint64_t m = FitsOn(p.Card[start[t + 1] - 1], p.HomeOrder, p.HomeAK); m; m &= m - 1)
-            home[__builtin_ctzll(m)] |= 1u << t;
+        const int top = p.Card[start[t + 1] - 1];
+        homeTops |= std::uint64_t(1) << top;
+        topPile[top] = static_cast<std::uint8_t>(t);
     }
+    // Single cards also go on the empty reserve piles and the goal piles that take them.
     std::uint32_t emptyReserve = 0;
     for (int r = 0; r < p.ResPiles; ++r)
         if (p.Len[Position::kReserve0 + r] == 0)
             emptyReserve |= 1u << (Position::kReserve0 + r);
-    std::fill(std::begin(single), std::end(single), emptyReserve);
+    std::uint64_t goalTakes[4], anyGoal = 0;
     for (int g = 0; g < 4; ++g)
-        for (std::uint64_t m = GoalTakes(p, Position::kGoal0 + g); m; m &= m - 1)
-            single[__builtin_ctzll(m)] |= 1u << (Position::kGoal0 + g);
+        anyGoal |= goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
         if (len == 0 || !p.InPlay(s))
             continue;
+        const std::uint8_t *cards = p.Card + start[s];
         // The lowest card that can be lifted: the ordered run on top, within the capacity.
         int low = len - 1;
         if (Position::IsHome(s))
-            while (low > 0 && len - low <= extra &&
-                   FitsOrder(p.Card[start[s] + low - 1], p.Card[start[s] + low], p.HomeOrder, p.HomeAK))
+            while (low > 0 && len - low <= extra && FitsOrder(cards[low - 1], cards[low], p.HomeOrder, p.HomeAK))
                 --low;
         for (int pos = low; pos < len; ++pos) {
-            const int card = p.Card[start[s] + pos];
-            std::uint32_t to = emptyHome | home[card] | (pos == len - 1 ? single[card] : 0);
+            const int card = cards[pos];
+            std::uint32_t to = emptyHome;
+            for (std::uint64_t m = FitsUnder(card, p.HomeOrder, p.HomeAK) & homeTops; m; m &= m - 1)
+                to |= 1u << topPile[__builtin_ctzll(m)];
+            if (pos == len - 1) {
+                to |= emptyReserve;
+                if (anyGoal >> card & 1)
+                    for (int g = 0; g < 4; ++g)
+                        to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
+            }
             to &= ~(1u << s);
             for (; to; to &= to - 1)
-                out.push_back({static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
-                               static_cast<std::uint8_t>(__builtin_ctz(to))});
+                *next++ = {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
+                           static_cast<std::uint8_t>(__builtin_ctz(to))};
         }
     }
-}
-
-bool NextAutoplay(const Position &p, int &from, int &goal) {
-    // The goal piles lie at the end of the cards: their tops, from the last one back.
-    int end = 0;
-    for (int i = 0; i < Position::kPiles; ++i)
-        end += p.Len[i];
-    std::uint64_t takes[4], any = 0;
-    for (int g = 3; g >= 0; --g) {
-        const int len = p.Len[Position::kGoal0 + g];
-        takes[g] = len >= Position::kGoalFull ? 0
-                   : len == 0                 ? RankMask(p.GoalBase)
-                                              : FitsOn(p.Card[end - 1], p.GoalOrder, p.GoalAK);
-        any |= takes[g];
-        end -= len;
-    }
-    if (!any)
-        return false;
-    int top = 0;
-    for (int pile = 0; pile < Position::kGoal0; ++pile) {
-        const int len = p.Len[pile];
-        top += len;
-        if (len == 0 || !(any >> p.Card[top - 1] & 1))
-            continue;
-        const int card = p.Card[top - 1];
-        from = pile;
-        for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
-        }
-        goal += Position::kGoal0;
-        return true;
-    }
-    return false;
+    return static_cast<int>(next - out);
 }
 
 namespace {
-// Moves the run and notes the card laid: where both piles start comes from one pass.
-void Shift(Position &p, int from, int pos, int to, Placed *placed) {
-    int fromStart = 0, toStart = 0, at = 0;
-    const int last = from > to ? from : to;
-    for (int i = 0; i <= last; ++i) {
-        if (i == from)
-            fromStart = at;
-        if (i == to)
-            toStart = at;
-        at += p.Len[i];
+// What each goal pile takes now, given where the goal piles start; returns them all.
+std::uint64_t GoalsTake(const Position &p, int goalStart, std::uint64_t takes[4]) {
+    std::uint64_t any = 0;
+    for (int g = 0; g < 4; ++g) {
+        const int len = p.Len[Position::kGoal0 + g];
+        goalStart += len;
+        takes[g] = len >= Position::kGoalFull ? 0
+                   : len == 0                 ? RankMask(p.GoalBase)
+                                              : FitsOn(p.Card[goalStart - 1], p.GoalOrder, p.GoalAK);
+        any |= takes[g];
     }
+    return any;
+}
+
+// The first home, then reserve, pile whose top card is in `cards`, with where it ends in
+// Card; false when there is none.
+bool FirstTopIn(const Position &p, std::uint64_t cards, int &pile, int &end) {
+    int top = 0;
+    for (int i = 0; i < Position::kGoal0; ++i) {
+        const int len = p.Len[i];
+        top += len;
+        if (len != 0 && (cards >> p.Card[top - 1] & 1)) {
+            pile = i;
+            end = top;
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+bool NextAutoplay(const Position &p, int &from, int &goal) {
+    std::uint64_t takes[4];
+    const std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    int end;
+    if (!any || !FirstTopIn(p, any, from, end))
+        return false;
+    const int card = p.Card[end - 1];
+    for (goal = 0; !(takes[goal] >> card & 1); ++goal) {
+    }
+    goal += Position::kGoal0;
+    return true;
+}
+
+namespace {
+// Moves the run and notes the card laid.
+void Shift(Position &p, int from, int pos, int to, Placed *placed) {
+    const int fromAt = p.Start(from) + pos, toEnd = p.Start(to) + p.Len[to];
     const int n = p.Len[from] - pos;
-    const int fromAt = fromStart + pos, toEnd = toStart + p.Len[to];
     if (placed)
         *placed = {p.Card[fromAt], static_cast<std::uint8_t>(to),
                    static_cast<std::int8_t>(p.Len[to] ? p.Card[toEnd - 1] : -1)};
+    if (n == 1) {
+        const std::uint8_t card = p.Card[fromAt];
+        if (from < to) {
+            std::memmove(p.Card + fromAt, p.Card + fromAt + 1, static_cast<std::size_t>(toEnd - 1 - fromAt));
+            p.Card[toEnd - 1] = card;
+        } else {
+            std::memmove(p.Card + toEnd + 1, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
+            p.Card[toEnd] = card;
+        }
+        --p.Len[from];
+        ++p.Len[to];
+        return;
+    }
     std::uint8_t run[52];
-    for (int i = 0; i < n; ++i)
-        run[i] = p.Card[fromAt + i];
+    std::memcpy(run, p.Card + fromAt, static_cast<std::size_t>(n));
     if (from < to) {
         // The cards between the run and the top of `to` slide down.
-        for (int i = fromAt; i < toEnd - n; ++i)
-            p.Card[i] = p.Card[i + n];
-        for (int i = 0; i < n; ++i)
-            p.Card[toEnd - n + i] = run[i];
+        std::memmove(p.Card + fromAt, p.Card + fromAt + n, static_cast<std::size_t>(toEnd - n - fromAt));
+        std::memcpy(p.Card + toEnd - n, run, static_cast<std::size_t>(n));
     } else {
         // The cards between the top of `to` and the run slide up.
-        for (int i = fromAt - 1; i >= toEnd; --i)
-            p.Card[i + n] = p.Card[i];
-        for (int i = 0; i < n; ++i)
-            p.Card[toEnd + i] = run[i];
+        std::memmove(p.Card + toEnd + n, p.Card + toEnd, static_cast<std::size_t>(fromAt - toEnd));
+        std::memcpy(p.Card + toEnd, run, static_cast<std::size_t>(n));
     }
     p.Len[from] = static_cast<std::uint8_t>(p.Len[from] - n);
     p.Len[to] = static_cast<std::uint8_t>(p.Len[to] + n);
@@ -229,10 +257,19 @@ void MoveCards(Position &p, int from, int pos, int to) { Shift(p, from, pos, to,
 int Autoplay(Position &p, Placed *placed) {
     if (!p.Autoplay)
         return 0;
-    int n = 0, from, goal;
-    while (NextAutoplay(p, from, goal)) {
-        Shift(p, from, p.Len[from] - 1, goal, placed ? placed + n : nullptr);
+    // What the goal piles take is worked out once, then kept up as cards go up.
+    std::uint64_t takes[4];
+    std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    int n = 0, from, end;
+    while (any && FirstTopIn(p, any, from, end)) {
+        const int card = p.Card[end - 1];
+        int g = 0;
+        while (!(takes[g] >> card & 1))
+            ++g;
+        Shift(p, from, p.Len[from] - 1, Position::kGoal0 + g, placed ? placed + n : nullptr);
         ++n;
+        takes[g] = p.Len[Position::kGoal0 + g] >= Position::kGoalFull ? 0 : FitsOn(card, p.GoalOrder, p.GoalAK);
+        any = takes[0] | takes[1] | takes[2] | takes[3];
     }
     return n;
 }

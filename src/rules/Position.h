@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tabloo {
@@ -48,26 +49,36 @@ constexpr bool FitsOrderValue(int lower, int upper, int order, bool ak) {
 }
 
 namespace detail {
-// For every order (with kNoOrder), wrap and lower card: the cards that fit on it, one bit each.
+// For every order (with kNoOrder), wrap and card: the cards that fit on it (or, with
+// `under`, the cards it fits on), one bit each.
 struct FitTable {
     std::uint64_t Mask[kNoOrder + 1][2][52] = {};
 };
-constexpr FitTable MakeFitTable() {
+constexpr FitTable MakeFitTable(bool under) {
     FitTable t;
     for (int order = 0; order <= kNoOrder; ++order)
         for (int ak = 0; ak < 2; ++ak)
             for (int lower = 0; lower < 52; ++lower)
                 for (int upper = 0; upper < 52; ++upper)
-                    if (FitsOrderValue(lower, upper, order, ak != 0))
-                        t.Mask[order][ak][lower] |= std::uint64_t(1) << upper;
+                    if (FitsOrderValue(lower, upper, order, ak != 0)) {
+                        if (under)
+                            t.Mask[order][ak][upper] |= std::uint64_t(1) << lower;
+                        else
+                            t.Mask[order][ak][lower] |= std::uint64_t(1) << upper;
+                    }
     return t;
 }
-inline constexpr FitTable kFits = MakeFitTable();
+inline constexpr FitTable kFits = MakeFitTable(false);
+inline constexpr FitTable kFitsUnder = MakeFitTable(true);
 } // namespace detail
 
 // The cards that fit on `lower` under a build order (0..9 or kNoOrder).
 inline std::uint64_t FitsOn(int lower, int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0][lower]; }
 inline bool FitsOrder(int lower, int upper, int order, bool ak) { return (FitsOn(lower, order, ak) >> upper) & 1; }
+// The cards that `upper` fits on under a build order.
+inline std::uint64_t FitsUnder(int upper, int order, bool ak) {
+    return detail::kFitsUnder.Mask[order][ak ? 1 : 0][upper];
+}
 
 // The four cards of a rank (none for a rank outside 0..12).
 inline constexpr std::uint64_t RankMask(int rank) {
@@ -101,12 +112,18 @@ struct Position {
 
     bool operator==(const Position &) const = default;
 
-    // Where pile `pile` starts in Card.
+    // Where pile `pile` (0..kPiles) starts in Card: the lengths of the piles before it,
+    // added eight at a time (no sum passes 52, so a byte holds it).
     int Start(int pile) const {
-        int s = 0;
-        for (int i = 0; i < pile; ++i)
-            s += Len[i];
-        return s;
+        std::uint64_t a, b;
+        std::memcpy(&a, Len, 8);
+        std::memcpy(&b, Len + 8, 8);
+        auto first = [](std::uint64_t w, int n) {
+            return n <= 0 ? 0
+                          : static_cast<int>(
+                                ((n >= 8 ? w : w & ((std::uint64_t(1) << 8 * n) - 1)) * 0x0101010101010101ull) >> 56);
+        };
+        return first(a, pile) + first(b, pile - 8) + (pile > 16 ? Len[16] : 0) + (pile > 17 ? Len[17] : 0);
     }
     // The card at position `pos` of a pile (bottom 0).
     int At(int pile, int pos) const { return Card[Start(pile) + pos]; }
@@ -153,6 +170,9 @@ int GoalTarget(const Position &p, int card, int from);
 // Every move the rules allow, in the game's order: by source (home, reserve, goal piles,
 // each from pile 0, bottom card first), then by target (the same order of piles).
 void LegalMoves(const Position &p, std::vector<Move> &out);
+// The same into `out`, which has room for kMaxMoves; returns how many.
+inline constexpr int kMaxMoves = 52 * (Position::kPiles - 1);
+int LegalMoves(const Position &p, Move *out);
 // The next card autoplay sends up: the first home pile, then reserve pile, whose top
 // card a goal pile takes, and the first goal pile that takes it. False when there is none
 // (whatever the Autoplay setting).

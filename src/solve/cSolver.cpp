@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <unordered_map>
 
 namespace tabloo {
@@ -58,13 +59,89 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
+// The moves the quick searches leave out: breaking a run in the home piles (but to send a
+// card up), and laying the last card of a home pile on a reserve pile, which gives up an
+// empty home pile for a full reserve pile.
+bool LeftOut(const Position &p, Move m) {
+    if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
+        return false;
+    if (m.Pos == 0)
+        return p.Len[m.From] == 1 && Position::IsReserve(m.To);
+    return FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK);
+}
+
+// Where piles are alike, the moves that lead where another move of the same position
+// leads: to an empty pile other than the first of its area, and (past the start, where
+// every position has had its cascade) a whole pile onto an empty pile of its own area,
+// which leads back to the same position.
+class Repeats {
+public:
+    Repeats(const Position &p, bool alike, bool start) : P(p), Alike(alike), Start(start) {
+        if (!alike)
+            return;
+        for (int i = p.HomePiles - 1; i >= 0; --i)
+            if (p.Len[Position::kHome0 + i] == 0)
+                FirstEmpty[0] = Position::kHome0 + i;
+        for (int i = p.ResPiles - 1; i >= 0; --i)
+            if (p.Len[Position::kReserve0 + i] == 0)
+                FirstEmpty[1] = Position::kReserve0 + i;
+    }
+    bool operator()(Move m) const {
+        if (!Alike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
+            return false;
+        return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
+               (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));
+    }
+
+private:
+    const Position &P;
+    bool Alike, Start;
+    int FirstEmpty[2] = {-1, -1};
+};
+
+// Past the start every position has had its cascade, so some moves are known without
+// being played out. A move between home and reserve piles that uncovers no card a goal
+// pile takes starts no cascade: its key is the position's with one card laid elsewhere.
+// A card taken down from a goal pile that the cascade sends straight back to it leads
+// back to the position itself.
+class Foresight {
+public:
+    Foresight(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
+        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
+            Wanted |= GoalTakes(p, g);
+    }
+    // The key after move `m` when it starts no cascade; false when that is not known.
+    bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
+        if (Start || Position::IsGoal(m.From) || Position::IsGoal(m.To) ||
+            (P.Autoplay && m.Pos > 0 && (Wanted >> P.At(m.From, m.Pos - 1) & 1)))
+            return false;
+        after = key;
+        after.SetUnder(P.At(m.From, m.Pos), P.Len[m.To] ? P.Top(m.To) : BottomCode(m.To, Alike));
+        return true;
+    }
+    // Does move `m` lead back to the position.
+    bool GoesBack(Move m) const {
+        if (Start || !P.Autoplay || !Position::IsGoal(m.From))
+            return false;
+        Position down = P;
+        MoveCards(down, m.From, m.Pos, m.To);
+        int from, goal;
+        return NextAutoplay(down, from, goal) && from == m.To && goal == m.From;
+    }
+
+private:
+    const Position &P;
+    bool Start, Alike;
+    std::uint64_t Wanted = 0;
+};
+
 } // namespace
 
 SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cancel) {
     // Quick searches first, each weighing the position its own way: where one loses its
     // way another often goes straight to a win. Then one with all the budget left.
     static constexpr Weights kWays[] = {
-        {10, 8, 2, 3, 10, 3, 4},
+        {10, 8, 2, 6, 10, 3, 4},
         {10, 3, 0, 6, 20, 8, 4},
         {10, 8, 0, 3, 10, 0, 4},
     };
@@ -83,6 +160,10 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
+        // The first two leave out moves that seldom help (LeftOut) where home piles are built
+        // down and runs move whole; the others try every move, so that a search that runs
+        // out of positions is a proof.
+        Pruning = i < 2 && start.MultiMove && start.HomeOrder >= 3 && start.HomeOrder <= 5;
         r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
@@ -112,6 +193,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.push_back(entry(0, 0));
     Placed placed[53];
     std::uint32_t polls = 0;
+    bool pruned = false;
     while (!Queue.empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
@@ -123,15 +205,23 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
         const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
-        LegalMoves(p, Moves);
+        const int moves = LegalMoves(p, Legal);
         // Every child first, with a look into the table ahead of the lookups.
-        if (Children.size() < Moves.size())
-            Children.resize(Moves.size());
+        if (Children.size() < static_cast<std::size_t>(moves))
+            Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
-        for (const Move &m : Moves) {
-            // Past the first move every position has had its cascade, so moving a whole pile
-            // onto an empty pile alike to it leads back to the same position.
-            if (Alike && !root && m.Pos == 0 && p.Len[m.To] == 0 && AreaOf(m.From) == AreaOf(m.To))
+        const Repeats repeats(p, Alike, root);
+        const Foresight foresight(p, root, Alike);
+        for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
+            if (repeats(m))
+                continue;
+            if (Pruning && LeftOut(p, m)) {
+                pruned = true;
+                continue;
+            }
+            StateKey known;
+            if (foresight.GoesBack(m) ||
+                (foresight.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
                 continue;
             Child &c = Children[made++];
             c.P = p;
@@ -159,7 +249,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }
-    return Verdict::Unwinnable;
+    // Out of positions: a proof unless a move was left out.
+    return pruned ? Verdict::Unknown : Verdict::Unwinnable;
 }
 
 // The moves from `start` to the won position number `last`, along the positions that led to it,
@@ -188,31 +279,37 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
     for (int at = 0; at < end;) {
         int best = at;
         Move bestMove{};
-        Position bestNext;
-        StateKey bestKey{};
         LegalMoves(cur, legal);
+        const Repeats repeats(cur, Alike, at == 0);
+        const Foresight foresight(cur, at == 0, Alike);
         for (const Move &m : legal) {
-            Position next = cur;
-            StateKey k = curKey;
-            const int n = Play(next, m, placed);
-            for (int i = 0; i < n; ++i)
-                k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-            int j = next.Won() ? end : -1;
+            if (repeats(m) || foresight.GoesBack(m))
+                continue;
+            StateKey k;
+            bool won = false;
+            if (!foresight.KeyAfter(m, curKey, k)) {
+                Position next = cur;
+                k = curKey;
+                const int n = Play(next, m, placed);
+                for (int i = 0; i < n; ++i)
+                    k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+                won = next.Won();
+            }
+            int j = won ? end : -1;
             if (j < 0)
                 if (auto it = step.find(k); it != step.end())
                     j = it->second;
             if (j > best) {
                 best = j;
                 bestMove = m;
-                bestNext = next;
-                bestKey = k;
             }
         }
         if (best == at) // cannot happen: the chain itself is made of moves
             break;
         path.push_back(bestMove);
-        cur = bestNext;
-        curKey = bestKey;
+        const int n = Play(cur, bestMove, placed);
+        for (int i = 0; i < n; ++i)
+            curKey.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
         at = best;
     }
     return path;

@@ -59,18 +59,21 @@ private:
     std::vector<Move> PathTo(const Position &start, std::uint32_t last);
 
     bool Alike = true;
+    // Does the search leave out moves that break a run (so that running out of positions
+    // proves nothing).
+    bool Pruning = false;
     std::uint8_t Due[52] = {};
     // The positions made last, by number.
     struct Recent {
         std::uint32_t Index;
         Position P;
     };
-    static constexpr std::uint32_t kRecent = 64;
+    static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};
     cStateSet Seen;
     // The positions still to look into: (distance from a win << 32) | ~number, least first.
     std::vector<std::uint64_t> Queue;
-    std::vector<Move> Moves;
+    Move Legal[kMaxMoves];
     // One expansion's children, made before they are looked up.
     struct Child {
         Position P;

@@ -5,7 +5,7 @@
 namespace tabloo {
 
 namespace {
-constexpr std::size_t kFirstSlots = 1 << 13;
+constexpr std::size_t kFirstSlots = 1 << 12;
 constexpr int kNowhere = 127;
 } // namespace
 
@@ -109,6 +109,17 @@ std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::ui
             added = false;
             return static_cast<std::uint32_t>(e) - 1;
         }
+    }
+}
+
+bool cStateSet::Contains(const StateKey &key, std::uint64_t hash) const {
+    const std::uint64_t tag = hash >> 32, n = Table.size();
+    for (std::uint64_t i = (tag * n) >> 32;; i = i + 1 == n ? 0 : i + 1) {
+        const std::uint64_t e = Table[i];
+        if (e == 0)
+            return false;
+        if ((e >> 32) == tag && Key(static_cast<std::uint32_t>(e) - 1) == key)
+            return true;
     }
 }
 

@@ -63,6 +63,8 @@ public:
     // The same with the key's hash at hand.
     std::uint32_t Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added);
     static std::uint64_t Hash(const StateKey &k);
+    // Is the key in the set.
+    bool Contains(const StateKey &key, std::uint64_t hash) const;
     // Starts fetching the slot a key with this hash goes to.
     void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&Table[((hash >> 32) * Table.size()) >> 32]); }
     const StateKey &Key(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Key; }

@@ -153,6 +153,7 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {"solve-range", "1", "2.5"},
         {"solve-range", "1", "2", "--jobs", "0"},
         {"solve-range", "1", "2", "--jobs", "x"},
+        {"solve-boards", "1"},
     };
     for (const auto &args : bad) {
         const CliRun r = Cli(args);
@@ -259,6 +260,38 @@ TEST(Cli, SolveRangeLinesInOrderWhateverTheThreads) {
     EXPECT_EQ(w[0] + w[2] + w[4] + w[6] + w[8] + w[10], "gameswinnableunwinnableunknownsecondsgames/s") << a.back();
     EXPECT_EQ(w[1], "8");
     EXPECT_EQ(std::stoi(w[3]) + std::stoi(w[5]) + std::stoi(w[7]), 8);
+}
+
+// A deal written out as a board of Freecell Solver's text format solves as the deal does.
+TEST(Cli, SolveBoardsReadsFreecellSolverBoards) {
+    std::string board;
+    std::string suitsUp = "Foundations:", cells = "Freecells:";
+    for (const std::string &line : LinesOf(Cli({"--set", "ResPiles=4", "deal", "123"}).Out)) {
+        const std::string cards = line.substr(line.find(':') + 1);
+        if (line.rfind("home ", 0) == 0)
+            board += ":" + cards + "\n";
+        else if (line.rfind("reserve ", 0) == 0)
+            cells += cards.empty() ? " -" : cards;
+        else if (line.rfind("goal ", 0) == 0 && !cards.empty())
+            suitsUp += std::string(" ") + cards.back() + "-" + cards[cards.size() - 2];
+    }
+    const std::string input =
+        suitsUp + "\n" + cells + "\n" + board + "\n\n# done\nFoundations: H-K C-K D-K S-Q\n: KS\n";
+    const CliRun r = Cli({"solve-boards", "--jobs", "2"}, input);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const auto lines = LinesOf(r.Out);
+    ASSERT_EQ(lines.size(), 3u) << r.Out;
+    const std::string deal = LinesOf(Cli({"solve-range", "123", "123"}).Out)[0];
+    EXPECT_EQ("1" + lines[0].substr(1), "1" + deal.substr(3)) << input;
+    EXPECT_EQ(lines[1], "2 winnable 0 states 1");
+    EXPECT_EQ(lines[2].rfind("games 2 winnable 2 unwinnable 0 unknown 0 ", 0), 0u);
+
+    for (const char *bad : {": KS KS\n", ": AH\n", ": XX\n", "Foundations: H-Z\n", "Freecells: AH 2H 3H 4H 5H\n"}) {
+        const CliRun b = Cli({"solve-boards"}, bad);
+        EXPECT_EQ(b.Status, 2) << bad;
+        EXPECT_EQ(b.Out, "");
+        EXPECT_EQ(Lines(b.Err), 1) << b.Err;
+    }
 }
 
 TEST(Cli, RandomBytesNeverCrashIt) {
