@@ -32,23 +32,18 @@
 namespace tabloo::test {
 namespace {
 
-TEST(Window, CommandStatesFollowTheGameAndTheToolbarMirrorsTheMenu) {
+TEST(Window, CommandStatesFollowTheGame) {
     Window w;
     w.Tick();
     for (const char *k : {"G1", "G2", "G6", "G7", "R1", "R2", "R4", "F4", "F5", "R6"})
         EXPECT_FALSE(w.Enabled(k)) << k;
-    for (const char *k : {"F4", "G1", "G2", "R2", "R1", "R6"})
-        EXPECT_FALSE(w.ButtonEnabled(k)) << k;
-    EXPECT_TRUE(w.ButtonEnabled("F1"));
     EXPECT_EQ(w.W.display(0)->text(), "");
 
     w.W.RunCommand("F2");
     EXPECT_EQ(w.Dialogs.back(), "tabloo::frmSelect");
     ASSERT_TRUE(w.G().GameRunning);
-    EXPECT_TRUE(w.W.windowTitle().startsWith("Tabloo 3.0 [Player 1] ["));
     w.Tick();
     EXPECT_TRUE(w.Enabled("F4"));
-    EXPECT_TRUE(w.ButtonEnabled("F4"));
     EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.G().Trans.GetTransID()));
     EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
 
@@ -56,7 +51,6 @@ TEST(Window, CommandStatesFollowTheGameAndTheToolbarMirrorsTheMenu) {
     w.G().StartGame(123.0);
     w.Tick();
     EXPECT_TRUE(w.Enabled("G1"));
-    EXPECT_TRUE(w.ButtonEnabled("G1"));
     EXPECT_FALSE(w.Enabled("G2"));
     w.W.RunCommand("G1");
     w.Tick();
@@ -69,7 +63,6 @@ TEST(Window, CommandStatesFollowTheGameAndTheToolbarMirrorsTheMenu) {
         EXPECT_FALSE(w.Enabled(k)) << k;
     w.W.ReplayStepForward();
     EXPECT_TRUE(w.Enabled("R6"));
-    EXPECT_TRUE(w.ButtonEnabled("R6"));
     w.W.RunCommand("R6");
     w.Tick();
     EXPECT_FALSE(w.W.ReplayRunning());
