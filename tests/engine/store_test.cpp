@@ -2,6 +2,7 @@
 #include "NumText.h"
 #include "TestGame.h"
 
+#include <cmath>
 #include <limits>
 
 namespace tabloo::test {
@@ -216,9 +217,10 @@ TEST(Numbers, GameNumbersAndRounding) {
         EXPECT_FALSE(ParseGameNo(bad)) << bad;
     EXPECT_EQ(FormatGameNo(123456789.0), "123456789");
     TestGame t;
-    t.Random.Values = {0.0, 0.999999999999999999};
+    // The source's fractions run from 0 up to the last double below 1.
+    t.Random.Values = {0.0, std::nextafter(1.0, 0.0)};
     EXPECT_EQ(t.G.RandomGameNo(), 0.0);
-    EXPECT_LE(t.G.RandomGameNo(), kMaxGameNo);
+    EXPECT_EQ(t.G.RandomGameNo(), kMaxGameNo);
 }
 
 } // namespace
