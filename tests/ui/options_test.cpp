@@ -57,14 +57,11 @@ TEST(Options, OpensOnDefaultsAndOkKeepsThem) {
     OptionsTable t;
     OptionsDialog d(t.G);
     ASSERT_EQ(d.Colours->count(), kColorCount);
-    EXPECT_EQ(d.Colours->item(128)->text(), GetColorEntry(129).Name);
     EXPECT_EQ(d.Colours->currentRow(), kDefaultColorIndex - 1);
     ASSERT_EQ(d.Sounds->count(), 7);
-    const char *captions[] = {"Initial Shuffle", "Card Up", "Card Down", "Autoplay Move", "Undo", "Redo", "Game Won"};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(d.Sounds->item(i)->text(), QString::fromLatin1(captions[i]));
+    // The card clicks are off, the other five sounds on.
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(d.Sounds->item(i)->checkState(), i == 1 || i == 2 ? Qt::Unchecked : Qt::Checked) << i;
-    }
     EXPECT_EQ(d.Slider(1)->value(), 45);
     EXPECT_TRUE(d.PreviewTopIs(GetColorEntry(kDefaultColorIndex).Value));
     d.Click("cmdOK");
