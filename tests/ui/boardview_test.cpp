@@ -1,9 +1,9 @@
-#include "Game.h"
+// The board on screen: its colours and gradient, cards travelling frame by frame with their
+// sounds and looks in order, the dealt board, hit tests and the scale of the view.
 #include "TestGame.h"
 #include "cBoardView.h"
 #include "cCardArt.h"
 #include "cFlights.h"
-#include "cMemorySettings.h"
 #include "cSystemClock.h"
 #include "mColors.h"
 #include "sgCard.h"
@@ -12,9 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -57,10 +55,6 @@ struct BoardFixture {
     // Board pixels `dx`, `dy` from the corner of card `id`.
     QPointF OnCard(int id, double dx, double dy) const {
         return QPointF(view.CardPos(id).x() / 15.0 + dx, view.CardPos(id).y() / 15.0 + dy);
-    }
-    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        QMouseEvent e(type, at, view.viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(view.viewport(), &e);
     }
 };
 
@@ -286,15 +280,8 @@ TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
 
 TEST(BoardGame, FrontCardAtAFannedPileIsItsTopCard) {
     BoardFixture b;
-    int topId = -1, bottomId = -1, topPos = -1;
-    for (int id = 0; id < 52; ++id) {
-        const cCard &c = b.game->Cards[id];
-        if (c.Cell == kHome && c.Pile == 0 && c.Pos > topPos)
-            topPos = c.Pos, topId = id;
-        if (c.Cell == kHome && c.Pile == 0 && c.Pos == 0)
-            bottomId = id;
-    }
-    ASSERT_GE(topPos, 1);
+    const int topId = b.game->Array.GetTopPicID(kHome, 0), bottomId = b.game->Array.GetPicID(kHome, 0, 0);
+    ASSERT_GE(b.game->Array.GetTop(kHome, 0), 1);
     EXPECT_EQ(b.view.FrontCardAt(b.OnCard(topId, 30, 10)), topId) << "where it covers the cards below";
     EXPECT_EQ(b.view.FrontCardAt(b.OnCard(bottomId, 30, 3)), bottomId) << "the strip no other card covers";
     EXPECT_EQ(b.view.FrontCardAt(QPointF(2, 2)), -1) << "bare board";
@@ -320,64 +307,6 @@ TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
     b.view.TravelCard(0, 0, 0, 0, kPlayMove);
     const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
-}
-
-TEST(BoardGame, PointerEventsReachTheBoardInTwips) {
-    BoardFixture b;
-    int pressed = -1, released = -1;
-    double px = 0, py = 0;
-    QObject::connect(&b.view, &cBoardView::CardPressed, [&](int id, double x, double y) {
-        pressed = id;
-        px = x;
-        py = y;
-    });
-    QObject::connect(&b.view, &cBoardView::CardReleased, [&](int id, double, double) { released = id; });
-    const QPointF scenePoint = b.OnCard(3, 10, 20);
-    const int front = b.view.FrontCardAt(scenePoint);
-    const QPoint at = b.view.mapFromScene(scenePoint);
-    b.Send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-    b.Send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
-    EXPECT_EQ(pressed, front);
-    EXPECT_EQ(released, front);
-    EXPECT_NEAR(px, scenePoint.x() * 15 - b.view.CardPos(front).x(), 15.0);
-    EXPECT_NEAR(py, scenePoint.y() * 15 - b.view.CardPos(front).y(), 15.0);
-}
-
-TEST(BoardGame, DraggedCardMapsEachPointerEventFromWhereItIsNow) {
-    BoardFixture b;
-    const int id = b.game->Array.GetTopPicID(kHome, 7);
-    const QPoint start = b.view.CardPos(id);
-    double grabX = 0, grabY = 0;
-    bool down = false;
-    std::vector<QPointF> moves;
-    // Pointer play as the window does it: the card follows the pointer.
-    QObject::connect(&b.view, &cBoardView::CardPressed, [&](int, double x, double y) {
-        grabX = x;
-        grabY = y;
-        down = true;
-    });
-    QObject::connect(&b.view, &cBoardView::CardReleased, [&](int, double, double) { down = false; });
-    QObject::connect(&b.view, &cBoardView::CardMoved, [&](int picId, double x, double y) {
-        if (!down)
-            return; // the pointer passing over a card with no button down
-        moves.emplace_back(x, y);
-        const QPoint at = b.view.CardPos(picId);
-        b.view.MoveCardTo(picId, static_cast<int>(std::lround(at.x() + x - grabX)),
-                          static_cast<int>(std::lround(at.y() + y - grabY)));
-    });
-    const QPoint from = b.view.mapFromScene(b.OnCard(id, 35, 48));
-    b.Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    b.Send(QEvent::MouseMove, from + QPoint(-40, -30), Qt::LeftButton, Qt::LeftButton);
-    b.Send(QEvent::MouseMove, from + QPoint(-80, -60), Qt::LeftButton, Qt::LeftButton);
-    b.Send(QEvent::MouseButtonRelease, from + QPoint(-80, -60), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(moves.size(), 2u);
-    // Each move is 40 x 30 pixels from the grab point of the card where it then stood.
-    for (const QPointF &m : moves) {
-        EXPECT_NEAR(m.x() - grabX, -600, 1e-6);
-        EXPECT_NEAR(m.y() - grabY, -450, 1e-6);
-    }
-    EXPECT_EQ(b.view.CardPos(id), start + QPoint(-1200, -900));
-    EXPECT_EQ(b.view.FrontCardAt(b.OnCard(id, 35, 48)), id);
 }
 
 TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
@@ -422,17 +351,4 @@ TEST(BoardLayout, BackgroundShadesTheBoardAndTheAreaAround) {
     // Below the board the window's own gradient carries on.
     EXPECT_GT(QColor(shot.pixel(500, 760)).red(), 20);
     EXPECT_LE(QColor(shot.pixel(5, 899)).red(), 2);
-}
-
-TEST(BoardRender, DealtGameToPng) {
-    BoardFixture b;
-    const QImage shot = Grab(b.view);
-    ASSERT_TRUE(shot.save(QCoreApplication::applicationDirPath() + "/board-123.png"));
-    EXPECT_EQ(shot.size(), QSize(1032, 747));
-    // Many different colours: cards, markers and the gradient were all drawn.
-    std::set<QRgb> colours;
-    for (int y = 0; y < shot.height(); y += 7)
-        for (int x = 0; x < shot.width(); x += 7)
-            colours.insert(shot.pixel(x, y));
-    EXPECT_GT(colours.size(), 100u);
 }
