@@ -1,19 +1,9 @@
-// Autoplay: the depth-first cascade, the order of the piles, full goal piles, and how it
-// meets undo.
+// Autoplay: the depth-first cascade, the order of the piles, full goal piles, the deal, and
+// how it meets undo. (Autoplay switched off plays nothing: the deal tests.)
 #include "TestGame.h"
 
 namespace tabloo::test {
 namespace {
-
-TEST(Autoplay, OffPlaysNothingNotEvenAfterTheDeal) {
-    TestGame t;
-    t.Set("Autoplay", "0");
-    t.G.StartGame(123.0);
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
-    EXPECT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-}
 
 TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     TestGame t;
@@ -72,17 +62,6 @@ TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
             }
         }
     }
-}
-
-TEST(Autoplay, GameDealtStraightHomeIsAWonGame) {
-    // Under "Any Card" on the goal piles the first autoplay sends every card home.
-    TestGame t;
-    t.Set("GoalOrder", "6");
-    t.Set("GoalCards", "4");
-    t.G.StartGame(5.0);
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 52);
-    EXPECT_EQ(t.View.Won, 1);
-    EXPECT_TRUE(t.G.WinNoticed());
 }
 
 } // namespace
