@@ -1,6 +1,8 @@
 // The card pictures: sizes at every screen scale, clear corners, one distinct image per id,
-// red and black inks where a player reads the suit, the same either way up, and the negative.
+// red and black inks where a player reads the suit, the same either way up, and the negative;
+// and the game's icon.
 #include "cCardArt.h"
+#include "mAppIcon.h"
 
 #include <QColor>
 #include <QImage>
@@ -150,4 +152,19 @@ TEST(CardArt, NegativeInvertsEveryChannelAndKeepsAlphaAndScale) {
     // Twice inverted is the picture again.
     EXPECT_EQ(cCardArt::Negative(negative), ace);
     EXPECT_TRUE(cCardArt::Negative(QImage()).isNull());
+}
+
+TEST(AppIcon, EverySizeShowsBothAcesOnAClearBackground) {
+    auto white = [](const QColor &c) { return c.alpha() == 255 && c.lightness() > 240; };
+    auto clear = [](const QColor &c) { return c.alpha() == 0; };
+    for (int size : tabloo::mAppIcon::kSizes) {
+        const QImage image = tabloo::mAppIcon::Render(size);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        const int area = size * size;
+        // The heart, the spade, the cards, and the clear corners round them.
+        EXPECT_GT(Count(image, image.rect(), IsClearlyRed), area / 200) << size;
+        EXPECT_GT(Count(image, image.rect(), IsBlack), area / 100) << size;
+        EXPECT_GT(Count(image, image.rect(), white), area / 5) << size;
+        EXPECT_GT(Count(image, image.rect(), clear), area / 20) << size;
+    }
 }
