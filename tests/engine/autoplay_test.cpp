@@ -38,12 +38,13 @@ TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
                {{kGoal, 1}, "AH"},
                {{kGoal, 2}, "AD"},
                {{kHome, 0}, "2C"},
-               {{kHome, 1}, "AC"}});
+               {{kHome, 1}, "AC"},
+               {{kReserve, 0}, "3C"}});
     t.Set("Autoplay", "1");
     t.G.AutoplayAll();
     // 2C fits piles 1 and 2: pile 1 takes it. AC fits the full pile 0 by the wrap, which
-    // takes nothing more: it goes to the empty pile 3.
-    EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C");
+    // takes nothing more: it goes to the empty pile 3. The free cell's 3C follows the 2C.
+    EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C 3C");
     EXPECT_EQ(t.Pile(kGoal, 3), " AC");
     EXPECT_EQ(t.G.Array.GetTop(kGoal, 0), 12);
     EXPECT_TRUE(Consistent(t.G));
