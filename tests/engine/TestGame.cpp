@@ -86,4 +86,30 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     return ::testing::AssertionSuccess();
 }
 
+int PlayAWhile(Game &g, std::mt19937 &rng, int steps) {
+    int i = 0;
+    for (; i < steps && !g.WinNoticed(); ++i) {
+        const unsigned roll = rng() % 10;
+        if (roll == 0) {
+            g.Trans.Undo(0);
+        } else if (roll == 1) {
+            g.Trans.Redo(0);
+        } else {
+            const auto moves = g.LegalMoves();
+            if (moves.empty())
+                break;
+            const LegalMove &m = moves[rng() % moves.size()];
+            if (!g.PlayMove(m.PicID, m.Target)) {
+                ADD_FAILURE() << "a legal move refused at step " << i;
+                break;
+            }
+        }
+        if (const auto whole = Consistent(g); !whole) {
+            ADD_FAILURE() << whole.message() << " after step " << i;
+            break;
+        }
+    }
+    return i;
+}
+
 } // namespace tabloo::test

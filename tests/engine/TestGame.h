@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,5 +91,10 @@ struct TestGame {
 
 // Every card lies in exactly one place, and the table and the cards agree.
 ::testing::AssertionResult Consistent(const Game &g);
+
+// Random legal moves with an undo or a redo now and then, until the steps run out, the game
+// is won or nothing can move; after every step the table and the cards must agree. Returns
+// the steps taken.
+int PlayAWhile(Game &g, std::mt19937 &rng, int steps);
 
 } // namespace tabloo::test

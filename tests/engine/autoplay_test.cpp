@@ -1,19 +1,9 @@
-// Autoplay: the depth-first cascade, the order of the piles, full goal piles, and how it
-// meets undo.
+// Autoplay: the depth-first cascade, the order of the piles, full goal piles, the deal, and
+// how it meets undo. (Autoplay switched off plays nothing: the deal tests.)
 #include "TestGame.h"
 
 namespace tabloo::test {
 namespace {
-
-TEST(Autoplay, OffPlaysNothingNotEvenAfterTheDeal) {
-    TestGame t;
-    t.Set("Autoplay", "0");
-    t.G.StartGame(123.0);
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
-    EXPECT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-}
 
 TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     TestGame t;
@@ -48,12 +38,13 @@ TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
                {{kGoal, 1}, "AH"},
                {{kGoal, 2}, "AD"},
                {{kHome, 0}, "2C"},
-               {{kHome, 1}, "AC"}});
+               {{kHome, 1}, "AC"},
+               {{kReserve, 0}, "3C"}});
     t.Set("Autoplay", "1");
     t.G.AutoplayAll();
     // 2C fits piles 1 and 2: pile 1 takes it. AC fits the full pile 0 by the wrap, which
-    // takes nothing more: it goes to the empty pile 3.
-    EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C");
+    // takes nothing more: it goes to the empty pile 3. The free cell's 3C follows the 2C.
+    EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C 3C");
     EXPECT_EQ(t.Pile(kGoal, 3), " AC");
     EXPECT_EQ(t.G.Array.GetTop(kGoal, 0), 12);
     EXPECT_TRUE(Consistent(t.G));
@@ -72,17 +63,6 @@ TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
             }
         }
     }
-}
-
-TEST(Autoplay, GameDealtStraightHomeIsAWonGame) {
-    // Under "Any Card" on the goal piles the first autoplay sends every card home.
-    TestGame t;
-    t.Set("GoalOrder", "6");
-    t.Set("GoalCards", "4");
-    t.G.StartGame(5.0);
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 52);
-    EXPECT_EQ(t.View.Won, 1);
-    EXPECT_TRUE(t.G.WinNoticed());
 }
 
 } // namespace

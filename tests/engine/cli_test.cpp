@@ -25,6 +25,14 @@ CliRun Cli(std::vector<std::string> args, const std::string &input = "") {
 
 int Lines(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
+std::vector<std::string> LinesOf(const std::string &text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
 TEST(Cli, DealPrintsTheWholeBoard) {
     const CliRun r = Cli({"deal", "123"});
     EXPECT_EQ(r.Status, 0);
@@ -50,59 +58,39 @@ TEST(Cli, FaceDownCardsPrintInLowerCase) {
 }
 
 TEST(Cli, PlayCommands) {
-    // Game 123 without autoplay: AS on top of home 6, AC on top of home 7.
-    const CliRun r = Cli({"--set", "Autoplay=0", "play", "123"}, "# a comment\n"
-                                                                 "\n"
-                                                                 "undo\n"
-                                                                 "move 0 7 5 4 0\n"
-                                                                 "move 0 7 5 4 1\n"
-                                                                 "move 0 6 5 3 0\n"
-                                                                 "  move\t4 0 0 4 1  \r\n"
-                                                                 "move 0 0 6 3 1\n"
-                                                                 "move 1 0 0 0 0\n"
-                                                                 "move 0 9 0 0 0\n"
-                                                                 "move 0 0 99 0 1\n"
-                                                                 "move 0 0 6 2 0\n"
-                                                                 "move 0 0 6 4 4\n"
-                                                                 "move 3 0 0 3 0\n"
-                                                                 "undo\n"
-                                                                 "redo\n"
-                                                                 "redo\n"
-                                                                 "undoall\n"
-                                                                 "redoall\n"
-                                                                 "autoplay\n"
-                                                                 "autoplay\n"
-                                                                 "print\n");
-    EXPECT_EQ(r.Status, 0) << r.Err;
-    std::istringstream lines(r.Out);
-    std::vector<std::string> got;
-    for (std::string line; std::getline(lines, line);)
-        got.push_back(line);
-    ASSERT_EQ(got.size(), 19u + 19u) << r.Out;
-    const std::vector<std::string> expected = {
-        "refused",      // nothing to undo
-        "ok",           // AC to reserve 0
-        "refused",      // no card there any more
-        "ok",           // AS to the empty goal pile 0
-        "ok",           // AC from reserve 0 to reserve 1
-        "refused",      // 4C to an empty goal pile
-        "refused",      // the deck area
-        "refused",      // there is no home pile 9
-        "refused",      // no card at position 99
-        "refused",      // area 2 is no play area
-        "refused",      // there is no reserve pile 4
-        "refused",      // a card onto its own goal pile
-        "ok",           // undo
-        "ok",           // redo
-        "refused",      // nothing to redo
-        "ok",           // undoall
-        "ok",           // redoall
-        "autoplay on",  // and AC goes home at once
-        "autoplay off", //
-        "game 123",
+    // Game 123 without autoplay: AS on top of home 6, AC on top of home 7. Each command with
+    // the line it answers.
+    const std::vector<std::pair<std::string, std::string>> script = {
+        {"undo", "refused"},             // nothing to undo
+        {"move 0 7 5 4 0", "ok"},        // AC to reserve 0
+        {"move 0 7 5 4 1", "refused"},   // no card there any more
+        {"move 0 6 5 3 0", "ok"},        // AS to the empty goal pile 0
+        {"  move\t4 0 0 4 1  \r", "ok"}, // AC from reserve 0 to reserve 1
+        {"move 0 0 6 3 1", "refused"},   // 4C to an empty goal pile
+        {"move 1 0 0 0 0", "refused"},   // the deck area
+        {"move 0 9 0 0 0", "refused"},   // there is no home pile 9
+        {"move 0 0 99 0 1", "refused"},  // no card at position 99
+        {"move 0 0 6 2 0", "refused"},   // area 2 is no play area
+        {"move 0 0 6 4 4", "refused"},   // there is no reserve pile 4
+        {"move 3 0 0 3 0", "refused"},   // a card onto its own goal pile
+        {"undo", "ok"},
+        {"redo", "ok"},
+        {"redo", "refused"}, // nothing to redo
+        {"undoall", "ok"},
+        {"redoall", "ok"},
+        {"autoplay", "autoplay on"}, // and AC goes home at once
+        {"autoplay", "autoplay off"},
+        {"print", "game 123"},
     };
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(got[i], expected[i]) << "command " << i + 1 << "\n" << r.Out;
+    std::string input = "# a comment\n\n";
+    for (const auto &[command, answer] : script)
+        input += command + "\n";
+    const CliRun r = Cli({"--set", "Autoplay=0", "play", "123"}, input);
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    const auto got = LinesOf(r.Out);
+    ASSERT_EQ(got.size(), 19u + 19u) << r.Out;
+    for (std::size_t i = 0; i < script.size(); ++i)
+        EXPECT_EQ(got[i], script[i].second) << "command " << i + 1 << "\n" << r.Out;
     EXPECT_EQ(got[30], "reserve 1:");
     EXPECT_EQ(got[33], "goal 0: AS");
     EXPECT_EQ(got[34], "goal 1: AC");
@@ -181,14 +169,6 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
     }
     // Huge numbers that are whole are a refused move, not a malformed one.
     EXPECT_EQ(Cli({"play", "1"}, "move 0 0 0 0 70000\nmove -5 0 0 0 1\n").Out, "refused\nrefused\n");
-}
-
-std::vector<std::string> LinesOf(const std::string &text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
 }
 
 TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {

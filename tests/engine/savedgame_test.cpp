@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
 #include <set>
 
 namespace tabloo::test {
@@ -24,26 +23,6 @@ struct Restarted {
 };
 
 std::vector<TransRecord> Records(const Game &g) { return {g.Trans.Log().begin(), g.Trans.Log().end()}; }
-
-// Random legal moves with undos and redos between them; returns the steps taken.
-int PlayAWhile(Game &g, std::mt19937 &rng, int steps) {
-    int i = 0;
-    for (; i < steps && !g.WinNoticed(); ++i) {
-        const unsigned roll = rng() % 10;
-        if (roll == 0) {
-            g.Trans.Undo(0);
-        } else if (roll == 1) {
-            g.Trans.Redo(0);
-        } else {
-            const auto moves = g.LegalMoves();
-            if (moves.empty())
-                break;
-            const LegalMove &m = moves[rng() % moves.size()];
-            g.PlayMove(m.PicID, m.Target);
-        }
-    }
-    return i;
-}
 
 TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
     std::mt19937 rng(12);

