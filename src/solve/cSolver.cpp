@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <functional>
 #include <span>
-#include <unordered_map>
 
 namespace tabloo {
 
 namespace {
+
+// A move noted by the card moved and what it was laid on: a card, or 52 + the pile when
+// that was empty.
+std::uint16_t NoteMove(const Placed &moved) {
+    return static_cast<std::uint16_t>(moved.Card | (moved.On >= 0 ? moved.On : 52 + moved.Pile) << 6);
+}
 
 // Piles of an area are alike when nothing in play tells them apart: the player may lay a
 // card on any of them, and autoplay, which scans them in order, reaches the same cards
@@ -181,7 +186,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.clear();
     bool added;
     const StateKey rootKey = MakeKey(start, Alike);
-    Seen.Insert(rootKey, cStateSet::kNone, added);
+    Seen.Insert(rootKey, cStateSet::Hash(rootKey), cStateSet::kNone, 0, added);
     const std::uint64_t before = r.States;
     r.States = before + 1;
     if (start.Won())
@@ -230,11 +235,12 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
             c.Hash = cStateSet::Hash(c.Key);
+            c.Note = NoteMove(placed[0]);
             Seen.Prefetch(c.Hash);
         }
         for (std::size_t i = 0; i < made; ++i) {
             const Child &c = Children[i];
-            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, added);
+            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, c.Note, added);
             if (!added)
                 continue;
             r.States = before + Seen.Size();
@@ -253,64 +259,34 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     return pruned ? Verdict::Unknown : Verdict::Unwinnable;
 }
 
-// The moves from `start` to the won position number `last`, along the positions that led to it,
-// taking every shortcut to a later one of them that a single move offers.
-std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
-    std::vector<std::uint32_t> chain;
-    for (std::uint32_t i = last; i != cStateSet::kNone; i = Seen.Parent(i))
-        chain.push_back(i);
-    std::reverse(chain.begin(), chain.end());
-    struct KeyHash {
-        std::size_t operator()(const StateKey &k) const {
-            std::uint64_t h = 0;
-            for (std::uint64_t w : k.W)
-                h = (h ^ w) * 0x9E3779B97F4A7C15ull;
-            return static_cast<std::size_t>(h ^ (h >> 31));
-        }
-    };
-    std::unordered_map<StateKey, int, KeyHash> step;
-    for (int i = 0; i < static_cast<int>(chain.size()); ++i)
-        step[Seen.Key(chain[i])] = i;
-    const int end = static_cast<int>(chain.size()) - 1;
-    std::vector<Move> path, legal;
+// The moves from `start` to position number `last`, along the positions that led to it.
+// Each is noted by the card moved and what it was laid on, which holds however the search
+// ordered piles that are alike.
+std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) const {
+    std::vector<std::uint16_t> notes;
+    for (std::uint32_t i = last; Seen.Parent(i) != cStateSet::kNone; i = Seen.Parent(i))
+        notes.push_back(Seen.MoveTo(i));
+    std::vector<Move> path;
     Position cur = start;
-    StateKey curKey = MakeKey(start, Alike);
-    Placed placed[53];
-    for (int at = 0; at < end;) {
-        int best = at;
-        Move bestMove{};
-        LegalMoves(cur, legal);
-        const Repeats repeats(cur, Alike, at == 0);
-        const Foresight foresight(cur, at == 0, Alike);
-        for (const Move &m : legal) {
-            if (repeats(m) || foresight.GoesBack(m))
-                continue;
-            StateKey k;
-            bool won = false;
-            if (!foresight.KeyAfter(m, curKey, k)) {
-                Position next = cur;
-                k = curKey;
-                const int n = Play(next, m, placed);
-                for (int i = 0; i < n; ++i)
-                    k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-                won = next.Won();
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
+        const int card = *note & 63, onto = *note >> 6;
+        Move m{};
+        for (int pile = 0, at = 0; pile < Position::kPiles; at += cur.Len[pile++])
+            for (int i = 0; i < cur.Len[pile]; ++i) {
+                if (cur.Card[at + i] == card)
+                    m.From = static_cast<std::uint8_t>(pile), m.Pos = static_cast<std::uint8_t>(i);
+                if (i == cur.Len[pile] - 1 && cur.Card[at + i] == onto)
+                    m.To = static_cast<std::uint8_t>(pile);
             }
-            int j = won ? end : -1;
-            if (j < 0)
-                if (auto it = step.find(k); it != step.end())
-                    j = it->second;
-            if (j > best) {
-                best = j;
-                bestMove = m;
-            }
+        if (onto >= 52) {
+            // An empty pile: where piles are alike, the first empty one of the area.
+            m.To = static_cast<std::uint8_t>(onto - 52);
+            for (int pile = Position::kPiles - 1; Alike && pile >= 0; --pile)
+                if (cur.Len[pile] == 0 && cur.InPlay(pile) && AreaOf(pile) == AreaOf(onto - 52))
+                    m.To = static_cast<std::uint8_t>(pile);
         }
-        if (best == at) // cannot happen: the chain itself is made of moves
-            break;
-        path.push_back(bestMove);
-        const int n = Play(cur, bestMove, placed);
-        for (int i = 0; i < n; ++i)
-            curKey.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-        at = best;
+        path.push_back(m);
+        Play(cur, m);
     }
     return path;
 }

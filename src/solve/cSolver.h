@@ -56,7 +56,7 @@ public:
 private:
     Verdict Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
                    const std::atomic<bool> *cancel);
-    std::vector<Move> PathTo(const Position &start, std::uint32_t last);
+    std::vector<Move> PathTo(const Position &start, std::uint32_t last) const;
 
     bool Alike = true;
     // Does the search leave out moves that break a run (so that running out of positions
@@ -79,6 +79,7 @@ private:
         Position P;
         StateKey Key;
         std::uint64_t Hash;
+        std::uint16_t Note;
     };
     std::vector<Child> Children;
 };

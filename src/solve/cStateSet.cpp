@@ -90,7 +90,8 @@ std::uint64_t cStateSet::Hash(const StateKey &k) {
     return h ^ (h >> 32);
 }
 
-std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added) {
+std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, std::uint16_t move,
+                                bool &added) {
     if ((Count + 1) * 5ull > Table.size() * 3ull) // at most 60 % full
         Grow();
     const std::uint64_t tag = hash >> 32, n = Table.size();
@@ -100,7 +101,8 @@ std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::ui
             const std::uint32_t index = Count++;
             if ((index >> kChunkBits) == Nodes.size())
                 Nodes.push_back(std::make_unique_for_overwrite<Node[]>(std::size_t(1) << kChunkBits));
-            Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, parent == kNone ? 0 : Depth(parent) + 1};
+            const std::uint32_t depth = parent == kNone ? 0 : std::min<std::uint32_t>(Depth(parent) + 1, 0xFFFF);
+            Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, static_cast<std::uint16_t>(depth), move};
             Table[i] = tag << 32 | (index + 1ull);
             added = true;
             return index;
