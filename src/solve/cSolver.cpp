@@ -112,8 +112,8 @@ private:
 class Foresight {
 public:
     Foresight(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
-        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-            Wanted |= GoalTakes(p, g);
+        for (int g = 0; g < 4; ++g)
+            Wanted |= Takes[g] = GoalTakes(p, Position::kGoal0 + g);
     }
     // The key after move `m` when it starts no cascade; false when that is not known.
     bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
@@ -124,20 +124,30 @@ public:
         after.SetUnder(P.At(m.From, m.Pos), P.Len[m.To] ? P.Top(m.To) : BottomCode(m.To, Alike));
         return true;
     }
-    // Does move `m` lead back to the position.
+    // Does move `m` lead back to the position: the card taken down is the first that the
+    // cascade sends up, to the goal pile it came from. No top card went up before the
+    // move, so only the cards that goal pile takes once the card is down can go first.
     bool GoesBack(Move m) const {
-        if (Start || !P.Autoplay || !Position::IsGoal(m.From))
+        if (Start || !P.Autoplay || !Position::IsGoal(m.From) || Position::IsGoal(m.To))
             return false;
-        Position down = P;
-        MoveCards(down, m.From, m.Pos, m.To);
-        int from, goal;
-        return NextAutoplay(down, from, goal) && from == m.To && goal == m.From;
+        const int goal = m.From - Position::kGoal0, card = P.Top(m.From);
+        const std::uint64_t takes =
+            m.Pos == 0 ? RankMask(P.GoalBase) : FitsOn(P.At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
+        if (!(takes >> card & 1))
+            return false;
+        for (int g = 0; g < goal; ++g)
+            if (Takes[g] >> card & 1)
+                return false;
+        for (int pile = 0; pile < m.To; ++pile)
+            if (P.Len[pile] && (takes >> P.Top(pile) & 1))
+                return false;
+        return true;
     }
 
 private:
     const Position &P;
     bool Start, Alike;
-    std::uint64_t Wanted = 0;
+    std::uint64_t Takes[4], Wanted = 0;
 };
 
 } // namespace
