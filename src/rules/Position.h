@@ -75,10 +75,13 @@ inline constexpr FitTable kFitsUnder = MakeFitTable(true);
 // The cards that fit on `lower` under a build order (0..9 or kNoOrder).
 inline std::uint64_t FitsOn(int lower, int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0][lower]; }
 inline bool FitsOrder(int lower, int upper, int order, bool ak) { return (FitsOn(lower, order, ak) >> upper) & 1; }
+// FitsOn for every card under one build order, indexed by the lower card.
+inline const std::uint64_t *FitsOnRow(int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0]; }
 // The cards that `upper` fits on under a build order.
 inline std::uint64_t FitsUnder(int upper, int order, bool ak) {
     return detail::kFitsUnder.Mask[order][ak ? 1 : 0][upper];
 }
+inline const std::uint64_t *FitsUnderRow(int order, bool ak) { return detail::kFitsUnder.Mask[order][ak ? 1 : 0]; }
 
 // The four cards of a rank (none for a rank outside 0..12).
 inline constexpr std::uint64_t RankMask(int rank) {
@@ -164,6 +167,8 @@ int PickUpCount(const Position &p, int pile, int pos);
 bool Accepts(const Position &p, int card, int from, int riding, int to);
 // The cards a goal pile takes now, one bit each.
 std::uint64_t GoalTakes(const Position &p, int goal);
+// What each of the four goal piles takes now, one bit a card; returns them all together.
+std::uint64_t GoalsTake(const Position &p, std::uint64_t takes[4]);
 // The first goal pile that takes the card (lifted from pile `from`), or -1.
 int GoalTarget(const Position &p, int card, int from);
 
@@ -192,6 +197,9 @@ int Autoplay(Position &p, Placed *placed = nullptr);
 // A player's move, then the autoplay cascade. The move must be legal. Notes the cards it
 // laid, the moved card first, in `placed` when given (room for 53); returns how many.
 int Play(Position &p, Move m, Placed *placed = nullptr);
+// The same for a position with no card waiting to go up (the cascade has run, or Autoplay
+// is off): it looks for a cascade only where the move can start one.
+int PlaySettled(Position &p, Move m, Placed *placed = nullptr);
 
 // The area and pile of the game's table for a pile of the position, and back.
 inline std::int16_t AreaOf(int pile) {

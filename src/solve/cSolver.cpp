@@ -40,27 +40,34 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
         }
         due = ahead;
     }
-    std::uint64_t needed = 0;
-    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-        needed |= GoalTakes(p, g);
-    int blockers = 0, breaks = 0, at = 0, dig = 0;
-    for (int pile = 0; pile < Position::kReserve0; ++pile) {
-        int soonest = 99;
-        for (int i = 0; i < p.Len[pile]; ++i) {
-            const int card = p.Card[at + i], d = due[card];
-            if (needed >> card & 1)
-                dig += p.Len[pile] - 1 - i;
-            if (d > soonest)
-                ++blockers;
-            soonest = std::min(soonest, d);
-            if (i > 0 && !FitsOrder(p.Card[at + i - 1], card, p.HomeOrder, p.HomeAK))
-                ++breaks;
+    std::uint64_t takes[4];
+    const std::uint64_t needed = GoalsTake(p, takes);
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int blockers = 0, breaks = 0, dig = 0, emptyHome = 0, onReserve = 0;
+    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
+        const int len = p.Len[pile];
+        if (len == 0) {
+            ++emptyHome;
+            continue;
         }
-        at += p.Len[pile];
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        int soonest = due[cards[0]];
+        if (needed >> cards[0] & 1)
+            dig += len - 1;
+        for (int i = 1; i < len; ++i) {
+            const int card = cards[i], d = due[card];
+            if (needed >> card & 1)
+                dig += len - 1 - i;
+            blockers += d > soonest;
+            soonest = std::min(soonest, d);
+            breaks += !(fits[cards[i - 1]] >> card & 1);
+        }
     }
-    const int onReserve = p.ResPiles - CountEmptyReserve(p);
+    for (int r = 0; r < p.ResPiles; ++r)
+        onReserve += p.Len[Position::kReserve0 + r] != 0;
     const int value = w.ToGo * (52 - p.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
-                      w.OnReserve * onReserve - w.EmptyHome * CountEmptyHome(p) + w.Dig * dig + 1000;
+                      w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
@@ -240,7 +247,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 continue;
             Child &c = Children[made++];
             c.P = p;
-            const int n = Play(c.P, m, placed);
+            const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
             c.Key = key;
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
