@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace tabloo {
@@ -71,26 +72,15 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
-// The moves the quick searches leave out: breaking a run in the home piles (but to send a
-// card up), and laying the last card of a home pile on a reserve pile, which gives up an
-// empty home pile for a full reserve pile.
-bool LeftOut(const Position &p, Move m) {
-    if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
-        return false;
-    if (m.Pos == 0)
-        return p.Len[m.From] == 1 && Position::IsReserve(m.To);
-    return FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK);
-}
-
-// Where piles are alike, the moves that lead where another move of the same position
-// leads: to an empty pile other than the first of its area, and (past the start, where
-// every position has had its cascade) a whole pile onto an empty pile of its own area,
-// which leads back to the same position.
-class Repeats {
+// What the search knows of a position it expands, worked out once for all its moves:
+// where each pile starts, what the goal piles take, the first empty pile of each area.
+class Parent {
 public:
-    Repeats(const Position &p, bool alike, bool start) : P(p), Alike(alike), Start(start) {
-        if (!alike)
-            return;
+    Parent(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
+        S[0] = 0;
+        for (int i = 0; i < Position::kPiles; ++i)
+            S[i + 1] = static_cast<std::uint8_t>(S[i] + p.Len[i]);
+        Wanted = GoalsTake(p, Takes);
         for (int i = p.HomePiles - 1; i >= 0; --i)
             if (p.Len[Position::kHome0 + i] == 0)
                 FirstEmpty[0] = Position::kHome0 + i;
@@ -98,63 +88,159 @@ public:
             if (p.Len[Position::kReserve0 + i] == 0)
                 FirstEmpty[1] = Position::kReserve0 + i;
     }
-    bool operator()(Move m) const {
+    int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
+    int Top(int pile) const { return P.Card[S[pile + 1] - 1]; }
+
+    // The moves the quick searches leave out: breaking a run in the home piles (but to send
+    // a card up), and laying the last card of a home pile on a reserve pile, which gives up
+    // an empty home pile for a full reserve pile.
+    bool LeftOut(Move m) const {
+        if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
+            return false;
+        if (m.Pos == 0)
+            return P.Len[m.From] == 1 && Position::IsReserve(m.To);
+        return FitsOrder(At(m.From, m.Pos - 1), At(m.From, m.Pos), P.HomeOrder, P.HomeAK);
+    }
+
+    // Where piles are alike, the moves that lead where another move of the same position
+    // leads: to an empty pile other than the first of its area, and (past the start, where
+    // every position has had its cascade) a whole pile onto an empty pile of its own area,
+    // which leads back to the same position.
+    bool Repeats(Move m) const {
         if (!Alike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
             return false;
         return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
                (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));
     }
 
-private:
-    const Position &P;
-    bool Alike, Start;
-    int FirstEmpty[2] = {-1, -1};
-};
-
-// Past the start every position has had its cascade, so some moves are known without
-// being played out. A move between home and reserve piles that uncovers no card a goal
-// pile takes starts no cascade: its key is the position's with one card laid elsewhere.
-// A card taken down from a goal pile that the cascade sends straight back to it leads
-// back to the position itself.
-class Foresight {
-public:
-    Foresight(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
-        for (int g = 0; g < 4; ++g)
-            Wanted |= Takes[g] = GoalTakes(p, Position::kGoal0 + g);
-    }
+    // Past the start every position has had its cascade, so some moves are known without
+    // being played out. A move between home and reserve piles that uncovers no card a goal
+    // pile takes starts no cascade: its key is the position's with one card laid elsewhere.
     // The key after move `m` when it starts no cascade; false when that is not known.
     bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
         if (Start || Position::IsGoal(m.From) || Position::IsGoal(m.To) ||
-            (P.Autoplay && m.Pos > 0 && (Wanted >> P.At(m.From, m.Pos - 1) & 1)))
+            (P.Autoplay && m.Pos > 0 && (Wanted >> At(m.From, m.Pos - 1) & 1)))
             return false;
         after = key;
-        after.SetUnder(P.At(m.From, m.Pos), P.Len[m.To] ? P.Top(m.To) : BottomCode(m.To, Alike));
+        after.SetUnder(At(m.From, m.Pos), P.Len[m.To] ? Top(m.To) : BottomCode(m.To, Alike));
         return true;
     }
-    // Does move `m` lead back to the position: the card taken down is the first that the
-    // cascade sends up, to the goal pile it came from. No top card went up before the
-    // move, so only the cards that goal pile takes once the card is down can go first.
+    // Does move `m` lead back to the position: a card taken down from a goal pile that the
+    // cascade sends straight back to it. No top card went up before the move, so only the
+    // cards that goal pile takes once the card is down can go first.
     bool GoesBack(Move m) const {
         if (Start || !P.Autoplay || !Position::IsGoal(m.From) || Position::IsGoal(m.To))
             return false;
-        const int goal = m.From - Position::kGoal0, card = P.Top(m.From);
+        const int goal = m.From - Position::kGoal0, card = Top(m.From);
         const std::uint64_t takes =
-            m.Pos == 0 ? RankMask(P.GoalBase) : FitsOn(P.At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
+            m.Pos == 0 ? RankMask(P.GoalBase) : FitsOn(At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
         if (!(takes >> card & 1))
             return false;
         for (int g = 0; g < goal; ++g)
             if (Takes[g] >> card & 1)
                 return false;
         for (int pile = 0; pile < m.To; ++pile)
-            if (P.Len[pile] && (takes >> P.Top(pile) & 1))
+            if (P.Len[pile] && (takes >> Top(pile) & 1))
                 return false;
         return true;
     }
 
-private:
     const Position &P;
     bool Start, Alike;
+    std::uint8_t S[Position::kPiles + 1];
     std::uint64_t Takes[4], Wanted = 0;
+    int FirstEmpty[2] = {-1, -1};
+};
+
+// Scores the children of one position from what it knows of the parent: a child's home
+// piles are the parent's, but for those that lost cards from the top (what each keeps
+// is scored already) and the one the move laid cards on (only those cards are new).
+// Not for up-or-down goal piles, where what a card is due changes as the goal piles fill.
+class Scorer {
+public:
+    Scorer(const Parent &parent, const std::uint8_t *due) : Par(parent), Due(due) {
+        const Position &p = parent.P;
+        const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
+        for (int pile = 0; pile < p.HomePiles; ++pile) {
+            int blockers = 0, breaks = 0, soonest = 99;
+            for (int at = parent.S[pile], i = 0; at < parent.S[pile + 1]; ++at, ++i) {
+                const int card = p.Card[at], d = due[card];
+                blockers += d > soonest;
+                breaks += i > 0 && !(fits[p.Card[at - 1]] >> card & 1);
+                soonest = std::min(soonest, d);
+                Blockers[at] = static_cast<std::uint8_t>(blockers);
+                Breaks[at] = static_cast<std::uint8_t>(breaks);
+                Soonest[at] = static_cast<std::uint8_t>(soonest);
+                Pile[card] = static_cast<std::uint8_t>(pile);
+                Pos[card] = static_cast<std::uint8_t>(i);
+            }
+        }
+    }
+
+    // The distance of child `q`, made by move `m`.
+    std::uint32_t Distance(const Position &q, Move m, const cSolver::Weights &w) const {
+        const Position &p = Par.P;
+        const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+        int blockers = 0, breaks = 0, emptyHome = 0, onReserve = 0;
+        for (int pile = 0; pile < q.HomePiles; ++pile) {
+            const int len = q.Len[pile], had = p.Len[pile];
+            if (len == 0) {
+                ++emptyHome;
+                continue;
+            }
+            if (len <= had) {
+                const int top = Par.S[pile] + len - 1;
+                blockers += Blockers[top];
+                breaks += Breaks[top];
+                continue;
+            }
+            // The cards laid on the pile: the run lifted from m.From, or its lower part.
+            const std::uint8_t *run = p.Card + Par.S[m.From] + m.Pos;
+            int soonest = 99, i = 0;
+            if (had > 0) {
+                const int top = Par.S[pile] + had - 1;
+                blockers += Blockers[top];
+                breaks += Breaks[top] + !(fits[p.Card[top]] >> run[0] & 1);
+                soonest = Soonest[top];
+            } else {
+                soonest = Due[run[0]];
+                i = 1;
+            }
+            for (; i < len - had; ++i) {
+                const int d = Due[run[i]];
+                blockers += d > soonest;
+                breaks += i > 0 && !(fits[run[i - 1]] >> run[i] & 1);
+                soonest = std::min(soonest, d);
+            }
+        }
+        // Cards above the cards the goal piles take now; the cards of the run moved with it.
+        std::uint64_t takes[4];
+        const int moved = Par.At(m.From, m.Pos);
+        int dig = 0;
+        for (std::uint64_t needed = GoalsTake(q, takes); needed; needed &= needed - 1) {
+            const int card = __builtin_ctzll(needed);
+            int pile = Pile[card], pos = Pos[card];
+            if (card == moved || (pile == m.From && pos > m.Pos)) {
+                pos = p.Len[m.To] + (card == moved ? 0 : pos - m.Pos);
+                pile = Position::IsHome(m.To) ? m.To : 0xFF;
+            }
+            if (pile != 0xFF && pos < q.Len[pile])
+                dig += q.Len[pile] - 1 - pos;
+        }
+        for (int r = 0; r < q.ResPiles; ++r)
+            onReserve += q.Len[Position::kReserve0 + r] != 0;
+        const int value = w.ToGo * (52 - q.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
+                          w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
+        return static_cast<std::uint32_t>(std::max(value, 0));
+    }
+
+private:
+    const Parent &Par;
+    const std::uint8_t *Due;
+    // By place in Card: the blockers and breaks of the pile up to that card, and the
+    // soonest a card up to it is due. By card: its home pile and place in it.
+    std::uint8_t Blockers[52], Breaks[52], Soonest[52], Pile[52], Pos[52];
 };
 
 } // namespace
@@ -232,18 +318,16 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         if (Children.size() < static_cast<std::size_t>(moves))
             Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
-        const Repeats repeats(p, Alike, root);
-        const Foresight foresight(p, root, Alike);
+        const Parent parent(p, root, Alike);
         for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
-            if (repeats(m))
+            if (parent.Repeats(m))
                 continue;
-            if (Pruning && LeftOut(p, m)) {
+            if (Pruning && parent.LeftOut(m)) {
                 pruned = true;
                 continue;
             }
             StateKey known;
-            if (foresight.GoesBack(m) ||
-                (foresight.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
+            if (parent.GoesBack(m) || (parent.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
                 continue;
             Child &c = Children[made++];
             c.P = p;
@@ -253,8 +337,10 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
             c.Hash = cStateSet::Hash(c.Key);
             c.Note = NoteMove(placed[0]);
+            c.M = m;
             Seen.Prefetch(c.Hash);
         }
+        std::optional<Scorer> scorer;
         for (std::size_t i = 0; i < made; ++i) {
             const Child &c = Children[i];
             const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, c.Note, added);
@@ -267,7 +353,10 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
-            Queue.push_back(entry(Distance(c.P, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
+            if (!scorer && start.GoalOrder != 7)
+                scorer.emplace(parent, Due);
+            const std::uint32_t distance = scorer ? scorer->Distance(c.P, c.M, w) : Distance(c.P, w, Due);
+            Queue.push_back(entry(distance + w.Depth * Seen.Depth(at) / 8, at));
             Made[at % kRecent] = {at, c.P};
             std::push_heap(Queue.begin(), Queue.end(), later);
         }

@@ -80,6 +80,7 @@ private:
         StateKey Key;
         std::uint64_t Hash;
         std::uint16_t Note;
+        Move M;
     };
     std::vector<Child> Children;
 };
