@@ -3,7 +3,6 @@
 #include "cGames.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace tabloo {
@@ -120,11 +119,12 @@ int LegalMoves(const Position &p, Move *out) {
     std::uint64_t homeTops = 0;
     std::uint8_t topPile[52];
     std::uint32_t emptyHome = 0;
-    int at = 0;
+    int at = 0, e = 0;
     for (int t = 0; t < p.HomePiles; ++t) {
         const int len = p.Len[t];
         if (len == 0) {
             emptyHome |= 1u << t;
+            ++e;
             continue;
         }
         at += len;
@@ -134,12 +134,14 @@ int LegalMoves(const Position &p, Move *out) {
     }
     // Single cards also go on the empty reserve piles and the goal piles that take them.
     std::uint32_t emptyReserve = 0;
+    int f = 0;
     for (int r = 0; r < p.ResPiles; ++r)
-        if (p.Len[Position::kReserve0 + r] == 0)
+        if (p.Len[Position::kReserve0 + r] == 0) {
             emptyReserve |= 1u << (Position::kReserve0 + r);
+            ++f;
+        }
     std::uint64_t goalTakes[4];
     const std::uint64_t anyGoal = GoalsTake(p, goalTakes);
-    const int f = std::popcount(emptyReserve), e = std::popcount(emptyHome);
     const int extra = p.MultiMove ? (f + 1) * e + f : 0;
     // The piles that take `card` lifted from pile `s`, with `riding` cards on it.
     auto targets = [&](int card, int s, bool single) {

@@ -152,66 +152,75 @@ public:
     int FirstEmpty[2] = {-1, -1};
 };
 
-// Scores the children of one position from what it knows of the parent: a child's home
-// piles are the parent's, but for those that lost cards from the top (what each keeps
-// is scored already) and the one the move laid cards on (only those cards are new).
-// Not for up-or-down goal piles, where what a card is due changes as the goal piles fill.
-class Scorer {
-public:
-    Scorer(const Parent &parent, const std::uint8_t *due) : Par(parent), Due(due) {
-        const Position &p = parent.P;
-        const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
-        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
-        for (int pile = 0; pile < p.HomePiles; ++pile) {
-            int blockers = 0, breaks = 0, soonest = 99;
-            for (int at = parent.S[pile], i = 0; at < parent.S[pile + 1]; ++at, ++i) {
-                const int card = p.Card[at], d = due[card];
-                blockers += d > soonest;
-                breaks += i > 0 && !(fits[p.Card[at - 1]] >> card & 1);
-                soonest = std::min(soonest, d);
-                Blockers[at] = static_cast<std::uint8_t>(blockers);
-                Breaks[at] = static_cast<std::uint8_t>(breaks);
-                Soonest[at] = static_cast<std::uint8_t>(soonest);
-                Pile[card] = static_cast<std::uint8_t>(pile);
-                Pos[card] = static_cast<std::uint8_t>(i);
-            }
+using HomeCounts = cSolver::HomeCounts;
+
+HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int blockers = 0, breaks = 0;
+    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
+        const int len = p.Len[pile];
+        if (len == 0)
+            continue;
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        int soonest = due[cards[0]];
+        for (int i = 1; i < len; ++i) {
+            const int d = due[cards[i]];
+            blockers += d > soonest;
+            soonest = std::min(soonest, d);
+            breaks += !(fits[cards[i - 1]] >> cards[i] & 1);
         }
     }
+    return {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
+}
 
-    // The distance of child `q`, made by move `m`.
-    std::uint32_t Distance(const Position &q, Move m, const cSolver::Weights &w) const {
+// Scores the children of one position from what it knows of the parent: a child's home
+// piles are the parent's, but for those that lost cards from the top (what each keeps
+// was counted up to each card once) and the one the move laid cards on (only those cards
+// are new). Not for up-or-down goal piles, where what a card is due changes as the goal
+// piles fill.
+class Scorer {
+public:
+    Scorer(const Parent &parent, const std::uint8_t *due, HomeCounts counts)
+        : Par(parent), Due(due), Fits(FitsOnRow(parent.P.HomeOrder, parent.P.HomeAK)), Counts(counts) {
+        const Position &p = parent.P;
+        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
+        for (int pile = 0; pile < p.HomePiles; ++pile)
+            for (int at = parent.S[pile]; at < parent.S[pile + 1]; ++at) {
+                Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
+                Pos[p.Card[at]] = static_cast<std::uint8_t>(at - parent.S[pile]);
+            }
+    }
+
+    // The distance of child `q`, made by move `m`, and the counts of its home piles.
+    std::uint32_t Distance(const Position &q, Move m, const cSolver::Weights &w, HomeCounts &counts) {
         const Position &p = Par.P;
-        const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
-        int blockers = 0, breaks = 0, emptyHome = 0, onReserve = 0;
+        int blockers = Counts.Blockers, breaks = Counts.Breaks, emptyHome = 0, onReserve = 0;
         for (int pile = 0; pile < q.HomePiles; ++pile) {
             const int len = q.Len[pile], had = p.Len[pile];
-            if (len == 0) {
-                ++emptyHome;
+            emptyHome += len == 0;
+            if (len == had)
                 continue;
-            }
-            if (len <= had) {
-                const int top = Par.S[pile] + len - 1;
-                blockers += Blockers[top];
-                breaks += Breaks[top];
+            Count(pile);
+            const int top = Par.S[pile] + had - 1;
+            if (len < had) {
+                blockers -= Blockers[top];
+                breaks -= Breaks[top];
+                if (len > 0) {
+                    blockers += Blockers[top - (had - len)];
+                    breaks += Breaks[top - (had - len)];
+                }
                 continue;
             }
             // The cards laid on the pile: the run lifted from m.From, or its lower part.
             const std::uint8_t *run = p.Card + Par.S[m.From] + m.Pos;
-            int soonest = 99, i = 0;
-            if (had > 0) {
-                const int top = Par.S[pile] + had - 1;
-                blockers += Blockers[top];
-                breaks += Breaks[top] + !(fits[p.Card[top]] >> run[0] & 1);
-                soonest = Soonest[top];
-            } else {
-                soonest = Due[run[0]];
-                i = 1;
-            }
-            for (; i < len - had; ++i) {
-                const int d = Due[run[i]];
+            int soonest = had > 0 ? Soonest[top] : 99, below = had > 0 ? p.Card[top] : -1;
+            for (int i = 0; i < len - had; ++i) {
+                const int card = run[i], d = Due[card];
                 blockers += d > soonest;
-                breaks += i > 0 && !(fits[run[i - 1]] >> run[i] & 1);
+                breaks += below >= 0 && !(Fits[below] >> card & 1);
                 soonest = std::min(soonest, d);
+                below = card;
             }
         }
         // Cards above the cards the goal piles take now; the cards of the run moved with it.
@@ -230,14 +239,36 @@ public:
         }
         for (int r = 0; r < q.ResPiles; ++r)
             onReserve += q.Len[Position::kReserve0 + r] != 0;
+        counts = {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
         const int value = w.ToGo * (52 - q.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
                           w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
         return static_cast<std::uint32_t>(std::max(value, 0));
     }
 
 private:
+    // Counts the parent's pile up to each of its cards, once.
+    void Count(int pile) {
+        if (Counted >> pile & 1)
+            return;
+        Counted |= 1u << pile;
+        const std::uint8_t *card = Par.P.Card;
+        int blockers = 0, breaks = 0, soonest = 99;
+        for (int at = Par.S[pile]; at < Par.S[pile + 1]; ++at) {
+            const int d = Due[card[at]];
+            blockers += d > soonest;
+            breaks += at > Par.S[pile] && !(Fits[card[at - 1]] >> card[at] & 1);
+            soonest = std::min(soonest, d);
+            Blockers[at] = static_cast<std::uint8_t>(blockers);
+            Breaks[at] = static_cast<std::uint8_t>(breaks);
+            Soonest[at] = static_cast<std::uint8_t>(soonest);
+        }
+    }
+
     const Parent &Par;
     const std::uint8_t *Due;
+    const std::uint64_t *Fits;
+    HomeCounts Counts;
+    std::uint32_t Counted = 0;
     // By place in Card: the blockers and breaks of the pile up to that card, and the
     // soonest a card up to it is due. By card: its home pile and place in it.
     std::uint8_t Blockers[52], Breaks[52], Soonest[52], Pile[52], Pos[52];
@@ -312,7 +343,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool root = index == 0;
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
-        const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
+        const bool cached = !root && recent.Index == index;
+        const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
+        const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
         const int moves = LegalMoves(p, Legal);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -354,10 +387,11 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
             if (!scorer && start.GoalOrder != 7)
-                scorer.emplace(parent, Due);
-            const std::uint32_t distance = scorer ? scorer->Distance(c.P, c.M, w) : Distance(c.P, w, Due);
+                scorer.emplace(parent, Due, cached ? counts : CountHome(p, Due));
+            HomeCounts childCounts;
+            const std::uint32_t distance = scorer ? scorer->Distance(c.P, c.M, w, childCounts) : Distance(c.P, w, Due);
             Queue.push_back(entry(distance + w.Depth * Seen.Depth(at) / 8, at));
-            Made[at % kRecent] = {at, c.P};
+            Made[at % kRecent] = {at, c.P, childCounts};
             std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }

@@ -52,6 +52,10 @@ public:
     struct Weights {
         int ToGo, Blockers, Breaks, OnReserve, EmptyHome, Dig, Depth;
     };
+    // The blockers and broken runs a position's home piles hold.
+    struct HomeCounts {
+        std::uint16_t Blockers = 0, Breaks = 0;
+    };
 
 private:
     Verdict Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
@@ -67,6 +71,7 @@ private:
     struct Recent {
         std::uint32_t Index;
         Position P;
+        HomeCounts Counts;
     };
     static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};

@@ -5,7 +5,7 @@
 namespace tabloo {
 
 namespace {
-constexpr std::size_t kFirstSlots = 1 << 12;
+constexpr std::size_t kFirstSlots = 1 << 10;
 constexpr int kNowhere = 127;
 } // namespace
 
