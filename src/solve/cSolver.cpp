@@ -295,7 +295,7 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
                                                                      : std::min(up, down));
     }
     for (int i = 0; i <= 3; ++i) {
-        const std::uint64_t left = MaxStates - r.States;
+        const std::uint64_t left = MaxStates > r.States ? MaxStates - r.States : 0;
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
@@ -325,6 +325,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     r.States = before + 1;
     if (start.Won())
         return Verdict::Winnable;
+    if (limit <= 1)
+        return Verdict::Unknown;
     auto entry = [](std::uint32_t distance, std::uint32_t index) {
         return std::uint64_t(distance) << 32 | (0xFFFFFFFFu - index);
     };
