@@ -126,19 +126,27 @@ public:
         return true;
     }
     // Does move `m` lead back to the position: a card taken down from a goal pile that the
-    // cascade sends straight back to it. No top card went up before the move, so only the
-    // cards that goal pile takes once the card is down can go first.
+    // cascade sends straight back up, to the same goal pile or, where goal piles are alike,
+    // from the bottom of one to an empty one. No top card went up before the move, so only
+    // the cards the emptied goal pile takes can go first. The bottom card of a goal pile
+    // moved to an empty goal pile, where goal piles are alike, changes nothing either: the
+    // goal piles take what they took, in another order.
     bool GoesBack(Move m) const {
-        if (Start || !P.Autoplay || !Position::IsGoal(m.From) || Position::IsGoal(m.To))
+        if (Start || !Position::IsGoal(m.From))
             return false;
-        const int goal = m.From - Position::kGoal0, card = Top(m.From);
+        const bool emptied = m.Pos == 0;
+        if (Position::IsGoal(m.To))
+            return Alike && emptied && P.Len[m.To] == 0;
+        if (!P.Autoplay)
+            return false;
+        const int from = m.From - Position::kGoal0, card = Top(m.From);
         const std::uint64_t takes =
-            m.Pos == 0 ? RankMask(P.GoalBase) : FitsOn(At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
-        if (!(takes >> card & 1))
+            emptied ? RankMask(P.GoalBase) : FitsOn(At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
+        int goal = 0;
+        while (goal < 4 && !((goal == from ? takes : Takes[goal]) >> card & 1))
+            ++goal;
+        if (goal == 4 || (goal != from && !(Alike && emptied && P.Len[Position::kGoal0 + goal] == 0)))
             return false;
-        for (int g = 0; g < goal; ++g)
-            if (Takes[g] >> card & 1)
-                return false;
         for (int pile = 0; pile < m.To; ++pile)
             if (P.Len[pile] && (takes >> Top(pile) & 1))
                 return false;
