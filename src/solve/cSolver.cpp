@@ -1,7 +1,6 @@
 #include "cSolver.h"
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <span>
 
@@ -325,7 +324,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Seen.Reset();
     for (Recent &m : Made)
         m.Index = cStateSet::kNone;
-    Queue.clear();
+    Queue.Clear();
     bool added;
     const StateKey rootKey = MakeKey(start, Alike);
     Seen.Insert(rootKey, cStateSet::Hash(rootKey), cStateSet::kNone, 0, added);
@@ -335,20 +334,14 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         return Verdict::Winnable;
     if (limit <= 1)
         return Verdict::Unknown;
-    auto entry = [](std::uint32_t distance, std::uint32_t index) {
-        return std::uint64_t(distance) << 32 | (0xFFFFFFFFu - index);
-    };
-    const std::greater<std::uint64_t> later;
-    Queue.push_back(entry(0, 0));
+    Queue.Push(0, 0);
     Placed placed[53];
     std::uint32_t polls = 0;
     bool pruned = false;
-    while (!Queue.empty()) {
+    while (!Queue.Empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
-        std::pop_heap(Queue.begin(), Queue.end(), later);
-        const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(Queue.back());
-        Queue.pop_back();
+        const std::uint32_t index = Queue.Pop();
         const StateKey key = Seen.Key(index);
         const bool root = index == 0;
         // A position made lately is still at hand; an older one is read back from its key.
@@ -400,13 +393,36 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 scorer.emplace(parent, Due, cached ? counts : CountHome(p, Due));
             HomeCounts childCounts;
             const std::uint32_t distance = scorer ? scorer->Distance(c.P, c.M, w, childCounts) : Distance(c.P, w, Due);
-            Queue.push_back(entry(distance + w.Depth * Seen.Depth(at) / 8, at));
+            Queue.Push(distance + w.Depth * Seen.Depth(at) / 8, at);
             Made[at % kRecent] = {at, c.P, childCounts};
-            std::push_heap(Queue.begin(), Queue.end(), later);
         }
     }
     // Out of positions: a proof unless a move was left out.
     return pruned ? Verdict::Unknown : Verdict::Unwinnable;
+}
+
+void cSolver::cQueue::Clear() {
+    for (std::size_t d = Lowest; d <= Highest && d < Buckets.size(); ++d)
+        Buckets[d].clear();
+    Waiting = Lowest = Highest = 0;
+}
+
+void cSolver::cQueue::Push(std::uint32_t distance, std::uint32_t index) {
+    if (distance >= Buckets.size())
+        Buckets.resize(distance + std::size_t(1));
+    Buckets[distance].push_back(index);
+    if (Waiting++ == 0 || distance < Lowest)
+        Lowest = distance;
+    Highest = std::max<std::size_t>(Highest, distance);
+}
+
+std::uint32_t cSolver::cQueue::Pop() {
+    while (Buckets[Lowest].empty())
+        ++Lowest;
+    const std::uint32_t index = Buckets[Lowest].back();
+    Buckets[Lowest].pop_back();
+    --Waiting;
+    return index;
 }
 
 // The moves from `start` to position number `last`, along the positions that led to it.
@@ -420,15 +436,22 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) con
     Position cur = start;
     for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
         const int card = *note & 63, onto = *note >> 6;
+        // The pile and place of a card.
+        auto find = [&cur](int which, int &pos) {
+            const int at = static_cast<int>(std::find(cur.Card, cur.Card + 52, which) - cur.Card);
+            int pile = 0, start = 0;
+            while (start + cur.Len[pile] <= at)
+                start += cur.Len[pile++];
+            pos = at - start;
+            return pile;
+        };
         Move m{};
-        for (int pile = 0, at = 0; pile < Position::kPiles; at += cur.Len[pile++])
-            for (int i = 0; i < cur.Len[pile]; ++i) {
-                if (cur.Card[at + i] == card)
-                    m.From = static_cast<std::uint8_t>(pile), m.Pos = static_cast<std::uint8_t>(i);
-                if (i == cur.Len[pile] - 1 && cur.Card[at + i] == onto)
-                    m.To = static_cast<std::uint8_t>(pile);
-            }
-        if (onto >= 52) {
+        int pos;
+        m.From = static_cast<std::uint8_t>(find(card, pos));
+        m.Pos = static_cast<std::uint8_t>(pos);
+        if (onto < 52)
+            m.To = static_cast<std::uint8_t>(find(onto, pos));
+        else {
             // An empty pile: where piles are alike, the first empty one of the area.
             m.To = static_cast<std::uint8_t>(onto - 52);
             for (int pile = Position::kPiles - 1; Alike && pile >= 0; --pile)

@@ -76,8 +76,21 @@ private:
     static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};
     cStateSet Seen;
-    // The positions still to look into: (distance from a win << 32) | ~number, least first.
-    std::vector<std::uint64_t> Queue;
+    // The positions still to look into, by distance from a win: the numbers of those at
+    // each distance, the one made last looked into first.
+    class cQueue {
+    public:
+        void Clear();
+        void Push(std::uint32_t distance, std::uint32_t index);
+        bool Empty() const { return Waiting == 0; }
+        // The nearest position; the queue must not be empty.
+        std::uint32_t Pop();
+
+    private:
+        std::vector<std::vector<std::uint32_t>> Buckets;
+        std::size_t Waiting = 0, Lowest = 0, Highest = 0;
+    };
+    cQueue Queue;
     Move Legal[kMaxMoves];
     // One expansion's children, made before they are looked up.
     struct Child {
