@@ -1,7 +1,6 @@
 #include "cSolver.h"
 
 #include <algorithm>
-#include <optional>
 #include <span>
 
 namespace tabloo {
@@ -188,20 +187,15 @@ HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
 // piles fill.
 class Scorer {
 public:
-    Scorer(const Parent &parent, const std::uint8_t *due, HomeCounts counts)
-        : Par(parent), Due(due), Fits(FitsOnRow(parent.P.HomeOrder, parent.P.HomeAK)), Counts(counts) {
-        const Position &p = parent.P;
-        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
-        for (int pile = 0; pile < p.HomePiles; ++pile)
-            for (int at = parent.S[pile]; at < parent.S[pile + 1]; ++at) {
-                Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
-                Pos[p.Card[at]] = static_cast<std::uint8_t>(at - parent.S[pile]);
-            }
-    }
+    // `counts`, when known, are the parent's.
+    Scorer(const Parent &parent, const std::uint8_t *due, const HomeCounts *counts)
+        : Par(parent), Due(due), Fits(FitsOnRow(parent.P.HomeOrder, parent.P.HomeAK)), Known(counts) {}
 
     // The distance of child `q`, made by move `m`, and the counts of its home piles.
     std::uint32_t Distance(const Position &q, Move m, const cSolver::Weights &w, HomeCounts &counts) {
         const Position &p = Par.P;
+        if (!Ready)
+            Prepare();
         int blockers = Counts.Blockers, breaks = Counts.Breaks, emptyHome = 0, onReserve = 0;
         for (int pile = 0; pile < q.HomePiles; ++pile) {
             const int len = q.Len[pile], had = p.Len[pile];
@@ -253,6 +247,22 @@ public:
     }
 
 private:
+    // The parent's counts, and the home pile and place of each of its cards.
+    void Prepare() {
+        Ready = true;
+        const Position &p = Par.P;
+        Counts = Known ? *Known : CountHome(p, Due);
+        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
+        // How many home piles end at each place in Card: their sum so far is the pile.
+        std::uint8_t ends[53] = {};
+        for (int pile = 0; pile < p.HomePiles; ++pile)
+            ++ends[Par.S[pile + 1]];
+        for (int at = 0, pile = 0; at < Par.S[p.HomePiles]; ++at) {
+            pile += ends[at];
+            Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
+            Pos[p.Card[at]] = static_cast<std::uint8_t>(at - Par.S[pile]);
+        }
+    }
     // Counts the parent's pile up to each of its cards, once.
     void Count(int pile) {
         if (Counted >> pile & 1)
@@ -274,7 +284,9 @@ private:
     const Parent &Par;
     const std::uint8_t *Due;
     const std::uint64_t *Fits;
+    const HomeCounts *Known;
     HomeCounts Counts;
+    bool Ready = false;
     std::uint32_t Counted = 0;
     // By place in Card: the blockers and breaks of the pile up to that card, and the
     // soonest a card up to it is due. By card: its home pile and place in it.
@@ -376,7 +388,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             c.M = m;
             Seen.Prefetch(c.Hash);
         }
-        std::optional<Scorer> scorer;
+        Scorer scorer(parent, Due, cached ? &counts : nullptr);
         for (std::size_t i = 0; i < made; ++i) {
             const Child &c = Children[i];
             const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, c.Note, added);
@@ -389,10 +401,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
-            if (!scorer && start.GoalOrder != 7)
-                scorer.emplace(parent, Due, cached ? counts : CountHome(p, Due));
             HomeCounts childCounts;
-            const std::uint32_t distance = scorer ? scorer->Distance(c.P, c.M, w, childCounts) : Distance(c.P, w, Due);
+            const std::uint32_t distance =
+                start.GoalOrder != 7 ? scorer.Distance(c.P, c.M, w, childCounts) : Distance(c.P, w, Due);
             Queue.Push(distance + w.Depth * Seen.Depth(at) / 8, at);
             Made[at % kRecent] = {at, c.P, childCounts};
         }
