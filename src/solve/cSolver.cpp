@@ -374,19 +374,28 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 pruned = true;
                 continue;
             }
-            StateKey known;
-            if (parent.GoesBack(m) || (parent.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
+            if (parent.GoesBack(m))
                 continue;
-            Child &c = Children[made++];
+            Child &c = Children[made];
+            const bool known = parent.KeyAfter(m, key, c.Key);
+            if (known) {
+                c.Hash = cStateSet::Hash(c.Key);
+                if (Seen.Contains(c.Key, c.Hash))
+                    continue;
+            }
+            ++made;
             c.P = p;
             const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
-            c.Key = key;
-            for (int i = 0; i < n; ++i)
-                c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-            c.Hash = cStateSet::Hash(c.Key);
+            if (!known) {
+                c.Key = key;
+                for (int i = 0; i < n; ++i)
+                    c.Key.SetUnder(placed[i].Card,
+                                   placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+                c.Hash = cStateSet::Hash(c.Key);
+                Seen.Prefetch(c.Hash);
+            }
             c.Note = NoteMove(placed[0]);
             c.M = m;
-            Seen.Prefetch(c.Hash);
         }
         Scorer scorer(parent, Due, cached ? &counts : nullptr);
         for (std::size_t i = 0; i < made; ++i) {
