@@ -111,7 +111,7 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
     out.assign(moves, moves + LegalMoves(p, moves));
 }
 
-int LegalMoves(const Position &p, Move *out) {
+int LegalMoves(const Position &p, Move *out, std::uint32_t from) {
     Move *next = out;
     const std::uint64_t *fitsOn = FitsOnRow(p.HomeOrder, p.HomeAK), *fitsUnder = FitsUnderRow(p.HomeOrder, p.HomeAK);
     // The top cards of the home piles, with the pile of each: a card goes on the piles whose
@@ -166,7 +166,7 @@ int LegalMoves(const Position &p, Move *out) {
         const int len = p.Len[s];
         const std::uint8_t *cards = p.Card + at;
         at += len;
-        if (len == 0)
+        if (len == 0 || !(from >> s & 1))
             continue;
         // The lowest card that can be lifted: the ordered run on top, within the capacity.
         int low = len - 1;

@@ -175,9 +175,10 @@ int GoalTarget(const Position &p, int card, int from);
 // Every move the rules allow, in the game's order: by source (home, reserve, goal piles,
 // each from pile 0, bottom card first), then by target (the same order of piles).
 void LegalMoves(const Position &p, std::vector<Move> &out);
-// The same into `out`, which has room for kMaxMoves; returns how many.
+// The same into `out`, which has room for kMaxMoves, for the cards of the piles whose bit
+// is set in `from`; returns how many.
 inline constexpr int kMaxMoves = 52 * (Position::kPiles - 1);
-int LegalMoves(const Position &p, Move *out);
+int LegalMoves(const Position &p, Move *out, std::uint32_t from = ~0u);
 // The next card autoplay sends up: the first home pile, then reserve pile, whose top
 // card a goal pile takes, and the first goal pile that takes it. False when there is none
 // (whatever the Autoplay setting).

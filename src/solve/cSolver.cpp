@@ -85,6 +85,14 @@ public:
         for (int i = p.ResPiles - 1; i >= 0; --i)
             if (p.Len[Position::kReserve0 + i] == 0)
                 FirstEmpty[1] = Position::kReserve0 + i;
+        // Moves from a goal pile are listed only where one may not lead back.
+        std::uint64_t tops = 0;
+        for (int pile = 0; pile < Position::kGoal0; ++pile)
+            if (p.Len[pile])
+                tops |= std::uint64_t(1) << Top(pile);
+        for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+            if (p.Len[goal] && AllGoBack(goal, tops))
+                Sources &= ~(1u << goal);
     }
     int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
     int Top(int pile) const { return P.Card[S[pile + 1] - 1]; }
@@ -132,18 +140,10 @@ public:
     bool GoesBack(Move m) const {
         if (Start || !Position::IsGoal(m.From))
             return false;
-        const bool emptied = m.Pos == 0;
         if (Position::IsGoal(m.To))
-            return Alike && emptied && P.Len[m.To] == 0;
-        if (!P.Autoplay)
-            return false;
-        const int from = m.From - Position::kGoal0, card = Top(m.From);
-        const std::uint64_t takes =
-            emptied ? RankMask(P.GoalBase) : FitsOn(At(m.From, m.Pos - 1), P.GoalOrder, P.GoalAK);
-        int goal = 0;
-        while (goal < 4 && !((goal == from ? takes : Takes[goal]) >> card & 1))
-            ++goal;
-        if (goal == 4 || (goal != from && !(Alike && emptied && P.Len[Position::kGoal0 + goal] == 0)))
+            return BackToGoal(m.From, m.To);
+        const std::uint64_t takes = TakesDown(m.From);
+        if (!ComesBack(m.From, takes))
             return false;
         for (int pile = 0; pile < m.To; ++pile)
             if (P.Len[pile] && (takes >> Top(pile) & 1))
@@ -151,8 +151,43 @@ public:
         return true;
     }
 
+private:
+    // With its top card down, what goal pile `from` takes.
+    std::uint64_t TakesDown(int from) const {
+        return P.Len[from] == 1 ? RankMask(P.GoalBase) : FitsOn(At(from, P.Len[from] - 2), P.GoalOrder, P.GoalAK);
+    }
+    // The top card of goal pile `from` moved to goal pile `to` leaves the goal piles as they
+    // were but for their order.
+    bool BackToGoal(int from, int to) const { return Alike && P.Len[from] == 1 && P.Len[to] == 0; }
+    // The top card of goal pile `from`, once down, is the first card autoplay sends up
+    // where it came from (the cascade runs, and no other card goes first).
+    bool ComesBack(int from, std::uint64_t takes) const {
+        if (!P.Autoplay)
+            return false;
+        const int card = Top(from);
+        int goal = 0;
+        while (goal < 4 && !((goal == from - Position::kGoal0 ? takes : Takes[goal]) >> card & 1))
+            ++goal;
+        return goal < 4 && (goal == from - Position::kGoal0 || BackToGoal(from, Position::kGoal0 + goal));
+    }
+    // Does every move of the top card of goal pile `from` lead back, whatever pile takes it
+    // (`tops`: the top cards of the home and reserve piles).
+    bool AllGoBack(int from, std::uint64_t tops) const {
+        if (Start)
+            return false;
+        const int card = Top(from);
+        for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+            if (goal != from && (Takes[goal - Position::kGoal0] >> card & 1) && !BackToGoal(from, goal))
+                return false;
+        const std::uint64_t takes = TakesDown(from);
+        return ComesBack(from, takes) && !(takes & tops);
+    }
+
+public:
     const Position &P;
     bool Start, Alike;
+    // The piles whose moves are worth listing.
+    std::uint32_t Sources = ~0u;
     std::uint8_t S[Position::kPiles + 1];
     std::uint64_t Takes[4], Wanted = 0;
     int FirstEmpty[2] = {-1, -1};
@@ -361,12 +396,12 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool cached = !root && recent.Index == index;
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
-        const int moves = LegalMoves(p, Legal);
+        const Parent parent(p, root, Alike);
+        const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
             Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
-        const Parent parent(p, root, Alike);
         for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
             if (parent.Repeats(m))
                 continue;
