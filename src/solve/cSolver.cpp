@@ -227,7 +227,9 @@ public:
         : Par(parent), Due(due), Fits(FitsOnRow(parent.P.HomeOrder, parent.P.HomeAK)), Known(counts) {}
 
     // The distance of child `q`, made by move `m`, and the counts of its home piles.
-    std::uint32_t Distance(const Position &q, Move m, const cSolver::Weights &w, HomeCounts &counts) {
+    // `goalsAsBefore`: the goal piles are the parent's.
+    std::uint32_t Distance(const Position &q, Move m, bool goalsAsBefore, const cSolver::Weights &w,
+                           HomeCounts &counts) {
         const Position &p = Par.P;
         if (!Ready)
             Prepare();
@@ -263,7 +265,7 @@ public:
         std::uint64_t takes[4];
         const int moved = Par.At(m.From, m.Pos);
         int dig = 0;
-        for (std::uint64_t needed = GoalsTake(q, takes); needed; needed &= needed - 1) {
+        for (std::uint64_t needed = goalsAsBefore ? Par.Wanted : GoalsTake(q, takes); needed; needed &= needed - 1) {
             const int card = __builtin_ctzll(needed);
             int pile = Pile[card], pos = Pos[card];
             if (card == moved || (pile == m.From && pos > m.Pos)) {
@@ -420,17 +422,23 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             ++made;
             c.P = p;
-            const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
-            if (!known) {
-                c.Key = key;
-                for (int i = 0; i < n; ++i)
-                    c.Key.SetUnder(placed[i].Card,
-                                   placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-                c.Hash = cStateSet::Hash(c.Key);
-                Seen.Prefetch(c.Hash);
-            }
-            c.Note = NoteMove(placed[0]);
             c.M = m;
+            if (known) {
+                // No cascade follows: the goal piles are as they were.
+                MoveCards(c.P, m.From, m.Pos, m.To);
+                c.Note = NoteMove({static_cast<std::uint8_t>(parent.At(m.From, m.Pos)), m.To,
+                                   static_cast<std::int8_t>(p.Len[m.To] ? parent.Top(m.To) : -1)});
+                c.GoalsAsBefore = true;
+                continue;
+            }
+            const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
+            c.Key = key;
+            for (int i = 0; i < n; ++i)
+                c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+            c.Hash = cStateSet::Hash(c.Key);
+            Seen.Prefetch(c.Hash);
+            c.Note = NoteMove(placed[0]);
+            c.GoalsAsBefore = n == 1 && !Position::IsGoal(m.From) && !Position::IsGoal(m.To);
         }
         Scorer scorer(parent, Due, cached ? &counts : nullptr);
         for (std::size_t i = 0; i < made; ++i) {
@@ -446,8 +454,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
             HomeCounts childCounts;
-            const std::uint32_t distance =
-                start.GoalOrder != 7 ? scorer.Distance(c.P, c.M, w, childCounts) : Distance(c.P, w, Due);
+            const std::uint32_t distance = start.GoalOrder != 7
+                                               ? scorer.Distance(c.P, c.M, c.GoalsAsBefore, w, childCounts)
+                                               : Distance(c.P, w, Due);
             Queue.Push(distance + w.Depth * Seen.Depth(at) / 8, at);
             Made[at % kRecent] = {at, c.P, childCounts};
         }

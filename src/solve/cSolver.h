@@ -99,6 +99,7 @@ private:
         std::uint64_t Hash;
         std::uint16_t Note;
         Move M;
+        bool GoalsAsBefore;
     };
     std::vector<Child> Children;
 };
