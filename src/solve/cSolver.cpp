@@ -371,8 +371,12 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
 Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
                         const std::atomic<bool> *cancel) {
     Seen.Reset();
-    for (Recent &m : Made)
-        m.Index = cStateSet::kNone;
+    if (++Searches == 0) {
+        // The numbers start again, once in four billion searches: no entry passes for new.
+        for (Recent &m : Made)
+            m.Search = 0;
+        Searches = 1;
+    }
     Queue.Clear();
     bool added;
     const StateKey rootKey = MakeKey(start, Alike);
@@ -395,7 +399,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool root = index == 0;
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
-        const bool cached = !root && recent.Index == index;
+        const bool cached = !root && recent.Index == index && recent.Search == Searches;
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
         const Parent parent(p, root, Alike);
@@ -458,7 +462,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                                                ? scorer.Distance(c.P, c.M, c.GoalsAsBefore, w, childCounts)
                                                : Distance(c.P, w, Due);
             Queue.Push(distance + w.Depth * Seen.Depth(at) / 8, at);
-            Made[at % kRecent] = {at, c.P, childCounts};
+            Made[at % kRecent] = {at, Searches, c.P, childCounts};
         }
     }
     // Out of positions: a proof unless a move was left out.

@@ -67,14 +67,15 @@ private:
     // proves nothing).
     bool Pruning = false;
     std::uint8_t Due[52] = {};
-    // The positions made last, by number.
+    // The positions made last, by number, each with the number of the search that made it.
     struct Recent {
-        std::uint32_t Index;
+        std::uint32_t Index, Search;
         Position P;
         HomeCounts Counts;
     };
     static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};
+    std::uint32_t Searches = 0;
     cStateSet Seen;
     // The positions still to look into, by distance from a win: the numbers of those at
     // each distance, the one made last looked into first.
