@@ -265,7 +265,9 @@ public:
         std::uint64_t takes[4];
         const int moved = Par.At(m.From, m.Pos);
         int dig = 0;
-        for (std::uint64_t needed = goalsAsBefore ? Par.Wanted : GoalsTake(q, takes); needed; needed &= needed - 1) {
+        const std::uint64_t wanted = goalsAsBefore ? Par.Wanted : GoalsTake(q, takes);
+        Locate(wanted);
+        for (std::uint64_t needed = wanted; needed; needed &= needed - 1) {
             const int card = __builtin_ctzll(needed);
             int pile = Pile[card], pos = Pos[card];
             if (card == moved || (pile == m.From && pos > m.Pos)) {
@@ -289,16 +291,23 @@ private:
         Ready = true;
         const Position &p = Par.P;
         Counts = Known ? *Known : CountHome(p, Due);
-        std::fill(std::begin(Pile), std::end(Pile), std::uint8_t(0xFF));
-        // How many home piles end at each place in Card: their sum so far is the pile.
-        std::uint8_t ends[53] = {};
+    }
+    // Where the `cards` lie in the parent: their home pile (0xFF for none) and place in it;
+    // looked for once, for the few cards the goal piles take.
+    void Locate(std::uint64_t cards) {
+        cards &= ~Located;
+        if (!cards)
+            return;
+        Located |= cards;
+        for (std::uint64_t m = cards; m; m &= m - 1)
+            Pile[__builtin_ctzll(m)] = 0xFF;
+        const Position &p = Par.P;
         for (int pile = 0; pile < p.HomePiles; ++pile)
-            ++ends[Par.S[pile + 1]];
-        for (int at = 0, pile = 0; at < Par.S[p.HomePiles]; ++at) {
-            pile += ends[at];
-            Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
-            Pos[p.Card[at]] = static_cast<std::uint8_t>(at - Par.S[pile]);
-        }
+            for (int at = Par.S[pile]; at < Par.S[pile + 1]; ++at)
+                if (cards >> p.Card[at] & 1) {
+                    Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
+                    Pos[p.Card[at]] = static_cast<std::uint8_t>(at - Par.S[pile]);
+                }
     }
     // Counts the parent's pile up to each of its cards, once.
     void Count(int pile) {
@@ -325,8 +334,9 @@ private:
     HomeCounts Counts;
     bool Ready = false;
     std::uint32_t Counted = 0;
+    std::uint64_t Located = 0;
     // By place in Card: the blockers and breaks of the pile up to that card, and the
-    // soonest a card up to it is due. By card: its home pile and place in it.
+    // soonest a card up to it is due. By card: its home pile and place in it (Locate).
     std::uint8_t Blockers[52], Breaks[52], Soonest[52], Pile[52], Pos[52];
 };
 
