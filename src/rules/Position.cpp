@@ -111,80 +111,89 @@ void LegalMoves(const Position &p, std::vector<Move> &out) {
     out.assign(moves, moves + LegalMoves(p, moves));
 }
 
-int LegalMoves(const Position &p, Move *out) {
+int LegalMoves(const Position &p, Move *out, std::uint32_t from) {
     Move *next = out;
-    int start[Position::kPiles + 1];
-    start[0] = 0;
-    for (int i = 0; i < Position::kPiles; ++i)
-        start[i + 1] = start[i] + p.Len[i];
-    const int extra = p.MultiMove ? MaxExtraCards(p) : 0;
+    const std::uint64_t *fitsOn = FitsOnRow(p.HomeOrder, p.HomeAK), *fitsUnder = FitsUnderRow(p.HomeOrder, p.HomeAK);
     // The top cards of the home piles, with the pile of each: a card goes on the piles whose
     // top it fits on, and on every empty home pile.
     std::uint64_t homeTops = 0;
     std::uint8_t topPile[52];
     std::uint32_t emptyHome = 0;
+    int at = 0, e = 0;
     for (int t = 0; t < p.HomePiles; ++t) {
-        if (p.Len[t] == 0) {
+        const int len = p.Len[t];
+        if (len == 0) {
             emptyHome |= 1u << t;
+            ++e;
             continue;
         }
-        const int top = p.Card[start[t + 1] - 1];
+        at += len;
+        const int top = p.Card[at - 1];
         homeTops |= std::uint64_t(1) << top;
         topPile[top] = static_cast<std::uint8_t>(t);
     }
     // Single cards also go on the empty reserve piles and the goal piles that take them.
     std::uint32_t emptyReserve = 0;
+    int f = 0;
     for (int r = 0; r < p.ResPiles; ++r)
-        if (p.Len[Position::kReserve0 + r] == 0)
+        if (p.Len[Position::kReserve0 + r] == 0) {
             emptyReserve |= 1u << (Position::kReserve0 + r);
-    std::uint64_t goalTakes[4], anyGoal = 0;
-    for (int g = 0; g < 4; ++g)
-        anyGoal |= goalTakes[g] = GoalTakes(p, Position::kGoal0 + g);
+            ++f;
+        }
+    std::uint64_t goalTakes[4];
+    const std::uint64_t anyGoal = GoalsTake(p, goalTakes);
+    const int extra = p.MultiMove ? (f + 1) * e + f : 0;
+    // The piles that take `card` lifted from pile `s`, with `riding` cards on it.
+    auto targets = [&](int card, int s, bool single) {
+        std::uint32_t to = emptyHome;
+        for (std::uint64_t m = fitsUnder[card] & homeTops; m; m &= m - 1)
+            to |= 1u << topPile[__builtin_ctzll(m)];
+        if (single) {
+            to |= emptyReserve;
+            if (anyGoal >> card & 1)
+                for (int g = 0; g < 4; ++g)
+                    to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
+        }
+        return to & ~(1u << s);
+    };
+    auto emit = [&](int s, int pos, std::uint32_t to) {
+        for (; to; to &= to - 1)
+            *next++ = {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
+                       static_cast<std::uint8_t>(__builtin_ctz(to))};
+    };
+    at = 0;
     for (int s = 0; s < Position::kPiles; ++s) {
         const int len = p.Len[s];
-        if (len == 0 || !p.InPlay(s))
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        if (len == 0 || !(from >> s & 1))
             continue;
-        const std::uint8_t *cards = p.Card + start[s];
         // The lowest card that can be lifted: the ordered run on top, within the capacity.
         int low = len - 1;
         if (Position::IsHome(s))
-            while (low > 0 && len - low <= extra && FitsOrder(cards[low - 1], cards[low], p.HomeOrder, p.HomeAK))
+            while (low > 0 && len - low <= extra && (fitsOn[cards[low - 1]] >> cards[low] & 1))
                 --low;
-        for (int pos = low; pos < len; ++pos) {
-            const int card = cards[pos];
-            std::uint32_t to = emptyHome;
-            for (std::uint64_t m = FitsUnder(card, p.HomeOrder, p.HomeAK) & homeTops; m; m &= m - 1)
-                to |= 1u << topPile[__builtin_ctzll(m)];
-            if (pos == len - 1) {
-                to |= emptyReserve;
-                if (anyGoal >> card & 1)
-                    for (int g = 0; g < 4; ++g)
-                        to |= static_cast<std::uint32_t>(goalTakes[g] >> card & 1) << (Position::kGoal0 + g);
-            }
-            to &= ~(1u << s);
-            for (; to; to &= to - 1)
-                *next++ = {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(pos),
-                           static_cast<std::uint8_t>(__builtin_ctz(to))};
-        }
+        for (int pos = low; pos < len - 1; ++pos)
+            emit(s, pos, targets(cards[pos], s, false));
+        emit(s, len - 1, targets(cards[len - 1], s, true));
     }
     return static_cast<int>(next - out);
 }
 
-namespace {
-// What each goal pile takes now, given where the goal piles start; returns them all.
-std::uint64_t GoalsTake(const Position &p, int goalStart, std::uint64_t takes[4]) {
+std::uint64_t GoalsTake(const Position &p, std::uint64_t takes[4]) {
+    const int goalStart = p.Start(Position::kGoal0);
+    const std::uint64_t *fits = FitsOnRow(p.GoalOrder, p.GoalAK);
     std::uint64_t any = 0;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0, end = goalStart; g < 4; ++g) {
         const int len = p.Len[Position::kGoal0 + g];
-        goalStart += len;
-        takes[g] = len >= Position::kGoalFull ? 0
-                   : len == 0                 ? RankMask(p.GoalBase)
-                                              : FitsOn(p.Card[goalStart - 1], p.GoalOrder, p.GoalAK);
+        end += len;
+        takes[g] = len >= Position::kGoalFull ? 0 : len == 0 ? RankMask(p.GoalBase) : fits[p.Card[end - 1]];
         any |= takes[g];
     }
     return any;
 }
 
+namespace {
 // The first home, then reserve, pile whose top card is in `cards`, with where it ends in
 // Card; false when there is none.
 bool FirstTopIn(const Position &p, std::uint64_t cards, int &pile, int &end) {
@@ -204,7 +213,7 @@ bool FirstTopIn(const Position &p, std::uint64_t cards, int &pile, int &end) {
 
 bool NextAutoplay(const Position &p, int &from, int &goal) {
     std::uint64_t takes[4];
-    const std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    const std::uint64_t any = GoalsTake(p, takes);
     int end;
     if (!any || !FirstTopIn(p, any, from, end))
         return false;
@@ -259,7 +268,7 @@ int Autoplay(Position &p, Placed *placed) {
         return 0;
     // What the goal piles take is worked out once, then kept up as cards go up.
     std::uint64_t takes[4];
-    std::uint64_t any = GoalsTake(p, p.Start(Position::kGoal0), takes);
+    std::uint64_t any = GoalsTake(p, takes);
     int n = 0, from, end;
     while (any && FirstTopIn(p, any, from, end)) {
         const int card = p.Card[end - 1];
@@ -276,6 +285,23 @@ int Autoplay(Position &p, Placed *placed) {
 
 int Play(Position &p, Move m, Placed *placed) {
     Shift(p, m.From, m.Pos, m.To, placed);
+    return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
+}
+
+int PlaySettled(Position &p, Move m, Placed *placed) {
+    Shift(p, m.From, m.Pos, m.To, placed);
+    if (!p.Autoplay)
+        return 1;
+    // Between home and reserve piles the goal piles' wants stay as they were, and the only
+    // new top card is the one the move uncovered.
+    if (!Position::IsGoal(m.From) && !Position::IsGoal(m.To)) {
+        if (m.Pos == 0)
+            return 1;
+        std::uint64_t takes[4];
+        const std::uint64_t any = GoalsTake(p, takes);
+        if (!(any >> p.At(m.From, m.Pos - 1) & 1))
+            return 1;
+    }
     return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
 }
 int PileOf(int area, int pile) {

@@ -75,10 +75,13 @@ inline constexpr FitTable kFitsUnder = MakeFitTable(true);
 // The cards that fit on `lower` under a build order (0..9 or kNoOrder).
 inline std::uint64_t FitsOn(int lower, int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0][lower]; }
 inline bool FitsOrder(int lower, int upper, int order, bool ak) { return (FitsOn(lower, order, ak) >> upper) & 1; }
+// FitsOn for every card under one build order, indexed by the lower card.
+inline const std::uint64_t *FitsOnRow(int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0]; }
 // The cards that `upper` fits on under a build order.
 inline std::uint64_t FitsUnder(int upper, int order, bool ak) {
     return detail::kFitsUnder.Mask[order][ak ? 1 : 0][upper];
 }
+inline const std::uint64_t *FitsUnderRow(int order, bool ak) { return detail::kFitsUnder.Mask[order][ak ? 1 : 0]; }
 
 // The four cards of a rank (none for a rank outside 0..12).
 inline constexpr std::uint64_t RankMask(int rank) {
@@ -164,15 +167,18 @@ int PickUpCount(const Position &p, int pile, int pos);
 bool Accepts(const Position &p, int card, int from, int riding, int to);
 // The cards a goal pile takes now, one bit each.
 std::uint64_t GoalTakes(const Position &p, int goal);
+// What each of the four goal piles takes now, one bit a card; returns them all together.
+std::uint64_t GoalsTake(const Position &p, std::uint64_t takes[4]);
 // The first goal pile that takes the card (lifted from pile `from`), or -1.
 int GoalTarget(const Position &p, int card, int from);
 
 // Every move the rules allow, in the game's order: by source (home, reserve, goal piles,
 // each from pile 0, bottom card first), then by target (the same order of piles).
 void LegalMoves(const Position &p, std::vector<Move> &out);
-// The same into `out`, which has room for kMaxMoves; returns how many.
+// The same into `out`, which has room for kMaxMoves, for the cards of the piles whose bit
+// is set in `from`; returns how many.
 inline constexpr int kMaxMoves = 52 * (Position::kPiles - 1);
-int LegalMoves(const Position &p, Move *out);
+int LegalMoves(const Position &p, Move *out, std::uint32_t from = ~0u);
 // The next card autoplay sends up: the first home pile, then reserve pile, whose top
 // card a goal pile takes, and the first goal pile that takes it. False when there is none
 // (whatever the Autoplay setting).
@@ -192,6 +198,9 @@ int Autoplay(Position &p, Placed *placed = nullptr);
 // A player's move, then the autoplay cascade. The move must be legal. Notes the cards it
 // laid, the moved card first, in `placed` when given (room for 53); returns how many.
 int Play(Position &p, Move m, Placed *placed = nullptr);
+// The same for a position with no card waiting to go up (the cascade has run, or Autoplay
+// is off): it looks for a cascade only where the move can start one.
+int PlaySettled(Position &p, Move m, Placed *placed = nullptr);
 
 // The area and pile of the game's table for a pile of the position, and back.
 inline std::int16_t AreaOf(int pile) {

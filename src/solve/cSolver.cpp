@@ -1,13 +1,17 @@
 #include "cSolver.h"
 
 #include <algorithm>
-#include <functional>
 #include <span>
-#include <unordered_map>
 
 namespace tabloo {
 
 namespace {
+
+// A move noted by the card moved and what it was laid on: a card, or 52 + the pile when
+// that was empty.
+std::uint16_t NoteMove(const Placed &moved) {
+    return static_cast<std::uint16_t>(moved.Card | (moved.On >= 0 ? moved.On : 52 + moved.Pile) << 6);
+}
 
 // Piles of an area are alike when nothing in play tells them apart: the player may lay a
 // card on any of them, and autoplay, which scans them in order, reaches the same cards
@@ -35,104 +39,305 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
         }
         due = ahead;
     }
-    std::uint64_t needed = 0;
-    for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-        needed |= GoalTakes(p, g);
-    int blockers = 0, breaks = 0, at = 0, dig = 0;
-    for (int pile = 0; pile < Position::kReserve0; ++pile) {
-        int soonest = 99;
-        for (int i = 0; i < p.Len[pile]; ++i) {
-            const int card = p.Card[at + i], d = due[card];
-            if (needed >> card & 1)
-                dig += p.Len[pile] - 1 - i;
-            if (d > soonest)
-                ++blockers;
-            soonest = std::min(soonest, d);
-            if (i > 0 && !FitsOrder(p.Card[at + i - 1], card, p.HomeOrder, p.HomeAK))
-                ++breaks;
+    std::uint64_t takes[4];
+    const std::uint64_t needed = GoalsTake(p, takes);
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int blockers = 0, breaks = 0, dig = 0, emptyHome = 0, onReserve = 0;
+    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
+        const int len = p.Len[pile];
+        if (len == 0) {
+            ++emptyHome;
+            continue;
         }
-        at += p.Len[pile];
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        int soonest = due[cards[0]];
+        if (needed >> cards[0] & 1)
+            dig += len - 1;
+        for (int i = 1; i < len; ++i) {
+            const int card = cards[i], d = due[card];
+            if (needed >> card & 1)
+                dig += len - 1 - i;
+            blockers += d > soonest;
+            soonest = std::min(soonest, d);
+            breaks += !(fits[cards[i - 1]] >> card & 1);
+        }
     }
-    const int onReserve = p.ResPiles - CountEmptyReserve(p);
+    for (int r = 0; r < p.ResPiles; ++r)
+        onReserve += p.Len[Position::kReserve0 + r] != 0;
     const int value = w.ToGo * (52 - p.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
-                      w.OnReserve * onReserve - w.EmptyHome * CountEmptyHome(p) + w.Dig * dig + 1000;
+                      w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
-// The moves the quick searches leave out: breaking a run in the home piles (but to send a
-// card up), and laying the last card of a home pile on a reserve pile, which gives up an
-// empty home pile for a full reserve pile.
-bool LeftOut(const Position &p, Move m) {
-    if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
-        return false;
-    if (m.Pos == 0)
-        return p.Len[m.From] == 1 && Position::IsReserve(m.To);
-    return FitsOrder(p.At(m.From, m.Pos - 1), p.At(m.From, m.Pos), p.HomeOrder, p.HomeAK);
-}
-
-// Where piles are alike, the moves that lead where another move of the same position
-// leads: to an empty pile other than the first of its area, and (past the start, where
-// every position has had its cascade) a whole pile onto an empty pile of its own area,
-// which leads back to the same position.
-class Repeats {
+// What the search knows of a position it expands, worked out once for all its moves:
+// where each pile starts, what the goal piles take, the first empty pile of each area.
+class Parent {
 public:
-    Repeats(const Position &p, bool alike, bool start) : P(p), Alike(alike), Start(start) {
-        if (!alike)
-            return;
+    Parent(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
+        S[0] = 0;
+        for (int i = 0; i < Position::kPiles; ++i)
+            S[i + 1] = static_cast<std::uint8_t>(S[i] + p.Len[i]);
+        Wanted = GoalsTake(p, Takes);
         for (int i = p.HomePiles - 1; i >= 0; --i)
             if (p.Len[Position::kHome0 + i] == 0)
                 FirstEmpty[0] = Position::kHome0 + i;
         for (int i = p.ResPiles - 1; i >= 0; --i)
             if (p.Len[Position::kReserve0 + i] == 0)
                 FirstEmpty[1] = Position::kReserve0 + i;
+        // Moves from a goal pile are listed only where one may not lead back.
+        std::uint64_t tops = 0;
+        for (int pile = 0; pile < Position::kGoal0; ++pile)
+            if (p.Len[pile])
+                tops |= std::uint64_t(1) << Top(pile);
+        for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+            if (p.Len[goal] && AllGoBack(goal, tops))
+                Sources &= ~(1u << goal);
     }
-    bool operator()(Move m) const {
+    int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
+    int Top(int pile) const { return P.Card[S[pile + 1] - 1]; }
+
+    // The moves the quick searches leave out: breaking a run in the home piles (but to send
+    // a card up), and laying the last card of a home pile on a reserve pile, which gives up
+    // an empty home pile for a full reserve pile.
+    bool LeftOut(Move m) const {
+        if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
+            return false;
+        if (m.Pos == 0)
+            return P.Len[m.From] == 1 && Position::IsReserve(m.To);
+        return FitsOrder(At(m.From, m.Pos - 1), At(m.From, m.Pos), P.HomeOrder, P.HomeAK);
+    }
+
+    // Where piles are alike, the moves that lead where another move of the same position
+    // leads: to an empty pile other than the first of its area, and (past the start, where
+    // every position has had its cascade) a whole pile onto an empty pile of its own area,
+    // which leads back to the same position.
+    bool Repeats(Move m) const {
         if (!Alike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
             return false;
         return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
                (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));
     }
 
-private:
-    const Position &P;
-    bool Alike, Start;
-    int FirstEmpty[2] = {-1, -1};
-};
-
-// Past the start every position has had its cascade, so some moves are known without
-// being played out. A move between home and reserve piles that uncovers no card a goal
-// pile takes starts no cascade: its key is the position's with one card laid elsewhere.
-// A card taken down from a goal pile that the cascade sends straight back to it leads
-// back to the position itself.
-class Foresight {
-public:
-    Foresight(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
-        for (int g = Position::kGoal0; g < Position::kPiles; ++g)
-            Wanted |= GoalTakes(p, g);
-    }
+    // Past the start every position has had its cascade, so some moves are known without
+    // being played out. A move between home and reserve piles that uncovers no card a goal
+    // pile takes starts no cascade: its key is the position's with one card laid elsewhere.
     // The key after move `m` when it starts no cascade; false when that is not known.
     bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
         if (Start || Position::IsGoal(m.From) || Position::IsGoal(m.To) ||
-            (P.Autoplay && m.Pos > 0 && (Wanted >> P.At(m.From, m.Pos - 1) & 1)))
+            (P.Autoplay && m.Pos > 0 && (Wanted >> At(m.From, m.Pos - 1) & 1)))
             return false;
         after = key;
-        after.SetUnder(P.At(m.From, m.Pos), P.Len[m.To] ? P.Top(m.To) : BottomCode(m.To, Alike));
+        after.SetUnder(At(m.From, m.Pos), P.Len[m.To] ? Top(m.To) : BottomCode(m.To, Alike));
         return true;
     }
-    // Does move `m` lead back to the position.
+    // Does move `m` lead back to the position: a card taken down from a goal pile that the
+    // cascade sends straight back up, to the same goal pile or, where goal piles are alike,
+    // from the bottom of one to an empty one. No top card went up before the move, so only
+    // the cards the emptied goal pile takes can go first. The bottom card of a goal pile
+    // moved to an empty goal pile, where goal piles are alike, changes nothing either: the
+    // goal piles take what they took, in another order.
     bool GoesBack(Move m) const {
-        if (Start || !P.Autoplay || !Position::IsGoal(m.From))
+        if (Start || !Position::IsGoal(m.From))
             return false;
-        Position down = P;
-        MoveCards(down, m.From, m.Pos, m.To);
-        int from, goal;
-        return NextAutoplay(down, from, goal) && from == m.To && goal == m.From;
+        if (Position::IsGoal(m.To))
+            return BackToGoal(m.From, m.To);
+        const std::uint64_t takes = TakesDown(m.From);
+        if (!ComesBack(m.From, takes))
+            return false;
+        for (int pile = 0; pile < m.To; ++pile)
+            if (P.Len[pile] && (takes >> Top(pile) & 1))
+                return false;
+        return true;
     }
 
 private:
+    // With its top card down, what goal pile `from` takes.
+    std::uint64_t TakesDown(int from) const {
+        return P.Len[from] == 1 ? RankMask(P.GoalBase) : FitsOn(At(from, P.Len[from] - 2), P.GoalOrder, P.GoalAK);
+    }
+    // The top card of goal pile `from` moved to goal pile `to` leaves the goal piles as they
+    // were but for their order.
+    bool BackToGoal(int from, int to) const { return Alike && P.Len[from] == 1 && P.Len[to] == 0; }
+    // The top card of goal pile `from`, once down, is the first card autoplay sends up
+    // where it came from (the cascade runs, and no other card goes first).
+    bool ComesBack(int from, std::uint64_t takes) const {
+        if (!P.Autoplay)
+            return false;
+        const int card = Top(from);
+        int goal = 0;
+        while (goal < 4 && !((goal == from - Position::kGoal0 ? takes : Takes[goal]) >> card & 1))
+            ++goal;
+        return goal < 4 && (goal == from - Position::kGoal0 || BackToGoal(from, Position::kGoal0 + goal));
+    }
+    // Does every move of the top card of goal pile `from` lead back, whatever pile takes it
+    // (`tops`: the top cards of the home and reserve piles).
+    bool AllGoBack(int from, std::uint64_t tops) const {
+        if (Start)
+            return false;
+        const int card = Top(from);
+        for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+            if (goal != from && (Takes[goal - Position::kGoal0] >> card & 1) && !BackToGoal(from, goal))
+                return false;
+        const std::uint64_t takes = TakesDown(from);
+        return ComesBack(from, takes) && !(takes & tops);
+    }
+
+public:
     const Position &P;
     bool Start, Alike;
-    std::uint64_t Wanted = 0;
+    // The piles whose moves are worth listing.
+    std::uint32_t Sources = ~0u;
+    std::uint8_t S[Position::kPiles + 1];
+    std::uint64_t Takes[4], Wanted = 0;
+    int FirstEmpty[2] = {-1, -1};
+};
+
+using HomeCounts = cSolver::HomeCounts;
+
+HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int blockers = 0, breaks = 0;
+    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
+        const int len = p.Len[pile];
+        if (len == 0)
+            continue;
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        int soonest = due[cards[0]];
+        for (int i = 1; i < len; ++i) {
+            const int d = due[cards[i]];
+            blockers += d > soonest;
+            soonest = std::min(soonest, d);
+            breaks += !(fits[cards[i - 1]] >> cards[i] & 1);
+        }
+    }
+    return {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
+}
+
+// Scores the children of one position from what it knows of the parent: a child's home
+// piles are the parent's, but for those that lost cards from the top (what each keeps
+// was counted up to each card once) and the one the move laid cards on (only those cards
+// are new). Not for up-or-down goal piles, where what a card is due changes as the goal
+// piles fill.
+class Scorer {
+public:
+    // `counts`, when known, are the parent's.
+    Scorer(const Parent &parent, const std::uint8_t *due, const HomeCounts *counts)
+        : Par(parent), Due(due), Fits(FitsOnRow(parent.P.HomeOrder, parent.P.HomeAK)), Known(counts) {}
+
+    // The distance of child `q`, made by move `m`, and the counts of its home piles.
+    // `goalsAsBefore`: the goal piles are the parent's.
+    std::uint32_t Distance(const Position &q, Move m, bool goalsAsBefore, const cSolver::Weights &w,
+                           HomeCounts &counts) {
+        const Position &p = Par.P;
+        if (!Ready)
+            Prepare();
+        int blockers = Counts.Blockers, breaks = Counts.Breaks, emptyHome = 0, onReserve = 0;
+        for (int pile = 0; pile < q.HomePiles; ++pile) {
+            const int len = q.Len[pile], had = p.Len[pile];
+            emptyHome += len == 0;
+            if (len == had)
+                continue;
+            Count(pile);
+            const int top = Par.S[pile] + had - 1;
+            if (len < had) {
+                blockers -= Blockers[top];
+                breaks -= Breaks[top];
+                if (len > 0) {
+                    blockers += Blockers[top - (had - len)];
+                    breaks += Breaks[top - (had - len)];
+                }
+                continue;
+            }
+            // The cards laid on the pile: the run lifted from m.From, or its lower part.
+            const std::uint8_t *run = p.Card + Par.S[m.From] + m.Pos;
+            int soonest = had > 0 ? Soonest[top] : 99, below = had > 0 ? p.Card[top] : -1;
+            for (int i = 0; i < len - had; ++i) {
+                const int card = run[i], d = Due[card];
+                blockers += d > soonest;
+                breaks += below >= 0 && !(Fits[below] >> card & 1);
+                soonest = std::min(soonest, d);
+                below = card;
+            }
+        }
+        // Cards above the cards the goal piles take now; the cards of the run moved with it.
+        std::uint64_t takes[4];
+        const int moved = Par.At(m.From, m.Pos);
+        int dig = 0;
+        const std::uint64_t wanted = goalsAsBefore ? Par.Wanted : GoalsTake(q, takes);
+        Locate(wanted);
+        for (std::uint64_t needed = wanted; needed; needed &= needed - 1) {
+            const int card = __builtin_ctzll(needed);
+            int pile = Pile[card], pos = Pos[card];
+            if (card == moved || (pile == m.From && pos > m.Pos)) {
+                pos = p.Len[m.To] + (card == moved ? 0 : pos - m.Pos);
+                pile = Position::IsHome(m.To) ? m.To : 0xFF;
+            }
+            if (pile != 0xFF && pos < q.Len[pile])
+                dig += q.Len[pile] - 1 - pos;
+        }
+        for (int r = 0; r < q.ResPiles; ++r)
+            onReserve += q.Len[Position::kReserve0 + r] != 0;
+        counts = {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
+        const int value = w.ToGo * (52 - q.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
+                          w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
+        return static_cast<std::uint32_t>(std::max(value, 0));
+    }
+
+private:
+    // The parent's counts, and the home pile and place of each of its cards.
+    void Prepare() {
+        Ready = true;
+        const Position &p = Par.P;
+        Counts = Known ? *Known : CountHome(p, Due);
+    }
+    // Where the `cards` lie in the parent: their home pile (0xFF for none) and place in it;
+    // looked for once, for the few cards the goal piles take.
+    void Locate(std::uint64_t cards) {
+        cards &= ~Located;
+        if (!cards)
+            return;
+        Located |= cards;
+        for (std::uint64_t m = cards; m; m &= m - 1)
+            Pile[__builtin_ctzll(m)] = 0xFF;
+        const Position &p = Par.P;
+        for (int pile = 0; pile < p.HomePiles; ++pile)
+            for (int at = Par.S[pile]; at < Par.S[pile + 1]; ++at)
+                if (cards >> p.Card[at] & 1) {
+                    Pile[p.Card[at]] = static_cast<std::uint8_t>(pile);
+                    Pos[p.Card[at]] = static_cast<std::uint8_t>(at - Par.S[pile]);
+                }
+    }
+    // Counts the parent's pile up to each of its cards, once.
+    void Count(int pile) {
+        if (Counted >> pile & 1)
+            return;
+        Counted |= 1u << pile;
+        const std::uint8_t *card = Par.P.Card;
+        int blockers = 0, breaks = 0, soonest = 99;
+        for (int at = Par.S[pile]; at < Par.S[pile + 1]; ++at) {
+            const int d = Due[card[at]];
+            blockers += d > soonest;
+            breaks += at > Par.S[pile] && !(Fits[card[at - 1]] >> card[at] & 1);
+            soonest = std::min(soonest, d);
+            Blockers[at] = static_cast<std::uint8_t>(blockers);
+            Breaks[at] = static_cast<std::uint8_t>(breaks);
+            Soonest[at] = static_cast<std::uint8_t>(soonest);
+        }
+    }
+
+    const Parent &Par;
+    const std::uint8_t *Due;
+    const std::uint64_t *Fits;
+    const HomeCounts *Known;
+    HomeCounts Counts;
+    bool Ready = false;
+    std::uint32_t Counted = 0;
+    std::uint64_t Located = 0;
+    // By place in Card: the blockers and breaks of the pile up to that card, and the
+    // soonest a card up to it is due. By card: its home pile and place in it (Locate).
+    std::uint8_t Blockers[52], Breaks[52], Soonest[52], Pile[52], Pos[52];
 };
 
 } // namespace
@@ -156,7 +361,7 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
                                                                      : std::min(up, down));
     }
     for (int i = 0; i <= 3; ++i) {
-        const std::uint64_t left = MaxStates - r.States;
+        const std::uint64_t left = MaxStates > r.States ? MaxStates - r.States : 0;
         const std::uint64_t limit = i < 3 ? std::min(kQuick[i], left) : left;
         if (limit == 0)
             break;
@@ -176,65 +381,83 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
 Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
                         const std::atomic<bool> *cancel) {
     Seen.Reset();
-    for (Recent &m : Made)
-        m.Index = cStateSet::kNone;
-    Queue.clear();
+    if (++Searches == 0) {
+        // The numbers start again, once in four billion searches: no entry passes for new.
+        for (Recent &m : Made)
+            m.Search = 0;
+        Searches = 1;
+    }
+    Queue.Clear();
     bool added;
     const StateKey rootKey = MakeKey(start, Alike);
-    Seen.Insert(rootKey, cStateSet::kNone, added);
+    Seen.Insert(rootKey, cStateSet::Hash(rootKey), cStateSet::kNone, 0, added);
     const std::uint64_t before = r.States;
     r.States = before + 1;
     if (start.Won())
         return Verdict::Winnable;
-    auto entry = [](std::uint32_t distance, std::uint32_t index) {
-        return std::uint64_t(distance) << 32 | (0xFFFFFFFFu - index);
-    };
-    const std::greater<std::uint64_t> later;
-    Queue.push_back(entry(0, 0));
+    if (limit <= 1)
+        return Verdict::Unknown;
+    Queue.Push(0, 0);
     Placed placed[53];
     std::uint32_t polls = 0;
     bool pruned = false;
-    while (!Queue.empty()) {
+    while (!Queue.Empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
-        std::pop_heap(Queue.begin(), Queue.end(), later);
-        const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(Queue.back());
-        Queue.pop_back();
+        const std::uint32_t index = Queue.Pop();
         const StateKey key = Seen.Key(index);
         const bool root = index == 0;
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
-        const Position p = root ? start : recent.Index == index ? recent.P : FromKey(key, start, Alike);
-        const int moves = LegalMoves(p, Legal);
+        const bool cached = !root && recent.Index == index && recent.Search == Searches;
+        const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
+        const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
+        const Parent parent(p, root, Alike);
+        const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
             Children.resize(static_cast<std::size_t>(moves));
         std::size_t made = 0;
-        const Repeats repeats(p, Alike, root);
-        const Foresight foresight(p, root, Alike);
         for (const Move &m : std::span(Legal, static_cast<std::size_t>(moves))) {
-            if (repeats(m))
+            if (parent.Repeats(m))
                 continue;
-            if (Pruning && LeftOut(p, m)) {
+            if (Pruning && parent.LeftOut(m)) {
                 pruned = true;
                 continue;
             }
-            StateKey known;
-            if (foresight.GoesBack(m) ||
-                (foresight.KeyAfter(m, key, known) && Seen.Contains(known, cStateSet::Hash(known))))
+            if (parent.GoesBack(m))
                 continue;
-            Child &c = Children[made++];
+            Child &c = Children[made];
+            const bool known = parent.KeyAfter(m, key, c.Key);
+            if (known) {
+                c.Hash = cStateSet::Hash(c.Key);
+                if (Seen.Contains(c.Key, c.Hash))
+                    continue;
+            }
+            ++made;
             c.P = p;
-            const int n = Play(c.P, m, placed);
+            c.M = m;
+            if (known) {
+                // No cascade follows: the goal piles are as they were.
+                MoveCards(c.P, m.From, m.Pos, m.To);
+                c.Note = NoteMove({static_cast<std::uint8_t>(parent.At(m.From, m.Pos)), m.To,
+                                   static_cast<std::int8_t>(p.Len[m.To] ? parent.Top(m.To) : -1)});
+                c.GoalsAsBefore = true;
+                continue;
+            }
+            const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
             c.Key = key;
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
             c.Hash = cStateSet::Hash(c.Key);
             Seen.Prefetch(c.Hash);
+            c.Note = NoteMove(placed[0]);
+            c.GoalsAsBefore = n == 1 && !Position::IsGoal(m.From) && !Position::IsGoal(m.To);
         }
+        Scorer scorer(parent, Due, cached ? &counts : nullptr);
         for (std::size_t i = 0; i < made; ++i) {
             const Child &c = Children[i];
-            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, added);
+            const std::uint32_t at = Seen.Insert(c.Key, c.Hash, index, c.Note, added);
             if (!added)
                 continue;
             r.States = before + Seen.Size();
@@ -244,73 +467,77 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             if (Seen.Size() >= limit)
                 return Verdict::Unknown;
-            Queue.push_back(entry(Distance(c.P, w, Due) + w.Depth * Seen.Depth(at) / 8, at));
-            Made[at % kRecent] = {at, c.P};
-            std::push_heap(Queue.begin(), Queue.end(), later);
+            HomeCounts childCounts;
+            const std::uint32_t distance = start.GoalOrder != 7
+                                               ? scorer.Distance(c.P, c.M, c.GoalsAsBefore, w, childCounts)
+                                               : Distance(c.P, w, Due);
+            Queue.Push(distance + w.Depth * Seen.Depth(at) / 8, at);
+            Made[at % kRecent] = {at, Searches, c.P, childCounts};
         }
     }
     // Out of positions: a proof unless a move was left out.
     return pruned ? Verdict::Unknown : Verdict::Unwinnable;
 }
 
-// The moves from `start` to the won position number `last`, along the positions that led to it,
-// taking every shortcut to a later one of them that a single move offers.
-std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) {
-    std::vector<std::uint32_t> chain;
-    for (std::uint32_t i = last; i != cStateSet::kNone; i = Seen.Parent(i))
-        chain.push_back(i);
-    std::reverse(chain.begin(), chain.end());
-    struct KeyHash {
-        std::size_t operator()(const StateKey &k) const {
-            std::uint64_t h = 0;
-            for (std::uint64_t w : k.W)
-                h = (h ^ w) * 0x9E3779B97F4A7C15ull;
-            return static_cast<std::size_t>(h ^ (h >> 31));
-        }
-    };
-    std::unordered_map<StateKey, int, KeyHash> step;
-    for (int i = 0; i < static_cast<int>(chain.size()); ++i)
-        step[Seen.Key(chain[i])] = i;
-    const int end = static_cast<int>(chain.size()) - 1;
-    std::vector<Move> path, legal;
+void cSolver::cQueue::Clear() {
+    for (std::size_t d = Lowest; d <= Highest && d < Buckets.size(); ++d)
+        Buckets[d].clear();
+    Waiting = Lowest = Highest = 0;
+}
+
+void cSolver::cQueue::Push(std::uint32_t distance, std::uint32_t index) {
+    if (distance >= Buckets.size())
+        Buckets.resize(distance + std::size_t(1));
+    Buckets[distance].push_back(index);
+    if (Waiting++ == 0 || distance < Lowest)
+        Lowest = distance;
+    Highest = std::max<std::size_t>(Highest, distance);
+}
+
+std::uint32_t cSolver::cQueue::Pop() {
+    while (Buckets[Lowest].empty())
+        ++Lowest;
+    const std::uint32_t index = Buckets[Lowest].back();
+    Buckets[Lowest].pop_back();
+    --Waiting;
+    return index;
+}
+
+// The moves from `start` to position number `last`, along the positions that led to it.
+// Each is noted by the card moved and what it was laid on, which holds however the search
+// ordered piles that are alike.
+std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) const {
+    std::vector<std::uint16_t> notes;
+    for (std::uint32_t i = last; Seen.Parent(i) != cStateSet::kNone; i = Seen.Parent(i))
+        notes.push_back(Seen.MoveTo(i));
+    std::vector<Move> path;
     Position cur = start;
-    StateKey curKey = MakeKey(start, Alike);
-    Placed placed[53];
-    for (int at = 0; at < end;) {
-        int best = at;
-        Move bestMove{};
-        LegalMoves(cur, legal);
-        const Repeats repeats(cur, Alike, at == 0);
-        const Foresight foresight(cur, at == 0, Alike);
-        for (const Move &m : legal) {
-            if (repeats(m) || foresight.GoesBack(m))
-                continue;
-            StateKey k;
-            bool won = false;
-            if (!foresight.KeyAfter(m, curKey, k)) {
-                Position next = cur;
-                k = curKey;
-                const int n = Play(next, m, placed);
-                for (int i = 0; i < n; ++i)
-                    k.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-                won = next.Won();
-            }
-            int j = won ? end : -1;
-            if (j < 0)
-                if (auto it = step.find(k); it != step.end())
-                    j = it->second;
-            if (j > best) {
-                best = j;
-                bestMove = m;
-            }
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
+        const int card = *note & 63, onto = *note >> 6;
+        // The pile and place of a card.
+        auto find = [&cur](int which, int &pos) {
+            const int at = static_cast<int>(std::find(cur.Card, cur.Card + 52, which) - cur.Card);
+            int pile = 0, start = 0;
+            while (start + cur.Len[pile] <= at)
+                start += cur.Len[pile++];
+            pos = at - start;
+            return pile;
+        };
+        Move m{};
+        int pos;
+        m.From = static_cast<std::uint8_t>(find(card, pos));
+        m.Pos = static_cast<std::uint8_t>(pos);
+        if (onto < 52)
+            m.To = static_cast<std::uint8_t>(find(onto, pos));
+        else {
+            // An empty pile: where piles are alike, the first empty one of the area.
+            m.To = static_cast<std::uint8_t>(onto - 52);
+            for (int pile = Position::kPiles - 1; Alike && pile >= 0; --pile)
+                if (cur.Len[pile] == 0 && cur.InPlay(pile) && AreaOf(pile) == AreaOf(onto - 52))
+                    m.To = static_cast<std::uint8_t>(pile);
         }
-        if (best == at) // cannot happen: the chain itself is made of moves
-            break;
-        path.push_back(bestMove);
-        const int n = Play(cur, bestMove, placed);
-        for (int i = 0; i < n; ++i)
-            curKey.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
-        at = best;
+        path.push_back(m);
+        Play(cur, m);
     }
     return path;
 }

@@ -52,33 +52,55 @@ public:
     struct Weights {
         int ToGo, Blockers, Breaks, OnReserve, EmptyHome, Dig, Depth;
     };
+    // The blockers and broken runs a position's home piles hold.
+    struct HomeCounts {
+        std::uint16_t Blockers = 0, Breaks = 0;
+    };
 
 private:
     Verdict Search(const Position &start, const Weights &w, std::uint64_t limit, SolveResult &r,
                    const std::atomic<bool> *cancel);
-    std::vector<Move> PathTo(const Position &start, std::uint32_t last);
+    std::vector<Move> PathTo(const Position &start, std::uint32_t last) const;
 
     bool Alike = true;
     // Does the search leave out moves that break a run (so that running out of positions
     // proves nothing).
     bool Pruning = false;
     std::uint8_t Due[52] = {};
-    // The positions made last, by number.
+    // The positions made last, by number, each with the number of the search that made it.
     struct Recent {
-        std::uint32_t Index;
+        std::uint32_t Index, Search;
         Position P;
+        HomeCounts Counts;
     };
     static constexpr std::uint32_t kRecent = 1024;
     Recent Made[kRecent] = {};
+    std::uint32_t Searches = 0;
     cStateSet Seen;
-    // The positions still to look into: (distance from a win << 32) | ~number, least first.
-    std::vector<std::uint64_t> Queue;
+    // The positions still to look into, by distance from a win: the numbers of those at
+    // each distance, the one made last looked into first.
+    class cQueue {
+    public:
+        void Clear();
+        void Push(std::uint32_t distance, std::uint32_t index);
+        bool Empty() const { return Waiting == 0; }
+        // The nearest position; the queue must not be empty.
+        std::uint32_t Pop();
+
+    private:
+        std::vector<std::vector<std::uint32_t>> Buckets;
+        std::size_t Waiting = 0, Lowest = 0, Highest = 0;
+    };
+    cQueue Queue;
     Move Legal[kMaxMoves];
     // One expansion's children, made before they are looked up.
     struct Child {
         Position P;
         StateKey Key;
         std::uint64_t Hash;
+        std::uint16_t Note;
+        Move M;
+        bool GoalsAsBefore;
     };
     std::vector<Child> Children;
 };

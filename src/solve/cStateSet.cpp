@@ -5,7 +5,7 @@
 namespace tabloo {
 
 namespace {
-constexpr std::size_t kFirstSlots = 1 << 12;
+constexpr std::size_t kFirstSlots = 1 << 10;
 constexpr int kNowhere = 127;
 } // namespace
 
@@ -84,13 +84,17 @@ std::size_t cStateSet::Bytes() const {
 }
 
 std::uint64_t cStateSet::Hash(const StateKey &k) {
-    std::uint64_t h = k.W[0] * 0x9E3779B97F4A7C15ull;
-    for (int i = 1; i < 6; ++i)
-        h = (h ^ (h >> 29) ^ k.W[i]) * 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 32);
+    // Six products side by side, then one mix.
+    std::uint64_t h = (k.W[0] * 0x9E3779B97F4A7C15ull) ^ (k.W[1] * 0xBF58476D1CE4E5B9ull) ^
+                      (k.W[2] * 0x94D049BB133111EBull) ^ (k.W[3] * 0xD6E8FEB86659FD93ull) ^
+                      (k.W[4] * 0xC2B2AE3D27D4EB4Full) ^ (k.W[5] * 0x165667B19E3779F9ull);
+    h ^= h >> 31;
+    h *= 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 29);
 }
 
-std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added) {
+std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, std::uint16_t move,
+                                bool &added) {
     if ((Count + 1) * 5ull > Table.size() * 3ull) // at most 60 % full
         Grow();
     const std::uint64_t tag = hash >> 32, n = Table.size();
@@ -100,7 +104,8 @@ std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::ui
             const std::uint32_t index = Count++;
             if ((index >> kChunkBits) == Nodes.size())
                 Nodes.push_back(std::make_unique_for_overwrite<Node[]>(std::size_t(1) << kChunkBits));
-            Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, parent == kNone ? 0 : Depth(parent) + 1};
+            const std::uint32_t depth = parent == kNone ? 0 : std::min<std::uint32_t>(Depth(parent) + 1, 0xFFFF);
+            Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, static_cast<std::uint16_t>(depth), move};
             Table[i] = tag << 32 | (index + 1ull);
             added = true;
             return index;

@@ -1,7 +1,7 @@
 // The positions a search has seen, each kept once as a compact key with the position it
-// was reached from. A key names, for every card, what it lies on: the card below it or
-// the bottom of a pile. Where the piles of an area are alike the bottom names only the
-// area, so positions that differ only by the order of such piles share a key.
+// was reached from and a note of the move that led there. A key names, for every card, what it lies on: the card below
+// it or the bottom of a pile. Where the piles of an area are alike the bottom names only the area, so positions that
+// differ only by the order of such piles share a key.
 #pragma once
 
 #include "Position.h"
@@ -56,12 +56,10 @@ public:
 
     // Empties the set.
     void Reset();
-    // Adds a key reached from position `parent`; returns its number and whether it is new.
-    std::uint32_t Insert(const StateKey &key, std::uint32_t parent, bool &added) {
-        return Insert(key, Hash(key), parent, added);
-    }
-    // The same with the key's hash at hand.
-    std::uint32_t Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, bool &added);
+    // Adds a key reached from position `parent` by the move noted as `move` (the key's
+    // hash at hand); returns its number and whether it is new.
+    std::uint32_t Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, std::uint16_t move,
+                         bool &added);
     static std::uint64_t Hash(const StateKey &k);
     // Is the key in the set.
     bool Contains(const StateKey &key, std::uint64_t hash) const;
@@ -69,8 +67,10 @@ public:
     void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&Table[((hash >> 32) * Table.size()) >> 32]); }
     const StateKey &Key(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Key; }
     std::uint32_t Parent(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Parent; }
-    // How many moves from the start the position was first reached.
+    // How many moves from the start the position was first reached (at most 65,535).
     std::uint32_t Depth(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Depth; }
+    // The note of the move that first reached the position.
+    std::uint16_t MoveTo(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Move; }
     std::uint64_t Size() const { return Count; }
     // The memory held now.
     std::size_t Bytes() const;
@@ -79,7 +79,8 @@ private:
     struct Node {
         StateKey Key;
         std::uint32_t Parent;
-        std::uint32_t Depth;
+        std::uint16_t Depth;
+        std::uint16_t Move;
     };
     static constexpr int kChunkBits = 14;
     static constexpr std::uint32_t kChunkMask = (1u << kChunkBits) - 1;

@@ -3,6 +3,8 @@
 // every move allowed, and the table each move leaves, autoplay cascade included.
 #include "TestGame.h"
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 
 namespace tabloo::test {
@@ -111,6 +113,15 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
             for (const LegalMove &m : t.G.LegalMoves())
                 listed.emplace_back(m.PicID, m.Riding, m.Target.Cell, m.Target.Pile);
             ASSERT_EQ(listed, rules.Moves()) << "game " << game << " step " << step << "\n" << t.Board();
+            {
+                // Listing the moves of some piles only lists those piles' moves, in the same order.
+                Move all[kMaxMoves], some[kMaxMoves];
+                const std::uint32_t from = 0x9E3779B9u >> (step % 7);
+                std::vector<Move> want;
+                std::copy_if(all, all + LegalMoves(p, all), std::back_inserter(want),
+                             [from](Move m) { return from >> m.From & 1; });
+                ASSERT_EQ(std::vector<Move>(some, some + LegalMoves(p, some, from)), want);
+            }
             if (step % 8 == 0)
                 for (std::int16_t id = 0; id < kTotalCards; ++id) {
                     const int riding = rules.Riding(id);
@@ -133,6 +144,13 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
                          static_cast<std::uint8_t>(PileOf(cell, pile))};
             Position expected = p;
             Play(expected, m);
+            if (int f, g; !p.Autoplay || !NextAutoplay(p, f, g)) {
+                // With nothing waiting to go up, the play that looks only where the move can
+                // start a cascade agrees.
+                Position settled = p;
+                PlaySettled(settled, m);
+                ASSERT_TRUE(settled == expected) << "game " << game << " step " << step << "\n" << t.Board();
+            }
             cascades += expected.GoalCards() > p.GoalCards() + (cell == kGoal);
             if (roll % 2 && p.Autoplay) {
                 // The game's move, then the cascade read off the table.

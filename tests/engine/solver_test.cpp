@@ -128,6 +128,10 @@ TEST(Solver, BudgetRunsOutAsUnknownAndCancellingStops) {
     const SolveResult r = cSolver(40).Solve(t.G.CurrentPosition());
     EXPECT_EQ(r.States, 40u);
     EXPECT_TRUE(r.Moves.empty());
+    // A budget of one position is the start alone: no search goes past it.
+    const SolveResult one = cSolver(1).Solve(t.G.CurrentPosition());
+    EXPECT_EQ(one.Outcome, Verdict::Unknown);
+    EXPECT_EQ(one.States, 1u);
     const std::atomic<bool> stop{true};
     EXPECT_EQ(cSolver().Solve(t.G.CurrentPosition(), &stop).Outcome, Verdict::Cancelled);
 }
