@@ -17,13 +17,14 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName("Tabloo");
     QApplication::setApplicationVersion("3.0");
     QApplication::setDesktopFileName(QStringLiteral(TABLOO_APP_ID));
-    QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
 
     auto *splash = new tabloo::frmSplash;
     splash->show();
     tabloo::cQtSettings settings;
     std::unique_ptr<tabloo::frmMain> window;
     QObject::connect(splash, &tabloo::frmSplash::Finished, [&] {
+        // The splash has no frame to show an icon in; the icon is drawn once it is gone.
+        QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
         window = std::make_unique<tabloo::frmMain>(settings);
         splash->hide();
         window->Load();
