@@ -49,6 +49,14 @@ struct Window {
     }
     Game &G() { return W.game(); }
     void Set(std::string_view key, std::string_view value) { G().Registry.Write(cRegistry::kData, key, value); }
+    // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
+    // the autoplay command ("G4") sends every card home and wins.
+    void DealAGameTheAutoplayCommandWins() {
+        Set("Autoplay", "0");
+        Set("GoalOrder", "6");
+        Set("GoalCards", "4");
+        G().StartGame(5.0);
+    }
 
     // The viewport point of a place on the board, in twips.
     QPoint At(double xTwips, double yTwips) {

@@ -139,11 +139,8 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
 
 TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
     Window w;
-    w.Set("Autoplay", "0");
-    w.Set("GoalOrder", "6");
-    w.Set("GoalCards", "4");
+    w.DealAGameTheAutoplayCommandWins();
     Game &g = w.G();
-    g.StartGame(5.0);
     w.W.RunCommand("G4"); // every card goes home
     ASSERT_EQ(g.Array.TotalGoalCards(), 52);
     w.W.RunCommand("G1"); // before the queued dialog opens
@@ -165,11 +162,8 @@ TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
 
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
-    w.Set("Autoplay", "0");
-    w.Set("GoalOrder", "6");
-    w.Set("GoalCards", "4");
+    w.DealAGameTheAutoplayCommandWins();
     Game &g = w.G();
-    g.StartGame(5.0);
     w.W.board().LandFlights();
     w.W.RunCommand("G4");
     ASSERT_TRUE(w.Flying());

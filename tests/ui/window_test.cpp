@@ -164,10 +164,7 @@ TEST(Window, ReplayEndsByItself) {
 
 TEST(Window, WonGameOpensTheEndOfGameDialogAfterTheMoveAndOkRunsTheChoice) {
     Window w;
-    w.Set("Autoplay", "0");
-    w.Set("GoalOrder", "6");
-    w.Set("GoalCards", "4");
-    w.G().StartGame(5.0);
+    w.DealAGameTheAutoplayCommandWins();
     const int games = w.G().Registry.GetPlayerGames(1);
     w.W.RunCommand("G4"); // every card goes home
     EXPECT_EQ(w.G().Array.TotalGoalCards(), 52);
