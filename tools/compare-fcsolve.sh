@@ -17,18 +17,15 @@
 # The rules differ: Freecell Solver plays plain FreeCell (runs of (F+1)·2^E cards, no
 # forced autoplay); Tabloo plays its default rules on the same cards (runs of (F+1)(E+1)
 # cards, every card a goal pile takes goes up at once, with no safety rule).
-# Needs Debian's freecell-solver-bin (installed when missing).
+# Needs Debian's freecell-solver-bin, time and bc (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count=${1:-1000}
 cli=${2:-build/tabloo-cli}
 preset=(-l lg)
 
-if ! command -v fc-solve >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get install -y -qq freecell-solver-bin >/dev/null
-fi
+source scripts/deps.sh
+ensure_packages freecell-solver-bin time bc
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -100,12 +97,11 @@ fcsnet=$(echo "$fcs - $startup" | bc)
 solved=$(grep -l "This game is solveable" "$work"/*.out | wc -l)
 iterations=$(cat "$work"/*.out | awk '/states checked/ { s += $NF } END { print s }')
 one=$(cpu "$work/ours1.txt" "$cli" solve-range 1 "$count" --jobs 1)
-"$cli" solve-range 1 "$count" --jobs 1 >"$work/ours1w.txt"
 "$cli" solve-range 1 "$count" --jobs 2 >"$work/ours2.txt"
 cmp -s <(grep -v '^games' "$work/ours1.txt") <(grep -v '^games' "$work/ours2.txt") ||
     echo "warning: --jobs 2 gave other results than --jobs 1"
 wall() { awk '{ for (i = 1; i < NF; i++) if ($i == "games/s") print $(i + 1) }' <<<"$1"; }
-w1=$(wall "$(tail -1 "$work/ours1w.txt")")
+w1=$(wall "$(tail -1 "$work/ours1.txt")")
 w2=$(wall "$(tail -1 "$work/ours2.txt")")
 echo "Tabloo's default-rule deals 1..$count"
 printf '  freecell-solver %s, one process a deal: solved %d, %.3f s less %.3f s starting processes: %s deals/s, %s positions checked a deal\n' \
