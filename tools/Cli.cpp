@@ -108,22 +108,24 @@ std::string FormatMove(Move m) {
            std::to_string(m.Pos) + ' ' + std::to_string(AreaOf(m.To)) + ' ' + std::to_string(AreaPile(m.To));
 }
 
+// A verdict as `solve` and `solve-range` write it: "winnable M", "unwinnable" or "unknown".
+std::string VerdictWords(Verdict v, std::size_t moves) {
+    switch (v) {
+    case Verdict::Winnable:
+        return "winnable " + std::to_string(moves);
+    case Verdict::Unwinnable:
+        return "unwinnable";
+    default:
+        return "unknown";
+    }
+}
+
 // What `solve` prints: the verdict, the moves of a win one a line, the positions examined.
 std::string SolveBlock(const SolveResult &r) {
-    std::string out;
-    switch (r.Outcome) {
-    case Verdict::Winnable:
-        out = "winnable " + std::to_string(r.Moves.size()) + '\n';
+    std::string out = VerdictWords(r.Outcome, r.Moves.size()) + '\n';
+    if (r.Outcome == Verdict::Winnable)
         for (const Move &m : r.Moves)
             out += FormatMove(m) + '\n';
-        break;
-    case Verdict::Unwinnable:
-        out = "unwinnable\n";
-        break;
-    default:
-        out = "unknown\n";
-        break;
-    }
     return out + "states " + std::to_string(r.States);
 }
 
@@ -325,18 +327,9 @@ int SolveMany(const Settings &settings, std::size_t count, std::int64_t first, P
     std::size_t won = 0, lost = 0, unknown = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const RangeLine &l = lines[i];
-        out << first + static_cast<std::int64_t>(i);
-        if (l.Outcome == Verdict::Winnable) {
-            out << " winnable " << l.Moves;
-            ++won;
-        } else if (l.Outcome == Verdict::Unwinnable) {
-            out << " unwinnable";
-            ++lost;
-        } else {
-            out << " unknown";
-            ++unknown;
-        }
-        out << " states " << l.States << '\n';
+        out << first + static_cast<std::int64_t>(i) << ' ' << VerdictWords(l.Outcome, l.Moves) << " states " << l.States
+            << '\n';
+        ++(l.Outcome == Verdict::Winnable ? won : l.Outcome == Verdict::Unwinnable ? lost : unknown);
     }
     char summary[160];
     std::snprintf(summary, sizeof summary,
@@ -356,12 +349,17 @@ int ParseRank(std::string_view word) {
     return rank && *rank ? static_cast<int>(rank - kRanks) : -1;
 }
 
-// A card of that format: its rank, then its suit H S D C; -1 when it is none.
+// A suit of that format: H S D C as 0..3; -1 when it is none.
+int ParseSuit(char c) {
+    const char *suit = std::strchr(kSuits, std::toupper(static_cast<unsigned char>(c)));
+    return c && suit ? static_cast<int>(suit - kSuits) : -1;
+}
+
+// A card of that format: its rank, then its suit; -1 when it is none.
 int ParseCard(std::string_view word) {
-    const char *suit =
-        word.size() >= 2 ? std::strchr(kSuits, std::toupper(static_cast<unsigned char>(word.back()))) : nullptr;
+    const int suit = word.size() >= 2 ? ParseSuit(word.back()) : -1;
     const int rank = ParseRank(word.substr(0, word.size() - 1));
-    return suit && *suit && rank >= 0 ? static_cast<int>(suit - kSuits) * 13 + rank : -1;
+    return suit >= 0 && rank >= 0 ? suit * 13 + rank : -1;
 }
 
 // Lays out a board of Freecell Solver's text format on the rules of `rules`: an optional
@@ -393,12 +391,12 @@ Position ParseBoard(const std::vector<std::string> &lines, const Position &rules
             int goal = Position::kGoal0;
             for (std::size_t i = 1; i < words.size(); ++i) {
                 const std::string_view w = words[i];
-                const char *suit = std::strchr(kSuits, std::toupper(static_cast<unsigned char>(w[0])));
+                const int suit = ParseSuit(w[0]);
                 const int top = w.size() >= 3 && w[1] == '-' ? (w.substr(2) == "0" ? -1 : ParseRank(w.substr(2))) : -2;
-                if (!suit || !*suit || top < -1 || goal >= Position::kPiles)
+                if (suit < 0 || top < -1 || goal >= Position::kPiles)
                     throw Failure{"not a foundation: " + Quote(w)};
                 for (int rank = 0; rank <= top; ++rank)
-                    lay(goal, static_cast<int>(suit - kSuits) * 13 + rank, w);
+                    lay(goal, suit * 13 + rank, w);
                 goal += top >= 0;
             }
         } else if (head == "Freecells:" || head == "FC:") {

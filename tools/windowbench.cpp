@@ -151,7 +151,7 @@ int Win(tabloo::frmMain &w) {
     // Goal piles that take any card, each with its base card dealt: the first autoplay after
     // the deal sends every card home, one chime each.
     g.Registry.SetAutoplay(1);
-    g.Registry.Write(tabloo::cRegistry::kData, "GoalOrder", "6");
+    g.Registry.SetGoalOrder(6);
     g.Registry.SetGoalCards(4);
     // The chimes alone, so that a recording can count them.
     g.Registry.SetSoundStart(0);
