@@ -1,4 +1,4 @@
-# The Debian package: `cpack -G DEB` in the build folder makes tabloo_<version>-1_amd64.deb from
+# The Debian package: `cpack -G DEB` in the build folder makes tabloo_<version>-<release>_amd64.deb from
 # the install rules, under /usr. dpkg-shlibdeps finds the libraries it needs; the font that the
 # card art letters with is named by hand, as no library links it.
 set(CPACK_GENERATOR DEB)
@@ -21,7 +21,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1) # as in data/changelog.Debian.in
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${TABLOO_PACKAGE_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TABLOO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
