@@ -46,10 +46,13 @@ int CountEmptyReserve(const Position &p) {
     return n;
 }
 
-int MaxExtraCards(const Position &p) {
-    const int f = CountEmptyReserve(p), e = CountEmptyHome(p);
-    return (f + 1) * e + f;
-}
+namespace {
+// How many cards may ride on a lifted card with `f` empty reserve piles and `e` empty home
+// piles.
+constexpr int ExtraCards(int f, int e) { return (f + 1) * e + f; }
+} // namespace
+
+int MaxExtraCards(const Position &p) { return ExtraCards(CountEmptyReserve(p), CountEmptyHome(p)); }
 
 bool IsOrderedRun(const Position &p, int pile, int pos, int count) {
     if (count == 0)
@@ -142,7 +145,7 @@ int LegalMoves(const Position &p, Move *out, std::uint32_t from) {
         }
     std::uint64_t goalTakes[4];
     const std::uint64_t anyGoal = GoalsTake(p, goalTakes);
-    const int extra = p.MultiMove ? (f + 1) * e + f : 0;
+    const int extra = p.MultiMove ? ExtraCards(f, e) : 0;
     // The piles that take `card` lifted from pile `s`, with `riding` cards on it.
     auto targets = [&](int card, int s, bool single) {
         std::uint32_t to = emptyHome;
@@ -288,22 +291,6 @@ int Play(Position &p, Move m, Placed *placed) {
     return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
 }
 
-int PlaySettled(Position &p, Move m, Placed *placed) {
-    Shift(p, m.From, m.Pos, m.To, placed);
-    if (!p.Autoplay)
-        return 1;
-    // Between home and reserve piles the goal piles' wants stay as they were, and the only
-    // new top card is the one the move uncovered.
-    if (!Position::IsGoal(m.From) && !Position::IsGoal(m.To)) {
-        if (m.Pos == 0)
-            return 1;
-        std::uint64_t takes[4];
-        const std::uint64_t any = GoalsTake(p, takes);
-        if (!(any >> p.At(m.From, m.Pos - 1) & 1))
-            return 1;
-    }
-    return 1 + Autoplay(p, placed ? placed + 1 : nullptr);
-}
 int PileOf(int area, int pile) {
     switch (area) {
     case kHome:

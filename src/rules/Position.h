@@ -77,10 +77,7 @@ inline std::uint64_t FitsOn(int lower, int order, bool ak) { return detail::kFit
 inline bool FitsOrder(int lower, int upper, int order, bool ak) { return (FitsOn(lower, order, ak) >> upper) & 1; }
 // FitsOn for every card under one build order, indexed by the lower card.
 inline const std::uint64_t *FitsOnRow(int order, bool ak) { return detail::kFits.Mask[order][ak ? 1 : 0]; }
-// The cards that `upper` fits on under a build order.
-inline std::uint64_t FitsUnder(int upper, int order, bool ak) {
-    return detail::kFitsUnder.Mask[order][ak ? 1 : 0][upper];
-}
+// The cards that each card fits on under a build order.
 inline const std::uint64_t *FitsUnderRow(int order, bool ak) { return detail::kFitsUnder.Mask[order][ak ? 1 : 0]; }
 
 // The four cards of a rank (none for a rank outside 0..12).
@@ -198,9 +195,6 @@ int Autoplay(Position &p, Placed *placed = nullptr);
 // A player's move, then the autoplay cascade. The move must be legal. Notes the cards it
 // laid, the moved card first, in `placed` when given (room for 53); returns how many.
 int Play(Position &p, Move m, Placed *placed = nullptr);
-// The same for a position with no card waiting to go up (the cascade has run, or Autoplay
-// is off): it looks for a cascade only where the move can start one.
-int PlaySettled(Position &p, Move m, Placed *placed = nullptr);
 
 // The area and pile of the game's table for a pile of the position, and back.
 inline std::int16_t AreaOf(int pile) {

@@ -21,6 +21,36 @@ bool PilesAlike(const Position &p) {
     return !p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder;
 }
 
+using HomeCounts = cSolver::HomeCounts;
+
+HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int blockers = 0, breaks = 0;
+    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
+        const int len = p.Len[pile];
+        if (len == 0)
+            continue;
+        const std::uint8_t *cards = p.Card + at;
+        at += len;
+        int soonest = due[cards[0]];
+        for (int i = 1; i < len; ++i) {
+            const int d = due[cards[i]];
+            blockers += d > soonest;
+            soonest = std::min(soonest, d);
+            breaks += !(fits[cards[i - 1]] >> cards[i] & 1);
+        }
+    }
+    return {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
+}
+
+// The distance of a position from its counts (see Distance).
+std::uint32_t Score(const Position &q, const cSolver::Weights &w, int blockers, int breaks, int emptyHome, int dig) {
+    const int onReserve = q.ResPiles - CountEmptyReserve(q);
+    const int value = w.ToGo * (52 - q.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
+                      w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
+    return static_cast<std::uint32_t>(std::max(value, 0));
+}
+
 // How far a position looks from a win: cards still to go up, cards lying above cards the
 // goal piles want sooner, broken runs, cards lying above the cards the goal piles take
 // now, and little room to move. Each search of the solver weighs these its own way.
@@ -41,33 +71,17 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
     }
     std::uint64_t takes[4];
     const std::uint64_t needed = GoalsTake(p, takes);
-    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
-    int blockers = 0, breaks = 0, dig = 0, emptyHome = 0, onReserve = 0;
+    const HomeCounts counts = CountHome(p, due);
+    int dig = 0;
     for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
         const int len = p.Len[pile];
-        if (len == 0) {
-            ++emptyHome;
-            continue;
-        }
         const std::uint8_t *cards = p.Card + at;
         at += len;
-        int soonest = due[cards[0]];
-        if (needed >> cards[0] & 1)
-            dig += len - 1;
-        for (int i = 1; i < len; ++i) {
-            const int card = cards[i], d = due[card];
-            if (needed >> card & 1)
+        for (int i = 0; i < len; ++i)
+            if (needed >> cards[i] & 1)
                 dig += len - 1 - i;
-            blockers += d > soonest;
-            soonest = std::min(soonest, d);
-            breaks += !(fits[cards[i - 1]] >> card & 1);
-        }
     }
-    for (int r = 0; r < p.ResPiles; ++r)
-        onReserve += p.Len[Position::kReserve0 + r] != 0;
-    const int value = w.ToGo * (52 - p.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
-                      w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
-    return static_cast<std::uint32_t>(std::max(value, 0));
+    return Score(p, w, counts.Blockers, counts.Breaks, CountEmptyHome(p), dig);
 }
 
 // What the search knows of a position it expands, worked out once for all its moves:
@@ -193,28 +207,6 @@ public:
     int FirstEmpty[2] = {-1, -1};
 };
 
-using HomeCounts = cSolver::HomeCounts;
-
-HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
-    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
-    int blockers = 0, breaks = 0;
-    for (int pile = 0, at = 0; pile < p.HomePiles; ++pile) {
-        const int len = p.Len[pile];
-        if (len == 0)
-            continue;
-        const std::uint8_t *cards = p.Card + at;
-        at += len;
-        int soonest = due[cards[0]];
-        for (int i = 1; i < len; ++i) {
-            const int d = due[cards[i]];
-            blockers += d > soonest;
-            soonest = std::min(soonest, d);
-            breaks += !(fits[cards[i - 1]] >> cards[i] & 1);
-        }
-    }
-    return {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
-}
-
 // Scores the children of one position from what it knows of the parent: a child's home
 // piles are the parent's, but for those that lost cards from the top (what each keeps
 // was counted up to each card once) and the one the move laid cards on (only those cards
@@ -233,7 +225,7 @@ public:
         const Position &p = Par.P;
         if (!Ready)
             Prepare();
-        int blockers = Counts.Blockers, breaks = Counts.Breaks, emptyHome = 0, onReserve = 0;
+        int blockers = Counts.Blockers, breaks = Counts.Breaks, emptyHome = 0;
         for (int pile = 0; pile < q.HomePiles; ++pile) {
             const int len = q.Len[pile], had = p.Len[pile];
             emptyHome += len == 0;
@@ -277,12 +269,8 @@ public:
             if (pile != 0xFF && pos < q.Len[pile])
                 dig += q.Len[pile] - 1 - pos;
         }
-        for (int r = 0; r < q.ResPiles; ++r)
-            onReserve += q.Len[Position::kReserve0 + r] != 0;
         counts = {static_cast<std::uint16_t>(blockers), static_cast<std::uint16_t>(breaks)};
-        const int value = w.ToGo * (52 - q.GoalCards()) + w.Blockers * blockers + w.Breaks * breaks +
-                          w.OnReserve * onReserve - w.EmptyHome * emptyHome + w.Dig * dig + 1000;
-        return static_cast<std::uint32_t>(std::max(value, 0));
+        return Score(q, w, blockers, breaks, emptyHome, dig);
     }
 
 private:
@@ -445,7 +433,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 c.GoalsAsBefore = true;
                 continue;
             }
-            const int n = root ? Play(c.P, m, placed) : PlaySettled(c.P, m, placed);
+            const int n = Play(c.P, m, placed);
             c.Key = key;
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));

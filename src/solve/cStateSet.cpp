@@ -79,10 +79,6 @@ void cStateSet::Reset() {
     Nodes.resize(std::min<std::size_t>(Nodes.size(), 4));
 }
 
-std::size_t cStateSet::Bytes() const {
-    return Table.size() * sizeof(std::uint64_t) + Nodes.size() * (sizeof(Node) << kChunkBits);
-}
-
 std::uint64_t cStateSet::Hash(const StateKey &k) {
     // Six products side by side, then one mix.
     std::uint64_t h = (k.W[0] * 0x9E3779B97F4A7C15ull) ^ (k.W[1] * 0xBF58476D1CE4E5B9ull) ^
@@ -93,40 +89,33 @@ std::uint64_t cStateSet::Hash(const StateKey &k) {
     return h ^ (h >> 29);
 }
 
+std::uint64_t cStateSet::Probe(const StateKey &key, std::uint64_t hash) const {
+    const std::uint64_t tag = hash >> 32, n = Table.size();
+    for (std::uint64_t i = (tag * n) >> 32;; i = i + 1 == n ? 0 : i + 1) {
+        const std::uint64_t e = Table[i];
+        if (e == 0 || ((e >> 32) == tag && Key(static_cast<std::uint32_t>(e) - 1) == key))
+            return i;
+    }
+}
+
 std::uint32_t cStateSet::Insert(const StateKey &key, std::uint64_t hash, std::uint32_t parent, std::uint16_t move,
                                 bool &added) {
     if ((Count + 1) * 5ull > Table.size() * 3ull) // at most 60 % full
         Grow();
-    const std::uint64_t tag = hash >> 32, n = Table.size();
-    for (std::uint64_t i = (tag * n) >> 32;; i = i + 1 == n ? 0 : i + 1) {
-        const std::uint64_t e = Table[i];
-        if (e == 0) {
-            const std::uint32_t index = Count++;
-            if ((index >> kChunkBits) == Nodes.size())
-                Nodes.push_back(std::make_unique_for_overwrite<Node[]>(std::size_t(1) << kChunkBits));
-            const std::uint32_t depth = parent == kNone ? 0 : std::min<std::uint32_t>(Depth(parent) + 1, 0xFFFF);
-            Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, static_cast<std::uint16_t>(depth), move};
-            Table[i] = tag << 32 | (index + 1ull);
-            added = true;
-            return index;
-        }
-        if ((e >> 32) == tag && Key(static_cast<std::uint32_t>(e) - 1) == key) {
-            added = false;
-            return static_cast<std::uint32_t>(e) - 1;
-        }
-    }
+    const std::uint64_t i = Probe(key, hash);
+    added = Table[i] == 0;
+    if (!added)
+        return static_cast<std::uint32_t>(Table[i]) - 1;
+    const std::uint32_t index = Count++;
+    if ((index >> kChunkBits) == Nodes.size())
+        Nodes.push_back(std::make_unique_for_overwrite<Node[]>(std::size_t(1) << kChunkBits));
+    const std::uint32_t depth = parent == kNone ? 0 : std::min<std::uint32_t>(Depth(parent) + 1, 0xFFFF);
+    Nodes[index >> kChunkBits][index & kChunkMask] = {key, parent, static_cast<std::uint16_t>(depth), move};
+    Table[i] = (hash >> 32) << 32 | (index + 1ull);
+    return index;
 }
 
-bool cStateSet::Contains(const StateKey &key, std::uint64_t hash) const {
-    const std::uint64_t tag = hash >> 32, n = Table.size();
-    for (std::uint64_t i = (tag * n) >> 32;; i = i + 1 == n ? 0 : i + 1) {
-        const std::uint64_t e = Table[i];
-        if (e == 0)
-            return false;
-        if ((e >> 32) == tag && Key(static_cast<std::uint32_t>(e) - 1) == key)
-            return true;
-    }
-}
+bool cStateSet::Contains(const StateKey &key, std::uint64_t hash) const { return Table[Probe(key, hash)] != 0; }
 
 void cStateSet::Grow() {
     std::vector<std::uint64_t> old(Table.size() * 2);

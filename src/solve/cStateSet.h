@@ -18,13 +18,6 @@ struct StateKey {
     std::uint64_t W[6];
     bool operator==(const StateKey &) const = default;
 
-    int Under(int card) const {
-        const int bit = card * 7, word = bit >> 6, shift = bit & 63;
-        std::uint64_t v = W[word] >> shift;
-        if (shift > 57)
-            v |= W[word + 1] << (64 - shift);
-        return static_cast<int>(v & 127);
-    }
     void SetUnder(int card, int under) {
         const int bit = card * 7, word = bit >> 6, shift = bit & 63;
         const auto u = static_cast<std::uint64_t>(under);
@@ -51,8 +44,6 @@ Position FromKey(const StateKey &key, const Position &rules, bool alike);
 class cStateSet {
 public:
     static constexpr std::uint32_t kNone = 0xFFFFFFFF;
-    // What one position costs: its key and link, and its share of the table.
-    static constexpr std::size_t kNodeBytes = sizeof(StateKey) + sizeof(std::uint32_t);
 
     // Empties the set.
     void Reset();
@@ -72,8 +63,6 @@ public:
     // The note of the move that first reached the position.
     std::uint16_t MoveTo(std::uint32_t i) const { return Nodes[i >> kChunkBits][i & kChunkMask].Move; }
     std::uint64_t Size() const { return Count; }
-    // The memory held now.
-    std::size_t Bytes() const;
 
 private:
     struct Node {
@@ -84,6 +73,8 @@ private:
     };
     static constexpr int kChunkBits = 14;
     static constexpr std::uint32_t kChunkMask = (1u << kChunkBits) - 1;
+    // The slot of the key: where it lies, or the empty slot where it would go.
+    std::uint64_t Probe(const StateKey &key, std::uint64_t hash) const;
     void Grow();
 
     // Nodes in chunks, so that growing never copies them.
