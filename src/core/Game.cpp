@@ -182,9 +182,8 @@ bool Game::RedoChecked(std::int16_t index) {
     const cCard &card = Cards[r.PicID];
     if (card.Cell != r.SCell || card.Pile != r.SPile || card.Pos != r.SPos)
         return false;
-    const std::int16_t riding = PickUpCount(r.PicID);
-    if (riding < 0 || !Accepts(r.PicID, riding, r.DCell, r.DPile) || r.mCards != (r.DCell == kHome ? riding : 0) ||
-        r.DPos != Array.GetTop(r.DCell, r.DPile) + 1)
+    std::int16_t dPos, mCards;
+    if (!RuledMove(r.PicID, {r.DCell, r.DPile}, dPos, mCards) || r.DPos != dPos || r.mCards != mCards)
         return false;
     return Trans.Redo(0);
 }

@@ -152,6 +152,9 @@ private:
     void DealGame(std::string_view gameNo, const GameRules &rules);
     // Makes logged move `index` again when the rules allow it now; false when not.
     bool RedoChecked(std::int16_t index);
+    // The move that dropping the card on `target` makes: where the card lands and how many
+    // cards ride on it, as the log records them; false when the rules refuse the drop.
+    bool RuledMove(std::int16_t picId, PileRef target, std::int16_t &dPos, std::int16_t &mCards) const;
     void LoadBoard();
     void DealBoard();
     void ClearBoard();

@@ -120,14 +120,21 @@ PileRef Game::FindDropTarget(std::int16_t picId, std::int16_t riding, std::int16
     return {};
 }
 
-bool Game::PlayMove(std::int16_t picId, PileRef target) {
+bool Game::RuledMove(std::int16_t picId, PileRef target, std::int16_t &dPos, std::int16_t &mCards) const {
     const std::int16_t riding = PickUpCount(picId);
     if (riding < 0 || !Accepts(picId, riding, target.Cell, target.Pile))
         return false;
+    dPos = static_cast<std::int16_t>(Array.GetTop(target.Cell, target.Pile) + 1);
+    mCards = target.Cell == kHome ? riding : std::int16_t(0);
+    return true;
+}
+
+bool Game::PlayMove(std::int16_t picId, PileRef target) {
+    std::int16_t dPos, mCards;
+    if (!RuledMove(picId, target, dPos, mCards))
+        return false;
     View.PlaySound("CardUp");
-    const std::int16_t dPos = static_cast<std::int16_t>(Array.GetTop(target.Cell, target.Pile) + 1);
-    return Array.MoveCard(picId, target.Cell, target.Pile, dPos, kPlayMove, 0,
-                          target.Cell == kHome ? riding : std::int16_t(0), 0);
+    return Array.MoveCard(picId, target.Cell, target.Pile, dPos, kPlayMove, 0, mCards, 0);
 }
 
 std::vector<LegalMove> Game::LegalMoves() const {
