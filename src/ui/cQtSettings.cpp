@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tabloo {
 
 namespace {
@@ -80,154 +82,9 @@ template <typename Visit> void ForEachLine(const QByteArray &data, const QString
     }
 }
 
-} // namespace
-
-cQtSettings::cQtSettings()
-    : cQtSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                  QStringLiteral("/Tabloo/Tabloo.ini")) {}
-
-cQtSettings::cQtSettings(const QString &fileName) : File(fileName) {}
-
-cQtSettings::~cQtSettings() {
-    if (LockFile)
-        LockFile->unlock();
-}
-
-QByteArray cQtSettings::Load() const {
-    QFile f(File);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-bool cQtSettings::Lock() {
-    if (LockDepth++ > 0)
-        return true;
-    // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
-    QDir().mkpath(QFileInfo(File).absolutePath());
-    LockFile = std::make_unique<QLockFile>(File + QStringLiteral(".lock"));
-    return LockFile->tryLock(kLockWaitMs);
-}
-
-void cQtSettings::Unlock() {
-    if (LockDepth == 0 || --LockDepth > 0)
-        return;
-    Flush();
-    if (LockFile)
-        LockFile->unlock();
-    LockFile.reset();
-}
-
-void cQtSettings::BeginUpdate() { Lock(); }
-
-void cQtSettings::EndUpdate() { Unlock(); }
-
-// The game has one application, "Tabloo", and the file is already its own: `app` names
-// nothing further.
-bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
-    const QString s = ToQString(section), k = ToQString(key);
-    // What an update has written and not yet put in the file counts first.
-    for (auto op = Pending.rbegin(); op != Pending.rend(); ++op) {
-        if (op->Section != s || (!op->RemovesSection && op->Key != k))
-            continue;
-        if (op->RemovesSection)
-            return false;
-        value = op->Value.toStdString();
-        return true;
-    }
-    const QByteArray data = Load();
-    bool found = false;
-    QByteArrayView raw;
-    // The last of two lines with the same key counts, as QSettings has it.
-    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype, qsizetype) {
-        if (inSection && !line.IsSection && line.Name == k) {
-            found = true;
-            raw = line.Value;
-        }
-    });
-    if (found)
-        value = DecodeValue(raw.toByteArray()).toStdString();
-    return found;
-}
-
-void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
-    Change({ToQString(section), ToQString(key), ToQString(value), false});
-}
-
-void cQtSettings::RemoveSection(std::string_view, std::string_view section) {
-    Change({ToQString(section), {}, {}, true});
-}
-
-void cQtSettings::Change(const Op &op) {
-    // Within an update every change waits for its end, so that the file takes them all
-    // at once (a record and the removal of the game it counts, say).
-    Lock();
-    Pending.push_back(op);
-    Unlock();
-}
-
-QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
-    // The key's own line is replaced; a new key goes at the end of its section, a new
-    // section at the end of the file. Every other line stays as it was.
-    qsizetype keyStart = -1, keyEnd = -1, sectionStart = -1, sectionEnd = -1;
-    ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
-        if (!inSection)
-            return;
-        if (line.IsSection && sectionStart < 0)
-            sectionStart = start;
-        if (!line.IsSection && line.Name == op.Key)
-            keyStart = start, keyEnd = end;
-        if (!line.Text.trimmed().isEmpty())
-            sectionEnd = std::min<qsizetype>(end + 1, data.size());
-    });
-    if (op.RemovesSection) {
-        // Every [section] of that name goes, with its lines.
-        while (sectionStart >= 0) {
-            data.remove(sectionStart, sectionEnd - sectionStart);
-            sectionStart = sectionEnd = -1;
-            ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
-                if (!inSection)
-                    return;
-                if (line.IsSection && sectionStart < 0)
-                    sectionStart = start;
-                if (sectionStart >= 0 && (sectionEnd < 0 || start <= sectionEnd))
-                    sectionEnd = std::min<qsizetype>(end + 1, data.size());
-            });
-        }
-        return data;
-    }
-    const QByteArray entry = EncodeName(op.Key) + '=' + EncodeValue(op.Value);
-    if (keyStart >= 0)
-        return data.left(keyStart) + entry + data.mid(keyEnd);
-    if (sectionEnd >= 0) {
-        QByteArray head = data.left(sectionEnd);
-        if (!head.endsWith('\n'))
-            head += '\n';
-        return head + entry + '\n' + data.mid(sectionEnd);
-    }
-    if (!data.isEmpty() && !data.endsWith('\n'))
-        data += '\n';
-    if (!data.isEmpty())
-        data += '\n';
-    return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
-}
-
-void cQtSettings::Flush() {
-    if (Pending.empty())
-        return;
-    QByteArray data = Load();
-    for (const Op &op : Pending)
-        data = Apply(std::move(data), op);
-    Pending.clear();
-    // The new file replaces the old one whole: a reader never sees half of it.
-    QSaveFile f(File);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(data);
-        f.commit();
-    }
-}
-
-QString cQtSettings::DecodeValue(const QByteArray &raw) {
+// A value as the file holds it, and back: quotes and backslash escapes as QSettings
+// writes them; a value without quotes is the text it is (commas and all).
+QString DecodeValue(const QByteArray &raw) {
     const QString s = QString::fromUtf8(raw).trimmed();
     QString out;
     out.reserve(s.size());
@@ -285,7 +142,7 @@ QString cQtSettings::DecodeValue(const QByteArray &raw) {
     return out;
 }
 
-QByteArray cQtSettings::EncodeValue(const QString &value) {
+QByteArray EncodeValue(const QString &value) {
     bool plain = !value.isEmpty() && !value.front().isSpace() && !value.back().isSpace() && !value.startsWith(u'@') &&
                  !value.startsWith(u'#') && !value.startsWith(u'[');
     for (QChar c : value)
@@ -320,6 +177,162 @@ QByteArray cQtSettings::EncodeValue(const QString &value) {
     }
     out += u'"';
     return out.toUtf8();
+}
+
+// The first [section] of that name: from its header to the end of its last line that is
+// not blank, before the next section starts; false when there is none.
+bool FirstSection(const QByteArray &data, const QString &section, qsizetype &start, qsizetype &end) {
+    start = end = -1;
+    bool passed = false;
+    ForEachLine(data, section, [&](const Line &line, bool inSection, qsizetype lineStart, qsizetype lineEnd) {
+        if (passed || !inSection) {
+            passed = start >= 0;
+            return;
+        }
+        if (start < 0)
+            start = lineStart;
+        if (!line.Text.trimmed().isEmpty())
+            end = std::min<qsizetype>(lineEnd + 1, data.size());
+    });
+    return start >= 0;
+}
+
+} // namespace
+
+cQtSettings::cQtSettings()
+    : cQtSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/Tabloo/Tabloo.ini")) {}
+
+cQtSettings::cQtSettings(const QString &fileName) : File(fileName) {}
+
+cQtSettings::~cQtSettings() = default;
+
+QByteArray cQtSettings::Load() const {
+    QFile f(File);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void cQtSettings::Lock() {
+    if (LockDepth++ > 0)
+        return;
+    // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
+    QDir().mkpath(QFileInfo(File).absolutePath());
+    LockFile = std::make_unique<QLockFile>(File + QStringLiteral(".lock"));
+    LockFile->tryLock(kLockWaitMs);
+}
+
+void cQtSettings::Unlock() {
+    if (LockDepth == 0 || --LockDepth > 0)
+        return;
+    Flush();
+    LockFile.reset(); // unlocks
+}
+
+void cQtSettings::BeginUpdate() { Lock(); }
+
+void cQtSettings::EndUpdate() { Unlock(); }
+
+// The game has one application, "Tabloo", and the file is already its own: `app` names
+// nothing further.
+bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
+    const QString s = ToQString(section), k = ToQString(key);
+    // What an update has written and not yet put in the file counts first.
+    for (auto op = Pending.rbegin(); op != Pending.rend(); ++op) {
+        if (op->Section != s || (!op->RemovesSection && op->Key != k))
+            continue;
+        if (op->RemovesSection)
+            return false;
+        value = op->Value.toStdString();
+        return true;
+    }
+    const QByteArray data = Load();
+    bool found = false;
+    QByteArrayView raw;
+    // The last of two lines with the same key counts, as QSettings has it.
+    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype, qsizetype) {
+        if (inSection && !line.IsSection && line.Name == k) {
+            found = true;
+            raw = line.Value;
+        }
+    });
+    if (found)
+        value = DecodeValue(raw.toByteArray()).toStdString();
+    return found;
+}
+
+void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
+    Change({ToQString(section), ToQString(key), ToQString(value), false});
+}
+
+void cQtSettings::RemoveSection(std::string_view, std::string_view section) {
+    Change({ToQString(section), {}, {}, true});
+}
+
+void cQtSettings::Change(const Op &op) {
+    // Within an update every change waits for its end, so that the file takes them all
+    // at once (a record and the removal of the game it counts, say).
+    // A key written again before then keeps its place and takes the new value.
+    Lock();
+    auto same = std::find_if(Pending.rbegin(), Pending.rend(), [&](const Op &o) {
+        return o.Section == op.Section && (o.RemovesSection || o.Key == op.Key);
+    });
+    if (!op.RemovesSection && same != Pending.rend() && !same->RemovesSection)
+        same->Value = op.Value;
+    else
+        Pending.push_back(op);
+    Unlock();
+}
+
+QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
+    if (op.RemovesSection) {
+        // Every [section] of that name goes, with its lines, one at a time.
+        qsizetype start, end;
+        while (FirstSection(data, op.Section, start, end))
+            data.remove(start, end - start);
+        return data;
+    }
+    // The key's own line is replaced; a new key goes at the end of its section, a new
+    // section at the end of the file. Every other line stays as it was.
+    qsizetype keyStart = -1, keyEnd = -1, sectionEnd = -1;
+    ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype start, qsizetype end) {
+        if (!inSection)
+            return;
+        if (!line.IsSection && line.Name == op.Key)
+            keyStart = start, keyEnd = end;
+        if (!line.Text.trimmed().isEmpty())
+            sectionEnd = std::min<qsizetype>(end + 1, data.size());
+    });
+    const QByteArray entry = EncodeName(op.Key) + '=' + EncodeValue(op.Value);
+    if (keyStart >= 0)
+        return data.left(keyStart) + entry + data.mid(keyEnd);
+    if (sectionEnd >= 0) {
+        QByteArray head = data.left(sectionEnd);
+        if (!head.endsWith('\n'))
+            head += '\n';
+        return head + entry + '\n' + data.mid(sectionEnd);
+    }
+    if (!data.isEmpty() && !data.endsWith('\n'))
+        data += '\n';
+    if (!data.isEmpty())
+        data += '\n';
+    return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
+}
+
+void cQtSettings::Flush() {
+    if (Pending.empty())
+        return;
+    QByteArray data = Load();
+    for (const Op &op : Pending)
+        data = Apply(std::move(data), op);
+    Pending.clear();
+    // The new file replaces the old one whole: a reader never sees half of it.
+    QSaveFile f(File);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(data);
+        f.commit();
+    }
 }
 
 } // namespace tabloo

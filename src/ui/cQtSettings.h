@@ -34,14 +34,6 @@ public:
     void BeginUpdate() override;
     void EndUpdate() override;
 
-    // The file the settings live in.
-    QString FileName() const { return File; }
-
-    // A value as the file holds it, and back: quotes and backslash escapes as QSettings
-    // writes them; a value without quotes is the text it is (commas and all).
-    static QString DecodeValue(const QByteArray &raw);
-    static QByteArray EncodeValue(const QString &value);
-
 private:
     // A change to make: a key's new value, or a section gone.
     struct Op {
@@ -50,7 +42,7 @@ private:
     };
 
     QByteArray Load() const;
-    bool Lock();
+    void Lock();
     void Unlock();
     void Change(const Op &op);
     static QByteArray Apply(QByteArray data, const Op &op);

@@ -49,10 +49,11 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     copy.PlayOneGame(5);
     EXPECT_EQ(copy.G.Registry.GetPlayerGames(1), 1);
 
-    // A person edits the file while the game runs: a count, a name with a comma, a comment.
+    // A person edits the file while the game runs: a count, a name with a comma, a comment,
+    // and a section of the kept game written twice around another section.
     QByteArray text = ReadFile(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
-    text += "; kept as written\n[Players]\n9PlayerName=Doe, Jane\n";
+    text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
     WriteFile(file, text);
     EXPECT_EQ(copy.G.CountPlayers(), 2) << "a name with a comma is a name";
     EXPECT_EQ(copy.G.Registry.GetPlayerName(9), "Doe, Jane");
@@ -62,6 +63,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_TRUE(after.contains("; kept as written"));
     EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
     EXPECT_EQ(after.count("[Players]"), 2) << "the second section stays where it was written";
+    EXPECT_FALSE(after.contains("[Game]")) << "the ended game's sections go, and only they";
 
     // The game's own texts go in QSettings' form, and read back the same both ways.
     const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
