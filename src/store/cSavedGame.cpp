@@ -18,15 +18,15 @@ struct RuleKey {
 
 // The nine settings a game is dealt with, under the names section "Data" gives them.
 constexpr std::array<RuleKey, 9> kRuleKeys = {{
-    {"GoalOrder", &GameRules::GoalOrder, 0, 9},
-    {"GoalBase", &GameRules::GoalBase, 0, kRandomBase},
-    {"GoalCards", &GameRules::GoalCards, 0, 4},
-    {"HomeOrder", &GameRules::HomeOrder, 0, 9},
-    {"HomePiles", &GameRules::HomePiles, 4, 10},
-    {"HomeAK", &GameRules::HomeAK, 0, 1},
-    {"MultiMove", &GameRules::MultiMove, 0, 1},
-    {"ResPiles", &GameRules::ResPiles, 0, 4},
-    {"ResCards", &GameRules::ResCards, 0, 4},
+    {keys::GoalOrder.Name, &GameRules::GoalOrder, 0, 9},
+    {keys::GoalBase.Name, &GameRules::GoalBase, 0, kRandomBase},
+    {keys::GoalCards.Name, &GameRules::GoalCards, 0, 4},
+    {keys::HomeOrder.Name, &GameRules::HomeOrder, 0, 9},
+    {keys::HomePiles.Name, &GameRules::HomePiles, 4, 10},
+    {keys::HomeAK.Name, &GameRules::HomeAK, 0, 1},
+    {keys::MultiMove.Name, &GameRules::MultiMove, 0, 1},
+    {keys::ResPiles.Name, &GameRules::ResPiles, 0, 4},
+    {keys::ResCards.Name, &GameRules::ResCards, 0, 4},
 }};
 
 std::string ChunkKey(std::size_t k) { return "Moves" + std::to_string(k); }
@@ -162,7 +162,8 @@ void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log,
     Registry.Write(kSection, "Last", std::to_string(log.size()));
     Registry.Write(kSection, "Current", std::to_string(game.Current));
     // Only the parts that hold a changed record are written again.
-    for (std::size_t k = changedFrom >= 1 ? (changedFrom - 1) / kChunk : 0; k < Chunks(log.size()); ++k)
+    const std::size_t from = std::max<std::size_t>(changedFrom, 1);
+    for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
         Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
 }
 
