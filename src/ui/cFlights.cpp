@@ -13,11 +13,9 @@ cFlights::cFlights(cBoardView &board) : QObject(&board), Board(board) {
     mTimer.setTimerType(Qt::PreciseTimer);
     connect(&mTimer, &QTimer::timeout, this, [this] {
         AdvanceFrame();
-        if (Busy())
-            Schedule();
+        Schedule();
     });
     mClock.start();
-    mCardFree.fill(0);
 }
 
 void cFlights::SetFrameInterval(double ms) {

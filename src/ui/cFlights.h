@@ -31,7 +31,6 @@ public:
     // The time between two frames; 0 lands everything as soon as it is asked for (tests,
     // tools), sounds and the won notice included.
     void SetFrameInterval(double ms);
-    double FrameInterval() const { return mFrameMs; }
 
     // Card picId travels to `target` (its left and top in twips) in `steps` frames; fewer
     // than 1 step places it at once. Side by side: it starts one frame after the travel

@@ -23,8 +23,6 @@ public:
     void Play(const QByteArray &wave);
     // Closes every stream (at the end of the program); true when one was open.
     bool Close();
-    // Streams open now: playing, or playing out what the server still holds.
-    int Open() const { return static_cast<int>(Sinks.size()); }
 
 private:
     void Drop(QAudioSink *sink);

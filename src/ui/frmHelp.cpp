@@ -183,8 +183,7 @@ frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(pa
     Browser->setHtml(HelpHtml(commands));
     // Escape or the Close button puts the help away.
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    cmdClose = buttons->button(QDialogButtonBox::Close);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);

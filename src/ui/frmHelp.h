@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class QAction;
-class QPushButton;
 class QTextBrowser;
 
 namespace tabloo {
@@ -30,7 +29,6 @@ protected:
 
 private:
     QTextBrowser *Browser = nullptr;
-    QPushButton *cmdClose = nullptr;
 };
 
 } // namespace tabloo

@@ -266,7 +266,6 @@ bool frmMain::OfferUnfinishedGame() {
     const QString number = QString::fromStdString(G->Saved.GameNo());
     if (!AskYesNo(QStringLiteral("Continue the unfinished game %1?").arg(number))) {
         G->AbandonSavedGame();
-        Board->LandFlights();
         return false;
     }
     std::string fault;
@@ -557,9 +556,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
 // ---- pointer play ----
 
 void frmMain::CardPressed(int picId, double x, double y) {
-    if (IsClosed)
-        return;
-    Board->LandFlights();
+    // The press has landed every flight already (eventFilter).
     // A second button pressed during a drag ends that drag.
     CancelDrag();
     Drag = DragState{};

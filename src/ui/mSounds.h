@@ -50,7 +50,7 @@ public:
     static constexpr int kShutdownMs = 60;
     // Plays the sound the game asks for by name ("Start", "CardDown", "CardUp", "AutoPlay",
     // "Undo", "Redo", "Win"; exact case) when its switch is on at this moment. Any other
-    // name plays nothing. Returns at once; a new sound cuts off the one still playing.
+    // name plays nothing. Returns at once; each sound plays whole, beside any still playing.
     void PlaySound(const QString &name);
 
     // Where a sound goes: the name of the loaded sound and its WAVE file. The default plays
