@@ -7,8 +7,8 @@
 
 #include "Position.h"
 #include "cDealer.h"
-#include "cSolver.h"
 #include "cSolveService.h"
+#include "cSolver.h"
 
 #include <QObject>
 #include <QString>
@@ -40,8 +40,11 @@ public:
     // The board may have changed: a new search when the position did (the last one, if
     // still running, is cancelled).
     void Refresh();
-    // The verdict for the position on the table, as the line shows it (None: nothing to say).
-    Verdict Current() const { return Shown; }
+    // The verdict for the position on the table (None: nothing to say). The line keeps the
+    // last verdict a moment while a new search runs, so that a quick answer does not flicker.
+    Verdict Current() const { return Searched && !Answered && Shown != Verdict::None ? Verdict::Thinking : Shown; }
+    // The search for the position last looked at has answered.
+    bool Knows() const { return Searched && Answered; }
     QString LineText() const;
 
     // Highlights the card that the first move of a winning line lifts and the pile it goes

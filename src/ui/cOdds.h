@@ -14,7 +14,7 @@ class cOdds : public QObject {
     Q_OBJECT
 public:
     // Deals solved for one estimate.
-    static constexpr int kDeals = 400;
+    static constexpr int kDeals = 1000;
 
     explicit cOdds(cSolveService &service, QObject *parent = nullptr);
     ~cOdds() override;

@@ -461,8 +461,7 @@ void frmMain::UpdateMenuStates() {
     const bool open = playable && G->Array.TotalGoalCards() < kTotalCards;
     Actions["G10"]->setEnabled(open);
     Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
-    if (Advisor->SolutionPlaying())
-        Actions["R6"]->setEnabled(true);
+    Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
 }
 
 void frmMain::UpdateToolbarStates() {
