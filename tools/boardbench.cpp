@@ -1,16 +1,23 @@
-// boardbench [GAMES [WIDTH HEIGHT]]
+// boardbench [GAMES [WIDTH HEIGHT]] [solving]
 // Times the board's card travel: deals games on a shown 1032 x 747 board (offscreen) and
 // shows their frames one after another as fast as they come, printing what one frame (move
 // every travelling card one step, repaint the whole board) takes, and what a bare repaint
-// of the board takes.
+// of the board takes. With "solving", the window's two solver threads search random deals
+// of a hard variant all the while, as they would for the odds and the verdict.
 #include "Game.h"
 #include "cBoardView.h"
+#include "cDealer.h"
 #include "cFlights.h"
 #include "cMemorySettings.h"
+#include "cSolveService.h"
+#include "cSolver.h"
 #include "cSystemClock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+
+#include <atomic>
+#include <cstring>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,6 +42,9 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool solving = argc > 1 && std::strcmp(argv[argc - 1], "solving") == 0;
+    if (solving)
+        --argc;
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     tabloo::cMemorySettings settings;
@@ -54,6 +64,20 @@ int main(int argc, char **argv) {
     // The frames are shown here, one after another: the board's own timer never fires.
     view.Flights().SetFrameInterval(1e8);
     game.EnsureFirstPlayer();
+
+    tabloo::cSolveService service(2);
+    std::atomic<long> solved{0};
+    if (solving)
+        for (int j = 0; j < 2; ++j)
+            service.Run([&solved](tabloo::cSolveService::cJob &job) {
+                // Up-or-down goal piles: the slowest variant to search.
+                tabloo::cDealer dealer(tabloo::cDealer::Variant{{"GoalOrder", "7"}});
+                tabloo::cSolver solver;
+                while (!job.Cancelled()) {
+                    solver.Solve(dealer.Deal(dealer.RandomGameNo()), &job.CancelFlag());
+                    ++solved;
+                }
+            });
 
     std::vector<double> all;
     for (int g = 0; g < games; ++g) {
@@ -88,5 +112,7 @@ int main(int argc, char **argv) {
     std::printf("step median ms %.3f\n", Median(all));
     std::printf("step worst ms %.3f\n", Worst(all));
     std::printf("frame repaint ms %.3f (worst %.3f)\n", Median(frames), Worst(frames));
+    if (solving)
+        std::printf("deals searched meanwhile on two threads: %ld\n", solved.load());
     return 0;
 }

@@ -64,6 +64,14 @@ wait $pid 2>/dev/null || true
 # Play to the last card of the deal landed, 100 deals of the default rules.
 "$bench" deals 100 2>/dev/null | grep '^deals'
 
+# The line under the board: a new game until it says whether the deal can be won, 100 deals.
+"$bench" verdicts 100 2>/dev/null | grep '^verdicts'
+# Winnable deals only, under a variant where few deals can be won (no free cell, home piles
+# built down in suit).
+mkdir -p "$XDG_CONFIG_HOME/rare/Tabloo"
+printf '[Data]\nResPiles=0\nHomeOrder=3\n' >"$XDG_CONFIG_HOME/rare/Tabloo/Tabloo.ini"
+XDG_CONFIG_HOME="$XDG_CONFIG_HOME/rare" "$bench" winnable 20 2>/dev/null | grep '^winnable'
+
 # Undo All of 200 moves at the slowest speed; a click at 3.5 s cuts the travel short, and
 # the close box ends the second one.
 "$bench" undoall >"$XDG_CONFIG_HOME/undoall.log" 2>/dev/null &

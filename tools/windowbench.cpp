@@ -8,8 +8,14 @@
 //              the moment a press arrives and the moment the cards have landed; a second
 //              Undo All follows, to be ended by the close box;
 //   win        deals a game that the first autoplay wins and prints every sound as it is
-//              asked for and handed to the sound output, then the end-of-game dialog.
+//              asked for and handed to the sound output, then the end-of-game dialog;
+//   winnable N deals N new games with winnable deals only, under the variant the settings
+//              hold, and prints how long each took from the command to the deal and whether
+//              the number dealt was a winnable one;
+//   verdicts N deals N new games and prints how long each took from the command until the
+//              line under the board told whether it can be won, then the median and the worst.
 #include "Game.h"
+#include "cAdvisor.h"
 #include "cBoardView.h"
 #include "cQtSettings.h"
 #include "frmMain.h"
@@ -86,6 +92,71 @@ int Deals(tabloo::frmMain &w, int count) {
             QTimer::singleShot(50, &w, *next);
         });
         poll->start(1);
+    };
+    QTimer::singleShot(300, &w, *next);
+    return QApplication::exec();
+}
+
+int Verdicts(tabloo::frmMain &w, int count) {
+    using tabloo::cAdvisor;
+    auto times = std::make_shared<std::vector<double>>();
+    auto told = std::make_shared<int>(0);
+    auto next = std::make_shared<std::function<void()>>();
+    *next = [&w, times, told, next, count] {
+        if (static_cast<int>(times->size()) == count) {
+            std::sort(times->begin(), times->end());
+            std::printf("verdicts %d (%d winnable), new game to verdict shown: median %.1f ms, worst %.1f ms\n", count,
+                        *told, (*times)[times->size() / 2], times->back());
+            QCoreApplication::quit();
+            return;
+        }
+        QElapsedTimer t;
+        t.start();
+        w.RunCommand("F1");
+        auto *poll = new QTimer(&w);
+        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, told, next, poll] {
+            if (!w.advisor().Knows())
+                return;
+            const cAdvisor::Verdict v = w.advisor().Current();
+            times->push_back(t.nsecsElapsed() / 1e6);
+            *told += v == cAdvisor::Verdict::Winnable;
+            poll->deleteLater();
+            QTimer::singleShot(20, &w, *next);
+        });
+        poll->start(0);
+    };
+    QTimer::singleShot(300, &w, *next);
+    return QApplication::exec();
+}
+
+int Winnable(tabloo::frmMain &w, int count) {
+    w.game().Registry.SetWinnableOnly(1);
+    auto times = std::make_shared<std::vector<double>>();
+    auto next = std::make_shared<std::function<void()>>();
+    *next = [&w, times, next, count] {
+        if (static_cast<int>(times->size()) == count) {
+            std::sort(times->begin(), times->end());
+            std::printf("winnable deals %d, new game to the deal: median %.0f ms, worst %.0f ms\n", count,
+                        (*times)[times->size() / 2], times->back());
+            QCoreApplication::quit();
+            return;
+        }
+        QElapsedTimer t;
+        t.start();
+        const std::uint32_t deals = w.game().Deals;
+        w.RunCommand("F1");
+        auto *poll = new QTimer(&w);
+        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll, deals] {
+            if (w.game().Deals == deals || !w.advisor().Knows())
+                return;
+            times->push_back(t.nsecsElapsed() / 1e6);
+            Say("dealt", QString::fromStdString(w.game().CurrentGameNo) + QStringLiteral(" in %1 ms, the line says: %2")
+                                                                              .arg(times->back(), 0, 'f', 0)
+                                                                              .arg(w.advisor().LineText()));
+            poll->deleteLater();
+            QTimer::singleShot(20, &w, *next);
+        });
+        poll->start(0);
     };
     QTimer::singleShot(300, &w, *next);
     return QApplication::exec();
@@ -215,8 +286,12 @@ int main(int argc, char **argv) {
         status = UndoAll(w);
     else if (scenario == "win")
         status = Win(w);
+    else if (scenario == "winnable")
+        status = Winnable(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
+    else if (scenario == "verdicts")
+        status = Verdicts(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
     else
-        std::fprintf(stderr, "usage: tabloo-windowbench deals [N] | undoall | win\n");
+        std::fprintf(stderr, "usage: tabloo-windowbench deals [N] | undoall | win | winnable [N] | verdicts [N]\n");
     Say("end");
     return status;
 }

@@ -53,6 +53,7 @@ void Game::StartGame(std::string_view gameNo) {
 
 void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     CurrentGameNo = std::string(gameNo);
+    ++Deals;
     WinPending = false;
     DealtRules = rules;
     SetTitle();

@@ -62,6 +62,8 @@ public:
     // The game number exactly as it was given, as text.
     std::string CurrentGameNo;
     std::int16_t GoalBaseRank = 0;
+    // How many games have been dealt: a new value is a new game (a restart included).
+    std::uint32_t Deals = 0;
 
     // ---- the life of a game ----
     // Ends a running game as lost, then deals the game of this number (text holding a
@@ -116,6 +118,8 @@ public:
     bool PlayMove(std::int16_t picId, PileRef target);
     // Every move the rules allow now (for tools, tests and, later, hints).
     std::vector<LegalMove> LegalMoves() const;
+    // A move of position `p` (the table as it is now) as the card to lift and where to.
+    LegalMove ToLegalMove(const Position &p, const Move &m) const;
     // The table as a position: every card, the variant, the goal base, and the Autoplay
     // and MultiMove settings as they are now. The rules above all answer through it.
     Position CurrentPosition() const;

@@ -3,6 +3,7 @@
 
 #include "Game.h"
 #include "cGames.h"
+#include "cOdds.h"
 #include "mDialogs.h"
 #include "mIcons.h"
 
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace tabloo {
@@ -47,7 +49,7 @@ QFormLayout *NewForm(QGroupBox *box) {
 
 } // namespace
 
-frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDialog(owner), G(game) {
     SetUpDialog(*this, "frmSelect", QStringLiteral("Select Game"));
 
     auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
@@ -105,8 +107,22 @@ frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
     bottom->setContentsMargins(0, 0, 0, freeForm->contentsMargins().bottom() + freeCells->contentsMargins().bottom());
     grid->addLayout(bottom, 1, 1, Qt::AlignBottom);
 
+    // Dealing only games that can be won, and how often these rules can be.
+    chkWinnable = new QCheckBox(QStringLiteral("Winnable deals only"), this);
+    chkWinnable->setObjectName(QStringLiteral("chkWinnable"));
+    chkWinnable->setChecked(G.Registry.WinnableOnly() != 0);
+    lblOdds = new QLabel(this);
+    lblOdds->setObjectName(QStringLiteral("lblOdds"));
+    auto *odds = new QHBoxLayout;
+    odds->addWidget(chkWinnable);
+    odds->addSpacing(24);
+    odds->addWidget(lblOdds, 1);
+    grid->addLayout(odds, 2, 0, 1, 2);
+    lblOdds->setVisible(service != nullptr);
+
     FillLists();
     FillPlayers();
+    DealNew = [this] { G.StartGame(G.RandomGameNo()); };
 
     // Only after the opening fill: a new count of free cells empties the card list to
     // "0" .. that count, with "0" chosen.
@@ -117,6 +133,44 @@ frmSelect::frmSelect(Game &game, QWidget *owner) : QDialog(owner), G(game) {
             SelectedPlayer = Tag(imcPlayer);
     });
     connect(cmdPlay, &QPushButton::clicked, this, &frmSelect::Play);
+
+    if (service) {
+        OddsCount = new cOdds(*service, this);
+        connect(OddsCount, &cOdds::Changed, this, &frmSelect::ShowOdds);
+        // Any choice that changes the rules counts again.
+        auto recount = [this] { OddsCount->Estimate(ChosenVariant()); };
+        for (QComboBox *list :
+             {imcHomePiles, imcHorder, imcGorder, imcGoalBase, imcGoalCards, imcResPiles, imcResCards})
+            connect(list, &QComboBox::currentIndexChanged, OddsCount, recount);
+        for (QCheckBox *box : {chkMulti, chkHomeAK})
+            connect(box, &QCheckBox::toggled, OddsCount, recount);
+        recount();
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> frmSelect::ChosenVariant() const {
+    std::vector<std::pair<std::string, std::string>> v;
+    auto put = [&](const DataKey &key, int value) { v.emplace_back(std::string(key.Name), std::to_string(value)); };
+    put(keys::HomePiles, Tag(imcHomePiles));
+    put(keys::ResPiles, Tag(imcResPiles));
+    put(keys::HomeOrder, Tag(imcHorder));
+    put(keys::GoalOrder, Tag(imcGorder));
+    put(keys::GoalCards, Tag(imcGoalCards));
+    put(keys::ResCards, Tag(imcResCards));
+    put(keys::GoalBase, Tag(imcGoalBase));
+    put(keys::MultiMove, chkMulti->isChecked() ? 1 : 0);
+    put(keys::HomeAK, chkHomeAK->isChecked() ? 1 : 0);
+    put(keys::Autoplay, G.Registry.Autoplay());
+    return v;
+}
+
+void frmSelect::ShowOdds() {
+    lblOdds->setText(OddsCount->Text());
+    lblOdds->setToolTip(QStringLiteral("From %1 random deals: %2 winnable, %3 not winnable, %4 undecided")
+                            .arg(OddsCount->Won + OddsCount->Lost + OddsCount->Undecided)
+                            .arg(OddsCount->Won)
+                            .arg(OddsCount->Lost)
+                            .arg(OddsCount->Undecided));
 }
 
 void frmSelect::FillLists() {
@@ -186,9 +240,10 @@ void frmSelect::Play() {
     reg.SetCurPlayerInx(std::to_string(SelectedPlayer));
     reg.SetMultiMove(chkMulti->isChecked() ? 1 : 0);
     reg.SetHomeAK(chkHomeAK->isChecked() ? 1 : 0);
+    reg.SetWinnableOnly(chkWinnable->isChecked() ? 1 : 0);
     hide();
     // The deal reads the settings just written.
-    G.StartGame(G.RandomGameNo());
+    DealNew();
     accept();
 }
 

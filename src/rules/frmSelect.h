@@ -7,20 +7,34 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace tabloo {
 
 class Game;
+class cOdds;
+class cSolveService;
 
 class frmSelect : public QDialog {
     Q_OBJECT
 
 public:
-    frmSelect(Game &game, QWidget *owner = nullptr);
+    // With a solve service, the dialog shows how often the variant as chosen can be won.
+    frmSelect(Game &game, QWidget *owner = nullptr, cSolveService *service = nullptr);
+
+    // Deals the new game once "Play" has stored the choices; by default at once, with a
+    // random number.
+    std::function<void()> DealNew;
+    // The odds shown, while the dialog has a solve service.
+    cOdds *Odds() const { return OddsCount; }
 
     // The player number that "Play" stores as the current player.
     std::int16_t PlayerNumber() const { return SelectedPlayer; }
@@ -30,6 +44,9 @@ private:
     void FillResCards(int resPiles, int selectValue);
     void FillPlayers();
     void Play();
+    // The variant as the lists stand now.
+    std::vector<std::pair<std::string, std::string>> ChosenVariant() const;
+    void ShowOdds();
 
     Game &G;
     std::int16_t SelectedPlayer = 1;
@@ -44,6 +61,9 @@ private:
     QComboBox *imcResPiles = nullptr;
     QComboBox *imcResCards = nullptr;
     QComboBox *imcPlayer = nullptr;
+    QCheckBox *chkWinnable = nullptr;
+    QLabel *lblOdds = nullptr;
+    cOdds *OddsCount = nullptr;
     QPushButton *cmdPlay = nullptr;
 };
 

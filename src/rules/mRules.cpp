@@ -144,10 +144,14 @@ std::vector<LegalMove> Game::LegalMoves() const {
     std::vector<LegalMove> moves;
     moves.reserve(found.size());
     for (const Move &m : found)
-        moves.push_back({Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos),
-                         static_cast<std::int16_t>(p.Len[m.From] - 1 - m.Pos),
-                         {AreaOf(m.To), AreaPile(m.To)}});
+        moves.push_back(ToLegalMove(p, m));
     return moves;
+}
+
+LegalMove Game::ToLegalMove(const Position &p, const Move &m) const {
+    return {Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos),
+            static_cast<std::int16_t>(p.Len[m.From] - 1 - m.Pos),
+            {AreaOf(m.To), AreaPile(m.To)}};
 }
 
 } // namespace tabloo

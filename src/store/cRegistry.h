@@ -43,6 +43,9 @@ inline constexpr DataKey SoundUndo{"SoundUndo", 1};
 inline constexpr DataKey SoundRedo{"SoundRedo", 1};
 inline constexpr DataKey SoundAutoPlay{"SoundAutoPlay", 1};
 inline constexpr DataKey SoundWin{"SoundWin", 1};
+// Whether the window tells if the deal can still be won; whether new games are winnable ones.
+inline constexpr DataKey ShowVerdict{"ShowVerdict", 1};
+inline constexpr DataKey WinnableOnly{"WinnableOnly", 0};
 } // namespace keys
 
 class cRegistry {
@@ -125,6 +128,10 @@ public:
     void SetSoundAutoPlay(std::int16_t v) { Set(keys::SoundAutoPlay, v); }
     std::int16_t SoundWin() const { return Get(keys::SoundWin); }
     void SetSoundWin(std::int16_t v) { Set(keys::SoundWin, v); }
+    std::int16_t ShowVerdict() const { return Get(keys::ShowVerdict); }
+    void SetShowVerdict(std::int16_t v) { Set(keys::ShowVerdict, v); }
+    std::int16_t WinnableOnly() const { return Get(keys::WinnableOnly); }
+    void SetWinnableOnly(std::int16_t v) { Set(keys::WinnableOnly, v); }
 
     // The current player's slot as stored text, "1" when absent.
     std::string CurPlayerInx() const;

@@ -41,12 +41,19 @@ frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(gam
     ShowMessage = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
 
     // A random number, fully selected, so that typing replaces it.
-    Text1->setText(QString::fromStdString(FormatGameNo(G.RandomGameNo())));
-    Text1->selectAll();
+    OfferNumber(G.RandomGameNo());
     Text1->setFocus();
 
     connect(cmdSelect, &QPushButton::clicked, this, &frmChooseGame::Select);
     connect(cmdCancel, &QPushButton::clicked, this, &frmChooseGame::reject);
+}
+
+void frmChooseGame::OfferNumber(double gameNo) {
+    if (Text1->text() != Offered)
+        return;
+    Offered = QString::fromStdString(FormatGameNo(gameNo));
+    Text1->setText(Offered);
+    Text1->selectAll();
 }
 
 bool frmChooseGame::IsValidGameNo(const QString &text) {

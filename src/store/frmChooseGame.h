@@ -32,6 +32,10 @@ public:
     // sign and an optional fraction, of a value above 0 and below 999,999,999,999,999.
     static bool IsValidGameNo(const QString &text);
 
+    // Offers this number instead of the one the entry holds, unless the player has typed
+    // something else meanwhile.
+    void OfferNumber(double gameNo);
+
 private:
     void Select();
     void InvalidNumber();
@@ -41,6 +45,7 @@ private:
     QLineEdit *Text1 = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
+    QString Offered;
 };
 
 } // namespace tabloo

@@ -1,7 +1,10 @@
 #include "frmMain.h"
 
 #include "NumText.h"
+#include "cAdvisor.h"
 #include "cBoardView.h"
+#include "cDealer.h"
+#include "cSolveService.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
 #include "frmFinishGame.h"
@@ -23,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
 
@@ -74,8 +78,18 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     Sounds = std::make_unique<cSounds>(G->Registry);
     Sounds->LoadSounds();
 
+    // The verdict line, under the board; it is there from the start, so that nothing moves
+    // when it speaks.
+    VerdictLine = new QLabel(statusBar());
+    VerdictLine->setObjectName(QStringLiteral("lblVerdict"));
+    statusBar()->addWidget(VerdictLine, 1);
+    Solver = std::make_unique<cSolveService>(2);
+    Advisor = std::make_unique<cAdvisor>(*G, *Board, *Solver, *VerdictLine);
+    Advisor->Tell = [this](const QString &text) { statusBar()->showMessage(text, 5000); };
+
     BuildMenus();
     BuildToolbar();
+    connect(Advisor.get(), &cAdvisor::SolutionStateChanged, this, &frmMain::UpdateMenuStates);
 
     connect(Board, &cBoardView::TitleRequested, this, &QWidget::setWindowTitle);
     connect(Board, &cBoardView::SoundRequested, Sounds.get(), &cSounds::PlaySound);
@@ -98,6 +112,7 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     connect(&tmrMain, &QTimer::timeout, this, [this] {
         UpdateMenuStates();
         UpdateToolbarStates();
+        Advisor->Refresh();
     });
     connect(&tmrTime, &QTimer::timeout, this, &frmMain::UpdateDisplays);
     connect(&tmrForward, &QTimer::timeout, this, &frmMain::ReplayStepForward);
@@ -106,8 +121,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     tmrTime.start();
 
     // Room for the whole board at its own size, below the menus and the toolbar.
-    resize(Board->sizeHint().width(),
-           menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + Board->sizeHint().height());
+    resize(Board->sizeHint().width(), menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() +
+                                          Board->sizeHint().height() + statusBar()->sizeHint().height());
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
@@ -163,6 +178,9 @@ void frmMain::BuildMenus() {
     gameMenu->addSeparator();
     AddItem(gameMenu, "G6", "U&ndo All", QKeySequence(Qt::CTRL | Qt::Key_C));
     AddItem(gameMenu, "G7", "R&edo All", QKeySequence(Qt::CTRL | Qt::Key_V));
+    gameMenu->addSeparator();
+    AddItem(gameMenu, "G10", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H));
+    AddItem(gameMenu, "G11", "&Show Solution", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     gameMenu->addSeparator();
     AddItem(gameMenu, "G9", "View Toolbar")->setCheckable(true);
 
@@ -225,6 +243,7 @@ void frmMain::BuildToolbar() {
         {nullptr, nullptr, nullptr, nullptr},
         {"Undo", "Undo", "G1", "Undo"},
         {"Redo", "Redo", "G2", "Redo"},
+        {"Hint", "Hint", "G10", "Hint: the first move of a winning line"},
         {nullptr, nullptr, nullptr, nullptr},
         {"Back", "Back", "R2", "Replay Back"},
         {"Stop", "ReplayStop", "R6", "Replay Stop"},
@@ -286,6 +305,24 @@ void frmMain::StartGameNo(double gameNo) {
     G->StartGame(gameNo);
 }
 
+void frmMain::DealRandomGame() {
+    if (G->Registry.WinnableOnly() == 0) {
+        StartGameNo(G->RandomGameNo());
+        return;
+    }
+    Advisor->FindWinnableDeal(cDealer::FromStore(G->Registry), [this](double gameNo, bool found) {
+        if (IsClosed)
+            return;
+        Board->LandFlights();
+        CancelDrag();
+        StartGameNo(gameNo);
+        if (!found)
+            Advisor->NoteNoWinnableDeal();
+        UpdateMenuStates();
+        Advisor->Refresh();
+    });
+}
+
 void frmMain::CancelDrag() {
     if (!Drag.Dragging)
         return;
@@ -314,12 +351,16 @@ void frmMain::RunCommand(const QString &key) {
         ShowFinishGame();
         return;
     }
+    // A game that ends or another deal leaves no new game still to be found.
+    if (EndsTheGame(key))
+        Advisor->CancelFinding();
     cRegistry &reg = G->Registry;
     if (key == "F1") {
-        StartGameNo(G->RandomGameNo());
+        DealRandomGame();
     } else if (key == "F2") {
         StopReplay();
-        frmSelect dialog(*G, this);
+        frmSelect dialog(*G, this, Solver.get());
+        dialog.DealNew = [this] { DealRandomGame(); };
         ExecDialog(dialog);
     } else if (key == "F4") {
         StopReplay();
@@ -333,7 +374,12 @@ void frmMain::RunCommand(const QString &key) {
     } else if (key == "F7") {
         StopReplay();
         frmChooseGame dialog(*G, this);
+        // With winnable deals only, the number offered is a winnable one once it is found.
+        if (reg.WinnableOnly() != 0)
+            Advisor->FindWinnableDeal(cDealer::FromStore(reg),
+                                      [&dialog](double gameNo, bool) { dialog.OfferNumber(gameNo); });
         ExecDialog(dialog);
+        Advisor->CancelFinding();
     } else if (key == "F9") {
         // Exit ends the program at once, without the window's closing handling: the game
         // stays in the store as it stands, to be offered at the next start.
@@ -357,6 +403,11 @@ void frmMain::RunCommand(const QString &key) {
         G->Trans.UndoAll(reg.UndoallSpeed());
     } else if (key == "G7") {
         G->Trans.RedoAll(reg.UndoallSpeed());
+    } else if (key == "G10") {
+        Advisor->Hint();
+    } else if (key == "G11") {
+        StopReplay();
+        Advisor->ShowSolution();
     } else if (key == "G9") {
         reg.SetShowToolbar(reg.ShowToolbar() != 1 ? 1 : 0);
         ArrangeBoard();
@@ -390,6 +441,7 @@ void frmMain::RunCommand(const QString &key) {
     }
     UpdateMenuStates();
     UpdateToolbarStates();
+    Advisor->Refresh();
 }
 
 void frmMain::UpdateMenuStates() {
@@ -406,6 +458,10 @@ void frmMain::UpdateMenuStates() {
     for (const char *k : {"G2", "G7", "R1"})
         Actions[k]->setEnabled(redo);
     Actions["R4"]->setEnabled(undo || redo);
+    const bool open = playable && G->Array.TotalGoalCards() < kTotalCards;
+    Actions["G10"]->setEnabled(open);
+    Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
+    Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
 }
 
 void frmMain::UpdateToolbarStates() {
@@ -434,8 +490,10 @@ void frmMain::ReplayStep(bool forward) {
     Actions["R6"]->setEnabled(true);
     const std::int16_t speed = G->Registry.ReplaySpeed();
     // At either end of the log the replay stops by itself.
-    if (forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed))
+    if (forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed)) {
+        Advisor->Refresh();
         return;
+    }
     const bool autoplay = AutoplayAfterReplay && forward && !G->Trans.RedoPossible();
     StopReplay();
     if (autoplay && G->Registry.Autoplay() == 1)
@@ -443,6 +501,7 @@ void frmMain::ReplayStep(bool forward) {
 }
 
 void frmMain::StopReplay() {
+    Advisor->StopSolution();
     Actions["R6"]->setEnabled(false);
     tmrBackward.stop();
     tmrForward.stop();
@@ -500,7 +559,8 @@ void frmMain::ShowHelp() {
 }
 
 bool frmMain::WonAndWaiting() const {
-    return G->GameRunning && G->WinNoticed() && G->Array.TotalGoalCards() == kTotalCards;
+    // A game the solver finished is no win of the player's.
+    return G->GameRunning && G->WinNoticed() && G->Array.TotalGoalCards() == kTotalCards && !Advisor->GaveUp();
 }
 
 void frmMain::ShowFinishGame() {
@@ -526,6 +586,9 @@ void frmMain::closeEvent(QCloseEvent *event) {
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();
+    // No search holds the end of the program up.
+    Advisor->Stop();
+    Solver->CancelAll();
     if (!ExitingAtOnce) {
         Board->LandFlights();
         CancelDrag();
@@ -549,6 +612,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
             return true;
         if (Board->Flying())
             Board->LandFlights();
+        Advisor->InputArrived();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -628,6 +692,7 @@ void frmMain::DropCard(int picId) {
     // The move goes through the game's own drop; a move it refuses puts the cards back.
     if (!target.Valid() || !G->PlayMove(id, target))
         SnapBack(picId);
+    Advisor->Refresh();
 }
 
 void frmMain::SnapBack(int picId) {

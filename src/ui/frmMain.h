@@ -21,7 +21,9 @@ class QToolBar;
 
 namespace tabloo {
 
+class cAdvisor;
 class cBoardView;
+class cSolveService;
 class cSounds;
 
 class frmMain : public QMainWindow {
@@ -56,6 +58,9 @@ public:
     std::function<void(const QString &text)> Tell;
     // The sounds the game asks for by name; tests catch what would be played.
     cSounds &sounds() { return *Sounds; }
+    // The solver at the table: the verdict line, hints, Show Solution, winnable deals.
+    cAdvisor &advisor() { return *Advisor; }
+    cSolveService &solveService() { return *Solver; }
 
     // The timers' work, callable by tests without waiting.
     void UpdateMenuStates();
@@ -80,6 +85,9 @@ private:
     void BuildToolbar();
     QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
+    // A new game with a random number: with winnable deals only, once the solver has
+    // found one (the search runs in the background).
+    void DealRandomGame();
     // Offers the game a killed or crashed program left unfinished; true when it goes on.
     bool OfferUnfinishedGame();
     void ShowFinishGame();
@@ -114,6 +122,10 @@ private:
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> G;
     std::unique_ptr<cSounds> Sounds;
+    // The workers go after the advisor, which cancels what it asked of them.
+    std::unique_ptr<cSolveService> Solver;
+    std::unique_ptr<cAdvisor> Advisor;
+    QLabel *VerdictLine = nullptr;
 
     std::map<QString, QAction *> Actions;
     QToolBar *Toolbar1 = nullptr;

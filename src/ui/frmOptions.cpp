@@ -4,6 +4,7 @@
 #include "mColors.h"
 #include "mDialogs.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -188,12 +189,17 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     animationLayout->addWidget(soundFrame);
     SSTab1->addTab(animation, QStringLiteral("&Animation && Sounds"));
 
+    chkVerdict = new QCheckBox(QStringLiteral("Tell whether the game can still be won"), this);
+    chkVerdict->setObjectName(QStringLiteral("chkVerdict"));
+    chkVerdict->setChecked(G.Registry.ShowVerdict() != 0);
+
     cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
     cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
     QHBoxLayout *buttons = ButtonRow({cmdOK, cmdCancel});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
+    layout->addWidget(chkVerdict);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -245,6 +251,7 @@ void frmOptions::Ok() {
         G.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
     for (std::size_t i = 0; i < kSounds.size(); ++i)
         G.Registry.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
+    G.Registry.SetShowVerdict(chkVerdict->isChecked() ? 1 : 0);
     accept();
 }
 

@@ -1,6 +1,7 @@
-// "Customize": the board's background colour, the speeds of the card animations and which
-// sounds play. Picking a colour only repaints the preview; OK stores everything at once and
-// repaints the board in the chosen colour. Cancel, Escape and the close box store nothing.
+// "Customize": the board's background colour, the speeds of the card animations, which
+// sounds play and whether the window tells if the game can still be won. Picking a colour only repaints the preview; OK
+// stores everything at once and repaints the board in the chosen colour. Cancel, Escape and the close box store
+// nothing.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -42,6 +44,7 @@ private:
     Preview *Picture1 = nullptr;
     std::array<QSlider *, 4> Sliders{};
     QListWidget *lvSound = nullptr;
+    QCheckBox *chkVerdict = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 };

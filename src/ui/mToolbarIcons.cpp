@@ -105,6 +105,21 @@ void Draw(QPainter &p, const QString &key) {
         }
         p.setPen(QPen(kInk, 1.4));
         p.drawLine(QPointF(2.5, 21.5), QPointF(21.5, 21.5));
+    } else if (key == "Hint") {
+        // A light bulb.
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(QColor(255, 215, 60));
+        QPainterPath bulb;
+        bulb.moveTo(9, 16);
+        bulb.cubicTo(9, 13, 5, 12, 5, 8.5);
+        bulb.cubicTo(5, 4.5, 8.5, 2, 12, 2);
+        bulb.cubicTo(15.5, 2, 19, 4.5, 19, 8.5);
+        bulb.cubicTo(19, 12, 15, 13, 15, 16);
+        bulb.closeSubpath();
+        p.drawPath(bulb);
+        p.setBrush(QColor(150, 150, 160));
+        p.drawRoundedRect(QRectF(9, 16.5, 6, 4.5), 1, 1);
+        p.drawLine(QPointF(10.5, 22.5), QPointF(13.5, 22.5));
     } else if (key == "Help") {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 100, 190));

@@ -1,0 +1,28 @@
+#include "cDealer.h"
+
+#include "NumText.h"
+
+namespace tabloo {
+
+cDealer::Variant cDealer::FromStore(const cRegistry &registry) {
+    Variant v;
+    for (const DataKey &k : {keys::HomePiles, keys::ResPiles, keys::HomeOrder, keys::GoalOrder, keys::GoalCards,
+                             keys::ResCards, keys::GoalBase, keys::HomeAK, keys::MultiMove, keys::Autoplay})
+        v.emplace_back(std::string(k.Name), std::to_string(registry.Get(k)));
+    return v;
+}
+
+cDealer::cDealer(const Variant &variant) {
+    // Nothing dealt here is a game anyone plays: no record, no game kept for later.
+    G.KeepRunningGame = false;
+    for (const auto &[key, value] : variant)
+        G.Registry.Write(cRegistry::kData, key, value);
+    G.EnsureFirstPlayer();
+}
+
+Position cDealer::Deal(double gameNo) {
+    G.StartGame(FormatGameNo(gameNo));
+    return G.CurrentPosition();
+}
+
+} // namespace tabloo

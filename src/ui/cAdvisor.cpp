@@ -1,0 +1,309 @@
+#include "cAdvisor.h"
+
+#include "Game.h"
+#include "cBoardView.h"
+#include "cSolver.h"
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QLabel>
+#include <QPen>
+
+#include <chrono>
+
+namespace tabloo {
+
+namespace {
+
+// A hint stays this long unless the player does something first.
+constexpr int kHintMs = 1500;
+// A search that answers this soon shows no thinking sign at all.
+constexpr int kThinkingMs = 250;
+// The search for a winnable deal gives up after this long and deals the last number drawn.
+constexpr auto kFindFor = std::chrono::milliseconds(2000);
+// A drawn number's search is kept short, so that a rarely winnable variant still tries many.
+constexpr std::uint64_t kFindStates = 200'000;
+constexpr int kReplayTickMs = 500;
+
+} // namespace
+
+cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, QObject *parent)
+    : QObject(parent), G(game), Board(board), Service(service), Line(line) {
+    ThinkingTimer.setSingleShot(true);
+    ThinkingTimer.setInterval(kThinkingMs);
+    connect(&ThinkingTimer, &QTimer::timeout, this, &cAdvisor::ShowLine);
+    HintTimer.setSingleShot(true);
+    HintTimer.setInterval(kHintMs);
+    connect(&HintTimer, &QTimer::timeout, this, &cAdvisor::ClearHint);
+    SolutionTimer.setInterval(kReplayTickMs);
+    connect(&SolutionTimer, &QTimer::timeout, this, &cAdvisor::SolutionStep);
+    for (QGraphicsRectItem *&mark : HintMarks) {
+        mark = Board.scene()->addRect(QRectF(0, 0, 71, 96));
+        QPen pen(QColor(255, 215, 0), 4);
+        pen.setJoinStyle(Qt::RoundJoin);
+        mark->setPen(pen);
+        mark->setZValue(1e9);
+        mark->setVisible(false);
+    }
+}
+
+cAdvisor::~cAdvisor() { Stop(); }
+
+void cAdvisor::Stop() {
+    cSolveService::Cancel(Search);
+    cSolveService::Cancel(Finder);
+    SolutionTimer.stop();
+    ThinkingTimer.stop();
+    Wanted = Waiting::Nothing;
+}
+
+// ---- the verdict ----
+
+void cAdvisor::Refresh() {
+    const bool running = G.GameRunning;
+    const Position now = running ? G.CurrentPosition() : Position{};
+    if (!running || now.Won()) {
+        cSolveService::Cancel(Search);
+        Searched.reset();
+        Wanted = Waiting::Nothing;
+    } else if (!Searched || !(*Searched == now)) {
+        // Searches only when someone wants the answer: the line, a hint or a solution.
+        if (G.Registry.ShowVerdict() != 0 || Wanted != Waiting::Nothing)
+            StartSearch(now);
+        else {
+            cSolveService::Cancel(Search);
+            Searched.reset();
+        }
+    }
+    ShowLine();
+}
+
+void cAdvisor::StartSearch(const Position &p) {
+    cSolveService::Cancel(Search);
+    Searched = p;
+    Answered = false;
+    Winning.clear();
+    ThinkingTimer.start();
+    Search = Service.Run([this, p](cSolveService::cJob &job) {
+        cSolver solver;
+        SolveResult r = solver.Solve(p, &job.CancelFlag());
+        job.Post([this, p, outcome = r.Outcome, moves = std::move(r.Moves)]() mutable {
+            Solved(p, outcome, std::move(moves));
+        });
+    });
+}
+
+void cAdvisor::Solved(const Position &p, tabloo::Verdict outcome, std::vector<Move> moves) {
+    if (!Searched || !(*Searched == p) || outcome == tabloo::Verdict::Cancelled)
+        return;
+    Search.reset();
+    Answered = true;
+    Outcome = outcome;
+    Winning = std::move(moves);
+    ThinkingTimer.stop();
+    ShowLine();
+    const Waiting what = Wanted;
+    Wanted = Waiting::Nothing;
+    Act(what);
+}
+
+void cAdvisor::ShowLine() {
+    Verdict v = Verdict::None;
+    if (Finding())
+        v = Verdict::Thinking;
+    else if (G.GameRunning && Searched && G.Registry.ShowVerdict() != 0) {
+        if (!Answered)
+            v = ThinkingTimer.isActive() ? Shown : Verdict::Thinking;
+        else
+            v = Outcome == tabloo::Verdict::Winnable     ? Verdict::Winnable
+                : Outcome == tabloo::Verdict::Unwinnable ? Verdict::NotWinnable
+                                                         : Verdict::CantTell;
+    }
+    Shown = v;
+    Line.setText(LineText());
+}
+
+QString cAdvisor::LineText() const {
+    if (Finding())
+        return QStringLiteral("Looking for a winnable deal\u2026");
+    QString text;
+    switch (Shown) {
+    case Verdict::None:
+        break;
+    case Verdict::Thinking:
+        text = QStringLiteral("\u2026");
+        break;
+    case Verdict::Winnable:
+        text = QStringLiteral("Winnable");
+        break;
+    case Verdict::NotWinnable:
+        text = QStringLiteral("Not winnable");
+        break;
+    case Verdict::CantTell:
+        text = QStringLiteral("Can't tell");
+        break;
+    }
+    if (G.GameRunning && NoteDeal == G.Deals) {
+        const QString note = QStringLiteral("no winnable deal turned up in 2 s");
+        text = text.isEmpty() || Shown == Verdict::Thinking ? note : text + QStringLiteral(" \u2014 ") + note;
+    }
+    if (GaveUp() && G.Array.TotalGoalCards() == kTotalCards)
+        text = QStringLiteral("Won by Show Solution: the game counts as lost");
+    return text;
+}
+
+// ---- hint and solution ----
+
+void cAdvisor::Hint() {
+    ClearHint();
+    StopSolution();
+    if (!G.GameRunning)
+        return;
+    Wanted = Waiting::Hint;
+    Refresh();
+    if (Answered && Searched && *Searched == G.CurrentPosition()) {
+        Wanted = Waiting::Nothing;
+        Act(Waiting::Hint);
+    }
+}
+
+void cAdvisor::ShowSolution() {
+    ClearHint();
+    StopSolution();
+    if (!G.GameRunning)
+        return;
+    Wanted = Waiting::Solution;
+    Refresh();
+    if (Answered && Searched && *Searched == G.CurrentPosition()) {
+        Wanted = Waiting::Nothing;
+        Act(Waiting::Solution);
+    }
+}
+
+void cAdvisor::Act(Waiting what) {
+    if (what == Waiting::Nothing || !G.GameRunning)
+        return;
+    if (Outcome != tabloo::Verdict::Winnable) {
+        if (Tell)
+            Tell(Outcome == tabloo::Verdict::Unwinnable ? QStringLiteral("No move leads to a win from here.")
+                                                        : QStringLiteral("No winning line found."));
+        return;
+    }
+    if (Winning.empty())
+        return;
+    if (what == Waiting::Hint) {
+        HighlightMove(Winning.front());
+        return;
+    }
+    Solution = Winning;
+    SolutionAt = *Searched;
+    SolutionTimer.start();
+    emit SolutionStateChanged();
+}
+
+void cAdvisor::HighlightMove(const Move &m) {
+    const Position p = G.CurrentPosition();
+    const LegalMove lm = G.ToLegalMove(p, m);
+    if (lm.PicID < 0)
+        return;
+    HintCard = lm.PicID;
+    const QPoint from = Board.CardPos(lm.PicID);
+    const std::int16_t top = G.Array.GetTop(lm.Target.Cell, lm.Target.Pile);
+    const std::int16_t pos = lm.Target.Cell == kHome && top > 0 ? top : 0;
+    const QPointF to(G.Games.GetCordX(lm.Target.Cell, lm.Target.Pile, pos),
+                     G.Games.GetCordY(lm.Target.Cell, lm.Target.Pile, pos));
+    // The lifted card with its riders, and the place it goes to.
+    const qreal riders = lm.Riding * double(kFanStep) / kTwipsPerPixel;
+    HintMarks[0]->setRect(QRectF(QPointF(from) / kTwipsPerPixel, QSizeF(71, 96 + riders)).adjusted(-2, -2, 2, 2));
+    HintMarks[1]->setRect(QRectF(to / kTwipsPerPixel, QSizeF(71, 96)).adjusted(-2, -2, 2, 2));
+    for (QGraphicsRectItem *mark : HintMarks)
+        mark->setVisible(true);
+    HintTimer.start();
+}
+
+void cAdvisor::ClearHint() {
+    HintCard = -1;
+    HintTimer.stop();
+    for (QGraphicsRectItem *mark : HintMarks)
+        mark->setVisible(false);
+}
+
+void cAdvisor::StopSolution() {
+    if (Wanted == Waiting::Solution)
+        Wanted = Waiting::Nothing;
+    if (!SolutionTimer.isActive())
+        return;
+    SolutionTimer.stop();
+    Solution.clear();
+    emit SolutionStateChanged();
+}
+
+bool cAdvisor::GaveUp() const { return G.GameRunning && GaveUpDeal != 0 && GaveUpDeal == G.Deals; }
+
+void cAdvisor::SolutionStep() {
+    // One move per tick, when the cards of the last one have landed.
+    if (Board.Flying())
+        return;
+    const Position now = G.CurrentPosition();
+    if (Solution.empty() || !G.GameRunning || !(now == SolutionAt)) {
+        StopSolution();
+        return;
+    }
+    const Move m = Solution.front();
+    Solution.erase(Solution.begin());
+    const LegalMove lm = G.ToLegalMove(now, m);
+    Play(SolutionAt, m);
+    // From the first move on, the game is the solver's: it counts as lost.
+    GaveUpDeal = G.Deals;
+    if (!G.PlayMove(lm.PicID, lm.Target)) {
+        StopSolution();
+        return;
+    }
+    if (Solution.empty())
+        StopSolution();
+    Refresh();
+}
+
+// ---- winnable deals ----
+
+void cAdvisor::FindWinnableDeal(const cDealer::Variant &variant, std::function<void(double, bool)> done) {
+    cSolveService::Cancel(Finder);
+    Finder = Service.Run([this, variant, done](cSolveService::cJob &job) {
+        const auto until = std::chrono::steady_clock::now() + kFindFor;
+        cDealer dealer(variant);
+        cSolver solver(kFindStates);
+        double gameNo = dealer.RandomGameNo();
+        bool found = false;
+        while (!job.Cancelled()) {
+            found = solver.Solve(dealer.Deal(gameNo), &job.CancelFlag()).Outcome == tabloo::Verdict::Winnable;
+            if (found || std::chrono::steady_clock::now() >= until)
+                break;
+            gameNo = dealer.RandomGameNo();
+        }
+        job.Post([this, done, gameNo, found] {
+            Finder.reset();
+            ShowLine();
+            done(gameNo, found);
+        });
+    });
+    ShowLine();
+}
+
+void cAdvisor::CancelFinding() {
+    cSolveService::Cancel(Finder);
+    ShowLine();
+}
+
+void cAdvisor::NoteNoWinnableDeal() {
+    NoteDeal = G.Deals;
+    ShowLine();
+}
+
+void cAdvisor::InputArrived() {
+    ClearHint();
+    StopSolution();
+    if (Wanted != Waiting::Nothing)
+        Wanted = Waiting::Nothing;
+}
+
+} // namespace tabloo

@@ -1,0 +1,213 @@
+// The solver at the table, in the real window: the verdict line, hints, Show Solution,
+// winnable deals only and the odds in the variant dialog. Searches run on the window's
+// worker threads; the tests wait for their answers as the window does, on the event loop.
+#include "WindowFixture.h"
+#include "cAdvisor.h"
+#include "cOdds.h"
+#include "cSolveService.h"
+#include "cSolver.h"
+#include "frmSelect.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace tabloo::test {
+namespace {
+
+// Runs the event loop until `done` holds (an answer from a worker thread), 10 s at most.
+template <typename F> bool Until(F done) { return QTest::qWaitFor(done, 10000); }
+
+QString Line(Window &w) { return w.W.findChild<QLabel *>("lblVerdict")->text(); }
+
+// No free cells and ten home piles: game 5 can be won, game 4 cannot.
+void NoFreeCells(Window &w) {
+    w.Set("ResPiles", "0");
+    w.Set("HomePiles", "10");
+}
+
+void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&w.W, key, mods); }
+
+TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
+    Window w;
+    NoFreeCells(w);
+    w.G().StartGame(5.0);
+    w.Tick();
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
+    w.G().StartGame(4.0);
+    w.Tick();
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
+    EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
+
+    // A move and its undo each get a verdict of their own; a position already answered
+    // starts no new search.
+    w.G().StartGame(5.0);
+    w.Tick();
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
+    const std::vector<LegalMove> moves = w.G().LegalMoves();
+    ASSERT_FALSE(moves.empty());
+    w.G().PlayMove(moves.front().PicID, moves.front().Target);
+    w.W.advisor().Refresh();
+    EXPECT_TRUE(Until([&] {
+        return w.W.advisor().Current() == cAdvisor::Verdict::Winnable ||
+               w.W.advisor().Current() == cAdvisor::Verdict::NotWinnable;
+    }));
+    Key(w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
+
+    // Turned off in Customize, the line says nothing.
+    w.Set("ShowVerdict", "0");
+    w.W.advisor().Refresh();
+    EXPECT_EQ(Line(w), QString());
+    w.Set("ShowVerdict", "1");
+    w.W.advisor().Refresh();
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
+}
+
+TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
+    Window w;
+    NoFreeCells(w);
+    w.G().StartGame(5.0);
+    w.Tick();
+    const Position p = w.G().CurrentPosition();
+    const SolveResult r = cSolver().Solve(p);
+    ASSERT_EQ(r.Outcome, Verdict::Winnable);
+    const int named = w.G().ToLegalMove(p, r.Moves.front()).PicID;
+
+    Key(w, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
+    // Any input takes the hint away; the position, and its answer, stay.
+    QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, QPoint(5, 700));
+    EXPECT_EQ(w.W.advisor().HintedCard(), -1);
+    EXPECT_EQ(w.G().CurrentPosition(), p);
+
+    // Following the hint keeps the game winnable.
+    Key(w, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
+    const LegalMove m = w.G().ToLegalMove(p, r.Moves.front());
+    w.DragTo(m.PicID, m.Target.Cell, m.Target.Pile,
+             m.Target.Cell == kHome ? static_cast<std::int16_t>(w.G().Array.GetTop(kHome, m.Target.Pile) + 1) : 0);
+    EXPECT_EQ(w.G().Trans.GetTransID(), 1);
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
+
+    // An unwinnable deal has no hint, only a word why.
+    w.G().StartGame(4.0);
+    w.Tick();
+    w.W.action("G10")->trigger();
+    EXPECT_TRUE(
+        Until([&] { return w.W.statusBar()->currentMessage() == QString("No move leads to a win from here."); }));
+    EXPECT_EQ(w.W.advisor().HintedCard(), -1);
+}
+
+TEST(Advisor, ShowSolutionWinsTheGameForTheSolverAndTheRecordSaysLost) {
+    Window w;
+    w.W.advisor().SetSolutionInterval(0);
+    w.G().StartGame(1.0);
+    w.Tick();
+    Key(w, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Until([&] { return w.G().Array.TotalGoalCards() == kTotalCards; }));
+    w.Tick();
+    EXPECT_FALSE(w.W.advisor().SolutionPlaying());
+    // No end-of-game dialog: the player did not win this one.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
+    EXPECT_EQ(Line(w), QString("Won by Show Solution: the game counts as lost"));
+
+    // Its moves are the game's own: Undo takes them back, one by one or all.
+    const int moves = w.G().Trans.GetTransID();
+    Key(w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.G().Trans.GetTransID(), moves - 1);
+    EXPECT_LT(w.G().Array.TotalGoalCards(), kTotalCards);
+    Key(w, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(w.G().Trans.GetTransID(), 0);
+    Key(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.G().Trans.GetTransID(), moves);
+    EXPECT_TRUE(Shown(w));
+
+    // Redone to the win and ended by a new game: one game, no win.
+    EXPECT_EQ(w.G().Array.TotalGoalCards(), kTotalCards);
+    Key(w, Qt::Key_F2);
+    const std::int16_t slot = w.G().CurrentPlayerSlot();
+    EXPECT_EQ(w.G().Registry.GetPlayerGames(slot), 1);
+    EXPECT_EQ(w.G().Registry.GetPlayerWin(slot), 0);
+    EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
+}
+
+TEST(Advisor, InputStopsShowSolutionAndKeepsItsMoves) {
+    Window w;
+    w.G().StartGame(1.0);
+    w.Tick();
+    const int dealt = w.G().Trans.GetTransID();
+    w.W.action("G11")->trigger();
+    EXPECT_TRUE(Until([&] { return w.G().Trans.GetTransID() > dealt; }));
+    EXPECT_TRUE(w.W.advisor().SolutionPlaying());
+    Key(w, Qt::Key_Escape);
+    EXPECT_FALSE(w.W.advisor().SolutionPlaying());
+    const int made = w.G().Trans.GetTransID();
+    QTest::qWait(0);
+    EXPECT_EQ(w.G().Trans.GetTransID(), made);
+    Key(w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.G().Trans.GetTransID(), made - 1);
+    // The game was handed to the solver: closing it counts a loss.
+    EXPECT_TRUE(w.W.advisor().GaveUp());
+}
+
+TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
+    Window w;
+    // About a third of these deals can be won.
+    NoFreeCells(w);
+    w.Set("WinnableOnly", "1");
+    for (int i = 0; i < 4; ++i) {
+        const std::uint32_t deals = w.G().Deals;
+        Key(w, Qt::Key_F2);
+        EXPECT_TRUE(Until([&] { return w.G().Deals == deals + 1; }));
+        EXPECT_EQ(cSolver().Solve(w.G().CurrentPosition()).Outcome, Verdict::Winnable) << w.G().CurrentGameNo;
+    }
+    // Four home piles and no free cell: nothing can be won; after its time the search
+    // deals the last number and the line says so.
+    w.Set("HomePiles", "4");
+    const std::uint32_t deals = w.G().Deals;
+    Key(w, Qt::Key_F2);
+    EXPECT_EQ(Line(w), QString("Looking for a winnable deal\u2026"));
+    EXPECT_TRUE(Until([&] { return w.G().Deals == deals + 1; }));
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
+}
+
+TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
+    Window w;
+    frmSelect dialog(w.G(), &w.W, &w.W.solveService());
+    cOdds &odds = *dialog.Odds();
+    auto *label = dialog.findChild<QLabel *>("lblOdds");
+    EXPECT_TRUE(Until([&] { return label->text() == QString("About 100 % of deals can be won"); }));
+    EXPECT_EQ(odds.Runs, 1);
+
+    dialog.findChild<QComboBox *>("imcHomePiles")->setCurrentIndex(0); // four piles
+    EXPECT_EQ(odds.Runs, 2);
+    EXPECT_TRUE(Until([&] { return label->text() == QString("About 0 % of deals can be won"); }));
+    EXPECT_EQ(odds.Won, 0);
+    // "Play" stores the check box.
+    dialog.findChild<QAbstractButton *>("chkWinnable")->click();
+    dialog.findChild<QAbstractButton *>("cmdPlay")->click();
+    EXPECT_EQ(w.G().Registry.WinnableOnly(), 1);
+}
+
+TEST(Advisor, ClosingTheWindowStopsEverySearchAtOnce) {
+    // A job that runs until it is cancelled: were closing to wait for it, this would hang.
+    auto w = std::make_unique<Window>();
+    std::atomic<bool> started{false};
+    w->W.solveService().Run([&](cSolveService::cJob &job) {
+        started = true;
+        while (!job.Cancelled())
+            std::this_thread::yield();
+    });
+    w->G().StartGame(1.0);
+    w->Tick();
+    w->W.advisor().Refresh();
+    EXPECT_TRUE(Until([&] { return started.load(); }));
+    w->W.close();
+    EXPECT_TRUE(w->W.Closed());
+    w.reset();
+}
+
+} // namespace
+} // namespace tabloo::test
