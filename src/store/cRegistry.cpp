@@ -20,7 +20,7 @@ bool cRegistry::IsDataKey(std::string_view key) {
                                       keys::HomeAK,     keys::MultiMove,     keys::ResPiles,     keys::ResCards,
                                       keys::CardSpeed,  keys::UndoSpeed,     keys::UndoallSpeed, keys::ReplaySpeed,
                                       keys::SoundStart, keys::SoundCardDown, keys::SoundCardUp,  keys::SoundUndo,
-                                      keys::SoundRedo,  keys::SoundAutoPlay, keys::SoundWin};
+                                      keys::SoundRedo,  keys::SoundAutoPlay, keys::SoundWin,     keys::FitBoard};
     return key == "CurPlayerInx" ||
            std::any_of(std::begin(all), std::end(all), [&](const DataKey &k) { return k.Name == key; });
 }

@@ -373,6 +373,7 @@ void frmMain::RunCommand(const QString &key) {
         frmOptions dialog(
             *G, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
         ExecDialog(dialog);
+        ArrangeBoard();
     } else if (key == "T3") {
         frmPlayers dialog(*G, this);
         ExecDialog(dialog);
@@ -453,6 +454,7 @@ void frmMain::ArrangeBoard() {
     if (isMinimized())
         return;
     Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
+    Board->SetFitToWindow(G->Registry.FitBoard() == 1);
     Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
 }
 

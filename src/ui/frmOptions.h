@@ -1,6 +1,7 @@
-// "Customize": the board's background colour, the speeds of the card animations and which
-// sounds play. Picking a colour only repaints the preview; OK stores everything at once and
-// repaints the board in the chosen colour. Cancel, Escape and the close box store nothing.
+// "Customize": the board's background colour and whether the board grows with the window,
+// the speeds of the card animations and which sounds play. Picking a colour only repaints
+// the preview; OK stores everything at once and repaints the board in the chosen colour.
+// Cancel, Escape and the close box store nothing.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -40,6 +42,7 @@ private:
     QTabWidget *SSTab1 = nullptr;
     QListWidget *ListView1 = nullptr;
     Preview *Picture1 = nullptr;
+    QCheckBox *chkFitBoard = nullptr;
     std::array<QSlider *, 4> Sliders{};
     QListWidget *lvSound = nullptr;
     QPushButton *cmdOK = nullptr;
