@@ -290,6 +290,9 @@ void cBoardView::CardPointerEvent(PointerKind kind, int picId, QPointF twips) {
     case kPointerRelease:
         emit CardReleased(picId, twips.x(), twips.y());
         break;
+    case kPointerDoubleClick:
+        emit CardDoubleClicked(picId);
+        break;
     }
 }
 

@@ -24,7 +24,7 @@ class cBoardView : public QGraphicsView, public ITableView {
 public:
     static constexpr int kBoardPixelWidth = 1032, kBoardPixelHeight = 747;
     static constexpr int kCardCount = 52;
-    enum PointerKind { kPointerPress, kPointerMove, kPointerRelease };
+    enum PointerKind { kPointerPress, kPointerMove, kPointerRelease, kPointerDoubleClick };
 
     explicit cBoardView(QWidget *parent = nullptr);
     ~cBoardView() override;
@@ -78,13 +78,15 @@ public:
     // The device pixel ratio card pictures are drawn at.
     qreal ArtRatio() const { return mArtRatio; }
 
-    // Called by the cards: a press, move or release at (x, y) twips inside card picId.
+    // Called by the cards: a press, move, release or double-click at (x, y) twips inside
+    // card picId.
     void CardPointerEvent(PointerKind kind, int picId, QPointF twips);
 
 signals:
     void CardPressed(int picId, double x, double y);
     void CardMoved(int picId, double x, double y);
     void CardReleased(int picId, double x, double y);
+    void CardDoubleClicked(int picId);
     void SoundRequested(const QString &name);
     void GameWonNoticed();
     void TitleRequested(const QString &title);

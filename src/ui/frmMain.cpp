@@ -2,6 +2,7 @@
 
 #include "NumText.h"
 #include "cBoardView.h"
+#include "cKeyboardPlay.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
 #include "frmFinishGame.h"
@@ -90,6 +91,13 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
     connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
     connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
+    Keys = new cKeyboardPlay(*G, *Board, this);
+    connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
+    // A double-click sends the card on at once: its second press lifts nothing.
+    connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
+        CancelDrag();
+        Keys->SendAway(picId);
+    });
 
     tmrMain.setInterval(100);
     tmrTime.setInterval(1000);
@@ -111,6 +119,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
+    // The board takes the keys, and has them back whenever a dialog closes.
+    Board->setFocus();
     qApp->installEventFilter(this);
 }
 
@@ -287,6 +297,7 @@ void frmMain::StartGameNo(double gameNo) {
 }
 
 void frmMain::CancelDrag() {
+    Keys->Cancel();
     if (!Drag.Dragging)
         return;
     Drag.Dragging = false;
@@ -407,6 +418,8 @@ void frmMain::UpdateMenuStates() {
     for (const char *k : {"G2", "G7", "R1"})
         Actions[k]->setEnabled(redo);
     Actions["R4"]->setEnabled(undo || redo);
+    // The keyboard's frame follows the piles as moves, undos and deals change them.
+    Keys->Refresh();
 }
 
 void frmMain::UpdateToolbarStates() {

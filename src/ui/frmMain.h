@@ -22,6 +22,7 @@ class QToolBar;
 namespace tabloo {
 
 class cBoardView;
+class cKeyboardPlay;
 class cSounds;
 
 class frmMain : public QMainWindow {
@@ -40,6 +41,7 @@ public:
 
     Game &game() { return *G; }
     cBoardView &board() { return *Board; }
+    cKeyboardPlay &keys() { return *Keys; }
     QAction *action(const QString &key) const;
     // The help window while it is open.
     QWidget *helpWindow() const { return Help; }
@@ -113,6 +115,8 @@ private:
     cUniformRandom Random;
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> G;
+    // Play from the keyboard and by double-click.
+    cKeyboardPlay *Keys = nullptr;
     std::unique_ptr<cSounds> Sounds;
 
     std::map<QString, QAction *> Actions;
