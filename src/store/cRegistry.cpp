@@ -15,12 +15,13 @@ std::string PlayerKey(std::int16_t ind, std::string_view field) {
 } // namespace
 
 bool cRegistry::IsDataKey(std::string_view key) {
-    static constexpr DataKey all[] = {
-        keys::Autoplay,    keys::ColorIndex,    keys::ShowToolbar,   keys::GoalOrder,   keys::GoalBase,
-        keys::GoalCards,   keys::HomeOrder,     keys::HomePiles,     keys::HomeAK,      keys::MultiMove,
-        keys::ResPiles,    keys::ResCards,      keys::CardSpeed,     keys::UndoSpeed,   keys::UndoallSpeed,
-        keys::ReplaySpeed, keys::SoundStart,    keys::SoundCardDown, keys::SoundCardUp, keys::SoundUndo,
-        keys::SoundRedo,   keys::SoundAutoPlay, keys::SoundWin,      keys::ShowVerdict, keys::WinnableOnly};
+    static constexpr DataKey all[] = {keys::Autoplay,     keys::ColorIndex,    keys::ShowToolbar,  keys::GoalOrder,
+                                      keys::GoalBase,     keys::GoalCards,     keys::HomeOrder,    keys::HomePiles,
+                                      keys::HomeAK,       keys::MultiMove,     keys::ResPiles,     keys::ResCards,
+                                      keys::CardSpeed,    keys::UndoSpeed,     keys::UndoallSpeed, keys::ReplaySpeed,
+                                      keys::SoundStart,   keys::SoundCardDown, keys::SoundCardUp,  keys::SoundUndo,
+                                      keys::SoundRedo,    keys::SoundAutoPlay, keys::SoundWin,     keys::ShowVerdict,
+                                      keys::WinnableOnly, keys::FitBoard};
     return key == "CurPlayerInx" ||
            std::any_of(std::begin(all), std::end(all), [&](const DataKey &k) { return k.Name == key; });
 }

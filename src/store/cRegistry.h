@@ -46,6 +46,8 @@ inline constexpr DataKey SoundWin{"SoundWin", 1};
 // Whether the window tells if the deal can still be won; whether new games are winnable ones.
 inline constexpr DataKey ShowVerdict{"ShowVerdict", 1};
 inline constexpr DataKey WinnableOnly{"WinnableOnly", 0};
+// 1: the board grows with the window, keeping its proportions; 0: it stays at its own size.
+inline constexpr DataKey FitBoard{"FitBoard", 0};
 } // namespace keys
 
 class cRegistry {
@@ -86,6 +88,8 @@ public:
     void SetColorIndex(std::int16_t v) { Set(keys::ColorIndex, v); }
     std::int16_t ShowToolbar() const { return Get(keys::ShowToolbar); }
     void SetShowToolbar(std::int16_t v) { Set(keys::ShowToolbar, v); }
+    std::int16_t FitBoard() const { return Get(keys::FitBoard); }
+    void SetFitBoard(std::int16_t v) { Set(keys::FitBoard, v); }
     std::int16_t GoalOrder() const { return Get(keys::GoalOrder); }
     void SetGoalOrder(std::int16_t v) { Set(keys::GoalOrder, v); }
     std::int16_t GoalBase() const { return Get(keys::GoalBase); }

@@ -72,9 +72,16 @@ void cBoardView::SetBoardColor(quint32 colour) {
     viewport()->update();
 }
 
+void cBoardView::SetFitToWindow(bool fit) {
+    if (fit == mFitToWindow)
+        return;
+    mFitToWindow = fit;
+    FitBoard();
+}
+
 qreal cBoardView::WantedArtRatio() const {
     // Card images are rendered at the scale they are shown with, so they stay sharp when
-    // the board is drawn smaller.
+    // the board is drawn smaller or larger.
     return devicePixelRatioF() * mScale;
 }
 
@@ -84,7 +91,7 @@ void cBoardView::FitBoard() {
     const int w = qMax(1, viewport()->width()), h = qMax(1, viewport()->height());
     qreal scale = 1.0;
     qreal left;
-    if (w >= kBoardPixelWidth && h >= kBoardPixelHeight) {
+    if (!mFitToWindow && w >= kBoardPixelWidth && h >= kBoardPixelHeight) {
         // Centred at the top, 20 twips left of the middle, on whole pixels.
         left = std::round(((w - kBoardPixelWidth) * double(kTwipsPerPixel) / 2.0 - 20.0) / kTwipsPerPixel);
     } else {
@@ -282,6 +289,9 @@ void cBoardView::CardPointerEvent(PointerKind kind, int picId, QPointF twips) {
         break;
     case kPointerRelease:
         emit CardReleased(picId, twips.x(), twips.y());
+        break;
+    case kPointerDoubleClick:
+        emit CardDoubleClicked(picId);
         break;
     }
 }

@@ -24,7 +24,7 @@ class cBoardView : public QGraphicsView, public ITableView {
 public:
     static constexpr int kBoardPixelWidth = 1032, kBoardPixelHeight = 747;
     static constexpr int kCardCount = 52;
-    enum PointerKind { kPointerPress, kPointerMove, kPointerRelease };
+    enum PointerKind { kPointerPress, kPointerMove, kPointerRelease, kPointerDoubleClick };
 
     explicit cBoardView(QWidget *parent = nullptr);
     ~cBoardView() override;
@@ -37,6 +37,9 @@ public:
     // The background colour, red in the low byte; the board shades from it to black.
     void SetBoardColor(quint32 colour);
     quint32 BoardColor() const { return mColour; }
+    // On: the board grows (or shrinks) to the largest size the view holds, keeping its
+    // proportions. Off: it stays at its own size and only shrinks to fit a smaller view.
+    void SetFitToWindow(bool fit);
 
     // The travels still to be shown, and the sounds and won notice between them; their frame
     // interval is 1/60 s, or 0 to land every travel at once (tests, tools).
@@ -68,20 +71,22 @@ public:
     sgCard *Card(int picId) const;
     // The marker of pile `pile` of area `cell` (0 home, 3 goal, 4 reserve), or null.
     sgPic *Marker(int cell, int pile) const;
-    // How the board stands in the view: its scale (1 or less) and its top-left corner in
-    // view pixels.
+    // How the board stands in the view: its scale (1 or less, unless it fits the window) and
+    // its top-left corner in view pixels.
     qreal BoardScale() const { return mScale; }
     QPointF BoardOrigin() const { return mOrigin; }
     // The device pixel ratio card pictures are drawn at.
     qreal ArtRatio() const { return mArtRatio; }
 
-    // Called by the cards: a press, move or release at (x, y) twips inside card picId.
+    // Called by the cards: a press, move, release or double-click at (x, y) twips inside
+    // card picId.
     void CardPointerEvent(PointerKind kind, int picId, QPointF twips);
 
 signals:
     void CardPressed(int picId, double x, double y);
     void CardMoved(int picId, double x, double y);
     void CardReleased(int picId, double x, double y);
+    void CardDoubleClicked(int picId);
     void SoundRequested(const QString &name);
     void GameWonNoticed();
     void TitleRequested(const QString &title);
@@ -105,6 +110,7 @@ private:
     std::map<std::pair<int, int>, sgPic *> mMarkers;
     quint32 mColour = 0x006400; // Darkgreen: red 0, green 100, blue 0
     qreal mScale = 1.0;
+    bool mFitToWindow = false;
     QPointF mOrigin;
     qreal mArtRatio = 1.0;
     qreal mTopZ = 0;

@@ -45,8 +45,21 @@ QString OrderRows() {
     return rows;
 }
 
+// The keys of the board, which belong to no menu.
+const char *const kBoardKeys[][2] = {
+    {"Left, Right", "move the focus frame along the row of piles"},
+    {"Up, Down", "move the focus frame between the top row and the tableau"},
+    {"Shift+Up, Shift+Down", "on a tableau pile: take one card more, or one less, of a run"},
+    {"Space, Enter", "lift the framed cards; with cards lifted, lay them on the framed pile"},
+    {"Esc", "put the lifted cards back"},
+    {"Double-click", "send a card to a foundation, else to the first empty free cell"},
+};
+
 QString KeyRows(const QList<QAction *> &commands) {
     QString rows;
+    for (const auto &k : kBoardKeys)
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(QString::fromLatin1(k[0]), QString::fromLatin1(k[1]));
     for (const QAction *a : commands) {
         if (!a || a->shortcut().isEmpty())
             continue;
@@ -86,6 +99,18 @@ to the Ace.</li>
 when they are built in the tableau's order. The longest run you can move is (free cells empty + 1)
 &times; (empty tableau piles + 1) cards. A run only goes onto a tableau pile.</li>
 </ul>
+<p>A double-click on a card that may be moved alone sends it to a foundation that takes it, or,
+from the tableau, to the first empty free cell.</p>
+
+<h3>Playing from the keyboard</h3>
+<p>A yellow frame marks the pile in focus. The arrow keys move it: <b>Left</b> and <b>Right</b>
+along a row, <b>Up</b> and <b>Down</b> between the free cells and foundations at the top and the
+tableau. On a tableau pile, <b>Shift+Up</b> takes one more card of the run at its top (as long a
+run as you could drag) and <b>Shift+Down</b> one less. <b>Space</b> or <b>Enter</b> lifts the
+framed cards; move the frame to where they should go and press <b>Space</b> or <b>Enter</b> again
+to lay them there. If that pile does not take them they go back; <b>Esc</b> puts them back at
+any time.</p>
+
 <p>When the last card reaches the foundations the game is won: the score is shown and you can
 start the next game from there.</p>
 
@@ -149,7 +174,8 @@ one or left when the window closes as lost. <b>Tools &rsaquo; Statistics</b> sho
 all players and the record of each.</p>
 
 <h2>Customize</h2>
-<p><b>Tools &rsaquo; Customize</b> sets the colour of the board, the speed of moving cards (for your
+<p><b>Tools &rsaquo; Customize</b> sets the colour of the board, whether the board grows with the
+window (<b>Fit the board to the window</b>: the cards are drawn afresh at the size shown), the speed of moving cards (for your
 moves, for undo and redo, for Undo All and Redo All, and for replay; at the right end of a slider
 cards jump) and which sounds play: <b>Card Down</b> sounds as you pick a card up, <b>Card Up</b> as
 you lay it down (or it goes back), <b>Start</b> with each deal, <b>Autoplay</b> with each card that

@@ -4,6 +4,7 @@
 #include "cAdvisor.h"
 #include "cBoardView.h"
 #include "cDealer.h"
+#include "cKeyboardPlay.h"
 #include "cSolveService.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
@@ -104,6 +105,13 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
     connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
     connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
+    Keys = new cKeyboardPlay(*G, *Board, this);
+    connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
+    // A double-click sends the card on at once: its second press lifts nothing.
+    connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
+        CancelDrag();
+        Keys->SendAway(picId);
+    });
 
     tmrMain.setInterval(100);
     tmrTime.setInterval(1000);
@@ -126,6 +134,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
+    // The board takes the keys, and has them back whenever a dialog closes.
+    Board->setFocus();
     qApp->installEventFilter(this);
 }
 
@@ -324,6 +334,7 @@ void frmMain::DealRandomGame() {
 }
 
 void frmMain::CancelDrag() {
+    Keys->Cancel();
     if (!Drag.Dragging)
         return;
     Drag.Dragging = false;
@@ -424,6 +435,7 @@ void frmMain::RunCommand(const QString &key) {
         frmOptions dialog(
             *G, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
         ExecDialog(dialog);
+        ArrangeBoard();
     } else if (key == "T3") {
         frmPlayers dialog(*G, this);
         ExecDialog(dialog);
@@ -462,6 +474,8 @@ void frmMain::UpdateMenuStates() {
     Actions["G10"]->setEnabled(open);
     Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
     Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
+    // The keyboard's frame follows the piles as moves, undos and deals change them.
+    Keys->Refresh();
 }
 
 void frmMain::UpdateToolbarStates() {
@@ -512,6 +526,7 @@ void frmMain::ArrangeBoard() {
     if (isMinimized())
         return;
     Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
+    Board->SetFitToWindow(G->Registry.FitBoard() == 1);
     Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
 }
 

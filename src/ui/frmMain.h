@@ -24,6 +24,7 @@ namespace tabloo {
 class cAdvisor;
 class cBoardView;
 class cSolveService;
+class cKeyboardPlay;
 class cSounds;
 
 class frmMain : public QMainWindow {
@@ -42,6 +43,7 @@ public:
 
     Game &game() { return *G; }
     cBoardView &board() { return *Board; }
+    cKeyboardPlay &keys() { return *Keys; }
     QAction *action(const QString &key) const;
     // The help window while it is open.
     QWidget *helpWindow() const { return Help; }
@@ -121,6 +123,8 @@ private:
     cUniformRandom Random;
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> G;
+    // Play from the keyboard and by double-click.
+    cKeyboardPlay *Keys = nullptr;
     std::unique_ptr<cSounds> Sounds;
     // The workers go after the advisor, which cancels what it asked of them.
     std::unique_ptr<cSolveService> Solver;

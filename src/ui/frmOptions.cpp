@@ -130,9 +130,16 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     previewColumn->addWidget(previewCaption);
     previewColumn->addWidget(Picture1);
     previewColumn->addStretch(1);
-    auto *backgroundLayout = new QHBoxLayout(background);
-    backgroundLayout->addWidget(ListView1, 1);
-    backgroundLayout->addLayout(previewColumn);
+    auto *colourRow = new QHBoxLayout;
+    colourRow->addWidget(ListView1, 1);
+    colourRow->addLayout(previewColumn);
+    // The whole board grows with the window, its cards drawn afresh at the size shown.
+    chkFitBoard = new QCheckBox(QStringLiteral("&Fit the board to the window"), background);
+    chkFitBoard->setObjectName(QStringLiteral("chkFitBoard"));
+    chkFitBoard->setChecked(G.Registry.FitBoard() == 1);
+    auto *backgroundLayout = new QVBoxLayout(background);
+    backgroundLayout->addLayout(colourRow, 1);
+    backgroundLayout->addWidget(chkFitBoard);
     SSTab1->addTab(background, QStringLiteral("Background"));
 
     // Animation and sounds: a slider for each kind of card movement, a switch per sound.
@@ -247,6 +254,7 @@ void frmOptions::Ok() {
         if (ApplyBackground)
             ApplyBackground(GetColorEntry(n).Value);
     }
+    G.Registry.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < kSpeeds.size(); ++i)
         G.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
     for (std::size_t i = 0; i < kSounds.size(); ++i)

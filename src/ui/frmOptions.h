@@ -1,6 +1,7 @@
-// "Customize": the board's background colour, the speeds of the card animations, which
-// sounds play and whether the window tells if the game can still be won. Picking a colour only repaints the preview; OK
-// stores everything at once and repaints the board in the chosen colour. Cancel, Escape and the close box store
+// "Customize": the board's background colour and whether the board grows with the window,
+// the speeds of the card animations, which sounds play and whether the window tells if the
+// game can still be won. Picking a colour only repaints the preview; OK stores everything at
+// once and repaints the board in the chosen colour. Cancel, Escape and the close box store
 // nothing.
 #pragma once
 
@@ -42,6 +43,7 @@ private:
     QTabWidget *SSTab1 = nullptr;
     QListWidget *ListView1 = nullptr;
     Preview *Picture1 = nullptr;
+    QCheckBox *chkFitBoard = nullptr;
     std::array<QSlider *, 4> Sliders{};
     QListWidget *lvSound = nullptr;
     QCheckBox *chkVerdict = nullptr;

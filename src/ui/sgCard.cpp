@@ -167,6 +167,12 @@ void sgCard::mouseReleaseEvent(QGraphicsSceneMouseEvent *event) {
         mBoard->CardPointerEvent(cBoardView::kPointerRelease, mPicId, InCard(event->scenePos()));
 }
 
+void sgCard::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) {
+    event->accept(); // the release that follows comes here too, and lifts nothing
+    if (mBoard)
+        mBoard->CardPointerEvent(cBoardView::kPointerDoubleClick, mPicId, InCard(event->scenePos()));
+}
+
 void sgCard::hoverMoveEvent(QGraphicsSceneHoverEvent *event) {
     // A pointer moving over the card with no button down is a move too.
     if (mBoard)

@@ -1,6 +1,6 @@
 // One playing card on the board: draws the engine's card model (its face, or its back when
 // it lies face down, or the negative of its face when it is selected) and passes the
-// pointer's press, move and release on to the board, in twips inside the card.
+// pointer's press, move, release and double-click on to the board, in twips inside the card.
 #pragma once
 
 #include <QGraphicsItem>
@@ -52,6 +52,8 @@ protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    // The second press of a double-click is the double-click alone, not another press.
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
     void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
     // Entering or leaving a card changes nothing on it: no repaint.
     void hoverEnterEvent(QGraphicsSceneHoverEvent *) override {}

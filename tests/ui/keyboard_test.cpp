@@ -1,0 +1,328 @@
+// Play without dragging: a whole game won from the keys, runs chosen and refused as a drag's
+// are, Escape, the double-click, the menus' keys beside the board's, and pointer play on a
+// board grown with the window.
+#include "WindowFixture.h"
+#include "cKeyboardPlay.h"
+#include "cSolver.h"
+#include "frmChooseGame.h"
+#include "frmHelp.h"
+#include "frmOptions.h"
+#include "sgCard.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace tabloo::test {
+namespace {
+
+// The window in front, its keys going where a player's would.
+struct KeyWindow : Window {
+    KeyWindow() {
+        W.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&W));
+    }
+    cKeyboardPlay &K() { return W.keys(); }
+    void Press(int key, Qt::KeyboardModifiers mods = {}) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, &W.board()) << "the board has the keys";
+        QTest::keyClick(focus, static_cast<Qt::Key>(key), mods);
+    }
+    void FocusOn(PileRef pile) {
+        if ((K().Focus().Cell == kHome) != (pile.Cell == kHome))
+            Press(Qt::Key_Down);
+        for (int i = 0; i < 20 && !(K().Focus() == pile); ++i)
+            Press(Qt::Key_Right);
+        ASSERT_EQ(K().Focus(), pile);
+    }
+    // The solver's move made from the keys: the cards chosen, lifted, and laid on the pile.
+    void Play(const Position &p, Move m) {
+        FocusOn({AreaOf(m.From), AreaPile(m.From)});
+        for (int more = p.Len[m.From] - 1 - m.Pos; more > 0; --more)
+            Press(Qt::Key_Up, Qt::ShiftModifier);
+        Press(Qt::Key_Space);
+        FocusOn({AreaOf(m.To), AreaPile(m.To)});
+        Press(Qt::Key_Return);
+    }
+    QString AccessibleName() { return QAccessible::queryAccessibleInterface(&W.board())->text(QAccessible::Name); }
+    // A real double-click: a click, then the double-click and its release.
+    std::vector<QString> DoubleClick(std::int16_t picId) {
+        QWidget *vp = W.board().viewport();
+        const QPoint at = CardPoint(picId);
+        QTest::mouseClick(vp, Qt::LeftButton, {}, at);
+        Played.clear();
+        QTest::mouseDClick(vp, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+        return Played;
+    }
+};
+
+TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
+    KeyWindow w;
+    Game &g = w.G();
+    g.StartGame(123.0);
+    QApplication::processEvents();
+    // The board names the pile in focus and what lies there.
+    w.Press(Qt::Key_Down);
+    EXPECT_TRUE(w.K().FrameShown());
+    EXPECT_EQ(w.AccessibleName(), "Empty reserve pile 1");
+    w.Press(Qt::Key_Down);
+    EXPECT_EQ(w.AccessibleName(), "Four of clubs on home pile 1");
+
+    const SolveResult line = cSolver().Solve(g.CurrentPosition());
+    ASSERT_EQ(line.Outcome, Verdict::Winnable);
+    for (const Move &m : line.Moves) {
+        Position want = g.CurrentPosition();
+        const std::int16_t logged = g.Trans.GetTransID();
+        w.Play(want, m);
+        tabloo::Play(want, m);
+        ASSERT_EQ(g.CurrentPosition(), want) << "move " << logged;
+        ASSERT_GT(g.Trans.GetTransID(), logged);
+        ASSERT_EQ(w.K().LiftedCard(), -1);
+        ASSERT_TRUE(Shown(w));
+    }
+    EXPECT_EQ(g.Array.TotalGoalCards(), kTotalCards);
+    QApplication::processEvents();
+    ASSERT_FALSE(w.Dialogs.empty());
+    EXPECT_EQ(w.Dialogs.front(), "tabloo::frmFinishGame");
+    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
+}
+
+TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
+    KeyWindow w;
+    Game &g = w.G();
+    w.Set("Autoplay", "0");
+    w.Set("HomeOrder", "6"); // any card on any card: every stack is a run
+    w.Set("SoundCardUp", "1");
+    w.Set("SoundCardDown", "1");
+    g.StartGame(123.0);
+    const std::string dealt = FormatBoard(g);
+    // Four empty reserve piles and no empty home pile: runs of five at most.
+    w.FocusOn({kHome, 0});
+    for (int i = 0; i < 8; ++i)
+        w.Press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(w.K().Chosen(), 5);
+    w.Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(w.K().Chosen(), 4);
+
+    // Lifted and taken round the board, then Escape: the board as it was, nothing logged.
+    w.Played.clear();
+    w.Press(Qt::Key_Space);
+    const std::int16_t base = g.Array.GetPicID(kHome, 0, 3);
+    EXPECT_EQ(w.K().LiftedCard(), base);
+    EXPECT_NE(w.W.board().CardPos(base), QPoint(g.Games.GetCordX(kHome, 0, 3), g.Games.GetCordY(kHome, 0, 3)))
+        << "shown lifted";
+    w.Press(Qt::Key_Right);
+    w.Press(Qt::Key_Up);
+    w.Press(Qt::Key_Escape);
+    EXPECT_EQ(w.K().LiftedCard(), -1);
+    EXPECT_EQ(FormatBoard(g), dealt);
+    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_TRUE(Shown(w));
+
+    // A run laid on a reserve pile, or back on its own pile, goes back with the drop's sound.
+    w.FocusOn({kHome, 0});
+    w.Press(Qt::Key_Up, Qt::ShiftModifier);
+    w.Press(Qt::Key_Space);
+    w.Press(Qt::Key_Return);
+    w.Press(Qt::Key_Up, Qt::ShiftModifier);
+    w.Press(Qt::Key_Space);
+    w.FocusOn({kReserve, 1});
+    w.Press(Qt::Key_Return);
+    EXPECT_EQ(w.Played, (std::vector<QString>{"CardDown", "CardUp", "CardDown", "CardUp", "CardDown", "CardUp"}));
+    EXPECT_EQ(FormatBoard(g), dealt);
+    EXPECT_TRUE(Shown(w));
+    EXPECT_EQ(w.K().Focus(), (PileRef{kHome, 0})) << "the focus came back with the cards";
+    EXPECT_EQ(w.K().Chosen(), 5);
+    // On a home pile the run is one logged move that can be undone.
+    w.Press(Qt::Key_Space);
+    w.FocusOn({kHome, 1});
+    w.Press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_EQ(g.Trans.Record(1).mCards, 4);
+    EXPECT_EQ(g.Array.GetTop(kHome, 1), 11);
+    EXPECT_TRUE(Shown(w));
+    w.W.RunCommand("G1");
+    EXPECT_EQ(FormatBoard(g), dealt);
+
+    // Without multi-move only the top card is ever chosen.
+    w.Set("MultiMove", "0");
+    w.FocusOn({kHome, 2});
+    w.Press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(w.K().Chosen(), 1);
+    // A card the rules refuse where it is laid: back it goes; a mouse press ends a lift.
+    w.Set("HomeOrder", "4");
+    g.StartGame(123.0);
+    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    w.FocusOn({kHome, 7});
+    w.Press(Qt::Key_Space);
+    w.FocusOn({kHome, 0});
+    w.Press(Qt::Key_Space);
+    EXPECT_EQ(g.Cards[ac].Pile, 7);
+    w.FocusOn({kHome, 7});
+    w.Press(Qt::Key_Space);
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.Array.GetTopPicID(kHome, 3)));
+    EXPECT_EQ(w.K().LiftedCard(), -1);
+    EXPECT_FALSE(w.K().FrameShown()) << "the mouse took over";
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.Array.GetTopPicID(kHome, 3)));
+    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_TRUE(Shown(w));
+}
+
+TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlone) {
+    KeyWindow w;
+    Game &g = w.G();
+    w.Set("Autoplay", "0");
+    w.Set("SoundCardUp", "1");
+    w.Set("SoundCardDown", "1");
+    // A deal with a Seven on top of a home pile.
+    std::int16_t seven = -1;
+    for (int n = 1; seven < 0 && n < 200; ++n) {
+        g.StartGame(static_cast<double>(n));
+        for (std::int16_t p = 0; p < g.Games.Piles(kHome) && seven < 0; ++p)
+            if (g.Cards[g.Array.GetTopPicID(kHome, p)].Num == 6 && p != 0)
+                seven = g.Array.GetTopPicID(kHome, p);
+    }
+    ASSERT_GE(seven, 0);
+    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 0), {kReserve, 0}));
+    const std::int16_t held = g.Array.GetTopPicID(kReserve, 0);
+    w.W.board().LandFlights();
+
+    // One move, with the one sound of a drop.
+    EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
+    EXPECT_EQ(g.Cards[seven].Cell, kReserve);
+    EXPECT_EQ(g.Cards[seven].Pile, 1);
+    EXPECT_EQ(g.Trans.GetTransID(), 2);
+    EXPECT_TRUE(Shown(w));
+
+    // A card under another, and a reserve card no goal pile takes, stay where they are.
+    const std::string before = FormatBoard(g);
+    const std::int16_t top = g.Array.GetTop(kHome, 3);
+    EXPECT_EQ(w.DoubleClick(g.Array.GetPicID(kHome, 3, static_cast<std::int16_t>(top - 1))), std::vector<QString>{});
+    if (g.Cards[held].Num != 0) {
+        EXPECT_EQ(w.DoubleClick(held), std::vector<QString>{});
+    }
+    EXPECT_EQ(FormatBoard(g), before);
+    EXPECT_EQ(g.Trans.GetTransID(), 2);
+    EXPECT_TRUE(Shown(w));
+
+    // Game 123: the Ace of clubs lies on top of home pile 7; it goes up.
+    g.StartGame(123.0);
+    const std::int16_t ace = g.Array.GetTopPicID(kHome, 7);
+    w.DoubleClick(ace);
+    EXPECT_EQ(g.Cards[ace].Cell, kGoal);
+    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_TRUE(Shown(w));
+}
+
+TEST(KeyboardPlay, TheMenusKeepTheirKeysAndDialogsKeepTheirs) {
+    KeyWindow w;
+    std::vector<QString> ran;
+    for (const char *key :
+         {"F1", "F2", "F4", "F5", "F7", "G1", "G2", "G4", "G6", "G7", "R1", "R2", "T1", "T3", "T5", "H1"})
+        QObject::connect(w.W.action(key), &QAction::triggered, [&ran, key] { ran.push_back(key); });
+    const PileRef focus = w.K().Focus();
+    // The choose-game dialog takes the keys typed into it; Escape closes it.
+    w.W.ExecDialog = [&](QDialog &d) {
+        w.Dialogs.push_back(d.metaObject()->className());
+        if (qobject_cast<frmChooseGame *>(&d)) {
+            d.show();
+            for (int key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Escape})
+                QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, static_cast<Qt::Key>(key));
+            EXPECT_FALSE(d.isVisible());
+            EXPECT_EQ(w.K().Focus(), focus);
+            EXPECT_EQ(w.K().LiftedCard(), -1);
+        } else if (auto *play = d.findChild<QAbstractButton *>("cmdPlay")) {
+            play->click();
+        } else {
+            d.reject();
+        }
+        return d.result();
+    };
+    w.G().StartGame(123.0); // its autoplay can be taken back
+    w.Tick();
+    auto press = [&](int key, Qt::KeyboardModifiers mods = {}) {
+        w.W.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
+        w.Press(key, mods);
+    };
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_X, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
+    press(Qt::Key_F1, Qt::ShiftModifier);
+    w.W.RunCommand("R6");
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_F2, Qt::ShiftModifier);
+    w.W.RunCommand("R6");
+    press(Qt::Key_F7);
+    press(Qt::Key_U, Qt::ControlModifier);
+    press(Qt::Key_L, Qt::ControlModifier);
+    press(Qt::Key_F4);
+    press(Qt::Key_F3);
+    press(Qt::Key_F2, Qt::ControlModifier);
+    press(Qt::Key_F12, Qt::ControlModifier);
+    press(Qt::Key_F12);
+    press(Qt::Key_F2);
+    press(Qt::Key_F1);
+    EXPECT_EQ(ran, (std::vector<QString>{"G1", "G2", "G6", "R1", "G7", "R2", "G4", "T1", "T3", "T5", "F2", "F4", "F7",
+                                         "F5", "F1", "H1"}));
+    // The help lists the board's keys beside the menus'.
+    auto *help = qobject_cast<frmHelp *>(w.W.helpWindow());
+    ASSERT_NE(help, nullptr);
+    for (const char *key : {"Shift+Up", "Space, Enter", "Esc", "Double-click", "Ctrl+Z"})
+        EXPECT_TRUE(help->browser()->toPlainText().contains(key)) << key;
+}
+
+TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) {
+    KeyWindow w;
+    Game &g = w.G();
+    w.Set("Autoplay", "0");
+    g.StartGame(123.0);
+    cBoardView &board = w.W.board();
+    auto viewport = [&](int width, int height) {
+        w.W.resize(width, height);
+        QApplication::processEvents();
+        w.W.resize(width + (width - board.viewport()->width()), height + (height - board.viewport()->height()));
+        QApplication::processEvents();
+    };
+    viewport(2 * cBoardView::kBoardPixelWidth, 2 * cBoardView::kBoardPixelHeight);
+    EXPECT_DOUBLE_EQ(board.BoardScale(), 1.0) << "the board keeps its size until asked";
+    // Customize: the box ticked and OK.
+    w.W.ExecDialog = [](QDialog &d) {
+        d.findChild<QCheckBox *>("chkFitBoard")->setChecked(true);
+        d.findChild<QAbstractButton *>("cmdOK")->click();
+        return d.result();
+    };
+    w.W.RunCommand("T1");
+    EXPECT_EQ(g.Registry.FitBoard(), 1);
+    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
+    // The cards are drawn afresh at twice their size.
+    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    EXPECT_EQ(board.Card(ac)->ImageId(), g.Cards[ac].FaceId());
+    EXPECT_EQ(cPixmapCache::Get(g.Cards[ac].FaceId(), false, board.ArtRatio()).width(),
+              2 * static_cast<int>(sgCard::kWidth));
+
+    w.DragTo(ac, kGoal, 2, 0);
+    EXPECT_EQ(g.Cards[ac].Cell, kGoal);
+    EXPECT_EQ(g.Cards[ac].Pile, 2);
+    const std::int16_t next = g.Array.GetTopPicID(kHome, 7);
+    w.DragTo(next, kReserve, 3, 0);
+    EXPECT_EQ(g.Cards[next].Cell, kReserve);
+    EXPECT_EQ(g.Cards[next].Pile, 3);
+    EXPECT_TRUE(Shown(w));
+
+    // Resized by its edge, the window keeps the pictures of a few sizes only.
+    int most = 0;
+    for (int width = 1200; width < 1500; width += 10) {
+        w.W.resize(width, 1000);
+        QApplication::processEvents();
+        most = std::max(most, cPixmapCache::ImageCount());
+    }
+    EXPECT_LE(most, 3 * 2 * (52 + 16 + 18));
+}
+
+} // namespace
+} // namespace tabloo::test
