@@ -72,12 +72,7 @@ void BackHarlequin(QPainter &p, const QRectF &r) {
     p.fillRect(r, QColor(18, 96, 56));
     const QPointF c = r.center();
     const qreal w = r.width() / 6.0, h = r.height() / 6.0;
-    QPainterPath cell;
-    cell.moveTo(0, -h / 2);
-    cell.lineTo(w / 2, 0);
-    cell.lineTo(0, h / 2);
-    cell.lineTo(-w / 2, 0);
-    cell.closeSubpath();
+    const QPainterPath cell = Outline({{0, -h / 2}, {w / 2, 0}, {0, h / 2}, {-w / 2, 0}});
     for (int i = -4; i <= 4; ++i)
         for (int j = -4; j <= 4; ++j) {
             const QPointF at = c + QPointF(i * w, j * h);

@@ -69,15 +69,12 @@ void DrawIn(QPainter &p, const QPainterPath &path, const QPen &pen, const QBrush
 }
 
 QPainterPath Robe() {
-    QPainterPath robe;
-    robe.moveTo(19.5, 49);
-    robe.lineTo(19.5, 41.5);
-    robe.cubicTo(19.5, 37.5, 23.5, 35.3, 30, 34.8);
-    robe.lineTo(41, 34.8);
-    robe.cubicTo(47.5, 35.3, 51.5, 37.5, 51.5, 41.5);
-    robe.lineTo(51.5, 49);
-    robe.closeSubpath();
-    return robe;
+    return Outline({{19.5, 49},
+                    {19.5, 41.5},
+                    {{19.5, 37.5}, {23.5, 35.3}, {30, 34.8}},
+                    {41, 34.8},
+                    {{47.5, 35.3}, {51.5, 37.5}, {51.5, 41.5}},
+                    {51.5, 49}});
 }
 
 // The robe with a lining showing at the neck and a gold hem along the opening; the king's
@@ -90,11 +87,7 @@ void PaintBody(QPainter &p, const cCourtColours &c, bool ermine) {
     robeFill.setColorAt(1, c.RobeDark);
     DrawIn(p, Robe(), QPen(c.RobeDark.darker(160), 0.6), robeFill);
 
-    QPainterPath vee;
-    vee.moveTo(30.5, 34.8);
-    vee.lineTo(cx, 43);
-    vee.lineTo(40.5, 34.8);
-    vee.closeSubpath();
+    const QPainterPath vee = Outline({{30.5, 34.8}, {cx, 43}, {40.5, 34.8}});
     p.setPen(Qt::NoPen);
     p.setBrush(c.Lining);
     p.drawPath(vee);
@@ -112,16 +105,14 @@ void PaintBody(QPainter &p, const cCourtColours &c, bool ermine) {
     p.drawLine(QPointF(46.5, 37.5), QPointF(46.5, 48));
 
     if (ermine) {
-        QPainterPath collar;
-        collar.moveTo(20.3, 42);
-        collar.cubicTo(21, 37.8, 25, 35.5, 30.5, 34.8);
-        collar.lineTo(40.5, 34.8);
-        collar.cubicTo(46, 35.5, 50, 37.8, 50.7, 42);
-        collar.lineTo(47, 41);
-        collar.cubicTo(45.5, 39, 43.5, 38.4, 40, 38.4);
-        collar.lineTo(31, 38.4);
-        collar.cubicTo(27.5, 38.4, 25.5, 39, 24, 41);
-        collar.closeSubpath();
+        const QPainterPath collar = Outline({{20.3, 42},
+                                             {{21, 37.8}, {25, 35.5}, {30.5, 34.8}},
+                                             {40.5, 34.8},
+                                             {{46, 35.5}, {50, 37.8}, {50.7, 42}},
+                                             {47, 41},
+                                             {{45.5, 39}, {43.5, 38.4}, {40, 38.4}},
+                                             {31, 38.4},
+                                             {{27.5, 38.4}, {25.5, 39}, {24, 41}}});
         DrawIn(p, collar, QPen(QColor(150, 150, 150), 0.4), QColor(250, 250, 246));
         p.setPen(Qt::NoPen);
         p.setBrush(kBlackInk);
@@ -203,15 +194,13 @@ void PaintMoustacheAndCrown(QPainter &p, const cCourtColours &c) {
     DrawIn(p, Band({4, 33}, {2.5, 32.3}, {1, 32.6}, 32.6, {3.5, 31.2}, {1.5, 30.4}, 31.2, open), kKingHairLine,
            kKingHair);
 
-    QPainterPath crown;
-    crown.moveTo(cx - 6.2, 24.2);
-    crown.lineTo(cx - 6.8, 15.8);
-    crown.lineTo(cx - 3.3, 19.6);
-    crown.lineTo(cx, 13.8);
-    crown.lineTo(cx + 3.3, 19.6);
-    crown.lineTo(cx + 6.8, 15.8);
-    crown.lineTo(cx + 6.2, 24.2);
-    crown.closeSubpath();
+    const QPainterPath crown = Outline({{cx - 6.2, 24.2},
+                                        {cx - 6.8, 15.8},
+                                        {cx - 3.3, 19.6},
+                                        {cx, 13.8},
+                                        {cx + 3.3, 19.6},
+                                        {cx + 6.8, 15.8},
+                                        {cx + 6.2, 24.2}});
     QLinearGradient gold(cx - 7, 0, cx + 7, 0);
     gold.setColorAt(0, kGold.lighter(125));
     gold.setColorAt(1, kGold.darker(115));
@@ -254,14 +243,12 @@ void PaintRoseAndLongHair(QPainter &p, const cCourtColours &) {
     p.drawEllipse(QPointF(24.5, 26.5), 1.2, 1.2);
 
     // The hair falls behind the shoulders.
-    QPainterPath hair;
-    hair.moveTo(cx, 21.3);
-    hair.cubicTo(cx - 7, 21.3, cx - 7.8, 27, cx - 7.6, 32);
-    hair.cubicTo(cx - 7.5, 36, cx - 9, 39, cx - 10, 41);
-    hair.lineTo(cx + 10, 41);
-    hair.cubicTo(cx + 9, 39, cx + 7.5, 36, cx + 7.6, 32);
-    hair.cubicTo(cx + 7.8, 27, cx + 7, 21.3, cx, 21.3);
-    hair.closeSubpath();
+    const QPainterPath hair = Outline({{cx, 21.3},
+                                       {{cx - 7, 21.3}, {cx - 7.8, 27}, {cx - 7.6, 32}},
+                                       {{cx - 7.5, 36}, {cx - 9, 39}, {cx - 10, 41}},
+                                       {cx + 10, 41},
+                                       {{cx + 9, 39}, {cx + 7.5, 36}, {cx + 7.6, 32}},
+                                       {{cx + 7.8, 27}, {cx + 7, 21.3}, {cx, 21.3}}});
     p.save();
     p.translate(0, -kHeadLift);
     DrawIn(p, hair, kQueenHairLine, kQueenHair);
@@ -275,17 +262,15 @@ void PaintQueensHair(QPainter &p, const cCourtColours &) {
 
 // A slim gold band with three points and a jewel.
 void PaintTiara(QPainter &p, const cCourtColours &c) {
-    QPainterPath tiara;
-    tiara.moveTo(cx - 6.0, 23.2);
-    tiara.cubicTo(cx - 4, 21.2, cx + 4, 21.2, cx + 6.0, 23.2);
-    tiara.lineTo(cx + 6.0, 21.6);
-    tiara.lineTo(cx + 3.6, 19.6);
-    tiara.lineTo(cx + 2.2, 20.0);
-    tiara.lineTo(cx, 16.6);
-    tiara.lineTo(cx - 2.2, 20.0);
-    tiara.lineTo(cx - 3.6, 19.6);
-    tiara.lineTo(cx - 6.0, 21.6);
-    tiara.closeSubpath();
+    const QPainterPath tiara = Outline({{cx - 6.0, 23.2},
+                                        {{cx - 4, 21.2}, {cx + 4, 21.2}, {cx + 6.0, 23.2}},
+                                        {cx + 6.0, 21.6},
+                                        {cx + 3.6, 19.6},
+                                        {cx + 2.2, 20.0},
+                                        {cx, 16.6},
+                                        {cx - 2.2, 20.0},
+                                        {cx - 3.6, 19.6},
+                                        {cx - 6.0, 21.6}});
     DrawIn(p, tiara, QPen(kGoldDark, 0.5), kGold);
     p.setPen(Qt::NoPen);
     p.setBrush(c.Jewel);
@@ -318,20 +303,16 @@ void PaintJacksHair(QPainter &p, const cCourtColours &) {
 }
 
 void PaintCap(QPainter &p, const cCourtColours &c) {
-    QPainterPath feather;
-    feather.moveTo(cx + 4.5, 21);
-    feather.cubicTo(cx + 6.5, 17, cx + 9, 14.5, cx + 12.5, 13.2);
-    feather.cubicTo(cx + 11, 16.5, cx + 8.5, 20, cx + 6, 22.5);
-    feather.closeSubpath();
+    const QPainterPath feather = Outline({{cx + 4.5, 21},
+                                          {{cx + 6.5, 17}, {cx + 9, 14.5}, {cx + 12.5, 13.2}},
+                                          {{cx + 11, 16.5}, {cx + 8.5, 20}, {cx + 6, 22.5}}});
     DrawIn(p, feather, QPen(c.Jewel.darker(140), 0.4), c.Jewel.lighter(150));
     p.setPen(QPen(c.Jewel.darker(140), 0.5));
     p.drawLine(QPointF(cx + 5, 21.8), QPointF(cx + 12, 13.6));
 
-    QPainterPath cap;
-    cap.moveTo(cx - 6.4, 24.6);
-    cap.cubicTo(cx - 7.8, 17.5, cx + 0.5, 14.8, cx + 7.2, 18.6);
-    cap.cubicTo(cx + 8.8, 19.6, cx + 7.4, 23, cx + 6.4, 24.6);
-    cap.closeSubpath();
+    const QPainterPath cap = Outline({{cx - 6.4, 24.6},
+                                      {{cx - 7.8, 17.5}, {cx + 0.5, 14.8}, {cx + 7.2, 18.6}},
+                                      {{cx + 8.8, 19.6}, {cx + 7.4, 23}, {cx + 6.4, 24.6}}});
     DrawIn(p, cap, QPen(c.RobeDark.darker(160), 0.5), c.Robe);
     p.setPen(QPen(kGoldDark, 0.4));
     p.setBrush(kGold);

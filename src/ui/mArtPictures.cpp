@@ -76,62 +76,34 @@ void BackMountains(QPainter &p, const QRectF &r) {
     Cloud(p, QPointF(16, 24), 0.7, QColor(255, 255, 255, 200));
     p.setPen(Qt::NoPen);
     // The far range.
-    QPainterPath far;
-    far.moveTo(r.left(), 66);
-    far.lineTo(r.left(), 50);
-    far.lineTo(12, 44);
-    far.lineTo(20, 50);
-    far.lineTo(46, 34);
-    far.lineTo(58, 44);
-    far.lineTo(64, 40);
-    far.lineTo(r.right(), 44);
-    far.lineTo(r.right(), 66);
-    far.closeSubpath();
+    const QPainterPath far = Outline({{r.left(), 66},
+                                      {r.left(), 50},
+                                      {12, 44},
+                                      {20, 50},
+                                      {46, 34},
+                                      {58, 44},
+                                      {64, 40},
+                                      {r.right(), 44},
+                                      {r.right(), 66}});
     p.setBrush(QColor(150, 170, 200));
     p.drawPath(far);
     p.setBrush(QColor(244, 248, 255));
-    QPainterPath farSnow;
-    farSnow.moveTo(46, 34);
-    farSnow.lineTo(51.5, 37.4);
-    farSnow.lineTo(49, 38.5);
-    farSnow.lineTo(46.5, 37);
-    farSnow.lineTo(43.5, 38.6);
-    farSnow.lineTo(41.2, 37);
-    farSnow.closeSubpath();
+    const QPainterPath farSnow = Outline({{46, 34}, {51.5, 37.4}, {49, 38.5}, {46.5, 37}, {43.5, 38.6}, {41.2, 37}});
     p.drawPath(farSnow);
     // The near peak, lit from the left.
-    QPainterPath near;
-    near.moveTo(r.left() - 2, 74);
-    near.lineTo(26, 27);
-    near.lineTo(56, 74);
-    near.closeSubpath();
+    const QPainterPath near = Outline({{r.left() - 2, 74}, {26, 27}, {56, 74}});
     p.setBrush(QColor(76, 92, 126));
     p.drawPath(near);
-    QPainterPath shade;
-    shade.moveTo(26, 27);
-    shade.lineTo(56, 74);
-    shade.lineTo(30, 74);
-    shade.closeSubpath();
+    const QPainterPath shade = Outline({{26, 27}, {56, 74}, {30, 74}});
     p.setBrush(QColor(56, 68, 98));
     p.drawPath(shade);
-    QPainterPath snow;
-    snow.moveTo(26, 27);
-    snow.lineTo(32.6, 38);
-    snow.lineTo(29.8, 36.4);
-    snow.lineTo(27.4, 39.4);
-    snow.lineTo(24.6, 36.2);
-    snow.lineTo(21.6, 39.2);
-    snow.lineTo(19.4, 38);
-    snow.closeSubpath();
+    const QPainterPath snow =
+        Outline({{26, 27}, {32.6, 38}, {29.8, 36.4}, {27.4, 39.4}, {24.6, 36.2}, {21.6, 39.2}, {19.4, 38}});
     p.setBrush(QColor(250, 252, 255));
     p.drawPath(snow);
     // Meadow and pines.
-    QPainterPath meadow;
-    meadow.moveTo(r.left(), 70);
-    meadow.cubicTo(20, 66, 44, 74, r.right(), 68);
-    meadow.lineTo(r.right(), r.bottom());
-    meadow.lineTo(r.left(), r.bottom());
-    meadow.closeSubpath();
+    const QPainterPath meadow =
+        Outline({{r.left(), 70}, {{20, 66}, {44, 74}, {r.right(), 68}}, r.bottomRight(), r.bottomLeft()});
     p.setBrush(Vertical(66, r.bottom(), QColor(110, 176, 70), QColor(44, 110, 44)));
     p.drawPath(meadow);
     p.setBrush(QColor(26, 80, 40));
@@ -168,18 +140,10 @@ void BackSailboat(QPainter &p, const QRectF &r) {
     p.setPen(QPen(QColor(110, 70, 36), 1.0));
     p.drawLine(QPointF(36, 19), QPointF(36, 63));
     p.setPen(QPen(QColor(150, 150, 150), 0.5));
-    QPainterPath main;
-    main.moveTo(37, 21);
-    main.cubicTo(44, 32, 50, 46, 54, 58);
-    main.lineTo(37, 58);
-    main.closeSubpath();
+    const QPainterPath main = Outline({{37, 21}, {{44, 32}, {50, 46}, {54, 58}}, {37, 58}});
     p.setBrush(Vertical(21, 58, QColor(255, 255, 255), QColor(222, 226, 232)));
     p.drawPath(main);
-    QPainterPath jib;
-    jib.moveTo(35, 25);
-    jib.cubicTo(30, 36, 24, 48, 20, 58);
-    jib.lineTo(35, 58);
-    jib.closeSubpath();
+    const QPainterPath jib = Outline({{35, 25}, {{30, 36}, {24, 48}, {20, 58}}, {35, 58}});
     p.setBrush(Vertical(25, 58, QColor(255, 250, 236), QColor(236, 226, 200)));
     p.drawPath(jib);
     p.setPen(Qt::NoPen);
@@ -187,13 +151,8 @@ void BackSailboat(QPainter &p, const QRectF &r) {
     QPolygonF flag;
     flag << QPointF(36, 18.6) << QPointF(42, 20.2) << QPointF(36, 21.8);
     p.drawPolygon(flag);
-    QPainterPath hull;
-    hull.moveTo(16, 60);
-    hull.lineTo(57, 60);
-    hull.cubicTo(54, 64, 51, 66.5, 47, 67);
-    hull.lineTo(24, 67);
-    hull.cubicTo(20.5, 66, 18, 63.5, 16, 60);
-    hull.closeSubpath();
+    const QPainterPath hull =
+        Outline({{16, 60}, {57, 60}, {{54, 64}, {51, 66.5}, {47, 67}}, {24, 67}, {{20.5, 66}, {18, 63.5}, {16, 60}}});
     p.setBrush(QColor(170, 46, 36));
     p.drawPath(hull);
     p.fillRect(QRectF(17.5, 61.2, 38.5, 1.0), QColor(250, 240, 220));
@@ -243,21 +202,15 @@ void BackMoonAndStars(QPainter &p, const QRectF &r) {
     p.setBrush(QColor(255, 242, 176));
     p.drawPath(place.map(full.subtracted(bite)));
     // Hills and a cottage with a lit window.
-    QPainterPath back;
-    back.moveTo(r.left(), 74);
-    back.cubicTo(18, 64, 34, 68, 46, 72);
-    back.cubicTo(54, 70, 62, 66, r.right(), 68);
-    back.lineTo(r.right(), r.bottom());
-    back.lineTo(r.left(), r.bottom());
-    back.closeSubpath();
+    const QPainterPath back = Outline({{r.left(), 74},
+                                       {{18, 64}, {34, 68}, {46, 72}},
+                                       {{54, 70}, {62, 66}, {r.right(), 68}},
+                                       r.bottomRight(),
+                                       r.bottomLeft()});
     p.setBrush(QColor(20, 34, 64));
     p.drawPath(back);
-    QPainterPath front;
-    front.moveTo(r.left(), 84);
-    front.cubicTo(22, 76, 42, 80, r.right(), 78);
-    front.lineTo(r.right(), r.bottom());
-    front.lineTo(r.left(), r.bottom());
-    front.closeSubpath();
+    const QPainterPath front =
+        Outline({{r.left(), 84}, {{22, 76}, {42, 80}, {r.right(), 78}}, r.bottomRight(), r.bottomLeft()});
     p.setBrush(QColor(10, 18, 36));
     p.drawPath(front);
     p.setBrush(QColor(10, 18, 36));
@@ -274,22 +227,13 @@ void BackTree(QPainter &p, const QRectF &r) {
     Cloud(p, QPointF(18, 16), 0.9, QColor(255, 255, 255, 235));
     Cloud(p, QPointF(54, 24), 0.6, QColor(255, 255, 255, 210));
     p.setPen(Qt::NoPen);
-    QPainterPath hill;
-    hill.moveTo(r.left(), 78);
-    hill.cubicTo(20, 68, 48, 68, r.right(), 76);
-    hill.lineTo(r.right(), r.bottom());
-    hill.lineTo(r.left(), r.bottom());
-    hill.closeSubpath();
+    const QPainterPath hill =
+        Outline({{r.left(), 78}, {{20, 68}, {48, 68}, {r.right(), 76}}, r.bottomRight(), r.bottomLeft()});
     p.setBrush(Vertical(68, r.bottom(), QColor(120, 190, 74), QColor(54, 124, 44)));
     p.drawPath(hill);
     // Trunk.
-    QPainterPath trunk;
-    trunk.moveTo(33.5, 50);
-    trunk.lineTo(37.5, 50);
-    trunk.cubicTo(37.5, 60, 38, 68, 40.5, 73);
-    trunk.lineTo(30.5, 73);
-    trunk.cubicTo(33, 68, 33.5, 60, 33.5, 50);
-    trunk.closeSubpath();
+    const QPainterPath trunk = Outline(
+        {{33.5, 50}, {37.5, 50}, {{37.5, 60}, {38, 68}, {40.5, 73}}, {30.5, 73}, {{33, 68}, {33.5, 60}, {33.5, 50}}});
     p.setBrush(QColor(112, 72, 40));
     p.drawPath(trunk);
     // The crown, dark leaves behind and light in front.

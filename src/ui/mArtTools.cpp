@@ -165,6 +165,18 @@ void TurnAbout(QPainter &p) {
     p.rotate(180);
 }
 
+QPainterPath Outline(std::initializer_list<cStep> steps) {
+    QPainterPath path;
+    path.moveTo(steps.begin()->To);
+    for (auto step = steps.begin() + 1; step != steps.end(); ++step)
+        if (step->Curve)
+            path.cubicTo(step->C1, step->C2, step->To);
+        else
+            path.lineTo(step->To);
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath CardShape(qreal inset) {
     QPainterPath p;
     p.addRoundedRect(QRectF(inset, inset, kW - 2 * inset, kH - 2 * inset), kCornerRadius - inset,

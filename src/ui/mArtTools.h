@@ -12,6 +12,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <initializer_list>
 
 namespace tabloo::mArt {
 
@@ -69,6 +70,19 @@ template <class Paint> void BothWaysUp(QPainter &p, Paint paint) {
         p.restore();
     }
 }
+
+// One step of an outline: a straight line to a point, or a curve to it through two control
+// points.
+struct cStep {
+    cStep(qreal x, qreal y) : To(x, y) {}
+    cStep(QPointF to) : To(to) {}
+    cStep(QPointF c1, QPointF c2, QPointF to) : C1(c1), C2(c2), To(to), Curve(true) {}
+    QPointF C1, C2, To;
+    bool Curve = false;
+};
+
+// A closed outline from the first step's point, one step after another.
+QPainterPath Outline(std::initializer_list<cStep> steps);
 
 // The card's rounded outline, inset from its edge.
 QPainterPath CardShape(qreal inset);
