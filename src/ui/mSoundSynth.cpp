@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <utility>
 #include <vector>
 
 namespace tabloo {
@@ -223,33 +222,33 @@ Samples Win() {
     return s;
 }
 
-// The eight sounds, made on first use, in load order.
-const std::vector<std::pair<QString, QByteArray>> &Resources() {
-    static const std::vector<std::pair<QString, QByteArray>> resources = {
-        {QStringLiteral("Start"), ToWave(Start(), kRate)},       {QStringLiteral("CardUp"), ToWave(LayTap(), kRate)},
-        {QStringLiteral("CardDown"), ToWave(LiftTick(), kRate)}, {QStringLiteral("Stock"), ToWave(Stock(), kRate)},
-        {QStringLiteral("AutoPlay"), ToWave(AutoPlay(), kRate)}, {QStringLiteral("Undo"), ToWave(Undo(), kRate)},
-        {QStringLiteral("Sel"), ToWave(Sel(), kRate)},           {QStringLiteral("Win"), ToWave(Win(), kRate)},
-    };
-    return resources;
-}
+// The eight sounds in load order, each made anew whenever it is asked for: the one who asks
+// (cSounds) keeps it.
+struct cSound {
+    const char *Name;
+    Samples (*Make)();
+};
+const cSound kSounds[] = {
+    {"Start", Start},       {"CardUp", LayTap}, {"CardDown", LiftTick}, {"Stock", Stock},
+    {"AutoPlay", AutoPlay}, {"Undo", Undo},     {"Sel", Sel},           {"Win", Win},
+};
 
 } // namespace
 
 const QStringList &SoundResourceNames() {
     static const QStringList names = [] {
         QStringList list;
-        for (const auto &resource : Resources())
-            list << resource.first;
+        for (const cSound &sound : kSounds)
+            list << QString::fromLatin1(sound.Name);
         return list;
     }();
     return names;
 }
 
 QByteArray SoundResource(const QString &name) {
-    for (const auto &[resourceName, wave] : Resources())
-        if (resourceName.compare(name, Qt::CaseInsensitive) == 0)
-            return wave;
+    for (const cSound &sound : kSounds)
+        if (name.compare(QLatin1String(sound.Name), Qt::CaseInsensitive) == 0)
+            return ToWave(sound.Make(), kRate);
     return {};
 }
 

@@ -38,12 +38,10 @@ bool cSounds::Shutdown() { return Player->Close(); }
 
 void cSounds::LoadSounds() {
     Buffers.clear();
-    for (const QString &name : SoundResourceNames()) {
-        const QByteArray wave = SoundResource(name);
-        // Stock and Sel are made with the others, but nothing in the game plays them.
+    // Stock and Sel are built in with the others, but nothing in the game plays them.
+    for (const QString &name : SoundResourceNames())
         if (name != QLatin1String("Stock") && name != QLatin1String("Sel"))
-            Buffers.insert(name, wave);
-    }
+            Buffers.insert(name, SoundResource(name));
 }
 
 void cSounds::PlaySound(const QString &name) {

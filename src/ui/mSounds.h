@@ -23,7 +23,7 @@ public:
     explicit cSounds(cRegistry &registry, QObject *parent = nullptr);
     ~cSounds() override;
 
-    // Reads the built-in sounds. Nothing plays before this.
+    // Makes the built-in sounds and keeps them. Nothing plays before this.
     void LoadSounds();
     // Closes the output at the end of the program; true when it was open (the sound server
     // then answers on a thread of its own: give it a moment, with the event loop running,
