@@ -175,7 +175,7 @@ sgPic *cBoardView::Marker(int cell, int pile) const {
 sgPic *cBoardView::EnsureMarker(int cell, int pile) {
     if (sgPic *marker = Marker(cell, pile))
         return marker;
-    auto *marker = new sgPic(mArtRatio);
+    auto *marker = new sgPic(mPictures, mArtRatio);
     marker->setVisible(false);
     marker->setZValue(kMarkerZ);
     mScene->addItem(marker);

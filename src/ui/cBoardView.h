@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "cPixmapCache.h"
 
 #include <QGraphicsView>
 #include <QPixmap>
@@ -47,6 +48,8 @@ public:
     bool Flying() const;
     // Every travel lands now, so the board shows what the table holds.
     void LandFlights();
+    // The pictures of the cards and markers, rendered once per look and scale.
+    cPixmapCache &Pictures() { return mPictures; }
 
     // ---- the engine's table view ----
     void LoadControls(std::int16_t homePiles, std::int16_t resPiles) override;
@@ -106,6 +109,7 @@ private:
     const Game *mGame = nullptr;
     QGraphicsScene *mScene = nullptr;
     cFlights *mFlights = nullptr;
+    cPixmapCache mPictures;
     std::array<sgCard *, kCardCount> mCards{};
     std::map<std::pair<int, int>, sgPic *> mMarkers;
     quint32 mColour = 0x006400; // Darkgreen: red 0, green 100, blue 0

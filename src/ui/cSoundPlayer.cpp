@@ -1,6 +1,6 @@
 #include "cSoundPlayer.h"
 
-#include "mSounds.h"
+#include "mWave.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -2,97 +2,13 @@
 
 #include "cBoardView.h"
 #include "cCard.h"
-#include "cCardArt.h"
 #include "cGames.h"
 
 #include <QGraphicsSceneMouseEvent>
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
-
 namespace tabloo {
-
-namespace {
-
-struct PixKey {
-    int Id;
-    bool Negative;
-    int DprMilli; // the ratio in thousandths, so close ratios share an image
-    bool operator==(const PixKey &) const = default;
-};
-
-size_t qHash(const PixKey &k, size_t seed = 0) {
-    return ::qHash(k.Id * 2 + (k.Negative ? 1 : 0), seed) ^ ::qHash(k.DprMilli, seed + 1);
-}
-
-struct PixStore {
-    QHash<PixKey, QPixmap> Images;
-    // The ratios held, the one used last first.
-    std::vector<int> Ratios;
-    int Renders = 0;
-};
-
-// A window resized by its edge passes through a new scale at every pixel: only the images
-// of the last few scales are kept.
-constexpr std::size_t kKeptRatios = 3;
-
-PixStore &Store() {
-    static PixStore store;
-    return store;
-}
-
-int ToMilli(qreal dpr) { return qMax(1, static_cast<int>(std::lround((dpr > 0 ? dpr : 1.0) * 1000.0))); }
-
-} // namespace
-
-const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
-    PixStore &store = Store();
-    const PixKey key{id, negative, ToMilli(dpr)};
-    auto used = std::find(store.Ratios.begin(), store.Ratios.end(), key.DprMilli);
-    if (used != store.Ratios.end()) {
-        std::rotate(store.Ratios.begin(), used, used + 1);
-    } else {
-        if (store.Ratios.size() >= kKeptRatios) {
-            const int oldest = store.Ratios.back();
-            store.Ratios.pop_back();
-            store.Images.removeIf([oldest](const auto &entry) { return entry.key().DprMilli == oldest; });
-        }
-        store.Ratios.insert(store.Ratios.begin(), key.DprMilli);
-    }
-    auto it = store.Images.find(key);
-    if (it != store.Images.end())
-        return it.value();
-    const qreal ratio = key.DprMilli / 1000.0;
-    QImage image;
-    if (ratio >= 1.0) {
-        image = cCardArt::Render(id, ratio);
-    } else {
-        // A board drawn smaller: the full-size picture, shrunk smoothly to the size shown.
-        image = cCardArt::Render(id, 1.0);
-        if (!image.isNull()) {
-            image = image.scaled(qMax(1, qRound(cCardArt::kWidth * ratio)), qMax(1, qRound(cCardArt::kHeight * ratio)),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            image.setDevicePixelRatio(ratio);
-        }
-    }
-    ++store.Renders;
-    if (negative && !image.isNull())
-        image = cCardArt::Negative(image);
-    return store.Images.insert(key, QPixmap::fromImage(image)).value();
-}
-
-int cPixmapCache::RenderCount() { return Store().Renders; }
-
-int cPixmapCache::ImageCount() { return static_cast<int>(Store().Images.size()); }
-
-void cPixmapCache::Clear() {
-    Store().Images.clear();
-    Store().Ratios.clear();
-}
 
 sgCard::sgCard(int picId, cBoardView *board) : mPicId(picId), mBoard(board) {
     setAcceptHoverEvents(true);
@@ -122,7 +38,7 @@ void sgCard::SetArtRatio(qreal dpr) {
     update();
 }
 
-void sgCard::UsePicture() { mPixmap = mImageId > 0 ? cPixmapCache::Get(mImageId, mNegative, mDpr) : QPixmap(); }
+void sgCard::UsePicture() { mPixmap = mImageId > 0 ? mBoard->Pictures().Get(mImageId, mNegative, mDpr) : QPixmap(); }
 
 void sgCard::SetPosTwips(QPointF twips) {
     mPosTwips = twips;

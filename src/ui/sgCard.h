@@ -11,19 +11,6 @@ namespace tabloo {
 struct cCard;
 class cBoardView;
 
-// The pictures of cards and markers, each rendered once per look and screen scale; the
-// pictures of the last few scales are kept.
-class cPixmapCache {
-public:
-    // The image of id (faces 1..52, backs 101..116, markers 201..218) at a device pixel
-    // ratio; `negative` gives the selected look.
-    static const QPixmap &Get(int id, bool negative, qreal dpr);
-    // How many images were rendered so far, and how many are held now (for tests).
-    static int RenderCount();
-    static int ImageCount();
-    static void Clear();
-};
-
 class sgCard : public QGraphicsItem {
 public:
     static constexpr qreal kWidth = 71, kHeight = 96; // board pixels

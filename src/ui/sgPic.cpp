@@ -1,12 +1,13 @@
 #include "sgPic.h"
 
+#include "cPixmapCache.h"
 #include "sgCard.h"
 
 #include <QPainter>
 
 namespace tabloo {
 
-sgPic::sgPic(qreal dpr) : mDpr(dpr) {
+sgPic::sgPic(cPixmapCache &pictures, qreal dpr) : mPictures(pictures), mDpr(dpr) {
     setFlag(ItemUsesExtendedStyleOption, false);
     setAcceptedMouseButtons(Qt::NoButton);
     UsePicture();
@@ -28,7 +29,7 @@ void sgPic::SetArtRatio(qreal dpr) {
     update();
 }
 
-void sgPic::UsePicture() { mPixmap = cPixmapCache::Get(ImageId(), false, mDpr); }
+void sgPic::UsePicture() { mPixmap = mPictures.Get(ImageId(), false, mDpr); }
 
 QRectF sgPic::boundingRect() const { return QRectF(0, 0, sgCard::kWidth, sgCard::kHeight); }
 

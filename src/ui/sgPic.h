@@ -8,11 +8,14 @@
 
 namespace tabloo {
 
+class cPixmapCache;
+
 class sgPic : public QGraphicsItem {
 public:
     static constexpr int kDefaultMode = 14;
 
-    explicit sgPic(qreal dpr = 1.0);
+    // Takes its pictures from `pictures`, which outlives it.
+    explicit sgPic(cPixmapCache &pictures, qreal dpr = 1.0);
 
     int Mode() const { return mMode; }
     // Shows marker picture Mode + 201.
@@ -26,6 +29,7 @@ public:
 private:
     void UsePicture();
 
+    cPixmapCache &mPictures;
     int mMode = kDefaultMode;
     qreal mDpr = 1.0;
     QPixmap mPixmap;

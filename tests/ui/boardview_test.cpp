@@ -308,7 +308,7 @@ TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
     int most = 0;
     for (int width = 1000; width > 700; width -= 3) {
         b.Resize(width, 700);
-        most = std::max(most, cPixmapCache::ImageCount());
+        most = std::max(most, b.view.Pictures().ImageCount());
     }
     // 52 faces and backs, 18 markers and the negatives of those in use, at three scales.
     EXPECT_LE(most, 3 * 2 * (52 + 16 + 18));
