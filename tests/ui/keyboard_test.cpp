@@ -302,7 +302,7 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
     // The cards are drawn afresh at twice their size.
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
     EXPECT_EQ(board.Card(ac)->ImageId(), g.Cards[ac].FaceId());
-    EXPECT_EQ(cPixmapCache::Get(g.Cards[ac].FaceId(), false, board.ArtRatio()).width(),
+    EXPECT_EQ(board.Pictures().Get(g.Cards[ac].FaceId(), false, board.ArtRatio()).width(),
               2 * static_cast<int>(sgCard::kWidth));
 
     w.DragTo(ac, kGoal, 2, 0);
@@ -319,7 +319,7 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
     for (int width = 1200; width < 1500; width += 10) {
         w.W.resize(width, 1000);
         QApplication::processEvents();
-        most = std::max(most, cPixmapCache::ImageCount());
+        most = std::max(most, board.Pictures().ImageCount());
     }
     EXPECT_LE(most, 3 * 2 * (52 + 16 + 18));
 }
