@@ -1,26 +1,30 @@
-# Fails when a source of the engine (src/core, src/rules, src/store, src/solve, except the windows
-# named frm*) includes a Qt header. Used at configure time and as a test:
+# Fails when a source of the engine (anything under src/engine) includes a Qt header or a
+# header of the window side. Used at configure time and as a test:
 #   cmake -DSOURCE_DIR=<root> -P CheckNoQt.cmake
 function(tabloo_check_no_qt root)
-  file(GLOB_RECURSE sources "${root}/src/core/*" "${root}/src/rules/*" "${root}/src/store/*"
-    "${root}/src/solve/*")
+  file(GLOB_RECURSE sources "${root}/src/engine/*")
+  # The window side's headers, by name: the engine includes by name, not by path.
+  file(GLOB_RECURSE gui_headers RELATIVE "${root}" "${root}/src/gui/*.h")
+  set(gui_names "")
+  foreach(header IN LISTS gui_headers)
+    get_filename_component(name "${header}" NAME)
+    string(REPLACE "." "\\." name "${name}")
+    list(APPEND gui_names "${name}")
+  endforeach()
+  list(JOIN gui_names "|" gui_pattern)
   set(offenders "")
   foreach(source IN LISTS sources)
-    get_filename_component(name "${source}" NAME)
-    if(name MATCHES "^frm")
-      continue()
-    endif()
-    file(STRINGS "${source}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+    file(STRINGS "${source}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*([<\"](Q[A-Za-z]|qt)|\"(${gui_pattern})\")")
     if(hits)
       list(APPEND offenders "${source}: ${hits}")
     endif()
   endforeach()
   if(offenders)
-    message(FATAL_ERROR "The engine includes Qt:\n${offenders}")
+    message(FATAL_ERROR "The engine includes Qt or the window side:\n${offenders}")
   endif()
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND SOURCE_DIR)
   tabloo_check_no_qt("${SOURCE_DIR}")
-  message(STATUS "engine sources include no Qt header")
+  message(STATUS "engine sources include no Qt header and nothing of the window side")
 endif()

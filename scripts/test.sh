@@ -17,6 +17,6 @@ cmake --build build -j"$jobs"
 # time. The build above, one source at a time, still checks that each file stands alone.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
     -DTABLOO_SANITIZE=ON -DTABLOO_GUI=ON -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16
-cmake --build build-sanitize -j"$jobs" --target engine_tests ui_tests
+cmake --build build-sanitize -j"$jobs" --target engine_tests gui_tests
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs" -E '^install_into_prefix$')

@@ -39,7 +39,8 @@ cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel
     connect(&SolutionTimer, &QTimer::timeout, this, &cAdvisor::SolutionStep);
     for (QGraphicsRectItem *&mark : HintMarks) {
         mark = Board.scene()->addRect(QRectF(0, 0, 71, 96));
-        QPen pen(QColor(255, 215, 0), 4);
+        // Light blue: the keyboard's focus frame is yellow.
+        QPen pen(QColor(40, 200, 255), 4);
         pen.setJoinStyle(Qt::RoundJoin);
         mark->setPen(pen);
         mark->setZValue(1e9);
