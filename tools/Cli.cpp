@@ -72,9 +72,9 @@ struct Session {
     cSystemClock Clock;
     cUniformRandom Random;
     cHeadlessView View;
-    Game G{Settings, Clock, Random, View};
+    Game TheGame{Settings, Clock, Random, View};
     // The tool's store ends with it: nothing to keep a game in for later.
-    Session() { G.KeepRunningGame = false; }
+    Session() { TheGame.KeepRunningGame = false; }
 };
 
 void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_t pile) {
@@ -191,7 +191,7 @@ std::string RunCommand(Game &g, cSolver &solver, const std::vector<std::string_v
 }
 
 int Play(Session &s, std::istream &in, std::ostream &out, std::ostream &err) {
-    Game &g = s.G;
+    Game &g = s.TheGame;
     if (s.View.Won) {
         FinishWonGame(g, out);
         return 0;
@@ -253,7 +253,7 @@ int Bench(std::ostream &out) {
     {
         Session s;
         std::uint64_t gameNo = 1;
-        const double starts = Measure([&] { s.G.StartGame(static_cast<double>(gameNo++ % 1000000007ull)); });
+        const double starts = Measure([&] { s.TheGame.StartGame(static_cast<double>(gameNo++ % 1000000007ull)); });
         out << "starts/s " << static_cast<long long>(starts) << '\n';
     }
     {
@@ -261,11 +261,11 @@ int Bench(std::ostream &out) {
         std::mt19937 rng(2024);
         double gameNo = 1;
         do
-            s.G.StartGame(gameNo++);
-        while (!PlayRandomMoves(s.G, 120, rng));
+            s.TheGame.StartGame(gameNo++);
+        while (!PlayRandomMoves(s.TheGame, 120, rng));
         const double trips = Measure([&] {
-            s.G.Trans.UndoAll(0);
-            s.G.Trans.RedoAll(0);
+            s.TheGame.Trans.UndoAll(0);
+            s.TheGame.Trans.RedoAll(0);
         });
         out << "undoredo/s " << static_cast<long long>(trips) << '\n';
     }
@@ -275,8 +275,8 @@ int Bench(std::ostream &out) {
         cSolver solver;
         int gameNo = 0;
         const double solves = Measure([&] {
-            s.G.StartGame(static_cast<double>(gameNo++ % 1000 + 1));
-            solver.Solve(s.G.CurrentPosition());
+            s.TheGame.StartGame(static_cast<double>(gameNo++ % 1000 + 1));
+            solver.Solve(s.TheGame.CurrentPosition());
         });
         out << "solves/s " << static_cast<long long>(solves) << '\n';
     }
@@ -308,10 +308,10 @@ int SolveMany(const Settings &settings, std::size_t count, std::int64_t first, P
     std::atomic<std::size_t> next{0};
     auto work = [&] {
         Session s;
-        settings.ApplyTo(s.G);
+        settings.ApplyTo(s.TheGame);
         cSolver solver(maxStates);
         for (std::size_t i; (i = next.fetch_add(1)) < count;) {
-            const SolveResult r = solver.Solve(position(s.G, i));
+            const SolveResult r = solver.Solve(position(s.TheGame, i));
             lines[i] = {r.Outcome, r.Moves.size(), r.States};
         }
     };
@@ -558,11 +558,11 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         if (!numbers.empty())
             return fail("solve-boards reads its boards from standard input; it takes no " + Quote(numbers[0]));
         Session s;
-        settings.ApplyTo(s.G);
-        s.G.StartGame(1.0);
+        settings.ApplyTo(s.TheGame);
+        s.TheGame.StartGame(1.0);
         std::vector<Position> boards;
         try {
-            boards = ReadBoards(in, s.G.CurrentPosition());
+            boards = ReadBoards(in, s.TheGame.CurrentPosition());
         } catch (const Failure &f) {
             return fail(f.Message);
         }
@@ -577,17 +577,17 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         return fail("game number must be 0 to 999999999999999, not " + Quote(gameNo));
 
     Session s;
-    settings.ApplyTo(s.G);
-    s.G.StartGame(std::string_view(gameNo));
+    settings.ApplyTo(s.TheGame);
+    s.TheGame.StartGame(std::string_view(gameNo));
     if (command == "deal") {
-        out << FormatBoard(s.G);
+        out << FormatBoard(s.TheGame);
         if (s.View.Won)
-            FinishWonGame(s.G, out);
+            FinishWonGame(s.TheGame, out);
         return 0;
     }
     if (command == "solve") {
         cSolver solver(maxStates);
-        out << SolveBlock(solver.Solve(s.G.CurrentPosition())) << '\n';
+        out << SolveBlock(solver.Solve(s.TheGame.CurrentPosition())) << '\n';
         return 0;
     }
     return Play(s, in, out, err);

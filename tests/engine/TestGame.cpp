@@ -13,7 +13,7 @@ constexpr std::string_view kSuits = "HSDC";
 std::int16_t TestGame::Id(std::string_view text) const {
     const auto num = kRanks.find(text.at(0)), suit = kSuits.find(text.at(1));
     for (std::int16_t id = 0; id < kTotalCards; ++id)
-        if (G.Cards[id].Num == static_cast<int>(num) && G.Cards[id].Suit == static_cast<int>(suit))
+        if (TheGame.Cards[id].Num == static_cast<int>(num) && TheGame.Cards[id].Suit == static_cast<int>(suit))
             return id;
     ADD_FAILURE() << "no card " << text;
     return -1;
@@ -21,8 +21,8 @@ std::int16_t TestGame::Id(std::string_view text) const {
 
 std::string TestGame::Pile(std::int16_t cell, std::int16_t pile) const {
     std::string out;
-    for (std::int16_t pos = 0; pos <= G.Array.GetTop(cell, pile); ++pos) {
-        const cCard &c = G.Cards[G.Array.GetPicID(cell, pile, pos)];
+    for (std::int16_t pos = 0; pos <= TheGame.Array.GetTop(cell, pile); ++pos) {
+        const cCard &c = TheGame.Cards[TheGame.Array.GetPicID(cell, pile, pos)];
         out += ' ';
         out += kRanks[c.Num];
         out += kSuits[c.Suit];
@@ -35,28 +35,29 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     Set("Autoplay", "0");
     Set("HomePiles", std::to_string(homePiles));
     Set("ResPiles", std::to_string(resPiles));
-    G.StartGame(1.0);
+    TheGame.StartGame(1.0);
     // Everything onto parking pile 0, top cards first.
     for (std::int16_t cell : {kHome, kReserve, kGoal})
         for (std::int16_t p = 0; p < cArray::kPiles; ++p)
-            while (G.Array.GetTop(cell, p) >= 0)
-                G.Array.MoveCard(G.Array.GetTopPicID(cell, p), kParking, 0,
-                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+            while (TheGame.Array.GetTop(cell, p) >= 0)
+                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(cell, p), kParking, 0,
+                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
     for (const auto &[where, cards] : piles) {
         std::istringstream words(cards);
         std::string card;
         while (words >> card) {
             const std::int16_t id = Id(card);
             // Lift what lies on the card onto parking pile 1, place it, put the rest back.
-            ASSERT_EQ(G.Cards[id].Cell, kParking) << card << " is placed twice";
-            while (G.Array.GetTopPicID(kParking, 0) != id)
-                G.Array.MoveCard(G.Array.GetTopPicID(kParking, 0), kParking, 1,
-                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 1) + 1), kUndoRedo, 0);
+            ASSERT_EQ(TheGame.Cards[id].Cell, kParking) << card << " is placed twice";
+            while (TheGame.Array.GetTopPicID(kParking, 0) != id)
+                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(kParking, 0), kParking, 1,
+                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 1) + 1), kUndoRedo, 0);
             const auto cell = static_cast<std::int16_t>(where.first), pile = static_cast<std::int16_t>(where.second);
-            G.Array.MoveCard(id, cell, pile, static_cast<std::int16_t>(G.Array.GetTop(cell, pile) + 1), kUndoRedo, 0);
-            while (G.Array.GetTop(kParking, 1) >= 0)
-                G.Array.MoveCard(G.Array.GetTopPicID(kParking, 1), kParking, 0,
-                                 static_cast<std::int16_t>(G.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+            TheGame.Array.MoveCard(id, cell, pile, static_cast<std::int16_t>(TheGame.Array.GetTop(cell, pile) + 1),
+                                   kUndoRedo, 0);
+            while (TheGame.Array.GetTop(kParking, 1) >= 0)
+                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(kParking, 1), kParking, 0,
+                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
         }
     }
 }

@@ -66,12 +66,12 @@ struct TestGame {
     FixedClock Clock;
     ScriptedRandom Random;
     RecordingView View;
-    Game G{Settings, Clock, Random, View};
+    Game TheGame{Settings, Clock, Random, View};
 
-    TestGame() { G.EnsureFirstPlayer(); }
+    TestGame() { TheGame.EnsureFirstPlayer(); }
 
-    void Set(std::string_view key, std::string_view value) { G.Registry.Write(cRegistry::kData, key, value); }
-    std::string Board() const { return FormatBoard(G); }
+    void Set(std::string_view key, std::string_view value) { TheGame.Registry.Write(cRegistry::kData, key, value); }
+    std::string Board() const { return FormatBoard(TheGame); }
 
     // The card with this text ("AS", "TD", "KH").
     std::int16_t Id(std::string_view text) const;
@@ -85,7 +85,7 @@ struct TestGame {
 
     // Plays a drop of the card at (cell, pile, pos) onto a pile, as the player does.
     bool Move(std::int16_t cell, std::int16_t pile, std::int16_t pos, std::int16_t dCell, std::int16_t dPile) {
-        return G.PlayMove(G.Array.GetPicID(cell, pile, pos), {dCell, dPile});
+        return TheGame.PlayMove(TheGame.Array.GetPicID(cell, pile, pos), {dCell, dPile});
     }
 };
 

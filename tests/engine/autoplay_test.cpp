@@ -11,23 +11,23 @@ TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     // Switching autoplay on plays at once: AH from pile 1 first; the scan that its move sets
     // off finds AS on pile 2, and the scan of that move finds 2S on pile 0 before 2H, which
     // the AS uncovered on pile 2; 3H follows the 2H.
-    EXPECT_TRUE(t.G.ToggleAutoplay());
+    EXPECT_TRUE(t.TheGame.ToggleAutoplay());
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
     EXPECT_EQ(t.Pile(kGoal, 1), " AS 2S");
     std::vector<std::string> order;
-    for (std::int16_t i = 1; i <= t.G.Trans.GetTransID(); ++i) {
-        const cCard &c = t.G.Cards[t.G.Trans.Record(i).PicID];
+    for (std::int16_t i = 1; i <= t.TheGame.Trans.GetTransID(); ++i) {
+        const cCard &c = t.TheGame.Cards[t.TheGame.Trans.Record(i).PicID];
         order.push_back(std::string(1, "A23456789TJQK"[c.Num]) + "HSDC"[c.Suit]);
     }
     EXPECT_EQ(order, (std::vector<std::string>{"AH", "AS", "2S", "2H", "3H"}));
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "AutoPlay"), 5);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_TRUE(Consistent(t.TheGame));
     // Taking one back leaves it back until the next play move sends it up again.
-    EXPECT_TRUE(t.G.Trans.Undo(0));
+    EXPECT_TRUE(t.TheGame.Trans.Undo(0));
     EXPECT_EQ(t.Pile(kHome, 0), " 3H");
     EXPECT_TRUE(t.Move(kReserve, 0, 0, kReserve, 1));
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
-    EXPECT_EQ(t.G.Trans.GetTransID(), 6);
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 6);
 }
 
 TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
@@ -41,25 +41,25 @@ TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
                {{kHome, 1}, "AC"},
                {{kReserve, 0}, "3C"}});
     t.Set("Autoplay", "1");
-    t.G.AutoplayAll();
+    t.TheGame.AutoplayAll();
     // 2C fits piles 1 and 2: pile 1 takes it. AC fits the full pile 0 by the wrap, which
     // takes nothing more: it goes to the empty pile 3. The free cell's 3C follows the 2C.
     EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C 3C");
     EXPECT_EQ(t.Pile(kGoal, 3), " AC");
-    EXPECT_EQ(t.G.Array.GetTop(kGoal, 0), 12);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_EQ(t.TheGame.Array.GetTop(kGoal, 0), 12);
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
     // Every Ace on a top goes up at the deal, then whatever became a top and fits.
     for (int gameNo = 1; gameNo <= 40; ++gameNo) {
         TestGame t;
-        t.G.StartGame(static_cast<double>(gameNo));
-        EXPECT_EQ(t.G.Trans.GetTransID(), t.G.Array.TotalGoalCards());
+        t.TheGame.StartGame(static_cast<double>(gameNo));
+        EXPECT_EQ(t.TheGame.Trans.GetTransID(), t.TheGame.Array.TotalGoalCards());
         for (std::int16_t p = 0; p < 8; ++p) {
-            const std::int16_t top = t.G.Array.GetTopPicID(kHome, p);
+            const std::int16_t top = t.TheGame.Array.GetTopPicID(kHome, p);
             for (std::int16_t g = 0; g < 4 && top >= 0; ++g) {
-                EXPECT_FALSE(t.G.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
+                EXPECT_FALSE(t.TheGame.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
             }
         }
     }

@@ -51,10 +51,11 @@ TEST(Cli, DealPrintsTheWholeBoard) {
 
 TEST(Cli, FaceDownCardsPrintInLowerCase) {
     test::TestGame t;
-    t.G.StartGame(123.0);
-    t.G.Cards[t.G.Array.GetPicID(kHome, 0, 0)].FaceMode = 1;
-    t.G.Cards[t.G.Array.GetPicID(kHome, 0, 2)].FaceMode = 1;
-    EXPECT_NE(FormatBoard(t.G).find("\nhome 0: 8d 9C th KS 9D 4D 4C\n"), std::string::npos) << FormatBoard(t.G);
+    t.TheGame.StartGame(123.0);
+    t.TheGame.Cards[t.TheGame.Array.GetPicID(kHome, 0, 0)].FaceMode = 1;
+    t.TheGame.Cards[t.TheGame.Array.GetPicID(kHome, 0, 2)].FaceMode = 1;
+    EXPECT_NE(FormatBoard(t.TheGame).find("\nhome 0: 8d 9C th KS 9D 4D 4C\n"), std::string::npos)
+        << FormatBoard(t.TheGame);
 }
 
 TEST(Cli, PlayCommands) {
@@ -232,7 +233,7 @@ TEST(Cli, SolveRangeLinesInOrderWhateverTheThreads) {
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(a[i].rfind(std::to_string(3 + i) + " ", 0), 0u) << a[i];
     EXPECT_EQ(std::vector<std::string>(a.begin(), a.end() - 1), std::vector<std::string>(b.begin(), b.end() - 1));
-    // games G winnable W unwinnable U unknown K seconds T games/s R
+    // games TheGame winnable W unwinnable U unknown K seconds T games/s R
     std::istringstream summary(a.back());
     std::string w[12];
     for (std::string &x : w)

@@ -9,7 +9,7 @@ namespace {
 
 TEST(Deal, Game123UnderDefaultRulesIsPinned) {
     TestGame t;
-    t.G.StartGame(std::string_view("123"));
+    t.TheGame.StartGame(std::string_view("123"));
     EXPECT_EQ(t.Board(), "game 123\n"
                          "base A\n"
                          "home 0: 8D 9C TH KS 9D 4D 4C\n"
@@ -23,33 +23,33 @@ TEST(Deal, Game123UnderDefaultRulesIsPinned) {
                          "reserve 0:\nreserve 1:\nreserve 2:\nreserve 3:\n"
                          "goal 0: AS\ngoal 1: AC\ngoal 2:\ngoal 3:\n"
                          "moves 2\n");
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_TRUE(Consistent(t.TheGame));
     EXPECT_EQ(t.View.Title, "Tabloo 3.0 [Player 1] [123]");
-    EXPECT_TRUE(t.G.GameRunning);
-    EXPECT_EQ(t.G.GameStartTime, t.Clock.Now);
+    EXPECT_TRUE(t.TheGame.GameRunning);
+    EXPECT_EQ(t.TheGame.GameStartTime, t.Clock.Now);
 }
 
 TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
     TestGame t;
     t.Set("Autoplay", "0");
-    t.G.StartGame(123.0);
+    t.TheGame.StartGame(123.0);
     for (std::int16_t p = 0; p < 8; ++p)
-        EXPECT_EQ(t.G.Array.GetTop(kHome, p), p < 4 ? 6 : 5) << "pile " << p;
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
-    EXPECT_EQ(t.G.Array.GetTop(kDeck, 0), -1);
+        EXPECT_EQ(t.TheGame.Array.GetTop(kHome, p), p < 4 ? 6 : 5) << "pile " << p;
+    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 0);
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0);
+    EXPECT_EQ(t.TheGame.Array.GetTop(kDeck, 0), -1);
     // Every card flies to its pile in deal mode; the goal markers show the Ace.
     ASSERT_EQ(t.View.Travels.size(), 104u);
     EXPECT_EQ(t.View.Travels.back().Mode, kDealMove);
     EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 0);
     // All cards face up once dealt, and the start sound was asked for.
-    for (const cCard &c : t.G.Cards)
+    for (const cCard &c : t.TheGame.Cards)
         EXPECT_TRUE(c.FaceUp());
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "Start"), 1);
     // Nor after a move: the Ace of clubs played to a free cell stays there.
-    EXPECT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 0);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
+    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 0);
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Deal, GoalAndReserveCardsVariants) {
@@ -57,7 +57,7 @@ TEST(Deal, GoalAndReserveCardsVariants) {
     t.Set("Autoplay", "0");
     t.Set("GoalCards", "4");
     t.Set("ResCards", "4");
-    t.G.StartGame(std::string_view("77"));
+    t.TheGame.StartGame(std::string_view("77"));
     // The four Aces lie on their goal piles before anything else moves; each reserve pile
     // gets one card and the 44 others go round the home piles.
     EXPECT_EQ(t.Board(), "game 77\n"
@@ -73,8 +73,8 @@ TEST(Deal, GoalAndReserveCardsVariants) {
                          "reserve 0: 2C\nreserve 1: 4C\nreserve 2: 5C\nreserve 3: TH\n"
                          "goal 0: AH\ngoal 1: AS\ngoal 2: AD\ngoal 3: AC\n"
                          "moves 0\n");
-    EXPECT_TRUE(Consistent(t.G));
-    EXPECT_EQ(t.G.Games.Cards(kHome), 44);
+    EXPECT_TRUE(Consistent(t.TheGame));
+    EXPECT_EQ(t.TheGame.Games.Cards(kHome), 44);
 }
 
 TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
@@ -84,18 +84,18 @@ TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
     t.Set("GoalBase", "6");
     t.Set("ResPiles", "2");
     t.Set("ResCards", "2");
-    t.G.StartGame(std::string_view("4242"));
+    t.TheGame.StartGame(std::string_view("4242"));
     EXPECT_EQ(t.Pile(kGoal, 0), " 7H");
     EXPECT_EQ(t.Pile(kGoal, 1), " 7S");
     EXPECT_EQ(t.Pile(kGoal, 2), "");
-    EXPECT_EQ(t.G.Array.GetTop(kReserve, 0), 0);
-    EXPECT_EQ(t.G.Array.GetTop(kReserve, 1), 0);
-    EXPECT_EQ(t.G.Games.Piles(kReserve), 2);
+    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 0), 0);
+    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 1), 0);
+    EXPECT_EQ(t.TheGame.Games.Piles(kReserve), 2);
     EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 6);
     // The Seven of diamonds and of clubs are dealt like any card.
-    EXPECT_EQ(t.G.Cards[t.Id("7D")].Cell, kHome);
-    EXPECT_EQ(t.G.Cards[t.Id("7C")].Cell, kHome);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_EQ(t.TheGame.Cards[t.Id("7D")].Cell, kHome);
+    EXPECT_EQ(t.TheGame.Cards[t.Id("7C")].Cell, kHome);
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
@@ -105,23 +105,23 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
         for (TestGame *t : {&a, &b}) {
             t->Set("GoalBase", "13");
             t->Set("GoalCards", "4");
-            t->G.StartGame(static_cast<double>(gameNo));
+            t->TheGame.StartGame(static_cast<double>(gameNo));
         }
         EXPECT_EQ(a.Board(), b.Board());
-        const int base = a.G.GoalBaseRank;
+        const int base = a.TheGame.GoalBaseRank;
         ASSERT_GE(base, 0);
         ASSERT_LE(base, 12);
         bases.insert(base);
         for (std::int16_t p = 0; p < 4; ++p) {
             EXPECT_EQ((a.View.Markers[{kGoal, p}]), base);
-            EXPECT_EQ(a.G.Cards[a.G.Array.GetPicID(kGoal, p, 0)].Num, base);
+            EXPECT_EQ(a.TheGame.Cards[a.TheGame.Array.GetPicID(kGoal, p, 0)].Num, base);
         }
     }
     EXPECT_GT(bases.size(), 3u) << "the base rank should vary with the game number";
     // Pinned: game 12345 starts its goal piles with the rank below.
     TestGame t;
     t.Set("GoalBase", "13");
-    t.G.StartGame(12345.0);
+    t.TheGame.StartGame(12345.0);
     EXPECT_EQ(t.Board().substr(0, t.Board().find('\n', 11) + 1), "game 12345\nbase 9\n");
 }
 
@@ -129,26 +129,26 @@ TEST(Deal, ShuffleIsAPermutationAndDependsOnlyOnTheNumber) {
     TestGame t;
     std::set<std::vector<int>> deals;
     for (double no : {0.0, 1.0, 2.0, 123.0, 999999999999999.0, 12.5, 4503599627370497.0}) {
-        t.G.Array.Init(no);
+        t.TheGame.Array.Init(no);
         std::vector<int> values;
         for (std::int16_t id = 0; id < 52; ++id)
-            values.push_back(t.G.Array.GetRandom(id));
+            values.push_back(t.TheGame.Array.GetRandom(id));
         std::vector<int> sorted = values;
         std::sort(sorted.begin(), sorted.end());
         for (int i = 0; i < 52; ++i)
             ASSERT_EQ(sorted[i], i) << "game " << no;
         deals.insert(values);
-        t.G.Array.Init(no);
+        t.TheGame.Array.Init(no);
         for (std::int16_t id = 0; id < 52; ++id)
-            ASSERT_EQ(t.G.Array.GetRandom(id), values[id]);
+            ASSERT_EQ(t.TheGame.Array.GetRandom(id), values[id]);
     }
     EXPECT_EQ(deals.size(), 7u);
 }
 
 TEST(Deal, TextAndNumberGiveTheSameDealAndTheTitleKeepsTheText) {
     TestGame a, b;
-    a.G.StartGame(std::string_view("00123"));
-    b.G.StartGame(123.0);
+    a.TheGame.StartGame(std::string_view("00123"));
+    b.TheGame.StartGame(123.0);
     std::string boardA = a.Board(), boardB = b.Board();
     EXPECT_EQ(boardA.substr(boardA.find('\n')), boardB.substr(boardB.find('\n')));
     EXPECT_EQ(a.View.Title, "Tabloo 3.0 [Player 1] [00123]");
@@ -156,13 +156,13 @@ TEST(Deal, TextAndNumberGiveTheSameDealAndTheTitleKeepsTheText) {
 
 TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     TestGame t;
-    t.G.StartGame(std::string_view("31"));
+    t.TheGame.StartGame(std::string_view("31"));
     const std::string first = t.Board();
     t.Clock.Now += 60;
-    t.G.StartGame(t.G.CurrentGameNo);
+    t.TheGame.StartGame(t.TheGame.CurrentGameNo);
     EXPECT_EQ(t.Board(), first);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 0);
 }
 
 TEST(Board, HomePilesSitSideBySideAroundTheMiddleAndFanDown) {
@@ -188,50 +188,50 @@ TEST(Board, StoredRulesOutsideTheirRangeCountAsDefaults) {
     t.Set("ResPiles", "9");
     t.Set("GoalCards", "-1");
     t.Set("GoalBase", "14");
-    t.G.StartGame(5.0);
-    EXPECT_EQ(t.G.Games.Piles(kHome), 8);
-    EXPECT_EQ(t.G.Games.Piles(kReserve), 4);
-    EXPECT_EQ(t.G.Games.Cards(kGoal), 0);
-    EXPECT_EQ(t.G.GoalBaseRank, 0);
-    EXPECT_TRUE(Consistent(t.G));
+    t.TheGame.StartGame(5.0);
+    EXPECT_EQ(t.TheGame.Games.Piles(kHome), 8);
+    EXPECT_EQ(t.TheGame.Games.Piles(kReserve), 4);
+    EXPECT_EQ(t.TheGame.Games.Cards(kGoal), 0);
+    EXPECT_EQ(t.TheGame.GoalBaseRank, 0);
+    EXPECT_TRUE(Consistent(t.TheGame));
 
     // More reserve cards than reserve piles: none are dealt there.
     t.Set("ResPiles", "2");
     t.Set("ResCards", "3");
     t.Set("HomePiles", "11");
-    t.G.StartGame(5.0);
-    EXPECT_EQ(t.G.Games.Cards(kReserve), 0);
-    EXPECT_EQ(t.G.Games.Piles(kHome), 8);
-    EXPECT_EQ(t.G.Array.GetTop(kReserve, 0), -1);
-    EXPECT_TRUE(Consistent(t.G));
+    t.TheGame.StartGame(5.0);
+    EXPECT_EQ(t.TheGame.Games.Cards(kReserve), 0);
+    EXPECT_EQ(t.TheGame.Games.Piles(kHome), 8);
+    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 0), -1);
+    EXPECT_TRUE(Consistent(t.TheGame));
 
     // A build order outside 0..9 stays as stored and fits no pair.
     t.Set("HomeOrder", "12");
-    t.G.StartGame(5.0);
-    EXPECT_EQ(t.G.Games.Order(kHome), 12);
-    EXPECT_FALSE(t.G.FitsOrder(0, 1, 12, true));
+    t.TheGame.StartGame(5.0);
+    EXPECT_EQ(t.TheGame.Games.Order(kHome), 12);
+    EXPECT_FALSE(t.TheGame.FitsOrder(0, 1, 12, true));
 }
 
 TEST(Board, EndingAGameTakesTheBoardDownAndAutoplayFindsNothing) {
     TestGame t;
-    t.G.StartGame(123.0);
-    t.G.EndGame(0);
-    EXPECT_FALSE(t.G.GameRunning);
+    t.TheGame.StartGame(123.0);
+    t.TheGame.EndGame(0);
+    EXPECT_FALSE(t.TheGame.GameRunning);
     EXPECT_EQ(t.View.Cleared, 1);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 0);
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0);
     for (std::int16_t cell : {kHome, kReserve, kGoal, kDeck})
         for (std::int16_t p = 0; p < 10; ++p)
-            EXPECT_EQ(t.G.Array.GetTop(cell, p), -1);
+            EXPECT_EQ(t.TheGame.Array.GetTop(cell, p), -1);
     // Autoplay switched off and on again between games plays nothing.
-    EXPECT_FALSE(t.G.ToggleAutoplay());
+    EXPECT_FALSE(t.TheGame.ToggleAutoplay());
     const auto sounds = t.View.Sounds.size();
-    EXPECT_TRUE(t.G.ToggleAutoplay());
+    EXPECT_TRUE(t.TheGame.ToggleAutoplay());
     EXPECT_EQ(t.View.Sounds.size(), sounds);
-    EXPECT_EQ(t.G.PickUpCount(0), -1);
-    EXPECT_TRUE(t.G.LegalMoves().empty());
+    EXPECT_EQ(t.TheGame.PickUpCount(0), -1);
+    EXPECT_TRUE(t.TheGame.LegalMoves().empty());
     // A new game loads the board again.
-    t.G.StartGame(123.0);
-    EXPECT_TRUE(Consistent(t.G));
+    t.TheGame.StartGame(123.0);
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 } // namespace

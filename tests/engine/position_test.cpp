@@ -12,52 +12,53 @@ namespace {
 
 // The rules read card by card from the table, the long way round.
 struct TableRules {
-    Game &G;
+    Game &TheGame;
 
     int Riding(std::int16_t id) const {
-        const cCard &c = G.Cards[id];
-        const std::int16_t top = G.Array.GetTop(c.Cell, c.Pile);
+        const cCard &c = TheGame.Cards[id];
+        const std::int16_t top = TheGame.Array.GetTop(c.Cell, c.Pile);
         if (c.Pos == top)
             return 0;
-        if (c.Cell != kHome || G.Registry.MultiMove() != 1)
+        if (c.Cell != kHome || TheGame.Registry.MultiMove() != 1)
             return -1;
         const int n = top - c.Pos;
-        const int f = G.CountEmptyPiles(kReserve), e = G.CountEmptyPiles(kHome);
+        const int f = TheGame.CountEmptyPiles(kReserve), e = TheGame.CountEmptyPiles(kHome);
         if (n > (f + 1) * e + f)
             return -1;
         for (int i = c.Pos; i < top; ++i)
-            if (!G.FitsOrder(G.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i)),
-                             G.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i + 1)), G.Games.Order(kHome),
-                             G.Games.AK(kHome)))
+            if (!TheGame.FitsOrder(TheGame.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i)),
+                                   TheGame.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i + 1)),
+                                   TheGame.Games.Order(kHome), TheGame.Games.AK(kHome)))
                 return -1;
         return n;
     }
 
     bool Takes(std::int16_t id, int riding, std::int16_t cell, std::int16_t pile) const {
-        const cCard &c = G.Cards[id];
-        const std::int16_t top = G.Array.GetTop(cell, pile);
+        const cCard &c = TheGame.Cards[id];
+        const std::int16_t top = TheGame.Array.GetTop(cell, pile);
         if (cell == kHome)
-            return top == -1 ||
-                   (!(c.Cell == kHome && c.Pile == pile) &&
-                    G.FitsOrder(G.Array.GetTopPicID(cell, pile), id, G.Games.Order(kHome), G.Games.AK(kHome)));
+            return top == -1 || (!(c.Cell == kHome && c.Pile == pile) &&
+                                 TheGame.FitsOrder(TheGame.Array.GetTopPicID(cell, pile), id,
+                                                   TheGame.Games.Order(kHome), TheGame.Games.AK(kHome)));
         if (cell == kReserve)
             return riding == 0 && top == -1;
         if (riding != 0 || (c.Cell == kGoal && c.Pile == pile) || top >= 12)
             return false;
-        return top == -1 ? c.Num == G.GoalBaseRank
-                         : G.FitsOrder(G.Array.GetTopPicID(cell, pile), id, G.Games.Order(kGoal), G.Games.AK(kGoal));
+        return top == -1 ? c.Num == TheGame.GoalBaseRank
+                         : TheGame.FitsOrder(TheGame.Array.GetTopPicID(cell, pile), id, TheGame.Games.Order(kGoal),
+                                             TheGame.Games.AK(kGoal));
     }
 
     std::vector<std::tuple<int, int, int, int>> Moves() const {
         std::vector<std::tuple<int, int, int, int>> out;
         for (std::int16_t cell : {kHome, kReserve, kGoal})
-            for (std::int16_t p = 0; p < G.Games.Piles(cell); ++p)
-                for (std::int16_t pos = 0; pos <= G.Array.GetTop(cell, p); ++pos) {
-                    const std::int16_t id = G.Array.GetPicID(cell, p, pos);
+            for (std::int16_t p = 0; p < TheGame.Games.Piles(cell); ++p)
+                for (std::int16_t pos = 0; pos <= TheGame.Array.GetTop(cell, p); ++pos) {
+                    const std::int16_t id = TheGame.Array.GetPicID(cell, p, pos);
                     const int riding = Riding(id);
                     if (riding >= 0)
                         for (std::int16_t dCell : {kHome, kReserve, kGoal})
-                            for (std::int16_t d = 0; d < G.Games.Piles(dCell); ++d)
+                            for (std::int16_t d = 0; d < TheGame.Games.Piles(dCell); ++d)
                                 if (Takes(id, riding, dCell, d))
                                     out.emplace_back(id, riding, dCell, d);
                 }
@@ -69,13 +70,14 @@ struct TableRules {
     // with the Autoplay setting off, so that the game's own cascade stays out of it.)
     void AutoplayAll() {
         for (std::int16_t cell : {kHome, kReserve})
-            for (std::int16_t p = 0; p < G.Games.Piles(cell); ++p)
-                if (G.Array.GetTop(cell, p) != -1) {
-                    const std::int16_t id = G.Array.GetTopPicID(cell, p);
+            for (std::int16_t p = 0; p < TheGame.Games.Piles(cell); ++p)
+                if (TheGame.Array.GetTop(cell, p) != -1) {
+                    const std::int16_t id = TheGame.Array.GetTopPicID(cell, p);
                     for (std::int16_t g = 0; g < kGoalPiles; ++g)
                         if (Takes(id, 0, kGoal, g)) {
-                            G.Array.MoveCard(id, kGoal, g, static_cast<std::int16_t>(G.Array.GetTop(kGoal, g) + 1),
-                                             kPlayMove, 0);
+                            TheGame.Array.MoveCard(id, kGoal, g,
+                                                   static_cast<std::int16_t>(TheGame.Array.GetTop(kGoal, g) + 1),
+                                                   kPlayMove, 0);
                             AutoplayAll();
                             break;
                         }
@@ -104,13 +106,13 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
     for (int game = 0; game < 80; ++game) {
         TestGame t;
         SetRandomVariant(t, rng);
-        t.G.StartGame(static_cast<double>(rng() % 100000));
-        TableRules rules{t.G};
-        for (int step = 0; step < 60 && !t.G.WinNoticed(); ++step, ++positions) {
-            const Position p = t.G.CurrentPosition();
+        t.TheGame.StartGame(static_cast<double>(rng() % 100000));
+        TableRules rules{t.TheGame};
+        for (int step = 0; step < 60 && !t.TheGame.WinNoticed(); ++step, ++positions) {
+            const Position p = t.TheGame.CurrentPosition();
             // The moves allowed: the game's list is the position's, and the table's reading agrees.
             std::vector<std::tuple<int, int, int, int>> listed;
-            for (const LegalMove &m : t.G.LegalMoves())
+            for (const LegalMove &m : t.TheGame.LegalMoves())
                 listed.emplace_back(m.PicID, m.Riding, m.Target.Cell, m.Target.Pile);
             ASSERT_EQ(listed, rules.Moves()) << "game " << game << " step " << step << "\n" << t.Board();
             {
@@ -125,21 +127,21 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
             if (step % 8 == 0)
                 for (std::int16_t id = 0; id < kTotalCards; ++id) {
                     const int riding = rules.Riding(id);
-                    ASSERT_EQ(t.G.PickUpCount(id), riding) << t.Board();
+                    ASSERT_EQ(t.TheGame.PickUpCount(id), riding) << t.Board();
                     for (std::int16_t cell : {kHome, kReserve, kGoal})
-                        for (std::int16_t d = 0; d < t.G.Games.Piles(cell); ++d)
-                            ASSERT_EQ(t.G.Accepts(id, static_cast<std::int16_t>(std::max(riding, 0)), cell, d),
+                        for (std::int16_t d = 0; d < t.TheGame.Games.Piles(cell); ++d)
+                            ASSERT_EQ(t.TheGame.Accepts(id, static_cast<std::int16_t>(std::max(riding, 0)), cell, d),
                                       rules.Takes(id, std::max(riding, 0), cell, d));
                 }
             const unsigned roll = rng() % 8;
             if (roll == 0 || listed.empty()) {
                 // Undo leaves cards that autoplay would take: the next move sends them up.
-                if (!t.G.Trans.Undo(0))
+                if (!t.TheGame.Trans.Undo(0))
                     break;
                 continue;
             }
             const auto [id, riding, cell, pile] = listed[rng() % listed.size()];
-            const cCard &c = t.G.Cards[id];
+            const cCard &c = t.TheGame.Cards[id];
             const Move m{static_cast<std::uint8_t>(PileOf(c.Cell, c.Pile)), static_cast<std::uint8_t>(c.Pos),
                          static_cast<std::uint8_t>(PileOf(cell, pile))};
             Position expected = p;
@@ -148,16 +150,17 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
             if (roll % 2 && p.Autoplay) {
                 // The game's move, then the cascade read off the table.
                 t.Set("Autoplay", "0");
-                ASSERT_TRUE(t.G.PlayMove(static_cast<std::int16_t>(id),
-                                         {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
+                ASSERT_TRUE(t.TheGame.PlayMove(static_cast<std::int16_t>(id),
+                                               {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
                 rules.AutoplayAll();
                 t.Set("Autoplay", "1");
             } else {
-                ASSERT_TRUE(t.G.PlayMove(static_cast<std::int16_t>(id),
-                                         {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
+                ASSERT_TRUE(t.TheGame.PlayMove(static_cast<std::int16_t>(id),
+                                               {static_cast<std::int16_t>(cell), static_cast<std::int16_t>(pile)}));
             }
-            ASSERT_TRUE(Consistent(t.G));
-            ASSERT_TRUE(t.G.CurrentPosition() == expected) << "game " << game << " step " << step << "\n" << t.Board();
+            ASSERT_TRUE(Consistent(t.TheGame));
+            ASSERT_TRUE(t.TheGame.CurrentPosition() == expected) << "game " << game << " step " << step << "\n"
+                                                                 << t.Board();
         }
     }
     EXPECT_GT(positions, 3000);

@@ -16,8 +16,8 @@ struct Restarted {
     FixedClock Clock;
     ScriptedRandom Random;
     RecordingView View;
-    Game G;
-    explicit Restarted(ISettingsBackend &settings, std::int64_t now) : G(settings, Clock, Random, View) {
+    Game TheGame;
+    explicit Restarted(ISettingsBackend &settings, std::int64_t now) : TheGame(settings, Clock, Random, View) {
         Clock.Now = now;
     }
 };
@@ -36,28 +36,28 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
             const auto &s = settings[rng() % std::size(settings)];
             t.Set(s[0], s[1]);
         }
-        t.G.StartGame(std::to_string(rng() % 100000));
+        t.TheGame.StartGame(std::to_string(rng() % 100000));
         t.Clock.Now += 95;
-        const int steps = PlayAWhile(t.G, rng, 20 + static_cast<int>(rng() % 150));
-        if (!t.G.GameRunning || t.G.WinNoticed())
+        const int steps = PlayAWhile(t.TheGame, rng, 20 + static_cast<int>(rng() % 150));
+        if (!t.TheGame.GameRunning || t.TheGame.WinNoticed())
             continue;
         const std::string board = t.Board();
 
         Restarted again(t.Settings, t.Clock.Now + 5000);
-        ASSERT_TRUE(again.G.Saved.Present());
+        ASSERT_TRUE(again.TheGame.Saved.Present());
         std::string fault;
-        ASSERT_TRUE(again.G.ResumeSavedGame(fault)) << fault;
-        EXPECT_EQ(FormatBoard(again.G), board) << "round " << round;
-        EXPECT_EQ(again.G.CurrentGameNo, t.G.CurrentGameNo);
-        EXPECT_EQ(again.G.Trans.GetTransID(), t.G.Trans.GetTransID());
-        EXPECT_TRUE(Records(again.G) == Records(t.G)) << "round " << round;
+        ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
+        EXPECT_EQ(FormatBoard(again.TheGame), board) << "round " << round;
+        EXPECT_EQ(again.TheGame.CurrentGameNo, t.TheGame.CurrentGameNo);
+        EXPECT_EQ(again.TheGame.Trans.GetTransID(), t.TheGame.Trans.GetTransID());
+        EXPECT_TRUE(Records(again.TheGame) == Records(t.TheGame)) << "round " << round;
         // The time played up to the last move, not the time the program was away.
-        EXPECT_EQ(again.G.ElapsedSeconds(), steps > 0 ? t.G.ElapsedSeconds() : 0);
-        EXPECT_TRUE(Consistent(again.G));
+        EXPECT_EQ(again.TheGame.ElapsedSeconds(), steps > 0 ? t.TheGame.ElapsedSeconds() : 0);
+        EXPECT_TRUE(Consistent(again.TheGame));
         // Redo goes on where the first program would have.
-        t.G.Trans.RedoAll(0);
-        again.G.Trans.RedoAll(0);
-        EXPECT_EQ(FormatBoard(again.G), t.Board());
+        t.TheGame.Trans.RedoAll(0);
+        again.TheGame.Trans.RedoAll(0);
+        EXPECT_EQ(FormatBoard(again.TheGame), t.Board());
     }
 }
 
@@ -69,40 +69,40 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
     for (const auto &[key, value] : faults) {
         TestGame t;
         t.Set("Autoplay", "0");
-        t.G.StartGame(123.0);
+        t.TheGame.StartGame(123.0);
         for (std::int16_t p : {7, 6, 5})
-            ASSERT_TRUE(t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+            ASSERT_TRUE(t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
         if (value)
-            t.G.Registry.Write(cSavedGame::kSection, key, value);
+            t.TheGame.Registry.Write(cSavedGame::kSection, key, value);
         else
             t.Settings.Write("Tabloo", cSavedGame::kSection, key, "");
         Restarted again(t.Settings, t.Clock.Now);
         std::string fault;
-        EXPECT_FALSE(again.G.ResumeSavedGame(fault)) << key;
+        EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault)) << key;
         EXPECT_FALSE(fault.empty()) << key;
-        EXPECT_EQ(again.G.Registry.GetPlayerGames(1), 1) << key;
-        EXPECT_FALSE(again.G.Saved.Present()) << key;
-        EXPECT_FALSE(again.G.GameRunning) << key;
+        EXPECT_EQ(again.TheGame.Registry.GetPlayerGames(1), 1) << key;
+        EXPECT_FALSE(again.TheGame.Saved.Present()) << key;
+        EXPECT_FALSE(again.TheGame.GameRunning) << key;
     }
     // A move the rules refuse: the moves before it count, and the game as lost.
     TestGame t;
     t.Set("Autoplay", "0");
-    t.G.StartGame(123.0);
+    t.TheGame.StartGame(123.0);
     for (std::int16_t p : {7, 6, 5})
-        ASSERT_TRUE(t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+        ASSERT_TRUE(t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
     std::string moves;
-    t.G.Registry.Read(cSavedGame::kSection, "Moves0", moves);
+    t.TheGame.Registry.Read(cSavedGame::kSection, "Moves0", moves);
     // The third card goes onto the free cell the first one took.
-    t.G.Registry.Write(cSavedGame::kSection, "Moves0",
-                       moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.G.Trans.Record(3).PicID) + ".0.5." +
-                           std::to_string(t.G.Trans.Record(3).SPos) + ".4.0.1.0");
+    t.TheGame.Registry.Write(cSavedGame::kSection, "Moves0",
+                             moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.TheGame.Trans.Record(3).PicID) +
+                                 ".0.5." + std::to_string(t.TheGame.Trans.Record(3).SPos) + ".4.0.1.0");
     Restarted again(t.Settings, t.Clock.Now);
     std::string fault;
-    EXPECT_FALSE(again.G.ResumeSavedGame(fault));
+    EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault));
     EXPECT_EQ(fault, "move 3 is not allowed there");
-    EXPECT_EQ(again.G.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(again.G.Registry.GetPlayerMoves(1), 2);
-    EXPECT_FALSE(again.G.Saved.Present());
+    EXPECT_EQ(again.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(again.TheGame.Registry.GetPlayerMoves(1), 2);
+    EXPECT_FALSE(again.TheGame.Saved.Present());
 }
 
 // A store that, like the settings file, takes the writes of an update all at once at its

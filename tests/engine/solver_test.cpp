@@ -18,37 +18,37 @@ struct Deal {
 void Start(TestGame &t, const Deal &d) {
     for (const auto &[key, value] : d.Sets)
         t.Set(key, value);
-    t.G.StartGame(d.GameNo);
+    t.TheGame.StartGame(d.GameNo);
 }
 
 // Plays the solver's moves through the game, as the player would drop them.
 ::testing::AssertionResult Replays(TestGame &t, const std::vector<Move> &moves) {
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const Move m = moves[i];
-        const std::int16_t id = t.G.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos);
-        if (t.G.WinNoticed() || !t.G.PlayMove(id, {AreaOf(m.To), AreaPile(m.To)}))
+        const std::int16_t id = t.TheGame.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos);
+        if (t.TheGame.WinNoticed() || !t.TheGame.PlayMove(id, {AreaOf(m.To), AreaPile(m.To)}))
             return ::testing::AssertionFailure() << "move " << i + 1 << " of " << moves.size() << " refused\n"
                                                  << t.Board();
     }
-    if (!t.G.WinNoticed())
+    if (!t.TheGame.WinNoticed())
         return ::testing::AssertionFailure() << "not won after the moves\n" << t.Board();
     return ::testing::AssertionSuccess();
 }
 
 // Every line of play from the game's position, through the game itself: can any be won.
 bool AnyWinThroughTheGame(TestGame &t, std::set<std::string> &seen) {
-    if (t.G.WinNoticed())
+    if (t.TheGame.WinNoticed())
         return true;
     const std::string board = t.Board();
     const auto from = board.find("base"), to = board.find("moves");
     if (!seen.insert(board.substr(from, to - from)).second)
         return false;
-    for (const LegalMove &m : t.G.LegalMoves()) {
-        const std::int16_t before = t.G.Trans.GetTransID();
-        EXPECT_TRUE(t.G.PlayMove(m.PicID, m.Target));
+    for (const LegalMove &m : t.TheGame.LegalMoves()) {
+        const std::int16_t before = t.TheGame.Trans.GetTransID();
+        EXPECT_TRUE(t.TheGame.PlayMove(m.PicID, m.Target));
         const bool won = AnyWinThroughTheGame(t, seen);
-        while (t.G.Trans.GetTransID() > before)
-            t.G.Trans.Undo(0);
+        while (t.TheGame.Trans.GetTransID() > before)
+            t.TheGame.Trans.Undo(0);
         if (won)
             return true;
     }
@@ -72,7 +72,7 @@ TEST(Solver, PinnedVerdictsAndEveryWinReplaysThroughTheGame) {
     for (const Deal &d : deals) {
         TestGame t;
         Start(t, d);
-        const SolveResult r = solver.Solve(t.G.CurrentPosition());
+        const SolveResult r = solver.Solve(t.TheGame.CurrentPosition());
         ASSERT_EQ(r.Outcome, d.Expected) << "game " << d.GameNo << "\n" << t.Board();
         if (r.Outcome == Verdict::Winnable) {
             EXPECT_TRUE(Replays(t, r.Moves)) << "game " << d.GameNo;
@@ -88,8 +88,8 @@ TEST(Solver, PinnedVerdictsAndEveryWinReplaysThroughTheGame) {
 TEST(Solver, DealWithNoMoveAtAllIsUnwinnableAtOnce) {
     TestGame t;
     Start(t, {{{"HomePiles", "4"}, {"ResPiles", "0"}, {"HomeOrder", "0"}}, 1, Verdict::Unwinnable});
-    ASSERT_TRUE(t.G.LegalMoves().empty()) << t.Board();
-    const SolveResult r = cSolver().Solve(t.G.CurrentPosition());
+    ASSERT_TRUE(t.TheGame.LegalMoves().empty()) << t.Board();
+    const SolveResult r = cSolver().Solve(t.TheGame.CurrentPosition());
     EXPECT_EQ(r.Outcome, Verdict::Unwinnable);
     EXPECT_EQ(r.States, 1u);
     EXPECT_TRUE(r.Moves.empty());
@@ -97,43 +97,43 @@ TEST(Solver, DealWithNoMoveAtAllIsUnwinnableAtOnce) {
 
 TEST(Solver, SolvesTheGameWhereItStandsAfterUndo) {
     TestGame t;
-    t.G.StartGame(123.0);
+    t.TheGame.StartGame(123.0);
     cSolver solver;
-    const SolveResult first = solver.Solve(t.G.CurrentPosition());
+    const SolveResult first = solver.Solve(t.TheGame.CurrentPosition());
     ASSERT_EQ(first.Outcome, Verdict::Winnable);
     // Part of the way, then back far enough that autoplayed cards lie in play again.
     for (int i = 0; i < 12; ++i) {
         const Move m = first.Moves[i];
-        ASSERT_TRUE(
-            t.G.PlayMove(t.G.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos), {AreaOf(m.To), AreaPile(m.To)}));
+        ASSERT_TRUE(t.TheGame.PlayMove(t.TheGame.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos),
+                                       {AreaOf(m.To), AreaPile(m.To)}));
     }
-    const std::int16_t goal = t.G.Array.TotalGoalCards();
-    while (t.G.Array.TotalGoalCards() == goal)
-        ASSERT_TRUE(t.G.Trans.Undo(0));
+    const std::int16_t goal = t.TheGame.Array.TotalGoalCards();
+    while (t.TheGame.Array.TotalGoalCards() == goal)
+        ASSERT_TRUE(t.TheGame.Trans.Undo(0));
     int from, to;
-    ASSERT_TRUE(NextAutoplay(t.G.CurrentPosition(), from, to)) << "a card autoplay would take lies in play";
-    const SolveResult again = solver.Solve(t.G.CurrentPosition());
+    ASSERT_TRUE(NextAutoplay(t.TheGame.CurrentPosition(), from, to)) << "a card autoplay would take lies in play";
+    const SolveResult again = solver.Solve(t.TheGame.CurrentPosition());
     ASSERT_EQ(again.Outcome, Verdict::Winnable);
     EXPECT_TRUE(Replays(t, again.Moves));
     // A won position needs no move.
-    const SolveResult won = solver.Solve(t.G.CurrentPosition());
+    const SolveResult won = solver.Solve(t.TheGame.CurrentPosition());
     EXPECT_EQ(won.Outcome, Verdict::Winnable);
     EXPECT_TRUE(won.Moves.empty());
 }
 
 TEST(Solver, BudgetRunsOutAsUnknownAndCancellingStops) {
     TestGame t;
-    t.G.StartGame(61.0); // needs tens of thousands of positions
-    EXPECT_EQ(cSolver(40).Solve(t.G.CurrentPosition()).Outcome, Verdict::Unknown);
-    const SolveResult r = cSolver(40).Solve(t.G.CurrentPosition());
+    t.TheGame.StartGame(61.0); // needs tens of thousands of positions
+    EXPECT_EQ(cSolver(40).Solve(t.TheGame.CurrentPosition()).Outcome, Verdict::Unknown);
+    const SolveResult r = cSolver(40).Solve(t.TheGame.CurrentPosition());
     EXPECT_EQ(r.States, 40u);
     EXPECT_TRUE(r.Moves.empty());
     // A budget of one position is the start alone: no search goes past it.
-    const SolveResult one = cSolver(1).Solve(t.G.CurrentPosition());
+    const SolveResult one = cSolver(1).Solve(t.TheGame.CurrentPosition());
     EXPECT_EQ(one.Outcome, Verdict::Unknown);
     EXPECT_EQ(one.States, 1u);
     const std::atomic<bool> stop{true};
-    EXPECT_EQ(cSolver().Solve(t.G.CurrentPosition(), &stop).Outcome, Verdict::Cancelled);
+    EXPECT_EQ(cSolver().Solve(t.TheGame.CurrentPosition(), &stop).Outcome, Verdict::Cancelled);
 }
 
 } // namespace

@@ -51,91 +51,91 @@ TEST(Store, TextThatIsNoNumberOfTheWidthReadsAsTheDefault) {
 
 TEST(Players, FirstPlayerAndTheCurrentSlot) {
     TestGame t; // makes sure a first player exists
-    EXPECT_EQ(t.G.Registry.GetPlayerName(1), "Player 1");
-    EXPECT_EQ(t.G.Registry.GetPlayerUID(1), 100);
-    EXPECT_EQ(t.G.CountPlayers(), 1);
-    EXPECT_EQ(t.G.CurrentPlayerName(), "Player 1");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(1), "Player 1");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(1), 100);
+    EXPECT_EQ(t.TheGame.CountPlayers(), 1);
+    EXPECT_EQ(t.TheGame.CurrentPlayerName(), "Player 1");
     std::string text;
     EXPECT_FALSE(t.Settings.Read("Tabloo", "Data", "CurPlayerInx", text));
 
     // A start with only slot 4 used leaves the store as it is.
     TestGame u;
-    u.G.Registry.SetPlayerName(1, "");
-    u.G.Registry.SetPlayerName(4, "Ann");
+    u.TheGame.Registry.SetPlayerName(1, "");
+    u.TheGame.Registry.SetPlayerName(4, "Ann");
     const long writes = u.Settings.Writes;
-    u.G.EnsureFirstPlayer();
+    u.TheGame.EnsureFirstPlayer();
     EXPECT_EQ(u.Settings.Writes, writes);
     // CurPlayerInx "1" names a free slot: the lowest used slot counts, nothing is written.
-    EXPECT_EQ(u.G.CurrentPlayerSlot(), 4);
-    EXPECT_EQ(u.G.CurrentPlayerName(), "Ann");
-    u.G.Registry.SetPlayerName(9, "Bob");
+    EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 4);
+    EXPECT_EQ(u.TheGame.CurrentPlayerName(), "Ann");
+    u.TheGame.Registry.SetPlayerName(9, "Bob");
     for (const char *inx : {"0", "11", "x", "", "-3"}) {
-        u.G.Registry.SetCurPlayerInx(inx);
-        EXPECT_EQ(u.G.CurrentPlayerSlot(), 4) << inx;
+        u.TheGame.Registry.SetCurPlayerInx(inx);
+        EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 4) << inx;
     }
-    u.G.Registry.SetCurPlayerInx("9");
-    EXPECT_EQ(u.G.CurrentPlayerSlot(), 9);
-    u.G.StartGame(3.0);
+    u.TheGame.Registry.SetCurPlayerInx("9");
+    EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 9);
+    u.TheGame.StartGame(3.0);
     EXPECT_EQ(u.View.Title, "Tabloo 3.0 [Bob] [3]");
 }
 
 TEST(Players, NewPlayerIdIsDrawnAgainUntilNoSlotHoldsIt) {
     TestGame t;
-    t.G.Registry.SetPlayerUID(6, 5001); // a deleted player's slot keeps its id
+    t.TheGame.Registry.SetPlayerUID(6, 5001); // a deleted player's slot keeps its id
     // 0.5 gives 5001 (taken), 0.0 gives 1, 0.9999 gives 10000.
     t.Random.Values = {0.5, 0.5, 0.0};
-    t.G.CreatePlayer(2, "Cleo");
-    EXPECT_EQ(t.G.Registry.GetPlayerUID(2), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerName(2), "Cleo");
+    t.TheGame.CreatePlayer(2, "Cleo");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(2), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Cleo");
     EXPECT_EQ(t.Random.Seeds, 3);
     t.Random.Values = {0.99999};
     t.Random.Next = 0;
-    t.G.CreatePlayer(3, "Dan");
-    EXPECT_EQ(t.G.Registry.GetPlayerUID(3), 10000);
+    t.TheGame.CreatePlayer(3, "Dan");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(3), 10000);
 }
 
 TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     TestGame t;
     t.Set("Autoplay", "0");
     // A game won after 90 s with 120 moves; the summary showed 490.
-    t.G.StartGame(1.0);
-    t.G.EndGame(1, 490);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), 490);
+    t.TheGame.StartGame(1.0);
+    t.TheGame.EndGame(1, 490);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), 490);
     // Abandoned after 600 s with nothing home: -200.
-    t.G.StartGame(2.0);
+    t.TheGame.StartGame(2.0);
     t.Clock.Now += 600;
-    t.G.StartGame(3.0);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 2);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), 290);
+    t.TheGame.StartGame(3.0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 2);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), 290);
     // Moves count the log's moves in force.
-    t.G.StartGame(std::string_view("123"));
-    ASSERT_TRUE(t.Move(kHome, 7, t.G.Array.GetTop(kHome, 7), kReserve, 0));
-    ASSERT_TRUE(t.Move(kHome, 6, t.G.Array.GetTop(kHome, 6), kReserve, 1));
-    ASSERT_TRUE(t.G.Trans.Undo(0));
-    t.G.EndGame(0);
-    EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), 1);
+    t.TheGame.StartGame(std::string_view("123"));
+    ASSERT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
+    ASSERT_TRUE(t.Move(kHome, 6, t.TheGame.Array.GetTop(kHome, 6), kReserve, 1));
+    ASSERT_TRUE(t.TheGame.Trans.Undo(0));
+    t.TheGame.EndGame(0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), 1);
     // Closing with no game running records nothing more.
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 4);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 4);
 
-    t.G.Registry.SetPlayerGames(1, 32767);
-    t.G.Registry.SetPlayerWin(1, 32767);
-    t.G.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::max() - 5);
-    t.G.Registry.SetPlayerMoves(1, std::numeric_limits<std::int32_t>::max());
-    t.G.StartGame(4.0);
-    ASSERT_TRUE(t.Move(kHome, 0, t.G.Array.GetTop(kHome, 0), kReserve, 0));
-    t.G.EndGame(1, 520);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 32767);
-    EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 32767);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
-    t.G.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
-    t.G.StartGame(4.0);
+    t.TheGame.Registry.SetPlayerGames(1, 32767);
+    t.TheGame.Registry.SetPlayerWin(1, 32767);
+    t.TheGame.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::max() - 5);
+    t.TheGame.Registry.SetPlayerMoves(1, std::numeric_limits<std::int32_t>::max());
+    t.TheGame.StartGame(4.0);
+    ASSERT_TRUE(t.Move(kHome, 0, t.TheGame.Array.GetTop(kHome, 0), kReserve, 0));
+    t.TheGame.EndGame(1, 520);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 32767);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 32767);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
+    t.TheGame.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
+    t.TheGame.StartGame(4.0);
     t.Clock.Now += 3000;
-    t.G.EndGame(0);
-    EXPECT_EQ(t.G.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
+    t.TheGame.EndGame(0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST(Clock, ElapsedTimeAndItsText) {
@@ -148,25 +148,25 @@ TEST(Clock, ElapsedTimeAndItsText) {
         EXPECT_EQ(Game::FormatElapsed(seconds), text);
 
     TestGame t;
-    EXPECT_EQ(t.G.ElapsedSeconds(), 0) << "no game, no time";
-    t.G.StartGame(1.0);
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0) << "no game, no time";
+    t.TheGame.StartGame(1.0);
     t.Clock.Now += 150;
-    EXPECT_EQ(t.G.ElapsedSeconds(), 150);
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 150);
     // A clock set back counts as no time at all.
     t.Clock.Now -= 1000;
-    EXPECT_EQ(t.G.ElapsedSeconds(), 0);
-    t.G.GameRunning = false;
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
+    t.TheGame.GameRunning = false;
     t.Clock.Now += 5000;
-    EXPECT_EQ(t.G.ElapsedSeconds(), 0);
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
 }
 
 TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
     TestGame t;
     auto score = [&](int seconds, const std::map<std::pair<int, int>, std::string> &goals) {
         t.Arrange(8, 4, goals);
-        t.G.GameStartTime = t.Clock.Now;
+        t.TheGame.GameStartTime = t.Clock.Now;
         t.Clock.Now += seconds;
-        return t.G.GameScore();
+        return t.TheGame.GameScore();
     };
     EXPECT_EQ(score(45, {{{kGoal, 0}, "AH 2H 3H"}}), 15);
     EXPECT_EQ(score(600, {}), -200);
@@ -176,15 +176,15 @@ TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
         for (const char *rank : {"A", "2", "3", "4", "5", "6", "7", "8", "9", "T", "J", "Q", "K"})
             all[{kGoal, suit}] += std::string(rank) + "HSDC"[suit] + " ";
     EXPECT_EQ(score(90, all), 490);
-    t.Clock.Now = t.G.GameStartTime + 10;
-    EXPECT_EQ(t.G.GameScore(), 517);
-    t.Clock.Now = t.G.GameStartTime + 12;
-    EXPECT_EQ(t.G.GameScore(), 516);
+    t.Clock.Now = t.TheGame.GameStartTime + 10;
+    EXPECT_EQ(t.TheGame.GameScore(), 517);
+    t.Clock.Now = t.TheGame.GameStartTime + 12;
+    EXPECT_EQ(t.TheGame.GameScore(), 516);
     // After a day and more the score stops at the edge of 16 bits.
-    t.Clock.Now = t.G.GameStartTime + 200000;
-    EXPECT_EQ(t.G.GameScore(), -32768);
-    t.G.GameRunning = false;
-    EXPECT_EQ(t.G.GameScore(), 0);
+    t.Clock.Now = t.TheGame.GameStartTime + 200000;
+    EXPECT_EQ(t.TheGame.GameScore(), -32768);
+    t.TheGame.GameRunning = false;
+    EXPECT_EQ(t.TheGame.GameScore(), 0);
 }
 
 TEST(Numbers, GameNumbersAndRounding) {
@@ -202,8 +202,8 @@ TEST(Numbers, GameNumbersAndRounding) {
     TestGame t;
     // The source's fractions run from 0 up to the last double below 1.
     t.Random.Values = {0.0, std::nextafter(1.0, 0.0)};
-    EXPECT_EQ(t.G.RandomGameNo(), 0.0);
-    EXPECT_EQ(t.G.RandomGameNo(), kMaxGameNo);
+    EXPECT_EQ(t.TheGame.RandomGameNo(), 0.0);
+    EXPECT_EQ(t.TheGame.RandomGameNo(), kMaxGameNo);
 }
 
 } // namespace

@@ -8,23 +8,23 @@ TEST(Trans, UndoRedoChainAndANewMoveDropsTheRedoneMoves) {
     TestGame t;
     t.Arrange(4, 4, {{{kHome, 0}, "KS"}, {{kHome, 1}, "QH"}, {{kHome, 2}, "JS"}, {{kHome, 3}, "5D"}});
     t.View.Sounds.clear();
-    EXPECT_FALSE(t.G.Trans.Undo(5)) << "a fresh log has nothing to take back";
+    EXPECT_FALSE(t.TheGame.Trans.Undo(5)) << "a fresh log has nothing to take back";
     EXPECT_TRUE(t.View.Sounds.empty());
     ASSERT_TRUE(t.Move(kHome, 1, 0, kHome, 0));
     ASSERT_TRUE(t.Move(kHome, 2, 0, kHome, 0));
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 0));
-    EXPECT_TRUE(t.G.Trans.Undo(3));
-    EXPECT_TRUE(t.G.Trans.Undo(3));
-    EXPECT_EQ(t.G.Trans.GetTransID(), 1);
-    EXPECT_TRUE(t.G.Trans.RedoPossible());
+    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
+    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 1);
+    EXPECT_TRUE(t.TheGame.Trans.RedoPossible());
     EXPECT_EQ(t.Pile(kHome, 2), " JS");
     EXPECT_EQ(t.Pile(kHome, 3), " 5D");
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 1));
-    EXPECT_EQ(t.G.Trans.GetTransID(), 2);
-    EXPECT_FALSE(t.G.Trans.RedoPossible());
-    EXPECT_FALSE(t.G.Trans.Redo(3));
-    EXPECT_EQ(t.G.Trans.LastIndex(), 2);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 2);
+    EXPECT_FALSE(t.TheGame.Trans.RedoPossible());
+    EXPECT_FALSE(t.TheGame.Trans.Redo(3));
+    EXPECT_EQ(t.TheGame.Trans.LastIndex(), 2);
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Trans, RunComesBackWholeAndSoundsFollowTheSpeed) {
@@ -32,19 +32,19 @@ TEST(Trans, RunComesBackWholeAndSoundsFollowTheSpeed) {
     t.Arrange(4, 4, {{{kHome, 0}, "KS QH JS TH"}, {{kHome, 1}, "KD"}});
     ASSERT_TRUE(t.Move(kHome, 0, 1, kHome, 2)) << "a run of three onto an empty pile";
     EXPECT_EQ(t.Pile(kHome, 2), " QH JS TH");
-    EXPECT_EQ(t.G.Trans.Record(1).mCards, 2);
+    EXPECT_EQ(t.TheGame.Trans.Record(1).mCards, 2);
     t.View.Sounds.clear();
-    EXPECT_TRUE(t.G.Trans.Undo(3));
+    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
     EXPECT_TRUE(t.View.Sounds.empty()) << "speed 3 is silent";
     EXPECT_EQ(t.Pile(kHome, 0), " KS QH JS TH");
-    EXPECT_EQ(t.G.Array.GetTop(kHome, 2), -1);
-    EXPECT_TRUE(t.G.Trans.Redo(4));
+    EXPECT_EQ(t.TheGame.Array.GetTop(kHome, 2), -1);
+    EXPECT_TRUE(t.TheGame.Trans.Redo(4));
     EXPECT_EQ(t.View.Sounds, std::vector<std::string>{"Redo"});
-    EXPECT_TRUE(t.G.Trans.Undo(4));
+    EXPECT_TRUE(t.TheGame.Trans.Undo(4));
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Redo", "Undo"}));
     // The travel of an undo uses the speed given.
     EXPECT_EQ(t.View.Travels.back().Steps, 4);
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Trans, TheLogRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
@@ -53,17 +53,17 @@ TEST(Trans, TheLogRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
     // The King goes back and forth between the reserve piles.
     for (int i = 0; i < cTrans::kMaxMoves; ++i)
         ASSERT_TRUE(t.Move(kReserve, i % 2, 0, kReserve, (i + 1) % 2)) << i;
-    EXPECT_EQ(t.G.Trans.GetTransID(), 32700);
-    EXPECT_EQ(t.G.Trans.Record(1).DPile, 1);
-    EXPECT_EQ(t.G.Trans.Record(32700).DPile, 0);
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 32700);
+    EXPECT_EQ(t.TheGame.Trans.Record(1).DPile, 1);
+    EXPECT_EQ(t.TheGame.Trans.Record(32700).DPile, 0);
     const std::string before = t.Board();
     EXPECT_FALSE(t.Move(kReserve, 0, 0, kReserve, 1));
     EXPECT_EQ(t.Board(), before);
-    EXPECT_EQ(t.G.Trans.GetTransID(), 32700);
+    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 32700);
     // Undo still works at the limit, and then a move fits again.
-    EXPECT_TRUE(t.G.Trans.Undo(0));
+    EXPECT_TRUE(t.TheGame.Trans.Undo(0));
     EXPECT_TRUE(t.Move(kReserve, 1, 0, kReserve, 0));
-    EXPECT_TRUE(Consistent(t.G));
+    EXPECT_TRUE(Consistent(t.TheGame));
 }
 
 TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
@@ -71,28 +71,28 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     t.Set("GoalCards", "4");
     t.Set("GoalOrder", "6");
     t.Set("Autoplay", "0");
-    t.G.StartGame(9.0);
+    t.TheGame.StartGame(9.0);
     // With autoplay off every card is played home by hand.
-    while (t.G.Array.TotalGoalCards() < 52) {
+    while (t.TheGame.Array.TotalGoalCards() < 52) {
         bool moved = false;
         for (std::int16_t p = 0; p < 8 && !moved; ++p)
             for (std::int16_t g = 0; g < 4 && !moved; ++g)
-                if (t.G.Array.GetTop(kHome, p) >= 0 && t.G.Array.GetTop(kGoal, g) < 12)
-                    moved = t.Move(kHome, p, t.G.Array.GetTop(kHome, p), kGoal, g);
+                if (t.TheGame.Array.GetTop(kHome, p) >= 0 && t.TheGame.Array.GetTop(kGoal, g) < 12)
+                    moved = t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kGoal, g);
         ASSERT_TRUE(moved);
     }
     EXPECT_EQ(t.View.Won, 1);
     const std::string won = t.Board();
     t.Set("Autoplay", "1");
     // Taking the winning move back takes the win back; making it again wins again.
-    t.G.Trans.Undo(0);
-    EXPECT_FALSE(t.G.WinNoticed());
-    t.G.Trans.Redo(0);
-    EXPECT_TRUE(t.G.WinNoticed());
+    t.TheGame.Trans.Undo(0);
+    EXPECT_FALSE(t.TheGame.WinNoticed());
+    t.TheGame.Trans.Redo(0);
+    EXPECT_TRUE(t.TheGame.WinNoticed());
     EXPECT_EQ(t.View.Won, 2);
-    t.G.Trans.UndoAll(0);
-    EXPECT_EQ(t.G.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
-    t.G.Trans.RedoAll(0);
+    t.TheGame.Trans.UndoAll(0);
+    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
+    t.TheGame.Trans.RedoAll(0);
     EXPECT_EQ(t.Board(), won);
     EXPECT_EQ(t.View.Won, 3) << "told once each time the goal piles fill";
 }
@@ -115,20 +115,20 @@ TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
             for (int k = 0; k < 8; ++k)
                 t.Set(keys[k], v[k]);
             t.Set("Autoplay", game % 2 ? "1" : "0");
-            t.G.StartGame(static_cast<double>(rng() % 1000000));
-            ASSERT_TRUE(Consistent(t.G));
-            t.G.Trans.UndoAll(0);
+            t.TheGame.StartGame(static_cast<double>(rng() % 1000000));
+            ASSERT_TRUE(Consistent(t.TheGame));
+            t.TheGame.Trans.UndoAll(0);
             const std::string deal = t.Board();
-            t.G.Trans.RedoAll(0);
-            PlayAWhile(t.G, rng, 150);
+            t.TheGame.Trans.RedoAll(0);
+            PlayAWhile(t.TheGame, rng, 150);
             const std::string end = t.Board();
-            const int moves = t.G.Trans.GetTransID();
-            t.G.Trans.UndoAll(0);
+            const int moves = t.TheGame.Trans.GetTransID();
+            t.TheGame.Trans.UndoAll(0);
             EXPECT_EQ(t.Board(), deal);
-            t.G.Trans.RedoAll(0);
-            EXPECT_TRUE(Consistent(t.G));
-            while (t.G.Trans.GetTransID() > moves)
-                ASSERT_TRUE(t.G.Trans.Undo(0));
+            t.TheGame.Trans.RedoAll(0);
+            EXPECT_TRUE(Consistent(t.TheGame));
+            while (t.TheGame.Trans.GetTransID() > moves)
+                ASSERT_TRUE(t.TheGame.Trans.Undo(0));
             EXPECT_EQ(t.Board(), end);
         }
     }

@@ -47,15 +47,15 @@ struct Window {
         W.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
     }
-    Game &G() { return W.game(); }
-    void Set(std::string_view key, std::string_view value) { G().Registry.Write(cRegistry::kData, key, value); }
+    Game &TheGame() { return W.game(); }
+    void Set(std::string_view key, std::string_view value) { TheGame().Registry.Write(cRegistry::kData, key, value); }
     // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
     // the autoplay command ("G4") sends every card home and wins.
     void DealAGameTheAutoplayCommandWins() {
         Set("Autoplay", "0");
         Set("GoalOrder", "6");
         Set("GoalCards", "4");
-        G().StartGame(5.0);
+        TheGame().StartGame(5.0);
     }
 
     // The viewport point of a place on the board, in twips.
@@ -64,10 +64,10 @@ struct Window {
     }
     // The middle of the visible part of a card.
     QPoint CardPoint(std::int16_t picId) {
-        const cCard &c = G().Cards[picId];
-        const bool topCard = G().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
-        return At(G().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
-                  G().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
+        const cCard &c = TheGame().Cards[picId];
+        const bool topCard = TheGame().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
+        return At(TheGame().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
+                  TheGame().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
     }
     void Drag(QPoint from, QPoint to) {
         QWidget *vp = W.board().viewport();
@@ -79,10 +79,11 @@ struct Window {
     // Drag the card so that it lands on the place of (cell, pile, pos).
     void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
         const QPoint from = CardPoint(picId);
-        const QPoint grab =
-            from - At(G().Games.GetCordX(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos),
-                      G().Games.GetCordY(G().Cards[picId].Cell, G().Cards[picId].Pile, G().Cards[picId].Pos));
-        Drag(from, At(G().Games.GetCordX(cell, pile, pos), G().Games.GetCordY(cell, pile, pos)) + grab);
+        const QPoint grab = from - At(TheGame().Games.GetCordX(TheGame().Cards[picId].Cell, TheGame().Cards[picId].Pile,
+                                                               TheGame().Cards[picId].Pos),
+                                      TheGame().Games.GetCordY(TheGame().Cards[picId].Cell, TheGame().Cards[picId].Pile,
+                                                               TheGame().Cards[picId].Pos));
+        Drag(from, At(TheGame().Games.GetCordX(cell, pile, pos), TheGame().Games.GetCordY(cell, pile, pos)) + grab);
     }
     bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
     void Tick() {
@@ -94,7 +95,7 @@ struct Window {
 
 // Every card shows where the table has it.
 inline ::testing::AssertionResult Shown(Window &w) {
-    Game &g = w.G();
+    Game &g = w.TheGame();
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
         const cCard &c = g.Cards[id];
         const QPoint at = w.W.board().CardPos(id);

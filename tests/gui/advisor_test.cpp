@@ -31,22 +31,22 @@ void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { 
 TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     Window w;
     NoFreeCells(w);
-    w.G().StartGame(5.0);
+    w.TheGame().StartGame(5.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    w.G().StartGame(4.0);
+    w.TheGame().StartGame(4.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
     EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
 
     // A move and its undo each get a verdict of their own; a position already answered
     // starts no new search.
-    w.G().StartGame(5.0);
+    w.TheGame().StartGame(5.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    const std::vector<LegalMove> moves = w.G().LegalMoves();
+    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
     ASSERT_FALSE(moves.empty());
-    w.G().PlayMove(moves.front().PicID, moves.front().Target);
+    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
     w.W.advisor().Refresh();
     EXPECT_TRUE(Until([&] {
         return w.W.advisor().Current() == cAdvisor::Verdict::Winnable ||
@@ -67,31 +67,32 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
 TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     Window w;
     NoFreeCells(w);
-    w.G().StartGame(5.0);
+    w.TheGame().StartGame(5.0);
     w.Tick();
-    const Position p = w.G().CurrentPosition();
+    const Position p = w.TheGame().CurrentPosition();
     const SolveResult r = cSolver().Solve(p);
     ASSERT_EQ(r.Outcome, Verdict::Winnable);
-    const int named = w.G().ToLegalMove(p, r.Moves.front()).PicID;
+    const int named = w.TheGame().ToLegalMove(p, r.Moves.front()).PicID;
 
     Key(w, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
     // Any input takes the hint away; the position, and its answer, stay.
     QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, QPoint(5, 700));
     EXPECT_EQ(w.W.advisor().HintedCard(), -1);
-    EXPECT_EQ(w.G().CurrentPosition(), p);
+    EXPECT_EQ(w.TheGame().CurrentPosition(), p);
 
     // Following the hint keeps the game winnable.
     Key(w, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
-    const LegalMove m = w.G().ToLegalMove(p, r.Moves.front());
+    const LegalMove m = w.TheGame().ToLegalMove(p, r.Moves.front());
     w.DragTo(m.PicID, m.Target.Cell, m.Target.Pile,
-             m.Target.Cell == kHome ? static_cast<std::int16_t>(w.G().Array.GetTop(kHome, m.Target.Pile) + 1) : 0);
-    EXPECT_EQ(w.G().Trans.GetTransID(), 1);
+             m.Target.Cell == kHome ? static_cast<std::int16_t>(w.TheGame().Array.GetTop(kHome, m.Target.Pile) + 1)
+                                    : 0);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), 1);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 
     // An unwinnable deal has no hint, only a word why.
-    w.G().StartGame(4.0);
+    w.TheGame().StartGame(4.0);
     w.Tick();
     w.W.action("G10")->trigger();
     EXPECT_TRUE(
@@ -102,10 +103,10 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
 TEST(Advisor, ShowSolutionWinsTheGameForTheSolverAndTheRecordSaysLost) {
     Window w;
     w.W.advisor().SetSolutionInterval(0);
-    w.G().StartGame(1.0);
+    w.TheGame().StartGame(1.0);
     w.Tick();
     Key(w, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(Until([&] { return w.G().Array.TotalGoalCards() == kTotalCards; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().Array.TotalGoalCards() == kTotalCards; }));
     w.Tick();
     EXPECT_FALSE(w.W.advisor().SolutionPlaying());
     // No end-of-game dialog: the player did not win this one.
@@ -114,40 +115,40 @@ TEST(Advisor, ShowSolutionWinsTheGameForTheSolverAndTheRecordSaysLost) {
     EXPECT_EQ(Line(w), QString("Won by Show Solution: the game counts as lost"));
 
     // Its moves are the game's own: Undo takes them back, one by one or all.
-    const int moves = w.G().Trans.GetTransID();
+    const int moves = w.TheGame().Trans.GetTransID();
     Key(w, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.G().Trans.GetTransID(), moves - 1);
-    EXPECT_LT(w.G().Array.TotalGoalCards(), kTotalCards);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), moves - 1);
+    EXPECT_LT(w.TheGame().Array.TotalGoalCards(), kTotalCards);
     Key(w, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(w.G().Trans.GetTransID(), 0);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), 0);
     Key(w, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w.G().Trans.GetTransID(), moves);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), moves);
     EXPECT_TRUE(Shown(w));
 
     // Redone to the win and ended by a new game: one game, no win.
-    EXPECT_EQ(w.G().Array.TotalGoalCards(), kTotalCards);
+    EXPECT_EQ(w.TheGame().Array.TotalGoalCards(), kTotalCards);
     Key(w, Qt::Key_F2);
-    const std::int16_t slot = w.G().CurrentPlayerSlot();
-    EXPECT_EQ(w.G().Registry.GetPlayerGames(slot), 1);
-    EXPECT_EQ(w.G().Registry.GetPlayerWin(slot), 0);
+    const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(slot), 1);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerWin(slot), 0);
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
 TEST(Advisor, InputStopsShowSolutionAndKeepsItsMoves) {
     Window w;
-    w.G().StartGame(1.0);
+    w.TheGame().StartGame(1.0);
     w.Tick();
-    const int dealt = w.G().Trans.GetTransID();
+    const int dealt = w.TheGame().Trans.GetTransID();
     w.W.action("G11")->trigger();
-    EXPECT_TRUE(Until([&] { return w.G().Trans.GetTransID() > dealt; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().Trans.GetTransID() > dealt; }));
     EXPECT_TRUE(w.W.advisor().SolutionPlaying());
     Key(w, Qt::Key_Escape);
     EXPECT_FALSE(w.W.advisor().SolutionPlaying());
-    const int made = w.G().Trans.GetTransID();
+    const int made = w.TheGame().Trans.GetTransID();
     QTest::qWait(0);
-    EXPECT_EQ(w.G().Trans.GetTransID(), made);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), made);
     Key(w, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.G().Trans.GetTransID(), made - 1);
+    EXPECT_EQ(w.TheGame().Trans.GetTransID(), made - 1);
     // The game was handed to the solver: closing it counts a loss.
     EXPECT_TRUE(w.W.advisor().GaveUp());
 }
@@ -158,24 +159,25 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
     NoFreeCells(w);
     w.Set("WinnableOnly", "1");
     for (int i = 0; i < 4; ++i) {
-        const std::uint32_t deals = w.G().Deals;
+        const std::uint32_t deals = w.TheGame().Deals;
         Key(w, Qt::Key_F2);
-        EXPECT_TRUE(Until([&] { return w.G().Deals == deals + 1; }));
-        EXPECT_EQ(cSolver().Solve(w.G().CurrentPosition()).Outcome, Verdict::Winnable) << w.G().CurrentGameNo;
+        EXPECT_TRUE(Until([&] { return w.TheGame().Deals == deals + 1; }));
+        EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable)
+            << w.TheGame().CurrentGameNo;
     }
     // Four home piles and no free cell: nothing can be won; after its time the search
     // deals the last number and the line says so.
     w.Set("HomePiles", "4");
-    const std::uint32_t deals = w.G().Deals;
+    const std::uint32_t deals = w.TheGame().Deals;
     Key(w, Qt::Key_F2);
     EXPECT_EQ(Line(w), QString("Looking for a winnable deal\u2026"));
-    EXPECT_TRUE(Until([&] { return w.G().Deals == deals + 1; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().Deals == deals + 1; }));
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
 }
 
 TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     Window w;
-    frmSelect dialog(w.G(), &w.W, &w.W.solveService());
+    frmSelect dialog(w.TheGame(), &w.W, &w.W.solveService());
     cOdds &odds = *dialog.Odds();
     auto *label = dialog.findChild<QLabel *>("lblOdds");
     EXPECT_TRUE(Until([&] { return label->text() == QString("About 100 % of deals can be won"); }));
@@ -188,7 +190,7 @@ TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
-    EXPECT_EQ(w.G().Registry.WinnableOnly(), 1);
+    EXPECT_EQ(w.TheGame().Registry.WinnableOnly(), 1);
 }
 
 TEST(Advisor, ClosingTheWindowStopsEverySearchAtOnce) {
@@ -200,7 +202,7 @@ TEST(Advisor, ClosingTheWindowStopsEverySearchAtOnce) {
         while (!job.Cancelled())
             std::this_thread::yield();
     });
-    w->G().StartGame(1.0);
+    w->TheGame().StartGame(1.0);
     w->Tick();
     w->W.advisor().Refresh();
     EXPECT_TRUE(Until([&] { return started.load(); }));

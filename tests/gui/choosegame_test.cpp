@@ -56,7 +56,7 @@ const QString kRefusal = QStringLiteral("Please Enter a valid number between 0 a
 
 TEST(ChooseGame, OffersARandomNumberFullySelected) {
     ChooseTable t;
-    ChooseDialog d(t.G);
+    ChooseDialog d(t.TheGame);
     const QString text = d.Entry->text();
     ASSERT_FALSE(text.isEmpty());
     EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) << text.toStdString();
@@ -70,7 +70,7 @@ TEST(ChooseGame, RefusedEntriesResetToZeroWithFocus) {
     for (const char *typed : {"0", "999999999999999", "abc", "", "1e5", " 12", "-5", "12,5", "1,000", "12.", ".5"}) {
         SCOPED_TRACE(typed);
         ChooseTable t;
-        ChooseDialog d(t.G);
+        ChooseDialog d(t.TheGame);
         d.Type(QString::fromLatin1(typed));
         ASSERT_NE(d.Dialog.focusWidget(), d.Entry);
         d.Select->click();
@@ -81,12 +81,12 @@ TEST(ChooseGame, RefusedEntriesResetToZeroWithFocus) {
         EXPECT_EQ(d.Dialog.focusWidget(), d.Entry);
         EXPECT_TRUE(d.Dialog.isVisible());
         EXPECT_EQ(d.Dialog.result(), 0);
-        EXPECT_FALSE(t.G.GameRunning);
+        EXPECT_FALSE(t.TheGame.GameRunning);
         // After the refusal a good number still plays.
         d.Type(QStringLiteral("42"));
         d.Select->click();
         EXPECT_EQ(d.Said.Texts.size(), 1u);
-        EXPECT_EQ(t.G.CurrentGameNo, "42");
+        EXPECT_EQ(t.TheGame.CurrentGameNo, "42");
     }
 }
 
@@ -94,28 +94,28 @@ TEST(ChooseGame, AcceptedEntriesArePassedOnAsTyped) {
     for (const char *typed : {"123", "12.5", "+7", "999999999999998", "0.5", "007"}) {
         SCOPED_TRACE(typed);
         ChooseTable t;
-        ChooseDialog d(t.G);
+        ChooseDialog d(t.TheGame);
         d.Type(QString::fromLatin1(typed));
         d.Select->click();
         EXPECT_TRUE(d.Said.Texts.empty());
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
         EXPECT_FALSE(d.Dialog.isVisible());
-        EXPECT_TRUE(t.G.GameRunning);
-        EXPECT_EQ(t.G.CurrentGameNo, typed);
+        EXPECT_TRUE(t.TheGame.GameRunning);
+        EXPECT_EQ(t.TheGame.CurrentGameNo, typed);
         EXPECT_EQ(t.View.Title, std::string("Tabloo 3.0 [Player 1] [") + typed + "]");
     }
 }
 
 TEST(ChooseGame, CancelStartsNothing) {
     ChooseTable t;
-    t.G.StartGame(std::string_view("77"));
+    t.TheGame.StartGame(std::string_view("77"));
     const std::string title = t.View.Title;
-    ChooseDialog d(t.G);
+    ChooseDialog d(t.TheGame);
     d.Type(QStringLiteral("123"));
     d.Cancel->click();
     EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(d.Said.Texts.empty());
-    EXPECT_TRUE(t.G.GameRunning);
-    EXPECT_EQ(t.G.CurrentGameNo, "77");
+    EXPECT_TRUE(t.TheGame.GameRunning);
+    EXPECT_EQ(t.TheGame.CurrentGameNo, "77");
     EXPECT_EQ(t.View.Title, title);
 }

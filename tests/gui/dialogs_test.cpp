@@ -45,13 +45,13 @@ struct Table {
     test::FixedClock Clock;
     cUniformRandom Random;
     test::RecordingView View;
-    Game G{Settings, Clock, Random, View};
+    Game TheGame{Settings, Clock, Random, View};
 
     // "Key=value Key=value ..." into the Data section.
     void Set(const QString &pairs) {
         for (const QString &pair : pairs.split(' ')) {
             const QStringList kv = pair.split('=');
-            G.Registry.Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
+            TheGame.Registry.Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
         }
     }
 };
@@ -108,14 +108,14 @@ TEST(QtSettings, ALaterRunReadsBackEveryTextAndTellsAMissingKeyFromAnEmptyOne) {
 
 TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
     Table t;
-    t.G.EnsureFirstPlayer();
-    t.G.CreatePlayer(4, "Ann");
-    t.G.CreatePlayer(7, "Bob");
+    t.TheGame.EnsureFirstPlayer();
+    t.TheGame.CreatePlayer(4, "Ann");
+    t.TheGame.CreatePlayer(7, "Bob");
     t.Set("HomePiles=6 ResPiles=3 ResCards=2 HomeOrder=7 GoalOrder=3 GoalBase=13 GoalCards=2 MultiMove=0 HomeAK=1 "
           "CurPlayerInx=7");
     t.Settings.Log.clear();
 
-    frmSelect dlg(t.G, nullptr);
+    frmSelect dlg(t.TheGame, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(dlg, "chkMulti")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(dlg, "chkHomeAK")->isChecked());
 
@@ -144,10 +144,10 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelected) {
 
 TEST(SelectDialog, AStoredValueWithoutAnEntryChoosesTheFirstEntry) {
     Table t;
-    t.G.EnsureFirstPlayer();
-    t.G.CreatePlayer(3, "Cy");
+    t.TheGame.EnsureFirstPlayer();
+    t.TheGame.CreatePlayer(3, "Cy");
     t.Set("GoalOrder=7 HomePiles=12 GoalBase=-1 ResPiles=2 ResCards=4 CurPlayerInx=5"); // slot 5 is free
-    frmSelect dlg(t.G, nullptr);
+    frmSelect dlg(t.TheGame, nullptr);
     for (auto [name, text] :
          {std::pair{"imcGorder", "Up Same Suit"}, std::pair{"imcHomePiles", "4"}, std::pair{"imcGoalBase", "Ace"},
           std::pair{"imcResCards", "0"}, std::pair{"imcPlayer", "Player 1"}}) {
@@ -157,16 +157,16 @@ TEST(SelectDialog, AStoredValueWithoutAnEntryChoosesTheFirstEntry) {
     EXPECT_EQ(dlg.PlayerNumber(), 1);
     // A hand-edited number that is no number names no slot, here as everywhere else.
     t.Set("CurPlayerInx=3x");
-    frmSelect edited(t.G, nullptr);
-    EXPECT_EQ(Find(edited, "imcPlayer")->currentText(), QString::fromStdString(t.G.CurrentPlayerName()));
-    EXPECT_EQ(edited.PlayerNumber(), t.G.CurrentPlayerSlot());
+    frmSelect edited(t.TheGame, nullptr);
+    EXPECT_EQ(Find(edited, "imcPlayer")->currentText(), QString::fromStdString(t.TheGame.CurrentPlayerName()));
+    EXPECT_EQ(edited.PlayerNumber(), t.TheGame.CurrentPlayerSlot());
 }
 
 TEST(SelectDialog, ANewCountOfFreeCellsRefillsTheirCardsFromZero) {
     Table t;
-    t.G.EnsureFirstPlayer();
+    t.TheGame.EnsureFirstPlayer();
     t.Set("ResPiles=4 ResCards=3");
-    frmSelect dlg(t.G, nullptr);
+    frmSelect dlg(t.TheGame, nullptr);
     QComboBox *resPiles = Find(dlg, "imcResPiles"), *resCards = Find(dlg, "imcResCards");
     ASSERT_EQ(resCards->currentText(), "3");
     Choose(resPiles, 2);
@@ -184,9 +184,9 @@ TEST(SelectDialog, ANewCountOfFreeCellsRefillsTheirCardsFromZero) {
 
 TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     Table t;
-    t.G.EnsureFirstPlayer();
-    t.G.CreatePlayer(4, "Ann");
-    frmSelect dlg(t.G, nullptr);
+    t.TheGame.EnsureFirstPlayer();
+    t.TheGame.CreatePlayer(4, "Ann");
+    frmSelect dlg(t.TheGame, nullptr);
     dlg.show();
     for (auto [name, tag] : {std::pair{"imcHomePiles", 5}, std::pair{"imcResPiles", 2}, std::pair{"imcResCards", 1},
                              std::pair{"imcHorder", 9}, std::pair{"imcGorder", 1}, std::pair{"imcGoalCards", 3},
@@ -206,27 +206,27 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
                                         "Data/CurPlayerInx=4", "Data/MultiMove=0", "Data/HomeAK=1"}));
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // A new game under the new variant, for the chosen player.
-    EXPECT_TRUE(t.G.GameRunning);
-    EXPECT_EQ(t.G.Games.Piles(kHome), 5);
-    EXPECT_EQ(t.G.Games.Order(kHome), 9);
-    EXPECT_EQ(t.G.GoalBaseRank, 12);
-    EXPECT_EQ(t.G.CurrentPlayerName(), "Ann");
+    EXPECT_TRUE(t.TheGame.GameRunning);
+    EXPECT_EQ(t.TheGame.Games.Piles(kHome), 5);
+    EXPECT_EQ(t.TheGame.Games.Order(kHome), 9);
+    EXPECT_EQ(t.TheGame.GoalBaseRank, 12);
+    EXPECT_EQ(t.TheGame.CurrentPlayerName(), "Ann");
 
     // With no players the list is empty and Play stores player one.
     Table empty;
-    frmSelect none(empty.G, nullptr);
+    frmSelect none(empty.TheGame, nullptr);
     EXPECT_EQ(Find(none, "imcPlayer")->count(), 0);
     Find<QPushButton>(none, "cmdPlay")->click();
-    EXPECT_EQ(empty.G.Registry.CurPlayerInx(), "1");
-    EXPECT_TRUE(empty.G.GameRunning);
+    EXPECT_EQ(empty.TheGame.Registry.CurPlayerInx(), "1");
+    EXPECT_TRUE(empty.TheGame.GameRunning);
 }
 
 TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     Table t;
-    t.G.EnsureFirstPlayer();
+    t.TheGame.EnsureFirstPlayer();
     t.Settings.Log.clear();
     for (bool viaCloseBox : {true, false}) {
-        frmSelect dlg(t.G, nullptr);
+        frmSelect dlg(t.TheGame, nullptr);
         dlg.show();
         Choose(Find(dlg, "imcHomePiles"), 10);
         Choose(Find(dlg, "imcGoalBase"), 5);
@@ -238,9 +238,9 @@ TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
     }
     EXPECT_TRUE(t.Settings.Log.empty());
-    EXPECT_FALSE(t.G.GameRunning);
-    EXPECT_TRUE(t.G.CurrentGameNo.empty());
-    EXPECT_EQ(t.G.Registry.HomePiles(), 8);
+    EXPECT_FALSE(t.TheGame.GameRunning);
+    EXPECT_TRUE(t.TheGame.CurrentGameNo.empty());
+    EXPECT_EQ(t.TheGame.Registry.HomePiles(), 8);
 }
 
 namespace {
@@ -252,16 +252,16 @@ struct WonTable : Table {
     std::function<void()> OnCommand = [] {};
     std::unique_ptr<frmFinishGame> Dlg;
     WonTable() {
-        G.EnsureFirstPlayer();
-        G.StartGame(123.0);
-        for (int i = 0; i < 3 && !G.LegalMoves().empty(); ++i)
-            G.PlayMove(G.LegalMoves().front().PicID, G.LegalMoves().front().Target);
-        Moves = G.Trans.GetTransID();
+        TheGame.EnsureFirstPlayer();
+        TheGame.StartGame(123.0);
+        for (int i = 0; i < 3 && !TheGame.LegalMoves().empty(); ++i)
+            TheGame.PlayMove(TheGame.LegalMoves().front().PicID, TheGame.LegalMoves().front().Target);
+        Moves = TheGame.Trans.GetTransID();
         Clock.Now += 150;
         View.Sounds.clear();
-        Score = G.GameScore();
+        Score = TheGame.GameScore();
         Dlg = std::make_unique<frmFinishGame>(
-            G,
+            TheGame,
             [this](const QString &key) {
                 Commands.push_back(key);
                 OnCommand();
@@ -276,7 +276,7 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     WonTable t;
     frmFinishGame &dlg = *t.Dlg;
     ASSERT_GT(t.Moves, 0);
-    EXPECT_EQ(t.Score, t.G.Array.TotalGoalCards() * 10 - 50);
+    EXPECT_EQ(t.Score, t.TheGame.Array.TotalGoalCards() * 10 - 50);
     auto *list = Find<QListWidget>(dlg, "ListView1");
     ASSERT_NE(list, nullptr);
     dlg.show();
@@ -288,13 +288,13 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(lines, QStringList({" Game :123", " Time Taken :0:02:30", " Player :Player 1",
                                   " Score :" + QString::number(t.Score), " Moves :" + QString::number(t.Moves)}));
     EXPECT_EQ(dlg.HeldScore(), t.Score);
-    EXPECT_FALSE(t.G.GameRunning);
-    EXPECT_EQ(t.G.ElapsedSeconds(), 0);
+    EXPECT_FALSE(t.TheGame.GameRunning);
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
     // Nothing is recorded until it closes.
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 0);
     EXPECT_TRUE(t.Commands.empty());
 }
 
@@ -310,7 +310,7 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
         int gamesWhenRun = -1;
         bool visibleWhenRun = true;
         t.OnCommand = [&] {
-            gamesWhenRun = t.G.Registry.GetPlayerGames(1);
+            gamesWhenRun = t.TheGame.Registry.GetPlayerGames(1);
             visibleWhenRun = t.Dlg->isVisible();
         };
         t.Dlg->show();
@@ -336,11 +336,11 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
             t.Dlg->close();
             EXPECT_TRUE(t.Commands.empty());
         }
-        EXPECT_EQ(t.G.Registry.GetPlayerGames(1), 1);
-        EXPECT_EQ(t.G.Registry.GetPlayerWin(1), 1);
-        EXPECT_EQ(t.G.Registry.GetPlayerScore(1), t.Score);
-        EXPECT_EQ(t.G.Registry.GetPlayerMoves(1), t.Moves);
-        EXPECT_FALSE(t.G.GameRunning);
-        EXPECT_EQ(t.G.Trans.GetTransID(), 0) << "the game has ended";
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), t.Score);
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), t.Moves);
+        EXPECT_FALSE(t.TheGame.GameRunning);
+        EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0) << "the game has ended";
     }
 }

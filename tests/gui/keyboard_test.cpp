@@ -62,7 +62,7 @@ struct KeyWindow : Window {
 
 TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
     KeyWindow w;
-    Game &g = w.G();
+    Game &g = w.TheGame();
     g.StartGame(123.0);
     QApplication::processEvents();
     // The board names the pile in focus and what lies there.
@@ -93,7 +93,7 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
 
 TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
     KeyWindow w;
-    Game &g = w.G();
+    Game &g = w.TheGame();
     w.Set("Autoplay", "0");
     w.Set("HomeOrder", "6"); // any card on any card: every stack is a run
     w.Set("SoundCardUp", "1");
@@ -174,7 +174,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 
 TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlone) {
     KeyWindow w;
-    Game &g = w.G();
+    Game &g = w.TheGame();
     w.Set("Autoplay", "0");
     w.Set("SoundCardUp", "1");
     w.Set("SoundCardDown", "1");
@@ -242,7 +242,7 @@ TEST(KeyboardPlay, TheMenusKeepTheirKeysAndDialogsKeepTheirs) {
         }
         return d.result();
     };
-    w.G().StartGame(123.0); // its autoplay can be taken back
+    w.TheGame().StartGame(123.0); // its autoplay can be taken back
     w.Tick();
     auto press = [&](int key, Qt::KeyboardModifiers mods = {}) {
         w.W.activateWindow();
@@ -278,7 +278,7 @@ TEST(KeyboardPlay, TheMenusKeepTheirKeysAndDialogsKeepTheirs) {
 
 TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) {
     KeyWindow w;
-    Game &g = w.G();
+    Game &g = w.TheGame();
     w.Set("Autoplay", "0");
     g.StartGame(123.0);
     cBoardView &board = w.W.board();

@@ -56,7 +56,7 @@ std::vector<int> SoundValues(const Game &g) {
 TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     OptionsTable t;
     {
-        OptionsDialog d(t.G);
+        OptionsDialog d(t.TheGame);
         ASSERT_EQ(d.Colours->count(), kColorCount);
         EXPECT_EQ(d.Colours->currentRow(), kDefaultColorIndex - 1);
         ASSERT_EQ(d.Sounds->count(), 7);
@@ -69,11 +69,11 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
         EXPECT_EQ(d.Applied, std::vector<quint32>{GetColorEntry(kDefaultColorIndex).Value});
     }
-    const cRegistry &r = t.G.Registry;
+    const cRegistry &r = t.TheGame.Registry;
     EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
               (std::vector<int>{5, 5, 2, 7}));
-    EXPECT_EQ(SoundValues(t.G), (std::vector<int>{-1, 0, 0, -1, -1, -1, -1}));
+    EXPECT_EQ(SoundValues(t.TheGame), (std::vector<int>{-1, 0, 0, -1, -1, -1, -1}));
 
     // Stored values show, and OK keeps them and the sliders' ends.
     t.Set("ColorIndex", "100");
@@ -81,7 +81,7 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     t.Set("SoundCardUp", "1");
     t.Set("SoundWin", "0");
     {
-        OptionsDialog d(t.G);
+        OptionsDialog d(t.TheGame);
         EXPECT_EQ(d.Slider(2)->value(), 37);
         d.Slider(1)->setValue(d.Slider(1)->maximum());
         d.Slider(4)->setValue(d.Slider(4)->minimum());
@@ -91,7 +91,7 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     EXPECT_EQ(r.ColorIndex(), 100);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
               (std::vector<int>{0, 13, 2, 50}));
-    EXPECT_EQ(SoundValues(t.G), (std::vector<int>{-1, -1, 0, -1, -1, -1, 0}));
+    EXPECT_EQ(SoundValues(t.TheGame), (std::vector<int>{-1, -1, 0, -1, -1, -1, 0}));
 }
 
 TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
@@ -99,7 +99,7 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         SCOPED_TRACE(way);
         OptionsTable t;
         const long writes = t.Settings.Writes;
-        OptionsDialog d(t.G);
+        OptionsDialog d(t.TheGame);
         const auto red = d.Colours->findItems(QStringLiteral("Red"), Qt::MatchExactly);
         ASSERT_EQ(red.size(), 1);
         d.Colours->setCurrentItem(red[0]);
@@ -117,7 +117,7 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
         EXPECT_TRUE(d.Applied.empty());
         EXPECT_EQ(t.Settings.Writes, writes);
-        EXPECT_EQ(t.G.Registry.ColorIndex(), kDefaultColorIndex);
+        EXPECT_EQ(t.TheGame.Registry.ColorIndex(), kDefaultColorIndex);
     }
 }
 
@@ -126,7 +126,7 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     t.Set("CardSpeed", "80");
     t.Set("UndoSpeed", "-5");
     {
-        OptionsDialog d(t.G);
+        OptionsDialog d(t.TheGame);
         EXPECT_EQ(d.Slider(1)->value(), 0);
         EXPECT_EQ(d.Slider(2)->value(), 50);
     }
@@ -134,11 +134,11 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     // with; OK then keeps that number.
     ResetColorEntryMemory();
     t.Set("ColorIndex", "500");
-    EXPECT_EQ(OptionsDialog(t.G).Dialog.SelectedColor(), 0);
+    EXPECT_EQ(OptionsDialog(t.TheGame).Dialog.SelectedColor(), 0);
     EXPECT_TRUE(GetColorEntry(500).Name.isEmpty()); // the board's colour is left alone
     const ColorEntry board = GetColorEntry(42);
     t.Set("ColorIndex", "0");
-    OptionsDialog d(t.G);
+    OptionsDialog d(t.TheGame);
     EXPECT_EQ(d.Dialog.SelectedColor(), 0) << "no entry named after another colour";
     EXPECT_EQ(d.Colours->selectedItems().size(), 0);
     EXPECT_TRUE(d.PreviewTopIs(board.Value));
@@ -147,5 +147,5 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     EXPECT_EQ(GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
-    EXPECT_EQ(t.G.Registry.ColorIndex(), 42);
+    EXPECT_EQ(t.TheGame.Registry.ColorIndex(), 42);
 }

@@ -22,7 +22,7 @@ struct PlayersTable : test::TestGame {
         for (int i = 1; i <= 40; ++i)
             Random.Values.push_back(i / 41.0);
         for (std::int16_t slot : used)
-            G.CreatePlayer(slot, std::string("P").append(std::to_string(slot)));
+            TheGame.CreatePlayer(slot, std::string("P").append(std::to_string(slot)));
     }
 };
 
@@ -63,63 +63,63 @@ struct PlayersDialog {
 
 TEST(Players, NewNamesAreComparedExactlyTakeTheLowestFreeSlotAndStopAtTen) {
     PlayersTable t({3});
-    PlayersDialog d(t.G);
+    PlayersDialog d(t.TheGame);
     for (const char *refused : {"Player 1", "", "   "})
         d.Click("cmdAdd", QString::fromLatin1(refused));
     d.Ok = false;
     d.Click("cmdAdd", QStringLiteral("Cancelled"));
     EXPECT_EQ(d.Said, std::vector<QString>{QStringLiteral("Player Exists !")});
-    EXPECT_EQ(t.G.CountPlayers(), 2);
+    EXPECT_EQ(t.TheGame.CountPlayers(), 2);
 
     d.Ok = true;
     d.Click("cmdAdd", QStringLiteral("player 1"));
-    EXPECT_EQ(t.G.Registry.GetPlayerName(2), "player 1");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "player 1");
     // The list marks the current player again, not the new one.
     EXPECT_EQ(d.Dialog.SelectedSlot(), 1);
     ASSERT_EQ(d.List->topLevelItemCount(), 3);
     EXPECT_EQ(d.Row(1), QStringLiteral("player 1"));
-    EXPECT_EQ(d.Row(1, 1), QString::number(t.G.Registry.GetPlayerUID(2)));
-    EXPECT_NE(t.G.Registry.GetPlayerUID(2), t.G.Registry.GetPlayerUID(1));
+    EXPECT_EQ(d.Row(1, 1), QString::number(t.TheGame.Registry.GetPlayerUID(2)));
+    EXPECT_NE(t.TheGame.Registry.GetPlayerUID(2), t.TheGame.Registry.GetPlayerUID(1));
 
     // Ten players: a message, and not even the question.
     PlayersTable full({2, 3, 4, 5, 6, 7, 8, 9, 10});
-    PlayersDialog f(full.G);
+    PlayersDialog f(full.TheGame);
     f.Click("cmdAdd", QStringLiteral("Eleven"));
     EXPECT_EQ(f.Said, std::vector<QString>{QStringLiteral("Maximum 10 Players Only!")});
     EXPECT_TRUE(f.Asked.empty());
-    EXPECT_EQ(full.G.CountPlayers(), 10);
+    EXPECT_EQ(full.TheGame.CountPlayers(), 10);
 }
 
 TEST(Players, RenameKeepsIdAndCountsAndMayRepeatAName) {
     PlayersTable t({2});
-    t.G.Registry.SetPlayerGames(2, 7);
-    const auto uid = t.G.Registry.GetPlayerUID(2);
-    PlayersDialog d(t.G);
+    t.TheGame.Registry.SetPlayerGames(2, 7);
+    const auto uid = t.TheGame.Registry.GetPlayerUID(2);
+    PlayersDialog d(t.TheGame);
     d.SelectSlot(2);
     d.Click("cmdEdit", QStringLiteral("   "));
-    EXPECT_EQ(t.G.Registry.GetPlayerName(2), "P2");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "P2");
     d.Click("cmdEdit", QStringLiteral("Player 1"));
     EXPECT_TRUE(d.Said.empty());
-    EXPECT_EQ(t.G.Registry.GetPlayerName(2), "Player 1");
-    EXPECT_EQ(t.G.Registry.GetPlayerUID(2), uid);
-    EXPECT_EQ(t.G.Registry.GetPlayerGames(2), 7);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Player 1");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(2), uid);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(2), 7);
     EXPECT_EQ(d.Row(1), QStringLiteral("Player 1"));
 }
 
 TEST(Players, TheLastPlayerStaysNoMeansNoAndEditAndDeleteNeedARow) {
     PlayersTable t;
-    PlayersDialog d(t.G);
+    PlayersDialog d(t.TheGame);
     d.Click("cmdDelete");
     EXPECT_EQ(d.Said, std::vector<QString>{QStringLiteral("First Player Cannot be deleted")});
     EXPECT_TRUE(d.Asked.empty());
 
-    t.G.CreatePlayer(2, "Bob");
-    PlayersDialog again(t.G);
+    t.TheGame.CreatePlayer(2, "Bob");
+    PlayersDialog again(t.TheGame);
     again.SelectSlot(2);
     again.Yes = false;
     again.Click("cmdDelete");
     EXPECT_EQ(again.Asked.size(), 1u);
-    EXPECT_EQ(t.G.CountPlayers(), 2);
+    EXPECT_EQ(t.TheGame.CountPlayers(), 2);
     EXPECT_EQ(again.List->topLevelItemCount(), 2);
     again.List->clearSelection();
     EXPECT_FALSE(again.Button("cmdEdit")->isEnabled());
@@ -134,15 +134,15 @@ TEST(Players, DeletingTheCurrentPlayerMakesTheLowestUsedSlotCurrent) {
     // A stored number that names no player ("7") stands for the player the game records for.
     for (const Case &c : {Case{"3", 3, 1}, Case{"1", 1, 3}, Case{"5", 3, 5}, Case{"7", 1, 3}}) {
         PlayersTable t({3, 5});
-        t.G.Registry.SetCurPlayerInx(c.Current);
-        PlayersDialog d(t.G);
+        t.TheGame.Registry.SetCurPlayerInx(c.Current);
+        PlayersDialog d(t.TheGame);
         EXPECT_EQ(d.Dialog.SelectedSlot(), c.Current == "7" ? 1 : std::stoi(c.Current));
         d.SelectSlot(c.Deleted);
-        const auto uid = t.G.Registry.GetPlayerUID(c.Deleted);
+        const auto uid = t.TheGame.Registry.GetPlayerUID(c.Deleted);
         d.Click("cmdDelete");
-        EXPECT_EQ(t.G.Registry.CurPlayerInx(), std::to_string(c.Expected)) << c.Current;
-        EXPECT_EQ(t.G.Registry.GetPlayerName(c.Deleted), "");
-        EXPECT_EQ(t.G.Registry.GetPlayerUID(c.Deleted), uid);
+        EXPECT_EQ(t.TheGame.Registry.CurPlayerInx(), std::to_string(c.Expected)) << c.Current;
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerName(c.Deleted), "");
+        EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(c.Deleted), uid);
         EXPECT_EQ(d.List->topLevelItemCount(), 2);
         EXPECT_EQ(d.Dialog.SelectedSlot(), c.Expected);
     }

@@ -19,7 +19,7 @@ namespace {
 // The game's sounds, with every sound that would play recorded instead.
 struct SoundTable {
     test::TestGame T;
-    cSounds Sounds{T.G.Registry};
+    cSounds Sounds{T.TheGame.Registry};
     std::vector<std::string> Played;
     SoundTable() {
         Sounds.Output = [this](const QString &buffer, const QByteArray &wave) {

@@ -41,8 +41,8 @@ void SetRecord(Game &g, std::int16_t slot, std::int64_t games, std::int64_t wins
 TEST(Statistics, TotalsAndAveragesRoundDown) {
     test::TestGame t;
     // Three games of 490, 30 and -200.
-    SetRecord(t.G, 1, 3, 2, 490 + 30 - 200, 250);
-    frmStatistics d(t.G);
+    SetRecord(t.TheGame, 1, 3, 2, 490 + 30 - 200, 250);
+    frmStatistics d(t.TheGame);
     EXPECT_EQ(Lines(d), QStringList({"Games Played : 3", "Games Won : 2", "Games Lost : 1", "Total Score : 320",
                                      "Total Moves : 250", "Average Score : 106", "Average Moves : 83"}));
     EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : Player 1"));
@@ -50,24 +50,24 @@ TEST(Statistics, TotalsAndAveragesRoundDown) {
     EXPECT_EQ(Label(d, "lblWon"), QStringLiteral("Won : 2"));
     EXPECT_EQ(Label(d, "lblLost"), QStringLiteral("Lost : 1"));
 
-    SetRecord(t.G, 1, 2, 0, -5, 0);
-    EXPECT_EQ(Lines(frmStatistics(t.G))[5], QStringLiteral("Average Score : -3"));
+    SetRecord(t.TheGame, 1, 2, 0, -5, 0);
+    EXPECT_EQ(Lines(frmStatistics(t.TheGame))[5], QStringLiteral("Average Score : -3"));
     // No games: the totals stand for themselves.
-    SetRecord(t.G, 1, 0, 0, 7, 9);
-    EXPECT_EQ(Lines(frmStatistics(t.G)).mid(5), QStringList({"Average Score : 7", "Average Moves : 9"}));
+    SetRecord(t.TheGame, 1, 0, 0, 7, 9);
+    EXPECT_EQ(Lines(frmStatistics(t.TheGame)).mid(5), QStringList({"Average Score : 7", "Average Moves : 9"}));
 }
 
 TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
     test::TestGame t;
     t.Random.Values = {0.1, 0.2, 0.3};
     for (std::int16_t slot : {2, 3, 4})
-        t.G.CreatePlayer(slot, std::string("P").append(std::to_string(slot)));
+        t.TheGame.CreatePlayer(slot, std::string("P").append(std::to_string(slot)));
     for (std::int16_t slot = 1; slot <= 3; ++slot)
-        SetRecord(t.G, slot, 10, 4, 2'000'000'000, 2'000'000'000);
+        SetRecord(t.TheGame, slot, 10, 4, 2'000'000'000, 2'000'000'000);
     // A deleted player's counts stay in the store but no longer count.
-    SetRecord(t.G, 5, 99, 99, 99, 99);
-    t.G.Registry.SetCurPlayerInx("2");
-    frmStatistics d(t.G);
+    SetRecord(t.TheGame, 5, 99, 99, 99, 99);
+    t.TheGame.Registry.SetCurPlayerInx("2");
+    frmStatistics d(t.TheGame);
     const QStringList lines = Lines(d);
     EXPECT_EQ(lines[0], QStringLiteral("Games Played : 30"));
     EXPECT_EQ(lines[3], QStringLiteral("Total Score : 6000000000"));
@@ -89,16 +89,16 @@ TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
 TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
     test::TestGame t;
     {
-        frmStatistics d(t.G);
+        frmStatistics d(t.TheGame);
         auto *frame = d.findChild<QGroupBox *>(QStringLiteral("frameGame"));
         EXPECT_FALSE(frame->isEnabled());
         EXPECT_FALSE(frame->isHidden());
         EXPECT_FALSE(d.findChild<QLabel *>(QStringLiteral("lblScore"))->isEnabled());
         EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : 0"));
     }
-    t.G.StartGame(std::string_view("123"));
-    frmStatistics d(t.G);
+    t.TheGame.StartGame(std::string_view("123"));
+    frmStatistics d(t.TheGame);
     EXPECT_TRUE(d.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
-    EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.G.GameScore()));
-    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.G.Trans.GetTransID()));
+    EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.TheGame.GameScore()));
+    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.TheGame.Trans.GetTransID()));
 }

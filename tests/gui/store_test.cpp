@@ -23,11 +23,11 @@ struct FileGame {
     FixedClock Clock;
     ScriptedRandom Random;
     RecordingView View;
-    Game G{Settings, Clock, Random, View};
-    explicit FileGame(const QString &file) : Settings(file) { G.EnsureFirstPlayer(); }
+    Game TheGame{Settings, Clock, Random, View};
+    explicit FileGame(const QString &file) : Settings(file) { TheGame.EnsureFirstPlayer(); }
     void PlayOneGame(double number) {
-        G.StartGame(number);
-        G.EndGame(0);
+        TheGame.StartGame(number);
+        TheGame.EndGame(0);
     }
 };
 
@@ -47,7 +47,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     const QString file = dir.filePath("Tabloo.ini");
     FileGame copy(file);
     copy.PlayOneGame(5);
-    EXPECT_EQ(copy.G.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 1);
 
     // A person edits the file while the game runs: a count, a name with a comma, a comment,
     // and a section of the kept game written twice around another section.
@@ -55,10 +55,10 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     text.replace("1PlayerGames=1", "1PlayerGames=500");
     text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
     WriteFile(file, text);
-    EXPECT_EQ(copy.G.CountPlayers(), 2) << "a name with a comma is a name";
-    EXPECT_EQ(copy.G.Registry.GetPlayerName(9), "Doe, Jane");
+    EXPECT_EQ(copy.TheGame.CountPlayers(), 2) << "a name with a comma is a name";
+    EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(9), "Doe, Jane");
     copy.PlayOneGame(6);
-    EXPECT_EQ(copy.G.Registry.GetPlayerGames(1), 501);
+    EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 501);
     const QByteArray after = ReadFile(file);
     EXPECT_TRUE(after.contains("; kept as written"));
     EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
@@ -68,15 +68,15 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     // The game's own texts go in QSettings' form, and read back the same both ways.
     const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
     for (int i = 0; i < 5; ++i)
-        copy.G.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
+        copy.TheGame.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
     QSettings qt(file, QSettings::IniFormat);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(copy.G.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
+        EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
         EXPECT_EQ(qt.value(QStringLiteral("Players/%1PlayerName").arg(i + 2)).toString().toStdString(), names[i]);
     }
     qt.setValue("Players/8PlayerName", QString::fromUtf8("Ünï \"x\", y\\z"));
     qt.sync();
-    EXPECT_EQ(copy.G.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
+    EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
 }
 
 // One copy of the game among several: it plays when a test starts it as a program of its own.

@@ -36,7 +36,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     SlowWindow w;
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
-    Game &g = w.G();
+    Game &g = w.TheGame();
 
     // A press anywhere on the board lands the deal.
     g.StartGame(123.0);
@@ -84,7 +84,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
 TEST(Travel, ReplayTicksWaitForTheCardsOfTheLastStep) {
     SlowWindow w;
     w.Set("Autoplay", "0");
-    Game &g = w.G();
+    Game &g = w.TheGame();
     g.StartGame(123.0);
     w.W.board().LandFlights();
     for (std::int16_t p : {7, 6, 5})
@@ -105,7 +105,7 @@ TEST(Travel, ReplayTicksWaitForTheCardsOfTheLastStep) {
 TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {
     Window w;
     w.Set("Autoplay", "0");
-    Game &g = w.G();
+    Game &g = w.TheGame();
     // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
     g.StartGame(123.0);
     for (std::int16_t p : {5, 4, 3})
@@ -140,7 +140,7 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
 TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
     Window w;
     w.DealAGameTheAutoplayCommandWins();
-    Game &g = w.G();
+    Game &g = w.TheGame();
     w.W.RunCommand("G4"); // every card goes home
     ASSERT_EQ(g.Array.TotalGoalCards(), 52);
     w.W.RunCommand("G1"); // before the queued dialog opens
@@ -163,7 +163,7 @@ TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
     w.DealAGameTheAutoplayCommandWins();
-    Game &g = w.G();
+    Game &g = w.TheGame();
     w.W.board().LandFlights();
     w.W.RunCommand("G4");
     ASSERT_TRUE(w.Flying());
@@ -179,7 +179,7 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
 TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
     Window w;
     w.Set("Autoplay", "0");
-    Game &g = w.G();
+    Game &g = w.TheGame();
     g.StartGame(123.0);
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
     // Fill the log to its last move by moving a card to and fro between two free cells.
@@ -199,7 +199,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     w.W.resize(3840, 1000);
     QApplication::processEvents();
     w.Set("Autoplay", "0");
-    Game &g = w.G();
+    Game &g = w.TheGame();
     g.StartGame(123.0);
     const std::int16_t id = g.Array.GetTopPicID(kHome, 7);
     QWidget *vp = w.W.board().viewport();
@@ -229,8 +229,8 @@ TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfte
     QApplication::processEvents();
     EXPECT_TRUE(w.W.Closed());
     EXPECT_TRUE(!help || !help->isVisible());
-    EXPECT_FALSE(w.G().GameRunning) << "nothing queued after the close dealt a game";
-    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 1);
+    EXPECT_FALSE(w.TheGame().GameRunning) << "nothing queued after the close dealt a game";
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1);
 }
 
 TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
@@ -300,7 +300,7 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         w.W.Load();
         ASSERT_EQ(asked, std::vector<QString>{"Continue the unfinished game 123?"});
         EXPECT_TRUE(told.empty());
-        Game &g = w.G();
+        Game &g = w.TheGame();
         if (yes) {
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
             EXPECT_EQ(g.CurrentGameNo, "123");
@@ -323,19 +323,19 @@ TEST(Unfinished, AGameThatCannotComeBackIsCountedOnceRemovedAndSaidSo) {
     Window w;
     KillDuringAGame(w.Settings);
     w.Set("HomePiles", "8");
-    w.G().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
+    w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
     std::vector<QString> told;
     w.W.AskYesNo = [](const QString &) { return true; };
     w.W.Tell = [&](const QString &t) { told.push_back(t); };
     w.W.Load();
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back")) << told[0].toStdString();
-    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1);
     ASSERT_EQ(w.Dialogs.size(), 1u) << "then the variant dialog, as at any start";
     // Played and closed: the new game counts, the broken one not again.
     w.W.close();
-    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), 2);
-    EXPECT_FALSE(w.G().Saved.Present());
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 2);
+    EXPECT_FALSE(w.TheGame().Saved.Present());
 }
 
 } // namespace

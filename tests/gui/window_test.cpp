@@ -33,14 +33,14 @@ TEST(Window, CommandStatesFollowTheGame) {
 
     w.W.RunCommand("F2");
     EXPECT_EQ(w.Dialogs.back(), "tabloo::frmSelect");
-    ASSERT_TRUE(w.G().GameRunning);
+    ASSERT_TRUE(w.TheGame().GameRunning);
     w.Tick();
     EXPECT_TRUE(w.Enabled("F4"));
-    EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.G().Trans.GetTransID()));
+    EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().Trans.GetTransID()));
     EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
 
     // A game with autoplayed aces can be taken back; while a replay runs only Stop is offered.
-    w.G().StartGame(123.0);
+    w.TheGame().StartGame(123.0);
     w.Tick();
     EXPECT_TRUE(w.Enabled("G1"));
     EXPECT_FALSE(w.Enabled("G2"));
@@ -63,26 +63,26 @@ TEST(Window, CommandStatesFollowTheGame) {
     // A key of no command does nothing.
     w.W.RunCommand("Z9");
     w.W.RunCommand("F3");
-    EXPECT_TRUE(w.G().GameRunning);
+    EXPECT_TRUE(w.TheGame().GameRunning);
 }
 
 TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
     Window w;
     w.Set("Autoplay", "0");
-    w.G().StartGame(123.0);
+    w.TheGame().StartGame(123.0);
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
         w.Tick();
-        EXPECT_EQ(w.G().Registry.Autoplay(), on ? 1 : 0);
+        EXPECT_EQ(w.TheGame().Registry.Autoplay(), on ? 1 : 0);
         EXPECT_EQ(w.W.action("G4")->isChecked(), on);
     }
-    EXPECT_EQ(w.G().Array.TotalGoalCards(), 2) << "switching on played at once";
+    EXPECT_EQ(w.TheGame().Array.TotalGoalCards(), 2) << "switching on played at once";
 
     const int boardHeight = w.W.board().height();
     w.W.RunCommand("G9");
     QApplication::processEvents();
     w.Tick();
-    EXPECT_EQ(w.G().Registry.ShowToolbar(), 0);
+    EXPECT_EQ(w.TheGame().Registry.ShowToolbar(), 0);
     EXPECT_TRUE(w.W.toolBar()->isHidden());
     EXPECT_FALSE(w.W.action("G9")->isChecked());
     EXPECT_GT(w.W.board().height(), boardHeight) << "the board takes the toolbar's room";
@@ -93,8 +93,8 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
 TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     Window w;
     w.Set("Autoplay", "0");
-    w.G().StartGame(123.0);
-    Game &g = w.G();
+    w.TheGame().StartGame(123.0);
+    Game &g = w.TheGame();
     // Game 123: AC lies on top of home pile 7, AS on top of home pile 6.
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
     ASSERT_EQ(g.Cards[ac].Num, 0);
@@ -132,8 +132,8 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
 TEST(Window, ReplayEndsByItself) {
     Window w;
     w.Set("Autoplay", "0");
-    w.G().StartGame(123.0);
-    Game &g = w.G();
+    w.TheGame().StartGame(123.0);
+    Game &g = w.TheGame();
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 7), {kReserve, 0}));
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 6), {kReserve, 1}));
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 5), {kReserve, 2}));
@@ -165,16 +165,16 @@ TEST(Window, ReplayEndsByItself) {
 TEST(Window, WonGameOpensTheEndOfGameDialogAfterTheMoveAndOkRunsTheChoice) {
     Window w;
     w.DealAGameTheAutoplayCommandWins();
-    const int games = w.G().Registry.GetPlayerGames(1);
+    const int games = w.TheGame().Registry.GetPlayerGames(1);
     w.W.RunCommand("G4"); // every card goes home
-    EXPECT_EQ(w.G().Array.TotalGoalCards(), 52);
+    EXPECT_EQ(w.TheGame().Array.TotalGoalCards(), 52);
     EXPECT_TRUE(w.Dialogs.empty()) << "the dialog waits until the move has returned";
     QApplication::processEvents();
     // OK with the default choice opened the variant dialog, whose Play started a game.
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
-    EXPECT_EQ(w.G().Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(w.G().Registry.GetPlayerGames(1), games + 1);
-    EXPECT_TRUE(w.G().GameRunning);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), games + 1);
+    EXPECT_TRUE(w.TheGame().GameRunning);
 }
 
 TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
@@ -212,8 +212,8 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     // Customize: OK on what it shows turns the switches into -1 and repaints the board.
     w.Set("ColorIndex", "2");
     w.W.RunCommand("T1");
-    EXPECT_EQ(w.G().Registry.SoundUndo(), -1);
-    EXPECT_EQ(w.G().Registry.CardSpeed(), 0);
+    EXPECT_EQ(w.TheGame().Registry.SoundUndo(), -1);
+    EXPECT_EQ(w.TheGame().Registry.CardSpeed(), 0);
     const QImage board = w.W.board().grab().toImage();
     EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(GetColorEntry(2).Value));
     w.Played.clear();
@@ -300,7 +300,7 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
             w.Set("HomeOrder", v[2]);
             w.Set("HomeAK", v[3]);
             w.Set("GoalCards", step % 1000 ? "2" : "0");
-            w.G().StartGame(static_cast<double>(rng() % 100000));
+            w.TheGame().StartGame(static_cast<double>(rng() % 100000));
         }
         w.PlayVariant = rng() % 2;
         const unsigned roll = rng() % 10;
@@ -308,7 +308,7 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
         if (roll < 4) {
             // A drag from a card to anywhere.
             const std::int16_t id = static_cast<std::int16_t>(rng() % kTotalCards);
-            if (w.G().GameRunning)
+            if (w.TheGame().GameRunning)
                 w.Drag(w.CardPoint(id), p);
         } else if (roll == 4) {
             QTest::mousePress(vp, Qt::LeftButton, {}, p);
@@ -326,8 +326,8 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
             QApplication::processEvents();
         }
         w.Tick();
-        if (w.G().GameRunning) {
-            ASSERT_TRUE(Consistent(w.G())) << "step " << step;
+        if (w.TheGame().GameRunning) {
+            ASSERT_TRUE(Consistent(w.TheGame())) << "step " << step;
             if (!w.W.Dragging() && !w.W.board().Flying()) {
                 ASSERT_TRUE(Shown(w)) << "step " << step;
             }

@@ -7,7 +7,7 @@
 
 namespace tabloo {
 
-cArray::cArray(Game &game) : G(game) {
+cArray::cArray(Game &game) : TheGame(game) {
     std::fill(&PicIDs[0][0][0], &PicIDs[0][0][0] + kCells * kPiles * kPositions, std::int16_t(-1));
     Clear();
 }
@@ -78,9 +78,9 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
     // A goal pile holds at most 13 cards.
     if (dCell == kGoal && GetTop(kGoal, dPile) >= 12)
         return false;
-    const std::int16_t s = speed ? *speed : G.Registry.CardSpeed();
+    const std::int16_t s = speed ? *speed : TheGame.Registry.CardSpeed();
 
-    const cCard &card = G.Cards[picId];
+    const cCard &card = TheGame.Cards[picId];
     const std::int16_t sCell = card.Cell, sPile = card.Pile, sPos = card.Pos;
     if (mCards > 0) {
         // The riding cards are the ones above the card in its pile.
@@ -94,9 +94,9 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
     }
 
     // The log sees the source place on the card, so it records before anything moves.
-    if (tMod != kUndoRedo && tMod != kDealMove && !G.Trans.SaveTrans(picId, dCell, dPile, dPos, mCards, tMod))
+    if (tMod != kUndoRedo && tMod != kDealMove && !TheGame.Trans.SaveTrans(picId, dCell, dPile, dPos, mCards, tMod))
         return false;
-    ++G.MoveDepth;
+    ++TheGame.MoveDepth;
 
     MoveCardImage(picId, dCell, dPile, dPos, tMod, s, dFace);
     for (std::int16_t i = 1; i <= mCards; ++i)
@@ -107,25 +107,26 @@ bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile
     Tops[dCell][dPile] = static_cast<std::int16_t>(dPos + mCards);
 
     if (tMod == kPlayMove)
-        G.AutoplayAll();
-    G.CheckWin();
+        TheGame.AutoplayAll();
+    TheGame.CheckWin();
     // The store keeps the game as it stands once the move and its autoplay are done (the
     // log keeps it after an undo or redo step, once its index has moved).
-    if (--G.MoveDepth == 0 && tMod == kPlayMove)
-        G.SaveRunningGame();
+    if (--TheGame.MoveDepth == 0 && tMod == kPlayMove)
+        TheGame.SaveRunningGame();
     return true;
 }
 
 void cArray::MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
                            std::int32_t tMod, std::int16_t speed, std::int32_t dFace) {
-    G.View.TravelCard(picId, G.Games.GetCordX(dCell, dPile, dPos), G.Games.GetCordY(dCell, dPile, dPos), speed, tMod);
+    TheGame.View.TravelCard(picId, TheGame.Games.GetCordX(dCell, dPile, dPos),
+                            TheGame.Games.GetCordY(dCell, dPile, dPos), speed, tMod);
 
-    cCard &card = G.Cards[picId];
+    cCard &card = TheGame.Cards[picId];
     // A face-down card travels face down and turns over at its place.
     const std::int32_t face = dFace != 0 ? 1 : 0;
     if (card.FaceMode != face) {
         card.FaceMode = face;
-        G.View.CardChanged(picId);
+        TheGame.View.CardChanged(picId);
     }
     if (tMod != kDealMove && OnBoard(card.Cell, card.Pile, card.Pos))
         PicIDs[card.Cell][card.Pile][card.Pos] = -1;

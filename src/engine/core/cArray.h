@@ -61,7 +61,7 @@ private:
     void MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
                        std::int16_t speed, std::int32_t dFace);
 
-    Game &G;
+    Game &TheGame;
     std::int16_t PicIDs[kCells][kPiles][kPositions];
     std::int16_t Tops[kCells][kPiles];
     std::int16_t Shuffle[kPositions] = {};

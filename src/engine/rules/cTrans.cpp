@@ -6,7 +6,7 @@
 
 namespace tabloo {
 
-cTrans::cTrans(Game &game) : G(game) { Reset(); }
+cTrans::cTrans(Game &game) : TheGame(game) { Reset(); }
 
 void cTrans::Reset() {
     Records.assign(kGrowth + 1, TransRecord{});
@@ -26,9 +26,9 @@ bool cTrans::SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPil
         Bound = static_cast<std::int16_t>(Bound + kGrowth);
         Records.resize(Bound + 1);
     }
-    const cCard &card = G.Cards[picId];
+    const cCard &card = TheGame.Cards[picId];
     Records[Current] = TransRecord{picId, card.Cell, card.Pile, card.Pos, dCell, dPile, dPos, mCards, tMod};
-    G.LogChangedFrom(Current);
+    TheGame.LogChangedFrom(Current);
     return true;
 }
 
@@ -53,12 +53,12 @@ bool cTrans::Undo(std::int16_t speed) {
     if (Current < 1)
         return false;
     if (speed > 3)
-        G.View.PlaySound("Undo");
+        TheGame.View.PlaySound("Undo");
     const TransRecord r = Records[Current];
-    G.Array.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, kUndoRedo, speed, r.mCards, 0);
+    TheGame.Array.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, kUndoRedo, speed, r.mCards, 0);
     if (Current > 0)
         --Current;
-    G.SaveRunningGame();
+    TheGame.SaveRunningGame();
     return true;
 }
 
@@ -67,22 +67,22 @@ bool cTrans::Redo(std::int16_t speed) {
         return false;
     ++Current;
     if (speed > 3)
-        G.View.PlaySound("Redo");
+        TheGame.View.PlaySound("Redo");
     const TransRecord r = Records[Current];
-    G.Array.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, kUndoRedo, speed, r.mCards, 0);
-    G.SaveRunningGame();
+    TheGame.Array.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, kUndoRedo, speed, r.mCards, 0);
+    TheGame.SaveRunningGame();
     return true;
 }
 
 void cTrans::UndoAll(std::int16_t speed) {
     // The store takes the end of it all at once.
-    cRegistry::Update update(G.Registry);
+    cRegistry::Update update(TheGame.Registry);
     while (Current >= 1)
         Undo(speed);
 }
 
 void cTrans::RedoAll(std::int16_t speed) {
-    cRegistry::Update update(G.Registry);
+    cRegistry::Update update(TheGame.Registry);
     while (Current < Last)
         Redo(speed);
 }

@@ -55,7 +55,7 @@ public:
     void Truncate(std::int16_t n);
 
 private:
-    Game &G;
+    Game &TheGame;
     std::vector<TransRecord> Records;
     std::int16_t Bound = kGrowth;
     std::int16_t Current = 0;

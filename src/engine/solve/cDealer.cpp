@@ -14,15 +14,15 @@ cDealer::Variant cDealer::FromStore(const cRegistry &registry) {
 
 cDealer::cDealer(const Variant &variant) {
     // Nothing dealt here is a game anyone plays: no record, no game kept for later.
-    G.KeepRunningGame = false;
+    TheGame.KeepRunningGame = false;
     for (const auto &[key, value] : variant)
-        G.Registry.Write(cRegistry::kData, key, value);
-    G.EnsureFirstPlayer();
+        TheGame.Registry.Write(cRegistry::kData, key, value);
+    TheGame.EnsureFirstPlayer();
 }
 
 Position cDealer::Deal(double gameNo) {
-    G.StartGame(FormatGameNo(gameNo));
-    return G.CurrentPosition();
+    TheGame.StartGame(FormatGameNo(gameNo));
+    return TheGame.CurrentPosition();
 }
 
 } // namespace tabloo

@@ -31,14 +31,14 @@ public:
     // The position game `gameNo` starts from under the variant.
     Position Deal(double gameNo);
     // A random game number, drawn as a new game draws it.
-    double RandomGameNo() { return G.RandomGameNo(); }
+    double RandomGameNo() { return TheGame.RandomGameNo(); }
 
 private:
     cMemorySettings Settings;
     cSystemClock Clock;
     cUniformRandom Random;
     ITableView View;
-    Game G{Settings, Clock, Random, View};
+    Game TheGame{Settings, Clock, Random, View};
 };
 
 } // namespace tabloo

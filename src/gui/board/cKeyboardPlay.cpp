@@ -75,7 +75,8 @@ private:
     qreal mScale = 1.0;
 };
 
-cKeyboardPlay::cKeyboardPlay(Game &game, cBoardView &board, QObject *parent) : QObject(parent), G(game), Board(board) {
+cKeyboardPlay::cKeyboardPlay(Game &game, cBoardView &board, QObject *parent)
+    : QObject(parent), TheGame(game), Board(board) {
     Frame = new cFocusFrame;
     Board.scene()->addItem(Frame);
     Board.setFocusPolicy(Qt::StrongFocus);
@@ -106,7 +107,7 @@ bool cKeyboardPlay::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool cKeyboardPlay::KeyPressed(int key, bool shift) {
-    if (!G.GameRunning)
+    if (!TheGame.GameRunning)
         return false;
     switch (key) {
     case Qt::Key_Left:
@@ -145,10 +146,10 @@ bool cKeyboardPlay::KeyPressed(int key, bool shift) {
 void cKeyboardPlay::MoveAlongRow(int step) {
     std::vector<PileRef> row;
     if (mFocus.Cell == kHome) {
-        for (std::int16_t p = 0; p < G.Games.Piles(kHome); ++p)
+        for (std::int16_t p = 0; p < TheGame.Games.Piles(kHome); ++p)
             row.push_back({kHome, p});
     } else {
-        for (std::int16_t p = 0; p < G.Games.Piles(kReserve); ++p)
+        for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve); ++p)
             row.push_back({kReserve, p});
         for (std::int16_t p = 0; p < kGoalPiles; ++p)
             row.push_back({kGoal, p});
@@ -163,20 +164,20 @@ void cKeyboardPlay::MoveAlongRow(int step) {
 
 void cKeyboardPlay::ChangeRow() {
     // To the pile of the other row that stands nearest across.
-    const int x = G.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
+    const int x = TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
     std::vector<PileRef> row;
     if (mFocus.Cell == kHome) {
-        for (std::int16_t p = 0; p < G.Games.Piles(kReserve); ++p)
+        for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve); ++p)
             row.push_back({kReserve, p});
         for (std::int16_t p = 0; p < kGoalPiles; ++p)
             row.push_back({kGoal, p});
     } else {
-        for (std::int16_t p = 0; p < G.Games.Piles(kHome); ++p)
+        for (std::int16_t p = 0; p < TheGame.Games.Piles(kHome); ++p)
             row.push_back({kHome, p});
     }
     int best = -1;
     for (const PileRef &p : row) {
-        const int d = std::abs(G.Games.GetCordX(p.Cell, p.Pile, 0) - x);
+        const int d = std::abs(TheGame.Games.GetCordX(p.Cell, p.Pile, 0) - x);
         if (best < 0 || d < best) {
             best = d;
             mFocus = p;
@@ -186,7 +187,7 @@ void cKeyboardPlay::ChangeRow() {
 }
 
 int cKeyboardPlay::MostChosen() const {
-    const std::int16_t top = G.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
     if (top < 0)
         return 1;
     if (mFocus.Cell != kHome)
@@ -194,8 +195,8 @@ int cKeyboardPlay::MostChosen() const {
     // A run that may be lifted is one whose every shorter part may be lifted too.
     int n = 1;
     while (n <= top) {
-        const std::int16_t id = G.Array.GetPicID(kHome, mFocus.Pile, static_cast<std::int16_t>(top - n));
-        if (G.PickUpCount(id) != n)
+        const std::int16_t id = TheGame.Array.GetPicID(kHome, mFocus.Pile, static_cast<std::int16_t>(top - n));
+        if (TheGame.PickUpCount(id) != n)
             break;
         ++n;
     }
@@ -209,7 +210,7 @@ void cKeyboardPlay::LiftOrDrop() {
         const Lift lift = *mLifted;
         // The game's own drop: its rules, its sound, the log, autoplay and the win. A pile
         // that does not take the cards (their own pile among them) sends them back.
-        if (!(mFocus == lift.From) && G.PlayMove(lift.PicID, mFocus)) {
+        if (!(mFocus == lift.From) && TheGame.PlayMove(lift.PicID, mFocus)) {
             mLifted.reset();
             mChosen = 1;
         } else {
@@ -218,13 +219,14 @@ void cKeyboardPlay::LiftOrDrop() {
         }
         return;
     }
-    if (G.WinNoticed())
+    if (TheGame.WinNoticed())
         return;
-    const std::int16_t top = G.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
     if (top < 0)
         return;
-    const std::int16_t id = G.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
-    const std::int16_t riding = G.PickUpCount(id);
+    const std::int16_t id =
+        TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
+    const std::int16_t riding = TheGame.PickUpCount(id);
     // As with the mouse, a card that may not be lifted is silently left where it lies.
     if (riding < 0 || riding != mChosen - 1)
         return;
@@ -236,26 +238,26 @@ void cKeyboardPlay::LiftOrDrop() {
 void cKeyboardPlay::HangLifted() {
     if (!mLifted)
         return;
-    const cCard &card = G.Cards[mLifted->PicID];
+    const cCard &card = TheGame.Cards[mLifted->PicID];
     int x, y;
     if (mFocus == mLifted->From) {
-        x = G.Games.GetCordX(card.Cell, card.Pile, card.Pos);
-        y = G.Games.GetCordY(card.Cell, card.Pile, card.Pos);
+        x = TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos);
+        y = TheGame.Games.GetCordY(card.Cell, card.Pile, card.Pos);
     } else if (mFocus.Cell == kHome) {
         // Where the cards would lie on the pile.
-        const auto next = static_cast<std::int16_t>(G.Array.GetTop(kHome, mFocus.Pile) + 1);
-        x = G.Games.GetCordX(kHome, mFocus.Pile, next);
-        y = G.Games.GetCordY(kHome, mFocus.Pile, next);
+        const auto next = static_cast<std::int16_t>(TheGame.Array.GetTop(kHome, mFocus.Pile) + 1);
+        x = TheGame.Games.GetCordX(kHome, mFocus.Pile, next);
+        y = TheGame.Games.GetCordY(kHome, mFocus.Pile, next);
     } else {
         // A fan step down, so that the card on the pile still shows its corner.
-        x = G.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
-        y = G.Games.GetCordY(mFocus.Cell, mFocus.Pile, 0) + kFanStep;
+        x = TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
+        y = TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, 0) + kFanStep;
     }
     x -= kLiftShift;
     y -= kLiftShift;
     for (std::int16_t i = 0; i <= mLifted->Riding; ++i) {
         const std::int16_t id =
-            i == 0 ? mLifted->PicID : G.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+            i == 0 ? mLifted->PicID : TheGame.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
         if (id < 0)
             continue;
         Board.MoveCardTo(id, x, y + kFanStep * i);
@@ -266,13 +268,13 @@ void cKeyboardPlay::HangLifted() {
 void cKeyboardPlay::PlaceLiftedBack() {
     if (!mLifted)
         return;
-    const cCard &card = G.Cards[mLifted->PicID];
+    const cCard &card = TheGame.Cards[mLifted->PicID];
     for (std::int16_t i = 0; i <= mLifted->Riding; ++i) {
         const auto pos = static_cast<std::int16_t>(card.Pos + i);
-        const std::int16_t id = G.Array.GetPicID(card.Cell, card.Pile, pos);
+        const std::int16_t id = TheGame.Array.GetPicID(card.Cell, card.Pile, pos);
         if (id >= 0)
-            Board.MoveCardTo(id, G.Games.GetCordX(card.Cell, card.Pile, pos),
-                             G.Games.GetCordY(card.Cell, card.Pile, pos));
+            Board.MoveCardTo(id, TheGame.Games.GetCordX(card.Cell, card.Pile, pos),
+                             TheGame.Games.GetCordY(card.Cell, card.Pile, pos));
     }
     // The focus goes back with the cards, so that the same key lifts them again.
     mFocus = mLifted->From;
@@ -286,52 +288,52 @@ void cKeyboardPlay::Cancel() {
 }
 
 bool cKeyboardPlay::SendAway(int picId) {
-    if (!G.GameRunning || G.WinNoticed() || picId < 0 || picId >= kTotalCards)
+    if (!TheGame.GameRunning || TheGame.WinNoticed() || picId < 0 || picId >= kTotalCards)
         return false;
     const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = G.Cards[id];
+    const cCard &card = TheGame.Cards[id];
     // Only a card lifted alone goes; a goal card is home already, and a reserve card only
     // goes further up.
-    if (G.PickUpCount(id) != 0 || card.Cell == kGoal)
+    if (TheGame.PickUpCount(id) != 0 || card.Cell == kGoal)
         return false;
     PileRef target;
     for (std::int16_t p = 0; p < kGoalPiles && !target.Valid(); ++p)
-        if (G.Accepts(id, 0, kGoal, p))
+        if (TheGame.Accepts(id, 0, kGoal, p))
             target = {kGoal, p};
-    for (std::int16_t p = 0; p < G.Games.Piles(kReserve) && !target.Valid() && card.Cell == kHome; ++p)
-        if (G.Accepts(id, 0, kReserve, p))
+    for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve) && !target.Valid() && card.Cell == kHome; ++p)
+        if (TheGame.Accepts(id, 0, kReserve, p))
             target = {kReserve, p};
     if (!target.Valid())
         return false;
     emit PlayerTakesOver();
-    const bool moved = G.PlayMove(id, target);
+    const bool moved = TheGame.PlayMove(id, target);
     Refresh();
     return moved;
 }
 
 void cKeyboardPlay::Refresh() {
-    if (!G.GameRunning)
+    if (!TheGame.GameRunning)
         mLifted.reset();
     // A new deal may have fewer piles than the focus remembers.
-    if (mFocus.Cell == kReserve && mFocus.Pile >= G.Games.Piles(kReserve))
+    if (mFocus.Cell == kReserve && mFocus.Pile >= TheGame.Games.Piles(kReserve))
         mFocus = {kGoal, 0};
-    if (mFocus.Cell == kHome && mFocus.Pile >= G.Games.Piles(kHome))
-        mFocus = {kHome, static_cast<std::int16_t>(std::max(0, G.Games.Piles(kHome) - 1))};
+    if (mFocus.Cell == kHome && mFocus.Pile >= TheGame.Games.Piles(kHome))
+        mFocus = {kHome, static_cast<std::int16_t>(std::max(0, TheGame.Games.Piles(kHome) - 1))};
     if (!mLifted)
         mChosen = std::clamp(mChosen, 1, MostChosen());
 
-    const std::int16_t top = G.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
     const auto first = static_cast<std::int16_t>(mLifted || top < 0 ? 0 : top - (mChosen - 1));
     const auto last = static_cast<std::int16_t>(mFocus.Cell == kHome ? std::max<int>(top, 0) : 0);
-    const QRectF twips(G.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0), G.Games.GetCordY(mFocus.Cell, mFocus.Pile, first),
-                       kCardWidth,
-                       G.Games.GetCordY(mFocus.Cell, mFocus.Pile, last) + kCardHeight -
-                           G.Games.GetCordY(mFocus.Cell, mFocus.Pile, first));
+    const QRectF twips(TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0),
+                       TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, first), kCardWidth,
+                       TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, last) + kCardHeight -
+                           TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, first));
     Frame->Place(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel), Board.BoardScale());
     // Lifted cards hang in front of the frame round the pile they would be laid on.
     const sgCard *lifted = mLifted ? Board.Card(mLifted->PicID) : nullptr;
     Frame->setZValue(lifted ? lifted->zValue() - 0.5 : kFrameZ);
-    Frame->setVisible(mShown && G.GameRunning && G.Games.Piles(kHome) > 0);
+    Frame->setVisible(mShown && TheGame.GameRunning && TheGame.Games.Piles(kHome) > 0);
 
     const QString name = Description();
     if (Board.accessibleName() != name)
@@ -339,7 +341,7 @@ void cKeyboardPlay::Refresh() {
 }
 
 QString cKeyboardPlay::CardName(std::int16_t picId) const {
-    const cCard &c = G.Cards[picId];
+    const cCard &c = TheGame.Cards[picId];
     if (!c.FaceUp())
         return QStringLiteral("A card face down");
     return QStringLiteral("%1 of %2").arg(QLatin1String(kRanks[c.Num % 13]), QLatin1String(kSuits[c.Suit & 3]));
@@ -351,18 +353,18 @@ QString cKeyboardPlay::PileName(PileRef pile) const {
 }
 
 QString cKeyboardPlay::Description() const {
-    if (!G.GameRunning)
+    if (!TheGame.GameRunning)
         return QStringLiteral("Board, no game");
-    const std::int16_t top = G.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
     QString where;
     if (top < 0) {
         where = QStringLiteral("Empty ") + PileName(mFocus);
     } else {
-        const std::int16_t topCard = G.Array.GetPicID(mFocus.Cell, mFocus.Pile, top);
+        const std::int16_t topCard = TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, top);
         where = CardName(topCard) + QStringLiteral(" on ") + PileName(mFocus);
         if (!mLifted && mChosen > 1) {
             const std::int16_t chosen =
-                G.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
+                TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
             where = CardName(chosen) + QStringLiteral(" to ") + CardName(topCard) + QStringLiteral(" on ") +
                     PileName(mFocus);
         }

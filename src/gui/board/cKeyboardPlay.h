@@ -72,7 +72,7 @@ private:
     QString CardName(std::int16_t picId) const;
     QString PileName(PileRef pile) const;
 
-    Game &G;
+    Game &TheGame;
     cBoardView &Board;
     cFocusFrame *Frame = nullptr;
     PileRef mFocus{kHome, 0};

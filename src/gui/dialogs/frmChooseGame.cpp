@@ -16,7 +16,7 @@
 
 namespace tabloo {
 
-frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
     SetUpDialog(*this, "frmChooseGame", QStringLiteral("Select Game"));
 
     // The range stands on a line of its own.
@@ -41,7 +41,7 @@ frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), G(gam
     ShowMessage = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
 
     // A random number, fully selected, so that typing replaces it.
-    OfferNumber(G.RandomGameNo());
+    OfferNumber(TheGame.RandomGameNo());
     Text1->setFocus();
 
     connect(cmdSelect, &QPushButton::clicked, this, &frmChooseGame::Select);
@@ -69,7 +69,7 @@ void frmChooseGame::Select() {
         return;
     }
     hide();
-    G.StartGame(text.toStdString());
+    TheGame.StartGame(text.toStdString());
     accept();
 }
 

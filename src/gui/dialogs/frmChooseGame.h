@@ -40,7 +40,7 @@ private:
     void Select();
     void InvalidNumber();
 
-    Game &G;
+    Game &TheGame;
     QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QPushButton *cmdSelect = nullptr;

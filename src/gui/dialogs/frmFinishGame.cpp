@@ -28,7 +28,7 @@ QRadioButton *NewOption(const char *name, const QString &caption, const char *ke
 } // namespace
 
 frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)> runCommand, QWidget *owner)
-    : QDialog(owner), G(game), RunCommand(std::move(runCommand)) {
+    : QDialog(owner), TheGame(game), RunCommand(std::move(runCommand)) {
     SetUpDialog(*this, "frmFinishGame", QStringLiteral("Congrats"));
 
     ListView1 = new QListWidget(this);
@@ -61,12 +61,12 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The summary, taken while the clock still runs: the score shown is the one recorded.
-    Score = G.GameScore();
-    ListView1->addItem(QStringLiteral(" Game :") + ToQString(G.CurrentGameNo));
-    ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(G.ElapsedSeconds())));
-    ListView1->addItem(QStringLiteral(" Player :") + ToQString(G.CurrentPlayerName()));
+    Score = TheGame.GameScore();
+    ListView1->addItem(QStringLiteral(" Game :") + ToQString(TheGame.CurrentGameNo));
+    ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(TheGame.ElapsedSeconds())));
+    ListView1->addItem(QStringLiteral(" Player :") + ToQString(TheGame.CurrentPlayerName()));
     ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));
-    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(G.Trans.GetTransID()));
+    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(TheGame.Trans.GetTransID()));
     // Room for the five lines and a long name, without scroll bars.
     const QFontMetrics metrics = ListView1->fontMetrics();
     int widest = 0;
@@ -78,8 +78,8 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
     ListView1->setMinimumHeight(ListView1->sizeHintForRow(0) * ListView1->count() + frame);
 
     // The clock stops here.
-    G.GameRunning = false;
-    G.View.PlaySound("Win");
+    TheGame.GameRunning = false;
+    TheGame.View.PlaySound("Win");
     optSelect->setChecked(true);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmFinishGame::Ok);
@@ -90,7 +90,7 @@ void frmFinishGame::RecordWin() {
     if (WinRecorded)
         return;
     WinRecorded = true;
-    G.EndGame(1, Score);
+    TheGame.EndGame(1, Score);
 }
 
 QString frmFinishGame::SelectedKey() const {

@@ -38,7 +38,7 @@ private:
     void RecordWin();
     QString SelectedKey() const;
 
-    Game &G;
+    Game &TheGame;
     std::function<void(const QString &)> RunCommand;
     std::int16_t Score = 0;
     bool WinRecorded = false;

@@ -99,7 +99,7 @@ private:
 };
 
 frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner)
-    : QDialog(owner), G(game), ApplyBackground(std::move(applyBackground)) {
+    : QDialog(owner), TheGame(game), ApplyBackground(std::move(applyBackground)) {
     SetUpDialog(*this, "frmOptions", QStringLiteral("Customize"));
 
     SSTab1 = new QTabWidget(this);
@@ -112,7 +112,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setIconSize(QSize(16, 12));
     // The entry the board is painted with, taken before the list walks through them all.
-    const ColorEntry current = GetColorEntry(G.Registry.ColorIndex());
+    const ColorEntry current = GetColorEntry(TheGame.Registry.ColorIndex());
     for (int n = 1; n <= kColorCount; ++n) {
         const ColorEntry entry = GetColorEntry(n);
         auto *item = new QListWidgetItem(Swatch(entry.Value), entry.Name, ListView1);
@@ -136,7 +136,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     // The whole board grows with the window, its cards drawn afresh at the size shown.
     chkFitBoard = new QCheckBox(QStringLiteral("&Fit the board to the window"), background);
     chkFitBoard->setObjectName(QStringLiteral("chkFitBoard"));
-    chkFitBoard->setChecked(G.Registry.FitBoard() == 1);
+    chkFitBoard->setChecked(TheGame.Registry.FitBoard() == 1);
     auto *backgroundLayout = new QVBoxLayout(background);
     backgroundLayout->addLayout(colourRow, 1);
     backgroundLayout->addWidget(chkFitBoard);
@@ -154,7 +154,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
         slider->setPageStep(5);
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(5);
-        slider->setValue(kSlowest - std::clamp<int>(G.Registry.Get(kSpeeds[i].Key), 0, kSlowest));
+        slider->setValue(kSlowest - std::clamp<int>(TheGame.Registry.Get(kSpeeds[i].Key), 0, kSlowest));
         Sliders[i] = slider;
         auto *ends = new QHBoxLayout;
         ends->addWidget(SmallLabel(QStringLiteral("Slow"), frame));
@@ -176,7 +176,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     for (const CaptionedKey &sound : kSounds) {
         auto *item = new QListWidgetItem(QString::fromLatin1(sound.Caption), lvSound);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(G.Registry.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(TheGame.Registry.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
     }
     // Just the seven switches, without scrolling.
     lvSound->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -198,7 +198,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
 
     chkVerdict = new QCheckBox(QStringLiteral("Tell whether the game can still be won"), this);
     chkVerdict->setObjectName(QStringLiteral("chkVerdict"));
-    chkVerdict->setChecked(G.Registry.ShowVerdict() != 0);
+    chkVerdict->setChecked(TheGame.Registry.ShowVerdict() != 0);
 
     cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
     cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -212,7 +212,7 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
 
     // The board's colour selected and in sight. A stored number with no entry in the list
     // selects nothing: the preview shows the colour the board is painted with.
-    const int index = G.Registry.ColorIndex();
+    const int index = TheGame.Registry.ColorIndex();
     QListWidgetItem *selected = index >= 1 && index <= kColorCount ? ListView1->item(index - 1) : nullptr;
     // Filling the list moved the remembered entry: put it back, so that the board keeps
     // its colour whatever the player does here.
@@ -250,16 +250,16 @@ void frmOptions::ShowSelectedColor() {
 void frmOptions::Ok() {
     const int n = SelectedColor();
     if (n >= 1) {
-        G.Registry.SetColorIndex(static_cast<std::int16_t>(n));
+        TheGame.Registry.SetColorIndex(static_cast<std::int16_t>(n));
         if (ApplyBackground)
             ApplyBackground(GetColorEntry(n).Value);
     }
-    G.Registry.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
+    TheGame.Registry.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < kSpeeds.size(); ++i)
-        G.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
+        TheGame.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
     for (std::size_t i = 0; i < kSounds.size(); ++i)
-        G.Registry.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
-    G.Registry.SetShowVerdict(chkVerdict->isChecked() ? 1 : 0);
+        TheGame.Registry.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
+    TheGame.Registry.SetShowVerdict(chkVerdict->isChecked() ? 1 : 0);
     accept();
 }
 

@@ -37,7 +37,7 @@ private:
     void ShowSelectedColor();
     void Ok();
 
-    Game &G;
+    Game &TheGame;
     std::function<void(quint32)> ApplyBackground;
 
     QTabWidget *SSTab1 = nullptr;

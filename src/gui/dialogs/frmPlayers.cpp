@@ -27,7 +27,7 @@ constexpr int kMaxNameLength = 32;
 
 } // namespace
 
-frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
     SetUpDialog(*this, "frmPlayers", QStringLiteral("Players"));
 
     Frame1 = new QFrame(this);
@@ -124,20 +124,20 @@ void frmPlayers::FillPlayerList() {
     ListView1->clear();
     static const QIcon icon = mIcons::PlayerIcon();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string name = G.Registry.GetPlayerName(slot);
+        const std::string name = TheGame.Registry.GetPlayerName(slot);
         if (name.empty())
             continue;
         auto *item = new QTreeWidgetItem(ListView1);
         item->setText(0, QString::fromStdString(name));
         // A long name is cut short in the column; the whole of it shows on hovering.
         item->setToolTip(0, item->text(0));
-        item->setText(1, QString::number(G.Registry.GetPlayerUID(slot)));
+        item->setText(1, QString::number(TheGame.Registry.GetPlayerUID(slot)));
         item->setIcon(0, icon);
         item->setData(0, Qt::UserRole, int(slot));
     }
     // The player whose games are recorded: the stored one, or the first in use when the
     // stored number names no player.
-    SelectSlot(G.CurrentPlayerSlot());
+    SelectSlot(TheGame.CurrentPlayerSlot());
     UpdateButtons();
 }
 
@@ -161,7 +161,7 @@ void frmPlayers::UpdateButtons() {
 }
 
 void frmPlayers::AddPlayer() {
-    if (G.CountPlayers() >= cRegistry::kSlots) {
+    if (TheGame.CountPlayers() >= cRegistry::kSlots) {
         ShowMessage(kTitle, QStringLiteral("Maximum 10 Players Only!"));
         return;
     }
@@ -173,7 +173,7 @@ void frmPlayers::AddPlayer() {
     const std::string name = answer.toStdString();
     std::int16_t freeSlot = 0;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string held = G.Registry.GetPlayerName(slot);
+        const std::string held = TheGame.Registry.GetPlayerName(slot);
         if (held == name) {
             ShowMessage(kTitle, QStringLiteral("Player Exists !"));
             return;
@@ -183,7 +183,7 @@ void frmPlayers::AddPlayer() {
     }
     if (freeSlot == 0)
         return;
-    G.CreatePlayer(freeSlot, name);
+    TheGame.CreatePlayer(freeSlot, name);
     FillPlayerList();
 }
 
@@ -193,11 +193,11 @@ void frmPlayers::EditPlayer() {
     if (slot == 0)
         return;
     bool ok = false;
-    const QString current = QString::fromStdString(G.Registry.GetPlayerName(slot));
+    const QString current = QString::fromStdString(TheGame.Registry.GetPlayerName(slot));
     const QString answer = AskText(kTitle, QStringLiteral("Edit Player"), current, &ok);
     if (!ok || answer.trimmed().isEmpty())
         return;
-    G.Registry.SetPlayerName(slot, answer.toStdString());
+    TheGame.Registry.SetPlayerName(slot, answer.toStdString());
     FillPlayerList();
 }
 
@@ -207,17 +207,17 @@ void frmPlayers::DeletePlayer() {
     const std::int16_t slot = SelectedSlot();
     if (slot == 0)
         return;
-    if (G.CountPlayers() == 1) {
+    if (TheGame.CountPlayers() == 1) {
         ShowMessage(kTitle, QStringLiteral("First Player Cannot be deleted"));
         return;
     }
     if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
         return;
-    const bool current = G.CurrentPlayerSlot() == slot;
-    G.Registry.SetPlayerName(slot, "");
+    const bool current = TheGame.CurrentPlayerSlot() == slot;
+    TheGame.Registry.SetPlayerName(slot, "");
     // With the slot free, the game's current player is the lowest slot in use: store it.
     if (current)
-        G.Registry.SetCurPlayerInx(std::to_string(G.CurrentPlayerSlot()));
+        TheGame.Registry.SetCurPlayerInx(std::to_string(TheGame.CurrentPlayerSlot()));
     FillPlayerList();
 }
 

@@ -45,7 +45,7 @@ private:
     void EditPlayer();
     void DeletePlayer();
 
-    Game &G;
+    Game &TheGame;
     QFrame *Frame1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QPushButton *cmdAdd = nullptr;

@@ -49,7 +49,7 @@ QFormLayout *NewForm(QGroupBox *box) {
 
 } // namespace
 
-frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDialog(owner), G(game) {
+frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDialog(owner), TheGame(game) {
     SetUpDialog(*this, "frmSelect", QStringLiteral("Select Game"));
 
     auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
@@ -110,7 +110,7 @@ frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDial
     // Dealing only games that can be won, and how often these rules can be.
     chkWinnable = new QCheckBox(QStringLiteral("Winnable deals only"), this);
     chkWinnable->setObjectName(QStringLiteral("chkWinnable"));
-    chkWinnable->setChecked(G.Registry.WinnableOnly() != 0);
+    chkWinnable->setChecked(TheGame.Registry.WinnableOnly() != 0);
     lblOdds = new QLabel(this);
     lblOdds->setObjectName(QStringLiteral("lblOdds"));
     auto *odds = new QHBoxLayout;
@@ -122,7 +122,7 @@ frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDial
 
     FillLists();
     FillPlayers();
-    DealNew = [this] { G.StartGame(G.RandomGameNo()); };
+    DealNew = [this] { TheGame.StartGame(TheGame.RandomGameNo()); };
 
     // Only after the opening fill: a new count of free cells empties the card list to
     // "0" .. that count, with "0" chosen.
@@ -160,7 +160,7 @@ std::vector<std::pair<std::string, std::string>> frmSelect::ChosenVariant() cons
     put(keys::GoalBase, Tag(imcGoalBase));
     put(keys::MultiMove, chkMulti->isChecked() ? 1 : 0);
     put(keys::HomeAK, chkHomeAK->isChecked() ? 1 : 0);
-    put(keys::Autoplay, G.Registry.Autoplay());
+    put(keys::Autoplay, TheGame.Registry.Autoplay());
     return v;
 }
 
@@ -174,7 +174,7 @@ void frmSelect::ShowOdds() {
 }
 
 void frmSelect::FillLists() {
-    const cRegistry &reg = G.Registry;
+    const cRegistry &reg = TheGame.Registry;
 
     for (int n = 4; n <= 10; ++n)
         AddEntry(imcHomePiles, mIcons::CountIcon(n), QString::number(n), n);
@@ -217,19 +217,19 @@ void frmSelect::FillPlayers() {
     SelectedPlayer = 1;
     const QIcon icon = mIcons::PlayerIcon();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string name = G.Registry.GetPlayerName(slot);
+        const std::string name = TheGame.Registry.GetPlayerName(slot);
         if (!name.empty())
             AddEntry(imcPlayer, icon, ToQString(name), slot);
     }
     // The player the game records for: the stored slot when it names a player, else the
     // first player.
-    SelectTag(imcPlayer, G.CurrentPlayerSlot());
+    SelectTag(imcPlayer, TheGame.CurrentPlayerSlot());
     if (imcPlayer->currentIndex() >= 0)
         SelectedPlayer = Tag(imcPlayer);
 }
 
 void frmSelect::Play() {
-    cRegistry &reg = G.Registry;
+    cRegistry &reg = TheGame.Registry;
     reg.SetHomePiles(Tag(imcHomePiles));
     reg.SetResPiles(Tag(imcResPiles));
     reg.SetHomeOrder(Tag(imcHorder));

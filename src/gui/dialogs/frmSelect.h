@@ -48,7 +48,7 @@ private:
     std::vector<std::pair<std::string, std::string>> ChosenVariant() const;
     void ShowOdds();
 
-    Game &G;
+    Game &TheGame;
     std::int16_t SelectedPlayer = 1;
 
     QComboBox *imcHomePiles = nullptr;

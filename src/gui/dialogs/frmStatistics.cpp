@@ -54,7 +54,7 @@ std::int64_t Average(std::int64_t total, std::int64_t games) {
 
 } // namespace
 
-frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), G(game) {
+frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
     SetUpDialog(*this, "frmStatistics", QStringLiteral("Statistics"));
 
     SSTab1 = new QTabWidget(this);
@@ -132,7 +132,7 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), G(gam
 }
 
 void frmStatistics::FillGeneralTab() {
-    const cRegistry &r = G.Registry;
+    const cRegistry &r = TheGame.Registry;
     std::int64_t games = 0, wins = 0, score = 0, moves = 0;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         if (r.GetPlayerName(slot).empty())
@@ -154,24 +154,24 @@ void frmStatistics::FillGeneralTab() {
     line("Average Score : ", Average(score, games));
     line("Average Moves : ", Average(moves, games));
 
-    lblScore->setText(QStringLiteral("Score : ") + QString::number(G.GameScore()));
-    lblMoves->setText(QStringLiteral("Moves : ") + QString::number(G.Trans.GetTransID()));
+    lblScore->setText(QStringLiteral("Score : ") + QString::number(TheGame.GameScore()));
+    lblMoves->setText(QStringLiteral("Moves : ") + QString::number(TheGame.Trans.GetTransID()));
     // Greyed, not hidden, while no game is on the board.
-    frameGame->setEnabled(G.GameRunning);
-    lblScore->setEnabled(G.GameRunning);
-    lblMoves->setEnabled(G.GameRunning);
+    frameGame->setEnabled(TheGame.GameRunning);
+    lblScore->setEnabled(TheGame.GameRunning);
+    lblMoves->setEnabled(TheGame.GameRunning);
 
-    const std::int16_t cur = G.CurrentPlayerSlot();
+    const std::int16_t cur = TheGame.CurrentPlayerSlot();
     const std::int64_t curGames = r.GetPlayerGames(cur);
     const std::int64_t curWins = r.GetPlayerWin(cur);
-    lblPlayer->setText(QStringLiteral("Current Player : ") + QString::fromStdString(G.CurrentPlayerName()));
+    lblPlayer->setText(QStringLiteral("Current Player : ") + QString::fromStdString(TheGame.CurrentPlayerName()));
     lblTotal->setText(QStringLiteral("Total : ") + QString::number(curGames));
     lblWon->setText(QStringLiteral("Won : ") + QString::number(curWins));
     lblLost->setText(QStringLiteral("Lost : ") + QString::number(curGames - curWins));
 }
 
 void frmStatistics::Create_PlayerLV() {
-    const cRegistry &r = G.Registry;
+    const cRegistry &r = TheGame.Registry;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         const std::string name = r.GetPlayerName(slot);
         if (name.empty())

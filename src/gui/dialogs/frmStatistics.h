@@ -27,7 +27,7 @@ private:
     void FillGeneralTab();
     void Create_PlayerLV();
 
-    Game &G;
+    Game &TheGame;
     QTabWidget *SSTab1 = nullptr;
     QListWidget *LVGen = nullptr;
     QGroupBox *frameGame = nullptr;

@@ -28,7 +28,7 @@ constexpr int kReplayTickMs = 500;
 } // namespace
 
 cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, QObject *parent)
-    : QObject(parent), G(game), Board(board), Service(service), Line(line) {
+    : QObject(parent), TheGame(game), Board(board), Service(service), Line(line) {
     ThinkingTimer.setSingleShot(true);
     ThinkingTimer.setInterval(kThinkingMs);
     connect(&ThinkingTimer, &QTimer::timeout, this, &cAdvisor::ShowLine);
@@ -61,15 +61,15 @@ void cAdvisor::Stop() {
 // ---- the verdict ----
 
 void cAdvisor::Refresh() {
-    const bool running = G.GameRunning;
-    const Position now = running ? G.CurrentPosition() : Position{};
+    const bool running = TheGame.GameRunning;
+    const Position now = running ? TheGame.CurrentPosition() : Position{};
     if (!running || now.Won()) {
         cSolveService::Cancel(Search);
         Searched.reset();
         Wanted = Waiting::Nothing;
     } else if (!Searched || !(*Searched == now)) {
         // Searches only when someone wants the answer: the line, a hint or a solution.
-        if (G.Registry.ShowVerdict() != 0 || Wanted != Waiting::Nothing)
+        if (TheGame.Registry.ShowVerdict() != 0 || Wanted != Waiting::Nothing)
             StartSearch(now);
         else {
             cSolveService::Cancel(Search);
@@ -112,7 +112,7 @@ void cAdvisor::ShowLine() {
     Verdict v = Verdict::None;
     if (Finding())
         v = Verdict::Thinking;
-    else if (G.GameRunning && Searched && G.Registry.ShowVerdict() != 0) {
+    else if (TheGame.GameRunning && Searched && TheGame.Registry.ShowVerdict() != 0) {
         if (!Answered)
             v = ThinkingTimer.isActive() ? Shown : Verdict::Thinking;
         else
@@ -144,11 +144,11 @@ QString cAdvisor::LineText() const {
         text = QStringLiteral("Can't tell");
         break;
     }
-    if (G.GameRunning && NoteDeal == G.Deals) {
+    if (TheGame.GameRunning && NoteDeal == TheGame.Deals) {
         const QString note = QStringLiteral("no winnable deal turned up in 2 s");
         text = text.isEmpty() || Shown == Verdict::Thinking ? note : text + QStringLiteral(" \u2014 ") + note;
     }
-    if (GaveUp() && G.Array.TotalGoalCards() == kTotalCards)
+    if (GaveUp() && TheGame.Array.TotalGoalCards() == kTotalCards)
         text = QStringLiteral("Won by Show Solution: the game counts as lost");
     return text;
 }
@@ -158,11 +158,11 @@ QString cAdvisor::LineText() const {
 void cAdvisor::Hint() {
     ClearHint();
     StopSolution();
-    if (!G.GameRunning)
+    if (!TheGame.GameRunning)
         return;
     Wanted = Waiting::Hint;
     Refresh();
-    if (Answered && Searched && *Searched == G.CurrentPosition()) {
+    if (Answered && Searched && *Searched == TheGame.CurrentPosition()) {
         Wanted = Waiting::Nothing;
         Act(Waiting::Hint);
     }
@@ -171,18 +171,18 @@ void cAdvisor::Hint() {
 void cAdvisor::ShowSolution() {
     ClearHint();
     StopSolution();
-    if (!G.GameRunning)
+    if (!TheGame.GameRunning)
         return;
     Wanted = Waiting::Solution;
     Refresh();
-    if (Answered && Searched && *Searched == G.CurrentPosition()) {
+    if (Answered && Searched && *Searched == TheGame.CurrentPosition()) {
         Wanted = Waiting::Nothing;
         Act(Waiting::Solution);
     }
 }
 
 void cAdvisor::Act(Waiting what) {
-    if (what == Waiting::Nothing || !G.GameRunning)
+    if (what == Waiting::Nothing || !TheGame.GameRunning)
         return;
     if (Outcome != tabloo::Verdict::Winnable) {
         if (Tell)
@@ -203,16 +203,16 @@ void cAdvisor::Act(Waiting what) {
 }
 
 void cAdvisor::HighlightMove(const Move &m) {
-    const Position p = G.CurrentPosition();
-    const LegalMove lm = G.ToLegalMove(p, m);
+    const Position p = TheGame.CurrentPosition();
+    const LegalMove lm = TheGame.ToLegalMove(p, m);
     if (lm.PicID < 0)
         return;
     HintCard = lm.PicID;
     const QPoint from = Board.CardPos(lm.PicID);
-    const std::int16_t top = G.Array.GetTop(lm.Target.Cell, lm.Target.Pile);
+    const std::int16_t top = TheGame.Array.GetTop(lm.Target.Cell, lm.Target.Pile);
     const std::int16_t pos = lm.Target.Cell == kHome && top > 0 ? top : 0;
-    const QPointF to(G.Games.GetCordX(lm.Target.Cell, lm.Target.Pile, pos),
-                     G.Games.GetCordY(lm.Target.Cell, lm.Target.Pile, pos));
+    const QPointF to(TheGame.Games.GetCordX(lm.Target.Cell, lm.Target.Pile, pos),
+                     TheGame.Games.GetCordY(lm.Target.Cell, lm.Target.Pile, pos));
     // The lifted card with its riders, and the place it goes to.
     const qreal riders = lm.Riding * double(kFanStep) / kTwipsPerPixel;
     HintMarks[0]->setRect(QRectF(QPointF(from) / kTwipsPerPixel, QSizeF(71, 96 + riders)).adjusted(-2, -2, 2, 2));
@@ -239,24 +239,24 @@ void cAdvisor::StopSolution() {
     emit SolutionStateChanged();
 }
 
-bool cAdvisor::GaveUp() const { return G.GameRunning && GaveUpDeal != 0 && GaveUpDeal == G.Deals; }
+bool cAdvisor::GaveUp() const { return TheGame.GameRunning && GaveUpDeal != 0 && GaveUpDeal == TheGame.Deals; }
 
 void cAdvisor::SolutionStep() {
     // One move per tick, when the cards of the last one have landed.
     if (Board.Flying())
         return;
-    const Position now = G.CurrentPosition();
-    if (Solution.empty() || !G.GameRunning || !(now == SolutionAt)) {
+    const Position now = TheGame.CurrentPosition();
+    if (Solution.empty() || !TheGame.GameRunning || !(now == SolutionAt)) {
         StopSolution();
         return;
     }
     const Move m = Solution.front();
     Solution.erase(Solution.begin());
-    const LegalMove lm = G.ToLegalMove(now, m);
+    const LegalMove lm = TheGame.ToLegalMove(now, m);
     Play(SolutionAt, m);
     // From the first move on, the game is the solver's: it counts as lost.
-    GaveUpDeal = G.Deals;
-    if (!G.PlayMove(lm.PicID, lm.Target)) {
+    GaveUpDeal = TheGame.Deals;
+    if (!TheGame.PlayMove(lm.PicID, lm.Target)) {
         StopSolution();
         return;
     }
@@ -296,7 +296,7 @@ void cAdvisor::CancelFinding() {
 }
 
 void cAdvisor::NoteNoWinnableDeal() {
-    NoteDeal = G.Deals;
+    NoteDeal = TheGame.Deals;
     ShowLine();
 }
 

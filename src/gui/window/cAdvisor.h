@@ -90,7 +90,7 @@ private:
     void HighlightMove(const Move &m);
     void SolutionStep();
 
-    Game &G;
+    Game &TheGame;
     cBoardView &Board;
     cSolveService &Service;
     QLabel &Line;

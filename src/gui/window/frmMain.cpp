@@ -74,9 +74,9 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     Tell = [this](const QString &text) { QMessageBox::information(this, QStringLiteral("Tabloo"), text); };
     Board = new cBoardView(this);
     setCentralWidget(Board);
-    G = std::make_unique<Game>(settings, Clock, Random, *Board);
-    Board->SetGame(*G);
-    Sounds = std::make_unique<cSounds>(G->Registry);
+    TheGame = std::make_unique<Game>(settings, Clock, Random, *Board);
+    Board->SetGame(*TheGame);
+    Sounds = std::make_unique<cSounds>(TheGame->Registry);
     Sounds->LoadSounds();
 
     // The verdict line, under the board; it is there from the start, so that nothing moves
@@ -85,7 +85,7 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     VerdictLine->setObjectName(QStringLiteral("lblVerdict"));
     statusBar()->addWidget(VerdictLine, 1);
     Solver = std::make_unique<cSolveService>(2);
-    Advisor = std::make_unique<cAdvisor>(*G, *Board, *Solver, *VerdictLine);
+    Advisor = std::make_unique<cAdvisor>(*TheGame, *Board, *Solver, *VerdictLine);
     Advisor->Tell = [this](const QString &text) { statusBar()->showMessage(text, 5000); };
 
     BuildMenus();
@@ -105,7 +105,7 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
     connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
     connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
-    Keys = new cKeyboardPlay(*G, *Board, this);
+    Keys = new cKeyboardPlay(*TheGame, *Board, this);
     connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
     // A double-click sends the card on at once: its second press lifts nothing.
     connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
@@ -277,7 +277,7 @@ void frmMain::BuildToolbar() {
 }
 
 void frmMain::Load() {
-    G->EnsureFirstPlayer();
+    TheGame->EnsureFirstPlayer();
     show();
     // The variant dialog opens centred over the window: first the window has to stand where
     // the window manager puts it (a window never shown on a screen holds nothing up long).
@@ -290,15 +290,15 @@ void frmMain::Load() {
 }
 
 bool frmMain::OfferUnfinishedGame() {
-    if (!G->Saved.Present())
+    if (!TheGame->Saved.Present())
         return false;
-    const QString number = QString::fromStdString(G->Saved.GameNo());
+    const QString number = QString::fromStdString(TheGame->Saved.GameNo());
     if (!AskYesNo(QStringLiteral("Continue the unfinished game %1?").arg(number))) {
-        G->AbandonSavedGame();
+        TheGame->AbandonSavedGame();
         return false;
     }
     std::string fault;
-    const bool resumed = G->ResumeSavedGame(fault);
+    const bool resumed = TheGame->ResumeSavedGame(fault);
     // The moves are made at once: no card travels.
     Board->LandFlights();
     UpdateMenuStates();
@@ -312,15 +312,15 @@ bool frmMain::OfferUnfinishedGame() {
 
 void frmMain::StartGameNo(double gameNo) {
     StopReplay();
-    G->StartGame(gameNo);
+    TheGame->StartGame(gameNo);
 }
 
 void frmMain::DealRandomGame() {
-    if (G->Registry.WinnableOnly() == 0) {
-        StartGameNo(G->RandomGameNo());
+    if (TheGame->Registry.WinnableOnly() == 0) {
+        StartGameNo(TheGame->RandomGameNo());
         return;
     }
-    Advisor->FindWinnableDeal(cDealer::FromStore(G->Registry), [this](double gameNo, bool found) {
+    Advisor->FindWinnableDeal(cDealer::FromStore(TheGame->Registry), [this](double gameNo, bool found) {
         if (IsClosed)
             return;
         Board->LandFlights();
@@ -344,8 +344,9 @@ void frmMain::CancelDrag() {
 void frmMain::PlaceCardsFromTable() {
     // Whatever was lifted goes back where the table has it.
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = G->Cards[id];
-        Board->MoveCardTo(id, G->Games.GetCordX(c.Cell, c.Pile, c.Pos), G->Games.GetCordY(c.Cell, c.Pile, c.Pos));
+        const cCard &c = TheGame->Cards[id];
+        Board->MoveCardTo(id, TheGame->Games.GetCordX(c.Cell, c.Pile, c.Pos),
+                          TheGame->Games.GetCordY(c.Cell, c.Pile, c.Pos));
     }
 }
 
@@ -365,26 +366,26 @@ void frmMain::RunCommand(const QString &key) {
     // A game that ends or another deal leaves no new game still to be found.
     if (EndsTheGame(key))
         Advisor->CancelFinding();
-    cRegistry &reg = G->Registry;
+    cRegistry &reg = TheGame->Registry;
     if (key == "F1") {
         DealRandomGame();
     } else if (key == "F2") {
         StopReplay();
-        frmSelect dialog(*G, this, Solver.get());
+        frmSelect dialog(*TheGame, this, Solver.get());
         dialog.DealNew = [this] { DealRandomGame(); };
         ExecDialog(dialog);
     } else if (key == "F4") {
         StopReplay();
-        const std::string gameNo = G->CurrentGameNo;
+        const std::string gameNo = TheGame->CurrentGameNo;
         if (!gameNo.empty())
-            G->StartGame(std::string_view(gameNo));
+            TheGame->StartGame(std::string_view(gameNo));
     } else if (key == "F5") {
         StopReplay();
-        if (G->GameRunning)
-            G->EndGame(0);
+        if (TheGame->GameRunning)
+            TheGame->EndGame(0);
     } else if (key == "F7") {
         StopReplay();
-        frmChooseGame dialog(*G, this);
+        frmChooseGame dialog(*TheGame, this);
         // With winnable deals only, the number offered is a winnable one once it is found.
         if (reg.WinnableOnly() != 0)
             Advisor->FindWinnableDeal(cDealer::FromStore(reg),
@@ -394,13 +395,13 @@ void frmMain::RunCommand(const QString &key) {
     } else if (key == "F9") {
         // Exit ends the program at once, without the window's closing handling: the game
         // stays in the store as it stands, to be offered at the next start.
-        G->SaveRunningGame();
+        TheGame->SaveRunningGame();
         ExitingAtOnce = true;
         QCoreApplication::quit();
     } else if (key == "G1") {
-        G->Trans.Undo(reg.UndoSpeed());
+        TheGame->Trans.Undo(reg.UndoSpeed());
     } else if (key == "G2") {
-        G->Trans.Redo(reg.UndoSpeed());
+        TheGame->Trans.Redo(reg.UndoSpeed());
     } else if (key == "G4") {
         if (ReplayRunning() && reg.Autoplay() != 1) {
             // Autoplay now would cut off the moves still to be replayed: it plays when the
@@ -408,12 +409,12 @@ void frmMain::RunCommand(const QString &key) {
             reg.SetAutoplay(1);
             AutoplayAfterReplay = true;
         } else {
-            G->ToggleAutoplay();
+            TheGame->ToggleAutoplay();
         }
     } else if (key == "G6") {
-        G->Trans.UndoAll(reg.UndoallSpeed());
+        TheGame->Trans.UndoAll(reg.UndoallSpeed());
     } else if (key == "G7") {
-        G->Trans.RedoAll(reg.UndoallSpeed());
+        TheGame->Trans.RedoAll(reg.UndoallSpeed());
     } else if (key == "G10") {
         Advisor->Hint();
     } else if (key == "G11") {
@@ -427,23 +428,23 @@ void frmMain::RunCommand(const QString &key) {
     } else if (key == "R2") {
         tmrBackward.start();
     } else if (key == "R4") {
-        G->Trans.UndoAll(1);
+        TheGame->Trans.UndoAll(1);
         tmrForward.start();
     } else if (key == "R6") {
         StopReplay();
     } else if (key == "T1") {
         frmOptions dialog(
-            *G, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
+            *TheGame, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
         ExecDialog(dialog);
         ArrangeBoard();
     } else if (key == "T3") {
-        frmPlayers dialog(*G, this);
+        frmPlayers dialog(*TheGame, this);
         ExecDialog(dialog);
         // A renamed or deleted current player changes the name in the title.
-        if (!G->CurrentGameNo.empty())
-            G->SetTitle();
+        if (!TheGame->CurrentGameNo.empty())
+            TheGame->SetTitle();
     } else if (key == "T5") {
-        frmStatistics dialog(*G, this);
+        frmStatistics dialog(*TheGame, this);
         ExecDialog(dialog);
     } else if (key == "H1") {
         ShowHelp();
@@ -457,20 +458,20 @@ void frmMain::RunCommand(const QString &key) {
 }
 
 void frmMain::UpdateMenuStates() {
-    const cRegistry &reg = G->Registry;
-    const bool running = G->GameRunning;
+    const cRegistry &reg = TheGame->Registry;
+    const bool running = TheGame->GameRunning;
     Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
     Actions["F4"]->setEnabled(running);
     Actions["F5"]->setEnabled(running);
     const bool playable = running && !ReplayRunning();
-    const bool undo = playable && G->Trans.UndoPossible();
-    const bool redo = playable && G->Trans.RedoPossible();
+    const bool undo = playable && TheGame->Trans.UndoPossible();
+    const bool redo = playable && TheGame->Trans.RedoPossible();
     for (const char *k : {"G1", "G6", "R2"})
         Actions[k]->setEnabled(undo);
     for (const char *k : {"G2", "G7", "R1"})
         Actions[k]->setEnabled(redo);
     Actions["R4"]->setEnabled(undo || redo);
-    const bool open = playable && G->Array.TotalGoalCards() < kTotalCards;
+    const bool open = playable && TheGame->Array.TotalGoalCards() < kTotalCards;
     Actions["G10"]->setEnabled(open);
     Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
     Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
@@ -481,14 +482,15 @@ void frmMain::UpdateMenuStates() {
 void frmMain::UpdateToolbarStates() {
     // Menu items and toolbar buttons share their actions, so the enabled states already
     // agree; the Autoplay button and item show the setting.
-    Actions["G4"]->setChecked(G->Registry.Autoplay() == 1);
+    Actions["G4"]->setChecked(TheGame->Registry.Autoplay() == 1);
 }
 
 void frmMain::UpdateDisplays() {
-    if (G->GameRunning) {
-        Displays[0]->setText(QString("Score :%1").arg(G->GameScore()));
-        Displays[1]->setText(QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(G->ElapsedSeconds()))));
-        Displays[2]->setText(QString("Moves :%1").arg(G->Trans.GetTransID()));
+    if (TheGame->GameRunning) {
+        Displays[0]->setText(QString("Score :%1").arg(TheGame->GameScore()));
+        Displays[1]->setText(
+            QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(TheGame->ElapsedSeconds()))));
+        Displays[2]->setText(QString("Moves :%1").arg(TheGame->Trans.GetTransID()));
     } else {
         for (QLabel *d : Displays)
             d->setText(QString());
@@ -502,16 +504,16 @@ void frmMain::ReplayStep(bool forward) {
     CancelDrag();
     (forward ? tmrBackward : tmrForward).stop();
     Actions["R6"]->setEnabled(true);
-    const std::int16_t speed = G->Registry.ReplaySpeed();
+    const std::int16_t speed = TheGame->Registry.ReplaySpeed();
     // At either end of the log the replay stops by itself.
-    if (forward ? G->Trans.Redo(speed) : G->Trans.Undo(speed)) {
+    if (forward ? TheGame->Trans.Redo(speed) : TheGame->Trans.Undo(speed)) {
         Advisor->Refresh();
         return;
     }
-    const bool autoplay = AutoplayAfterReplay && forward && !G->Trans.RedoPossible();
+    const bool autoplay = AutoplayAfterReplay && forward && !TheGame->Trans.RedoPossible();
     StopReplay();
-    if (autoplay && G->Registry.Autoplay() == 1)
-        G->AutoplayAll();
+    if (autoplay && TheGame->Registry.Autoplay() == 1)
+        TheGame->AutoplayAll();
 }
 
 void frmMain::StopReplay() {
@@ -525,9 +527,9 @@ void frmMain::StopReplay() {
 void frmMain::ArrangeBoard() {
     if (isMinimized())
         return;
-    Toolbar1->setVisible(G->Registry.ShowToolbar() != 0);
-    Board->SetFitToWindow(G->Registry.FitBoard() == 1);
-    Board->SetBoardColor(GetColorEntry(G->Registry.ColorIndex()).Value);
+    Toolbar1->setVisible(TheGame->Registry.ShowToolbar() != 0);
+    Board->SetFitToWindow(TheGame->Registry.FitBoard() == 1);
+    Board->SetBoardColor(GetColorEntry(TheGame->Registry.ColorIndex()).Value);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event) {
@@ -575,7 +577,8 @@ void frmMain::ShowHelp() {
 
 bool frmMain::WonAndWaiting() const {
     // A game the solver finished is no win of the player's.
-    return G->GameRunning && G->WinNoticed() && G->Array.TotalGoalCards() == kTotalCards && !Advisor->GaveUp();
+    return TheGame->GameRunning && TheGame->WinNoticed() && TheGame->Array.TotalGoalCards() == kTotalCards &&
+           !Advisor->GaveUp();
 }
 
 void frmMain::ShowFinishGame() {
@@ -589,7 +592,7 @@ void frmMain::ShowFinishGame() {
         return;
     StopReplay();
     frmFinishGame dialog(
-        *G, [this](const QString &key) { RunCommand(key); }, this);
+        *TheGame, [this](const QString &key) { RunCommand(key); }, this);
     ExecDialog(dialog);
 }
 
@@ -610,9 +613,9 @@ void frmMain::closeEvent(QCloseEvent *event) {
         // Closing the window during a game counts it as lost; a game whose cards all lie on
         // the goal piles is won, although its dialog had no time to open.
         if (WonAndWaiting())
-            G->EndGame(1, G->GameScore());
-        else if (G->GameRunning)
-            G->EndGame(0);
+            TheGame->EndGame(1, TheGame->GameScore());
+        else if (TheGame->GameRunning)
+            TheGame->EndGame(0);
     }
     // The program ends with its window: the help window goes too, and nothing still waiting
     // in the event queue acts any more.
@@ -639,18 +642,18 @@ void frmMain::CardPressed(int picId, double x, double y) {
     // A second button pressed during a drag ends that drag.
     CancelDrag();
     Drag = DragState{};
-    if (!G->GameRunning || G->WinNoticed())
+    if (!TheGame->GameRunning || TheGame->WinNoticed())
         return;
     Drag.GrabX = Twips(x);
     Drag.GrabY = Twips(y);
     const QPoint at = Board->CardPos(picId);
-    const cCard &pressed = G->Cards[picId];
+    const cCard &pressed = TheGame->Cards[picId];
     Drag.Cell = pressed.Cell;
     Drag.Pile = pressed.Pile;
     Drag.Pos = pressed.Pos;
     Drag.StartLeft = at.x();
     Drag.StartTop = at.y();
-    const std::int16_t riding = G->PickUpCount(static_cast<std::int16_t>(picId));
+    const std::int16_t riding = TheGame->PickUpCount(static_cast<std::int16_t>(picId));
     if (riding < 0)
         return;
     Drag.RidingCount = riding;
@@ -658,9 +661,9 @@ void frmMain::CardPressed(int picId, double x, double y) {
     // The player takes over: a replay stops, so nothing moves under the lifted cards.
     StopReplay();
     Board->PlaySound("CardDown");
-    const cCard &card = G->Cards[picId];
+    const cCard &card = TheGame->Cards[picId];
     for (std::int16_t i = 1; i <= riding; ++i)
-        Board->RaiseCard(G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
+        Board->RaiseCard(TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
 }
 
 void frmMain::CardMoved(int picId, double x, double y) {
@@ -675,9 +678,9 @@ void frmMain::CardMoved(int picId, double x, double y) {
 
 void frmMain::MoveRiders(int picId, int left, int top) {
     // The riders hang below the lifted card, one fan step apart, in front of it.
-    const cCard &card = G->Cards[picId];
+    const cCard &card = TheGame->Cards[picId];
     for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
-        const std::int16_t rider = G->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+        const std::int16_t rider = TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
         if (rider < 0)
             continue;
         Board->MoveCardTo(rider, left, top + kFanStep * i);
@@ -694,18 +697,18 @@ void frmMain::CardReleased(int picId, double, double) {
 
 void frmMain::DropCard(int picId) {
     const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = G->Cards[id];
-    if (!G->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
-        G->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
+    const cCard &card = TheGame->Cards[id];
+    if (!TheGame->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
+        TheGame->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
         // The board changed under the lifted cards: they go back where the table has them.
         PlaceCardsFromTable();
         return;
     }
     // Far off the board the card overlaps no pile, clamped or not.
     const QPoint at = Board->CardPos(picId);
-    const PileRef target = G->FindDropTarget(id, Drag.RidingCount, Twips16(at.x()), Twips16(at.y()));
+    const PileRef target = TheGame->FindDropTarget(id, Drag.RidingCount, Twips16(at.x()), Twips16(at.y()));
     // The move goes through the game's own drop; a move it refuses puts the cards back.
-    if (!target.Valid() || !G->PlayMove(id, target))
+    if (!target.Valid() || !TheGame->PlayMove(id, target))
         SnapBack(picId);
     Advisor->Refresh();
 }

@@ -41,7 +41,7 @@ public:
     // Runs the command of a key ("F1", "G4" ...); a key of no command does nothing.
     void RunCommand(const QString &key);
 
-    Game &game() { return *G; }
+    Game &game() { return *TheGame; }
     cBoardView &board() { return *Board; }
     cKeyboardPlay &keys() { return *Keys; }
     QAction *action(const QString &key) const;
@@ -122,7 +122,7 @@ private:
     cSystemClock Clock;
     cUniformRandom Random;
     cBoardView *Board = nullptr;
-    std::unique_ptr<Game> G;
+    std::unique_ptr<Game> TheGame;
     // Play from the keyboard and by double-click.
     cKeyboardPlay *Keys = nullptr;
     std::unique_ptr<cSounds> Sounds;
