@@ -68,76 +68,17 @@ void AnswerDialogs(tabloo::frmMain &w) {
     };
 }
 
-int Deals(tabloo::frmMain &w, int count) {
+// Starts `count` new games one after another, each when the last has `arrived`, and prints
+// how long each took from the command until then: the median and the worst, after `title`.
+int TimeNewGames(tabloo::frmMain &w, int count, const QString &title, std::function<bool()> arrived,
+                 std::function<void(double ms)> noted = {}) {
     auto times = std::make_shared<std::vector<double>>();
     auto next = std::make_shared<std::function<void()>>();
-    *next = [&w, times, next, count] {
+    *next = [&w, times, next, count, title, arrived, noted] {
         if (static_cast<int>(times->size()) == count) {
             std::sort(times->begin(), times->end());
-            std::printf("deals %d, Play to last card landed: median %.0f ms, worst %.0f ms\n", count,
-                        (*times)[times->size() / 2], times->back());
-            QCoreApplication::quit();
-            return;
-        }
-        QElapsedTimer t;
-        t.start();
-        w.RunCommand("F1");
-        // Watch the board every millisecond until the last card has landed.
-        auto *poll = new QTimer(&w);
-        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll] {
-            if (w.board().Flying())
-                return;
-            times->push_back(t.nsecsElapsed() / 1e6);
-            poll->deleteLater();
-            QTimer::singleShot(50, &w, *next);
-        });
-        poll->start(1);
-    };
-    QTimer::singleShot(300, &w, *next);
-    return QApplication::exec();
-}
-
-int Verdicts(tabloo::frmMain &w, int count) {
-    using tabloo::cAdvisor;
-    auto times = std::make_shared<std::vector<double>>();
-    auto told = std::make_shared<int>(0);
-    auto next = std::make_shared<std::function<void()>>();
-    *next = [&w, times, told, next, count] {
-        if (static_cast<int>(times->size()) == count) {
-            std::sort(times->begin(), times->end());
-            std::printf("verdicts %d (%d winnable), new game to verdict shown: median %.1f ms, worst %.1f ms\n", count,
-                        *told, (*times)[times->size() / 2], times->back());
-            QCoreApplication::quit();
-            return;
-        }
-        QElapsedTimer t;
-        t.start();
-        w.RunCommand("F1");
-        auto *poll = new QTimer(&w);
-        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, told, next, poll] {
-            if (!w.advisor().Knows())
-                return;
-            const cAdvisor::Verdict v = w.advisor().Current();
-            times->push_back(t.nsecsElapsed() / 1e6);
-            *told += v == cAdvisor::Verdict::Winnable;
-            poll->deleteLater();
-            QTimer::singleShot(20, &w, *next);
-        });
-        poll->start(0);
-    };
-    QTimer::singleShot(300, &w, *next);
-    return QApplication::exec();
-}
-
-int Winnable(tabloo::frmMain &w, int count) {
-    w.game().Registry.SetWinnableOnly(1);
-    auto times = std::make_shared<std::vector<double>>();
-    auto next = std::make_shared<std::function<void()>>();
-    *next = [&w, times, next, count] {
-        if (static_cast<int>(times->size()) == count) {
-            std::sort(times->begin(), times->end());
-            std::printf("winnable deals %d, new game to the deal: median %.0f ms, worst %.0f ms\n", count,
-                        (*times)[times->size() / 2], times->back());
+            std::printf("%s: median %.1f ms, worst %.1f ms\n", qPrintable(title), (*times)[times->size() / 2],
+                        times->back());
             QCoreApplication::quit();
             return;
         }
@@ -145,21 +86,48 @@ int Winnable(tabloo::frmMain &w, int count) {
         t.start();
         const std::uint32_t deals = w.game().Deals;
         w.RunCommand("F1");
+        // Watch as often as the event loop allows.
         auto *poll = new QTimer(&w);
-        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll, deals] {
-            if (w.game().Deals == deals || !w.advisor().Knows())
+        QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll, deals, arrived, noted] {
+            if (w.game().Deals == deals || !arrived())
                 return;
             times->push_back(t.nsecsElapsed() / 1e6);
-            Say("dealt", QString::fromStdString(w.game().CurrentGameNo) + QStringLiteral(" in %1 ms, the line says: %2")
-                                                                              .arg(times->back(), 0, 'f', 0)
-                                                                              .arg(w.advisor().LineText()));
+            if (noted)
+                noted(times->back());
             poll->deleteLater();
-            QTimer::singleShot(20, &w, *next);
+            QTimer::singleShot(50, &w, *next);
         });
         poll->start(0);
     };
     QTimer::singleShot(300, &w, *next);
     return QApplication::exec();
+}
+
+int Deals(tabloo::frmMain &w, int count) {
+    return TimeNewGames(w, count, QStringLiteral("deals %1, Play to last card landed").arg(count),
+                        [&w] { return !w.board().Flying(); });
+}
+
+int Verdicts(tabloo::frmMain &w, int count) {
+    auto winnable = std::make_shared<int>(0);
+    const int status = TimeNewGames(
+        w, count, QStringLiteral("verdicts %1, new game to verdict shown").arg(count),
+        [&w] { return w.advisor().Knows(); },
+        [&w, winnable](double) { *winnable += w.advisor().Current() == tabloo::cAdvisor::Verdict::Winnable; });
+    std::printf("of them winnable: %d\n", *winnable);
+    return status;
+}
+
+int Winnable(tabloo::frmMain &w, int count) {
+    w.game().Registry.SetWinnableOnly(1);
+    return TimeNewGames(
+        w, count, QStringLiteral("winnable deals %1, new game to the deal and its verdict").arg(count),
+        [&w] { return w.advisor().Knows(); },
+        [&w](double ms) {
+            Say("dealt",
+                QString::fromStdString(w.game().CurrentGameNo) +
+                    QStringLiteral(" in %1 ms, the line says: %2").arg(ms, 0, 'f', 0).arg(w.advisor().LineText()));
+        });
 }
 
 int UndoAll(tabloo::frmMain &w) {

@@ -155,29 +155,21 @@ QString cAdvisor::LineText() const {
 
 // ---- hint and solution ----
 
-void cAdvisor::Hint() {
-    ClearHint();
-    StopSolution();
-    if (!TheGame.GameRunning)
-        return;
-    Wanted = Waiting::Hint;
-    Refresh();
-    if (Answered && Searched && *Searched == TheGame.CurrentPosition()) {
-        Wanted = Waiting::Nothing;
-        Act(Waiting::Hint);
-    }
-}
+void cAdvisor::Hint() { Ask(Waiting::Hint); }
 
-void cAdvisor::ShowSolution() {
+void cAdvisor::ShowSolution() { Ask(Waiting::Solution); }
+
+void cAdvisor::Ask(Waiting what) {
     ClearHint();
     StopSolution();
     if (!TheGame.GameRunning)
         return;
-    Wanted = Waiting::Solution;
+    // At once when the position on the table has its answer, else when the search gives it.
+    Wanted = what;
     Refresh();
     if (Answered && Searched && *Searched == TheGame.CurrentPosition()) {
         Wanted = Waiting::Nothing;
-        Act(Waiting::Solution);
+        Act(what);
     }
 }
 

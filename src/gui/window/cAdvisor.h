@@ -83,6 +83,7 @@ signals:
 
 private:
     enum class Waiting { Nothing, Hint, Solution };
+    void Ask(Waiting what);
     void StartSearch(const Position &p);
     void Solved(const Position &p, tabloo::Verdict outcome, std::vector<Move> moves);
     void Act(Waiting what);
