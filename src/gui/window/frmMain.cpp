@@ -434,7 +434,7 @@ void frmMain::RunCommand(const QString &key) {
         StopReplay();
     } else if (key == "T1") {
         frmOptions dialog(
-            *TheGame, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
+            *TheGame, Colors, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
         ExecDialog(dialog);
         ArrangeBoard();
     } else if (key == "T3") {
@@ -529,7 +529,7 @@ void frmMain::ArrangeBoard() {
         return;
     Toolbar1->setVisible(TheGame->Registry.ShowToolbar() != 0);
     Board->SetFitToWindow(TheGame->Registry.FitBoard() == 1);
-    Board->SetBoardColor(GetColorEntry(TheGame->Registry.ColorIndex()).Value);
+    Board->SetBoardColor(Colors.GetColorEntry(TheGame->Registry.ColorIndex()).Value);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event) {

@@ -4,6 +4,7 @@
 
 #include "Game.h"
 #include "cSystemClock.h"
+#include "mColors.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -131,6 +132,9 @@ private:
     std::unique_ptr<cAdvisor> Advisor;
     QLabel *VerdictLine = nullptr;
 
+    // The board's colour by number, remembering the last one found; the options dialog
+    // shares it.
+    cColorTable Colors;
     std::map<QString, QAction *> Actions;
     QToolBar *Toolbar1 = nullptr;
     QPointer<QWidget> Help;
