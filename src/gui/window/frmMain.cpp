@@ -5,6 +5,7 @@
 #include "cBoardView.h"
 #include "cDealer.h"
 #include "cKeyboardPlay.h"
+#include "cPointerPlay.h"
 #include "cSolveService.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
@@ -31,14 +32,9 @@
 #include <QToolBar>
 #include <QWindow>
 
-#include <cmath>
-
 namespace tabloo {
 
 namespace {
-
-int Twips(double v) { return ClampTo<int>(static_cast<std::int64_t>(RoundHalfEven(v))); }
-std::int16_t Twips16(int v) { return ClampTo<std::int16_t>(v); }
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -102,10 +98,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
         QMetaObject::invokeMethod(
             this, [this] { ShowFinishGame(); }, Qt::QueuedConnection);
     });
-    connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
-    connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
-    connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
+    Pointer = new cPointerPlay(*TheGame, *Board, this);
+    connect(Pointer, &cPointerPlay::PlayerTakesOver, this, &frmMain::StopReplay);
+    connect(Pointer, &cPointerPlay::Dropped, Advisor.get(), &cAdvisor::Refresh);
     Keys = new cKeyboardPlay(*TheGame, *Board, this);
+    connect(Pointer, &cPointerPlay::Pressing, Keys, &cKeyboardPlay::Cancel);
     connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
     // A double-click sends the card on at once: its second press lifts nothing.
     connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
@@ -333,21 +330,11 @@ void frmMain::DealRandomGame() {
     });
 }
 
+bool frmMain::Dragging() const { return Pointer->Dragging(); }
+
 void frmMain::CancelDrag() {
     Keys->Cancel();
-    if (!Drag.Dragging)
-        return;
-    Drag.Dragging = false;
-    PlaceCardsFromTable();
-}
-
-void frmMain::PlaceCardsFromTable() {
-    // Whatever was lifted goes back where the table has it.
-    for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = TheGame->Cards[id];
-        Board->MoveCardTo(id, TheGame->Games.GetCordX(c.Cell, c.Pile, c.Pos),
-                          TheGame->Games.GetCordY(c.Cell, c.Pile, c.Pos));
-    }
+    Pointer->Cancel();
 }
 
 void frmMain::RunCommand(const QString &key) {
@@ -633,90 +620,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
         Advisor->InputArrived();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// ---- pointer play ----
-
-void frmMain::CardPressed(int picId, double x, double y) {
-    // The press has landed every flight already (eventFilter).
-    // A second button pressed during a drag ends that drag.
-    CancelDrag();
-    Drag = DragState{};
-    if (!TheGame->GameRunning || TheGame->WinNoticed())
-        return;
-    Drag.GrabX = Twips(x);
-    Drag.GrabY = Twips(y);
-    const QPoint at = Board->CardPos(picId);
-    const cCard &pressed = TheGame->Cards[picId];
-    Drag.Cell = pressed.Cell;
-    Drag.Pile = pressed.Pile;
-    Drag.Pos = pressed.Pos;
-    Drag.StartLeft = at.x();
-    Drag.StartTop = at.y();
-    const std::int16_t riding = TheGame->PickUpCount(static_cast<std::int16_t>(picId));
-    if (riding < 0)
-        return;
-    Drag.RidingCount = riding;
-    Drag.Dragging = true;
-    // The player takes over: a replay stops, so nothing moves under the lifted cards.
-    StopReplay();
-    Board->PlaySound("CardDown");
-    const cCard &card = TheGame->Cards[picId];
-    for (std::int16_t i = 1; i <= riding; ++i)
-        Board->RaiseCard(TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
-}
-
-void frmMain::CardMoved(int picId, double x, double y) {
-    if (!Drag.Dragging)
-        return;
-    const QPoint at = Board->CardPos(picId);
-    const int left = Twips(at.x() + x - Drag.GrabX), top = Twips(at.y() + y - Drag.GrabY);
-    Board->MoveCardTo(picId, left, top);
-    Board->RaiseCard(picId);
-    MoveRiders(picId, left, top);
-}
-
-void frmMain::MoveRiders(int picId, int left, int top) {
-    // The riders hang below the lifted card, one fan step apart, in front of it.
-    const cCard &card = TheGame->Cards[picId];
-    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
-        const std::int16_t rider = TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-        if (rider < 0)
-            continue;
-        Board->MoveCardTo(rider, left, top + kFanStep * i);
-        Board->RaiseCard(rider);
-    }
-}
-
-void frmMain::CardReleased(int picId, double, double) {
-    if (!Drag.Dragging)
-        return;
-    Drag.Dragging = false;
-    DropCard(picId);
-}
-
-void frmMain::DropCard(int picId) {
-    const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = TheGame->Cards[id];
-    if (!TheGame->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
-        TheGame->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
-        // The board changed under the lifted cards: they go back where the table has them.
-        PlaceCardsFromTable();
-        return;
-    }
-    // Far off the board the card overlaps no pile, clamped or not.
-    const QPoint at = Board->CardPos(picId);
-    const PileRef target = TheGame->FindDropTarget(id, Drag.RidingCount, Twips16(at.x()), Twips16(at.y()));
-    // The move goes through the game's own drop; a move it refuses puts the cards back.
-    if (!target.Valid() || !TheGame->PlayMove(id, target))
-        SnapBack(picId);
-    Advisor->Refresh();
-}
-
-void frmMain::SnapBack(int picId) {
-    Board->MoveCardTo(picId, Drag.StartLeft, Drag.StartTop);
-    Board->PlaySound("CardUp");
-    MoveRiders(picId, Drag.StartLeft, Drag.StartTop);
 }
 
 } // namespace tabloo

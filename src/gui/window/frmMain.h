@@ -26,6 +26,7 @@ class cAdvisor;
 class cBoardView;
 class cSolveService;
 class cKeyboardPlay;
+class cPointerPlay;
 class cSounds;
 
 class frmMain : public QMainWindow {
@@ -51,7 +52,7 @@ public:
     QToolBar *toolBar() const { return Toolbar1; }
     QLabel *display(int i) const { return Displays[i]; }
     bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
-    bool Dragging() const { return Drag.Dragging; }
+    bool Dragging() const;
 
     // How modal dialogs are shown, centred over the window; tests replace it so that nothing
     // waits for a person.
@@ -100,31 +101,15 @@ private:
     // Shows as many of the score, time and moves as leave room for every menu.
     void FitDisplays();
 
-    // Pointer play.
-    void CardPressed(int picId, double x, double y);
-    void CardMoved(int picId, double x, double y);
-    void CardReleased(int picId, double x, double y);
-    void DropCard(int picId);
+    // Lifted cards, by the pointer or the keys, go back where the table has them.
     void CancelDrag();
-    void PlaceCardsFromTable();
-    void SnapBack(int picId);
-    void MoveRiders(int picId, int left, int top);
-
-    struct DragState {
-        // Twips; a card dragged over a wide window may go far past the board's own width.
-        int GrabX = 0, GrabY = 0;
-        int StartLeft = 0, StartTop = 0;
-        std::int16_t RidingCount = 0;
-        bool Dragging = false;
-        // Where the pressed card lay at the press.
-        std::int16_t Cell = -1, Pile = -1, Pos = -1;
-    } Drag;
 
     cSystemClock Clock;
     cUniformRandom Random;
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> TheGame;
-    // Play from the keyboard and by double-click.
+    // Play with the pointer; from the keyboard and by double-click.
+    cPointerPlay *Pointer = nullptr;
     cKeyboardPlay *Keys = nullptr;
     std::unique_ptr<cSounds> Sounds;
     // The workers go after the advisor, which cancels what it asked of them.
