@@ -7,6 +7,7 @@
 #include "mColors.h"
 
 #include <QDialog>
+#include <QKeyCombination>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -87,7 +88,6 @@ protected:
 private:
     void BuildMenus();
     void BuildToolbar();
-    QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
     // A new game with a random number: with winnable deals only, once the solver has
     // found one (the search runs in the background).
@@ -101,8 +101,46 @@ private:
     // Shows as many of the score, time and moves as leave room for every menu.
     void FitDisplays();
 
+    // What the commands do, beyond a line of the command table.
+    void SelectGame();
+    void RestartGame();
+    void CloseGame();
+    void ChooseNumber();
+    void ExitAtOnce();
+    void SwitchAutoplay();
+    void SwitchToolbar();
+    void Customize();
+    void ShowPlayers();
     // Lifted cards, by the pointer or the keys, go back where the table has them.
     void CancelDrag();
+
+    // The menus a command stands in, in the menu bar's order.
+    enum MenuOf { mnuFile, mnuGame, mnuReplay, mnuTools, mnuHelp };
+    // How a command shows and what it asks of RunCommand.
+    enum CommandFlag : unsigned {
+        kLineAbove = 1,  // a separator above it in its menu
+        kTicked = 2,     // a tick in the menu shows the setting it switches
+        kOffAtFirst = 4, // disabled when the window opens
+        kEndsGame = 8,   // it ends the running game or deals another
+    };
+    // A toolbar button: the buttons stand in the order of their place, with a separator
+    // wherever the tens change (11 12 13 | 21 | 31 ...).
+    struct ToolButton {
+        int Place = 0;
+        const char *Caption = nullptr, *Icon = nullptr, *Tip = nullptr;
+    };
+    struct Command {
+        const char *Key; // the action's object name
+        MenuOf Menu;
+        const char *Caption;
+        QKeyCombination Shortcut;
+        unsigned Flags;
+        ToolButton Button; // Place 0: no button
+        void (*Run)(frmMain &window);
+    };
+    // Every command of the window, in menu order; the menus, the toolbar and RunCommand are
+    // built from it.
+    static const Command kCommands[];
 
     cSystemClock Clock;
     cUniformRandom Random;
