@@ -72,19 +72,7 @@ void cPointerPlay::Moved(int picId, double x, double y) {
     const int left = Twips(at.x() + x - Drag.GrabX), top = Twips(at.y() + y - Drag.GrabY);
     Board.MoveCardTo(picId, left, top);
     Board.RaiseCard(picId);
-    MoveRiders(picId, left, top);
-}
-
-void cPointerPlay::MoveRiders(int picId, int left, int top) {
-    // The riders hang below the lifted card, one fan step apart, in front of it.
-    const cCard &card = TheGame.Cards[picId];
-    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
-        const std::int16_t rider = TheGame.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-        if (rider < 0)
-            continue;
-        Board.MoveCardTo(rider, left, top + kFanStep * i);
-        Board.RaiseCard(rider);
-    }
+    Board.HangRiders(picId, Drag.RidingCount, left, top);
 }
 
 void cPointerPlay::Released(int picId) {
@@ -115,7 +103,7 @@ void cPointerPlay::DropCard(int picId) {
 void cPointerPlay::SnapBack(int picId) {
     Board.MoveCardTo(picId, Drag.StartLeft, Drag.StartTop);
     Board.PlaySound("CardUp");
-    MoveRiders(picId, Drag.StartLeft, Drag.StartTop);
+    Board.HangRiders(picId, Drag.RidingCount, Drag.StartLeft, Drag.StartTop);
 }
 
 } // namespace tabloo

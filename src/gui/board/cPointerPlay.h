@@ -39,7 +39,6 @@ private:
     void Released(int picId);
     void DropCard(int picId);
     void SnapBack(int picId);
-    void MoveRiders(int picId, int left, int top);
     void PlaceCardsFromTable();
 
     struct DragState {
