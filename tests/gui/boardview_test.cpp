@@ -78,23 +78,23 @@ QImage Gradient(int w, int h, quint32 colour) {
 } // namespace
 
 TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
-    ResetColorEntryMemory();
+    cColorTable colors;
     // Before any entry was found, a number off the table gives an empty entry: a black board.
-    EXPECT_TRUE(GetColorEntry(0).Name.isEmpty());
-    EXPECT_EQ(GetColorEntry(0).Value, 0u);
+    EXPECT_TRUE(colors.GetColorEntry(0).Name.isEmpty());
+    EXPECT_EQ(colors.GetColorEntry(0).Value, 0u);
     // Off the table afterwards: the last entry found. The web colours are checked below;
     // these two are the table's own.
     for (auto [index, name, value] :
          {std::tuple{23, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{130, "Darkgreen", Rgb(0, 100, 0)},
           std::tuple{-5, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{15, "Cornflower", Rgb(100, 149, 237)},
           std::tuple{31, "Darkseagreen", Rgb(143, 188, 139)}, std::tuple{0, "Darkseagreen", Rgb(143, 188, 139)}}) {
-        EXPECT_EQ(GetColorEntry(index).Name, QString(name)) << index;
-        EXPECT_EQ(GetColorEntry(index).Value, value) << index;
+        EXPECT_EQ(colors.GetColorEntry(index).Name, QString(name)) << index;
+        EXPECT_EQ(colors.GetColorEntry(index).Value, value) << index;
     }
 
     std::set<QString> names;
     for (int i = 1; i <= kColorCount; ++i) {
-        const ColorEntry e = GetColorEntry(i);
+        const ColorEntry e = colors.GetColorEntry(i);
         EXPECT_TRUE(names.insert(e.Name).second) << "twice: " << i;
         if (e.Name == "Cornflower" || e.Name == "Darkseagreen")
             continue;
@@ -103,7 +103,6 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
         EXPECT_EQ(ToQColor(e.Value), web) << e.Name.toStdString();
         EXPECT_EQ(FromQColor(web), e.Value) << e.Name.toStdString();
     }
-    ResetColorEntryMemory();
 }
 
 TEST(BoardColors, GradientBandsRunFromTheColourToBlack) {

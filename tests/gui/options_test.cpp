@@ -20,13 +20,16 @@ using namespace tabloo;
 
 namespace {
 
-using OptionsTable = test::TestGame;
+// The table of a window: its game, and the colour table it hands the dialog.
+struct OptionsTable : test::TestGame {
+    cColorTable Colors;
+};
 
 struct OptionsDialog {
     std::vector<quint32> Applied;
     frmOptions Dialog;
     QListWidget *Colours, *Sounds;
-    explicit OptionsDialog(Game &game) : Dialog(game, [this](quint32 c) { Applied.push_back(c); }) {
+    explicit OptionsDialog(OptionsTable &t) : Dialog(t.TheGame, t.Colors, [this](quint32 c) { Applied.push_back(c); }) {
         Colours = Dialog.findChild<QListWidget *>(QStringLiteral("ListView1"));
         Sounds = Dialog.findChild<QListWidget *>(QStringLiteral("lvSound"));
         Dialog.show();
@@ -56,7 +59,7 @@ std::vector<int> SoundValues(const Game &g) {
 TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     OptionsTable t;
     {
-        OptionsDialog d(t.TheGame);
+        OptionsDialog d(t);
         ASSERT_EQ(d.Colours->count(), kColorCount);
         EXPECT_EQ(d.Colours->currentRow(), kDefaultColorIndex - 1);
         ASSERT_EQ(d.Sounds->count(), 7);
@@ -64,10 +67,10 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(d.Sounds->item(i)->checkState(), i == 1 || i == 2 ? Qt::Unchecked : Qt::Checked) << i;
         EXPECT_EQ(d.Slider(1)->value(), 45);
-        EXPECT_TRUE(d.PreviewTopIs(GetColorEntry(kDefaultColorIndex).Value));
+        EXPECT_TRUE(d.PreviewTopIs(t.Colors.GetColorEntry(kDefaultColorIndex).Value));
         d.Click("cmdOK");
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(d.Applied, std::vector<quint32>{GetColorEntry(kDefaultColorIndex).Value});
+        EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(kDefaultColorIndex).Value});
     }
     const cRegistry &r = t.TheGame.Registry;
     EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
@@ -81,12 +84,12 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     t.Set("SoundCardUp", "1");
     t.Set("SoundWin", "0");
     {
-        OptionsDialog d(t.TheGame);
+        OptionsDialog d(t);
         EXPECT_EQ(d.Slider(2)->value(), 37);
         d.Slider(1)->setValue(d.Slider(1)->maximum());
         d.Slider(4)->setValue(d.Slider(4)->minimum());
         d.Click("cmdOK");
-        EXPECT_EQ(d.Applied, std::vector<quint32>{GetColorEntry(100).Value});
+        EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(100).Value});
     }
     EXPECT_EQ(r.ColorIndex(), 100);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
@@ -99,14 +102,14 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         SCOPED_TRACE(way);
         OptionsTable t;
         const long writes = t.Settings.Writes;
-        OptionsDialog d(t.TheGame);
+        OptionsDialog d(t);
         const auto red = d.Colours->findItems(QStringLiteral("Red"), Qt::MatchExactly);
         ASSERT_EQ(red.size(), 1);
         d.Colours->setCurrentItem(red[0]);
         d.Sounds->item(0)->setCheckState(Qt::Unchecked);
         d.Slider(1)->setValue(0);
         EXPECT_TRUE(d.PreviewTopIs(FromQColor(QColor(255, 0, 0))));
-        EXPECT_FALSE(d.PreviewTopIs(GetColorEntry(kDefaultColorIndex).Value));
+        EXPECT_FALSE(d.PreviewTopIs(t.Colors.GetColorEntry(kDefaultColorIndex).Value));
         if (way == 0)
             d.Click("cmdCancel");
         else if (way == 1)
@@ -126,25 +129,25 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     t.Set("CardSpeed", "80");
     t.Set("UndoSpeed", "-5");
     {
-        OptionsDialog d(t.TheGame);
+        OptionsDialog d(t);
         EXPECT_EQ(d.Slider(1)->value(), 0);
         EXPECT_EQ(d.Slider(2)->value(), 50);
     }
     // A number with no entry selects nothing and previews the colour the board is painted
     // with; OK then keeps that number.
-    ResetColorEntryMemory();
+    t.Colors.ResetMemory();
     t.Set("ColorIndex", "500");
-    EXPECT_EQ(OptionsDialog(t.TheGame).Dialog.SelectedColor(), 0);
-    EXPECT_TRUE(GetColorEntry(500).Name.isEmpty()); // the board's colour is left alone
-    const ColorEntry board = GetColorEntry(42);
+    EXPECT_EQ(OptionsDialog(t).Dialog.SelectedColor(), 0);
+    EXPECT_TRUE(t.Colors.GetColorEntry(500).Name.isEmpty()); // the board's colour is left alone
+    const ColorEntry board = t.Colors.GetColorEntry(42);
     t.Set("ColorIndex", "0");
-    OptionsDialog d(t.TheGame);
+    OptionsDialog d(t);
     EXPECT_EQ(d.Dialog.SelectedColor(), 0) << "no entry named after another colour";
     EXPECT_EQ(d.Colours->selectedItems().size(), 0);
     EXPECT_TRUE(d.PreviewTopIs(board.Value));
     EXPECT_EQ(QApplication::focusWidget(), d.Colours) << "the colour list has the focus";
     d.Colours->setCurrentRow(0); // picking only previews
-    EXPECT_EQ(GetColorEntry(0).Name, board.Name);
+    EXPECT_EQ(t.Colors.GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
     EXPECT_EQ(t.TheGame.Registry.ColorIndex(), 42);

@@ -215,7 +215,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     EXPECT_EQ(w.TheGame().Registry.SoundUndo(), -1);
     EXPECT_EQ(w.TheGame().Registry.CardSpeed(), 0);
     const QImage board = w.W.board().grab().toImage();
-    EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(GetColorEntry(2).Value));
+    EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(cColorTable().GetColorEntry(2).Value));
     w.Played.clear();
     w.Set("SoundUndo", "0");
     w.W.RunCommand("G1");

@@ -152,12 +152,6 @@ constexpr std::array<NamedRgb, kColorCount> kColors = {{
 // 0xRRGGBB to a value with red in the low byte.
 constexpr quint32 ToValue(quint32 rgb) { return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16); }
 
-// The entry the last successful look-up found: presentation state of the window.
-ColorEntry &LastEntry() {
-    static ColorEntry last;
-    return last;
-}
-
 int RoundComponent(double v) {
     if (v < 0)
         v = 0;
@@ -166,17 +160,14 @@ int RoundComponent(double v) {
 
 } // namespace
 
-ColorEntry GetColorEntry(int index) {
-    ColorEntry &last = LastEntry();
+ColorEntry cColorTable::GetColorEntry(int index) {
     if (index >= 1 && index <= kColorCount) {
         const NamedRgb &c = kColors[static_cast<std::size_t>(index - 1)];
-        last.Name = QString::fromLatin1(c.Name);
-        last.Value = ToValue(c.Rgb);
+        Last.Name = QString::fromLatin1(c.Name);
+        Last.Value = ToValue(c.Rgb);
     }
-    return last;
+    return Last;
 }
-
-void ResetColorEntryMemory() { LastEntry() = ColorEntry{}; }
 
 int ColorComponent(qint64 colour, int n) {
     if (n < 1 || n > 3 || colour < 0 || colour >= 16777216)

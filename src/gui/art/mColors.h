@@ -21,11 +21,20 @@ inline constexpr int kColorCount = 129;
 // The colour a new player's board starts with: 23 "Darkgreen".
 inline constexpr int kDefaultColorIndex = 23;
 
-// The entry of number 1..129. The last entry found is remembered: a number outside
-// 1..129 returns it unchanged, or an empty name with colour 0 before any was found.
-ColorEntry GetColorEntry(int index);
-// Forgets the remembered entry, as at program start (for tests).
-void ResetColorEntryMemory();
+// The table of the 129 named colours, numbered from 1, and the entry the last successful
+// look-up found. The window holds one and hands it to the options dialog, so that the
+// board's colour and the dialog share one memory.
+class cColorTable {
+public:
+    // The entry of number 1..129. The last entry found is remembered: a number outside
+    // 1..129 returns it unchanged, or an empty name with colour 0 before any was found.
+    ColorEntry GetColorEntry(int index);
+    // Forgets the remembered entry, as at program start.
+    void ResetMemory() { Last = ColorEntry{}; }
+
+private:
+    ColorEntry Last;
+};
 
 // Component n (1 red, 2 green, 3 blue) of a colour value; -1 when n is outside 1..3 or
 // the colour is negative or 16777216 or more.

@@ -228,6 +228,17 @@ void cBoardView::RaiseCard(int picId) {
         card->setZValue(++mTopZ);
 }
 
+void cBoardView::HangRiders(int picId, int riding, int left, int top) {
+    const cCard &card = mGame->Cards[picId];
+    for (int i = 1; i <= riding; ++i) {
+        const std::int16_t rider = mGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+        if (rider < 0)
+            continue;
+        MoveCardTo(rider, left, top + kFanStep * i);
+        RaiseCard(rider);
+    }
+}
+
 void cBoardView::PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) {
     sgPic *marker = EnsureMarker(cell, pile);
     marker->SetMode(mode);

@@ -67,6 +67,9 @@ public:
     void MoveCardTo(int picId, int left, int top);
     // Brings the card to the front now.
     void RaiseCard(int picId);
+    // The `riding` cards above a lifted home-pile card hang below it, its left and top given:
+    // one fan step apart, each brought to the front.
+    void HangRiders(int picId, int riding, int left, int top);
     bool CardVisible(int picId) const;
     // The front-most visible card at a point of the board (board pixels), or -1.
     int FrontCardAt(QPointF scenePos) const;

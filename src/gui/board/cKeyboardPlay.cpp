@@ -255,14 +255,9 @@ void cKeyboardPlay::HangLifted() {
     }
     x -= kLiftShift;
     y -= kLiftShift;
-    for (std::int16_t i = 0; i <= mLifted->Riding; ++i) {
-        const std::int16_t id =
-            i == 0 ? mLifted->PicID : TheGame.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-        if (id < 0)
-            continue;
-        Board.MoveCardTo(id, x, y + kFanStep * i);
-        Board.RaiseCard(id);
-    }
+    Board.MoveCardTo(mLifted->PicID, x, y);
+    Board.RaiseCard(mLifted->PicID);
+    Board.HangRiders(mLifted->PicID, mLifted->Riding, x, y);
 }
 
 void cKeyboardPlay::PlaceLiftedBack() {

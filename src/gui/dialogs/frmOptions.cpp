@@ -98,8 +98,9 @@ private:
     quint32 Colour = 0;
 };
 
-frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner)
-    : QDialog(owner), TheGame(game), ApplyBackground(std::move(applyBackground)) {
+frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint32 colour)> applyBackground,
+                       QWidget *owner)
+    : QDialog(owner), TheGame(game), Colors(colors), ApplyBackground(std::move(applyBackground)) {
     SetUpDialog(*this, "frmOptions", QStringLiteral("Customize"));
 
     SSTab1 = new QTabWidget(this);
@@ -112,9 +113,9 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setIconSize(QSize(16, 12));
     // The entry the board is painted with, taken before the list walks through them all.
-    const ColorEntry current = GetColorEntry(TheGame.Registry.ColorIndex());
+    const ColorEntry current = Colors.GetColorEntry(TheGame.Registry.ColorIndex());
     for (int n = 1; n <= kColorCount; ++n) {
-        const ColorEntry entry = GetColorEntry(n);
+        const ColorEntry entry = Colors.GetColorEntry(n);
         auto *item = new QListWidgetItem(Swatch(entry.Value), entry.Name, ListView1);
         item->setData(kColorRole, n);
         item->setData(kValueRole, entry.Value);
@@ -219,15 +220,15 @@ frmOptions::frmOptions(Game &game, std::function<void(quint32 colour)> applyBack
     const auto named =
         current.Name.isEmpty() ? QList<QListWidgetItem *>() : ListView1->findItems(current.Name, Qt::MatchExactly);
     if (!named.isEmpty())
-        GetColorEntry(named.front()->data(kColorRole).toInt());
+        Colors.GetColorEntry(named.front()->data(kColorRole).toInt());
     else
-        ResetColorEntryMemory();
+        Colors.ResetMemory();
     connect(ListView1, &QListWidget::itemSelectionChanged, this, &frmOptions::ShowSelectedColor);
     if (selected) {
         ListView1->setCurrentItem(selected);
         ListView1->scrollToItem(selected, QAbstractItemView::PositionAtCenter);
     } else {
-        Picture1->SetColour(GetColorEntry(index).Value);
+        Picture1->SetColour(Colors.GetColorEntry(index).Value);
     }
     // The colours are what the player came for.
     ListView1->setFocus();
@@ -252,7 +253,7 @@ void frmOptions::Ok() {
     if (n >= 1) {
         TheGame.Registry.SetColorIndex(static_cast<std::int16_t>(n));
         if (ApplyBackground)
-            ApplyBackground(GetColorEntry(n).Value);
+            ApplyBackground(Colors.GetColorEntry(n).Value);
     }
     TheGame.Registry.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < kSpeeds.size(); ++i)

@@ -20,13 +20,17 @@ class QTabWidget;
 namespace tabloo {
 
 class Game;
+class cColorTable;
 
 class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
-    // `applyBackground` receives the colour value chosen with OK, for the board to repaint.
-    frmOptions(Game &game, std::function<void(quint32 colour)> applyBackground, QWidget *owner = nullptr);
+    // `colors` is the window's colour table, whose remembered entry the dialog leaves as the
+    // board has it; `applyBackground` receives the colour value chosen with OK, for the board
+    // to repaint.
+    frmOptions(Game &game, cColorTable &colors, std::function<void(quint32 colour)> applyBackground,
+               QWidget *owner = nullptr);
 
     // The colour number (1..129) of the selected colour, 0 when none is selected.
     int SelectedColor() const;
@@ -38,6 +42,7 @@ private:
     void Ok();
 
     Game &TheGame;
+    cColorTable &Colors;
     std::function<void(quint32)> ApplyBackground;
 
     QTabWidget *SSTab1 = nullptr;

@@ -27,7 +27,7 @@ constexpr int kMaxNameLength = 32;
 
 } // namespace
 
-frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
+frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), TheGame(game), RowIcon(mIcons::PlayerIcon()) {
     SetUpDialog(*this, "frmPlayers", QStringLiteral("Players"));
 
     Frame1 = new QFrame(this);
@@ -122,7 +122,6 @@ void frmPlayers::FitColumns() {
 // One row for each slot in use, in slot order; the current player's row is selected.
 void frmPlayers::FillPlayerList() {
     ListView1->clear();
-    static const QIcon icon = mIcons::PlayerIcon();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         const std::string name = TheGame.Registry.GetPlayerName(slot);
         if (name.empty())
@@ -132,7 +131,7 @@ void frmPlayers::FillPlayerList() {
         // A long name is cut short in the column; the whole of it shows on hovering.
         item->setToolTip(0, item->text(0));
         item->setText(1, QString::number(TheGame.Registry.GetPlayerUID(slot)));
-        item->setIcon(0, icon);
+        item->setIcon(0, RowIcon);
         item->setData(0, Qt::UserRole, int(slot));
     }
     // The player whose games are recorded: the stored one, or the first in use when the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 #include <QString>
 
 #include <cstdint>
@@ -46,6 +47,8 @@ private:
     void DeletePlayer();
 
     Game &TheGame;
+    // The picture beside each player's name, drawn once for the dialog.
+    const QIcon RowIcon;
     QFrame *Frame1 = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QPushButton *cmdAdd = nullptr;

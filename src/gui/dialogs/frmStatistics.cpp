@@ -54,7 +54,7 @@ std::int64_t Average(std::int64_t total, std::int64_t games) {
 
 } // namespace
 
-frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
+frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), TheGame(game), TotalsIcon(ChartIcon()) {
     SetUpDialog(*this, "frmStatistics", QStringLiteral("Statistics"));
 
     SSTab1 = new QTabWidget(this);
@@ -142,9 +142,8 @@ void frmStatistics::FillGeneralTab() {
         score += r.GetPlayerScore(slot);
         moves += r.GetPlayerMoves(slot);
     }
-    static const QIcon icon = ChartIcon();
     auto line = [&](const char *label, std::int64_t value) {
-        LVGen->addItem(new QListWidgetItem(icon, QString::fromLatin1(label) + QString::number(value)));
+        LVGen->addItem(new QListWidgetItem(TotalsIcon, QString::fromLatin1(label) + QString::number(value)));
     };
     line("Games Played : ", games);
     line("Games Won : ", wins);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 
 class QGroupBox;
 class QLabel;
@@ -28,6 +29,8 @@ private:
     void Create_PlayerLV();
 
     Game &TheGame;
+    // The picture beside each line of the totals, drawn once for the dialog.
+    const QIcon TotalsIcon;
     QTabWidget *SSTab1 = nullptr;
     QListWidget *LVGen = nullptr;
     QGroupBox *frameGame = nullptr;

@@ -5,6 +5,7 @@
 #include "cBoardView.h"
 #include "cDealer.h"
 #include "cKeyboardPlay.h"
+#include "cPointerPlay.h"
 #include "cSolveService.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
@@ -31,14 +32,12 @@
 #include <QToolBar>
 #include <QWindow>
 
-#include <cmath>
+#include <algorithm>
+#include <vector>
 
 namespace tabloo {
 
 namespace {
-
-int Twips(double v) { return ClampTo<int>(static_cast<std::int64_t>(RoundHalfEven(v))); }
-std::int16_t Twips16(int v) { return ClampTo<std::int16_t>(v); }
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -53,9 +52,6 @@ bool IsInput(QEvent::Type type) {
         return false;
     }
 }
-
-// The commands that end the running game or deal another.
-bool EndsTheGame(const QString &key) { return key == "F1" || key == "F2" || key == "F4" || key == "F5" || key == "F7"; }
 
 } // namespace
 
@@ -102,10 +98,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
         QMetaObject::invokeMethod(
             this, [this] { ShowFinishGame(); }, Qt::QueuedConnection);
     });
-    connect(Board, &cBoardView::CardPressed, this, &frmMain::CardPressed);
-    connect(Board, &cBoardView::CardMoved, this, &frmMain::CardMoved);
-    connect(Board, &cBoardView::CardReleased, this, &frmMain::CardReleased);
+    Pointer = new cPointerPlay(*TheGame, *Board, this);
+    connect(Pointer, &cPointerPlay::PlayerTakesOver, this, &frmMain::StopReplay);
+    connect(Pointer, &cPointerPlay::Dropped, Advisor.get(), &cAdvisor::Refresh);
     Keys = new cKeyboardPlay(*TheGame, *Board, this);
+    connect(Pointer, &cPointerPlay::Pressing, Keys, &cKeyboardPlay::Cancel);
     connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
     // A double-click sends the card on at once: its second press lifts nothing.
     connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
@@ -147,15 +144,35 @@ frmMain::~frmMain() {
     tmrBackward.stop();
 }
 
-QAction *frmMain::AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut) {
-    auto *a = menu->addAction(caption);
-    a->setObjectName(key);
-    if (!shortcut.isEmpty())
-        a->setShortcut(shortcut);
-    connect(a, &QAction::triggered, this, [this, key] { RunCommand(key); });
-    Actions[key] = a;
-    return a;
-}
+// The window's commands. A line: key, menu, caption, shortcut, flags, toolbar button (place,
+// caption, icon, tip), what it does.
+// clang-format off
+const frmMain::Command frmMain::kCommands[] = {
+    {"F1",  mnuFile,   "&New Game",       Qt::Key_F2,                       kEndsGame,                {11, "New", "New", "New Game"},                                 [](frmMain &w) { w.DealRandomGame(); }},
+    {"F2",  mnuFile,   "&Select Game",    Qt::Key_F3,                       kEndsGame,                {12, "Select", "Select", "Select Game"},                        [](frmMain &w) { w.SelectGame(); }},
+    {"F4",  mnuFile,   "&Restart Game",   Qt::CTRL | Qt::Key_F2,            kEndsGame | kLineAbove,   {13, "Restart", "Restart", "Restart Game"},                     [](frmMain &w) { w.RestartGame(); }},
+    {"F5",  mnuFile,   "&Close Game",     Qt::Key_F12,                      kEndsGame,                {},                                                             [](frmMain &w) { w.CloseGame(); }},
+    {"F7",  mnuFile,   "Select a Number", Qt::CTRL | Qt::Key_F12,           kEndsGame | kLineAbove,   {},                                                             [](frmMain &w) { w.ChooseNumber(); }},
+    {"F9",  mnuFile,   "E&xit",           {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.ExitAtOnce(); }},
+    {"G1",  mnuGame,   "&Undo",           Qt::CTRL | Qt::Key_Z,             0,                        {31, "Undo", "Undo", "Undo"},                                   [](frmMain &w) { w.TheGame->Trans.Undo(w.TheGame->Registry.UndoSpeed()); }},
+    {"G2",  mnuGame,   "&Redo",           Qt::CTRL | Qt::Key_X,             0,                        {32, "Redo", "Redo", "Redo"},                                   [](frmMain &w) { w.TheGame->Trans.Redo(w.TheGame->Registry.UndoSpeed()); }},
+    {"G4",  mnuGame,   "Autoplay",        Qt::Key_F7,                       kTicked | kLineAbove,     {21, "Autoplay", "Autoplay", "Autoplay"},                       [](frmMain &w) { w.SwitchAutoplay(); }},
+    {"G6",  mnuGame,   "U&ndo All",       Qt::CTRL | Qt::Key_C,             kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(w.TheGame->Registry.UndoallSpeed()); }},
+    {"G7",  mnuGame,   "R&edo All",       Qt::CTRL | Qt::Key_V,             0,                        {},                                                             [](frmMain &w) { w.TheGame->Trans.RedoAll(w.TheGame->Registry.UndoallSpeed()); }},
+    {"G10", mnuGame,   "&Hint",           Qt::CTRL | Qt::Key_H,             kLineAbove,               {33, "Hint", "Hint", "Hint: the first move of a winning line"}, [](frmMain &w) { w.Advisor->Hint(); }},
+    {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
+    {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
+    {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.tmrForward.start(); }},
+    {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.tmrBackward.start(); }},
+    {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(1); w.tmrForward.start(); }},
+    {"R6",  mnuReplay, "Sto&p",           {},                               kLineAbove | kOffAtFirst, {42, "Stop", "ReplayStop", "Replay Stop"},                      [](frmMain &w) { w.StopReplay(); }},
+    {"T1",  mnuTools,  "Customize",       Qt::CTRL | Qt::Key_U,             0,                        {},                                                             [](frmMain &w) { w.Customize(); }},
+    {"T3",  mnuTools,  "Players",         Qt::CTRL | Qt::Key_L,             kLineAbove,               {},                                                             [](frmMain &w) { w.ShowPlayers(); }},
+    {"T5",  mnuTools,  "Statistics",      Qt::Key_F4,                       kLineAbove,               {51, "Statistics", "Statistics", "Statistics"},                 [](frmMain &w) { frmStatistics d(*w.TheGame, &w); w.ExecDialog(d); }},
+    {"H1",  mnuHelp,   "Contents",        Qt::Key_F1,                       0,                        {61, "Help", "Help", "Help"},                                   [](frmMain &w) { w.ShowHelp(); }},
+    {"H5",  mnuHelp,   "About Tabloo...", {},                               kLineAbove,               {},                                                             [](frmMain &w) { frmAbout d(&w); w.ExecDialog(d); }},
+};
+// clang-format on
 
 QAction *frmMain::action(const QString &key) const {
     auto it = Actions.find(key);
@@ -164,58 +181,31 @@ QAction *frmMain::action(const QString &key) const {
 
 void frmMain::BuildMenus() {
     QMenuBar *bar = menuBar();
-    QMenu *file = bar->addMenu("&File");
-    file->setObjectName("mnuFile");
-    AddItem(file, "F1", "&New Game", Qt::Key_F2);
-    AddItem(file, "F2", "&Select Game", Qt::Key_F3);
-    file->addSeparator();
-    AddItem(file, "F4", "&Restart Game", QKeySequence(Qt::CTRL | Qt::Key_F2));
-    AddItem(file, "F5", "&Close Game", Qt::Key_F12);
-    file->addSeparator();
-    AddItem(file, "F7", "Select a Number", QKeySequence(Qt::CTRL | Qt::Key_F12));
-    file->addSeparator();
-    AddItem(file, "F9", "E&xit");
-
-    QMenu *gameMenu = bar->addMenu("&Game");
-    gameMenu->setObjectName("mnuGame");
-    AddItem(gameMenu, "G1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddItem(gameMenu, "G2", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_X));
-    gameMenu->addSeparator();
-    QAction *autoplay = AddItem(gameMenu, "G4", "Autoplay", Qt::Key_F7);
-    autoplay->setCheckable(true);
-    // The menu shows a tick, not the toolbar's picture.
-    autoplay->setIconVisibleInMenu(false);
-    gameMenu->addSeparator();
-    AddItem(gameMenu, "G6", "U&ndo All", QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddItem(gameMenu, "G7", "R&edo All", QKeySequence(Qt::CTRL | Qt::Key_V));
-    gameMenu->addSeparator();
-    AddItem(gameMenu, "G10", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H));
-    AddItem(gameMenu, "G11", "&Show Solution", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    gameMenu->addSeparator();
-    AddItem(gameMenu, "G9", "View Toolbar")->setCheckable(true);
-
-    QMenu *replay = bar->addMenu("&Replay");
-    replay->setObjectName("mnuReplay");
-    AddItem(replay, "R1", "&Forward", QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    AddItem(replay, "R2", "&Back", QKeySequence(Qt::SHIFT | Qt::Key_F2));
-    replay->addSeparator();
-    AddItem(replay, "R4", "Replay &All");
-    replay->addSeparator();
-    AddItem(replay, "R6", "Sto&p")->setEnabled(false);
-
-    QMenu *tools = bar->addMenu("&Tools");
-    tools->setObjectName("mnuTools");
-    AddItem(tools, "T1", "Customize", QKeySequence(Qt::CTRL | Qt::Key_U));
-    tools->addSeparator();
-    AddItem(tools, "T3", "Players", QKeySequence(Qt::CTRL | Qt::Key_L));
-    tools->addSeparator();
-    AddItem(tools, "T5", "Statistics", Qt::Key_F4);
-
-    QMenu *help = bar->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    AddItem(help, "H1", "Contents", Qt::Key_F1);
-    help->addSeparator();
-    AddItem(help, "H5", "About Tabloo...");
+    // In the order of MenuOf: the object name and the caption.
+    const char *const menus[][2] = {{"mnuFile", "&File"},
+                                    {"mnuGame", "&Game"},
+                                    {"mnuReplay", "&Replay"},
+                                    {"mnuTools", "&Tools"},
+                                    {"mnuHelp", "&Help"}};
+    QMenu *menuOf[std::size(menus)];
+    for (std::size_t i = 0; i < std::size(menus); ++i) {
+        menuOf[i] = bar->addMenu(menus[i][1]);
+        menuOf[i]->setObjectName(menus[i][0]);
+    }
+    for (const Command &c : kCommands) {
+        QMenu *menu = menuOf[c.Menu];
+        if (c.Flags & kLineAbove)
+            menu->addSeparator();
+        QAction *a = menu->addAction(c.Caption);
+        const QString key = QString::fromLatin1(c.Key);
+        a->setObjectName(key);
+        if (c.Shortcut.key() != Qt::Key_unknown)
+            a->setShortcut(c.Shortcut);
+        a->setCheckable(c.Flags & kTicked);
+        a->setEnabled(!(c.Flags & kOffAtFirst));
+        connect(a, &QAction::triggered, this, [this, key] { RunCommand(key); });
+        Actions[key] = a;
+    }
 
     // Score, time and moves at the right of the menu bar.
     auto *corner = new QWidget(bar);
@@ -241,37 +231,23 @@ void frmMain::BuildToolbar() {
     Toolbar1->setIconSize(QSize(24, 24));
     Toolbar1->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    struct Button {
-        const char *Caption, *Key, *Command, *Tip;
-    };
-    const Button buttons[] = {
-        {"New", "New", "F1", "New Game"},
-        {"Select", "Select", "F2", "Select Game"},
-        {"Restart", "Restart", "F4", "Restart Game"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"Autoplay", "Autoplay", "G4", "Autoplay"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"Undo", "Undo", "G1", "Undo"},
-        {"Redo", "Redo", "G2", "Redo"},
-        {"Hint", "Hint", "G10", "Hint: the first move of a winning line"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"Back", "Back", "R2", "Replay Back"},
-        {"Stop", "ReplayStop", "R6", "Replay Stop"},
-        {"Forward", "Forward", "R1", "Replay Forward"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"Statistics", "Statistics", "T5", "Statistics"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"Help", "Help", "H1", "Help"},
-    };
-    for (const Button &b : buttons) {
-        if (!b.Caption) {
+    std::vector<const Command *> buttons;
+    for (const Command &c : kCommands)
+        if (c.Button.Place > 0)
+            buttons.push_back(&c);
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const Command *a, const Command *b) { return a->Button.Place < b->Button.Place; });
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const ToolButton &b = buttons[i]->Button;
+        if (i > 0 && b.Place / 10 != buttons[i - 1]->Button.Place / 10)
             Toolbar1->addSeparator();
-            continue;
-        }
-        QAction *a = Actions.at(b.Command);
+        QAction *a = Actions.at(buttons[i]->Key);
         a->setIconText(b.Caption);
         a->setToolTip(b.Tip);
-        a->setIcon(ToolbarIcon(b.Key));
+        a->setIcon(ToolbarIcon(b.Icon));
+        // A ticked item shows its tick in the menu, not the button's picture.
+        if (a->isCheckable())
+            a->setIconVisibleInMenu(false);
         Toolbar1->addAction(a);
     }
 }
@@ -333,128 +309,108 @@ void frmMain::DealRandomGame() {
     });
 }
 
+bool frmMain::Dragging() const { return Pointer->Dragging(); }
+
 void frmMain::CancelDrag() {
     Keys->Cancel();
-    if (!Drag.Dragging)
-        return;
-    Drag.Dragging = false;
-    PlaceCardsFromTable();
-}
-
-void frmMain::PlaceCardsFromTable() {
-    // Whatever was lifted goes back where the table has it.
-    for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = TheGame->Cards[id];
-        Board->MoveCardTo(id, TheGame->Games.GetCordX(c.Cell, c.Pile, c.Pos),
-                          TheGame->Games.GetCordY(c.Cell, c.Pile, c.Pos));
-    }
+    Pointer->Cancel();
 }
 
 void frmMain::RunCommand(const QString &key) {
-    if (IsClosed)
+    const Command *command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                          [&key](const Command &c) { return key == QLatin1String(c.Key); });
+    if (IsClosed || command == std::end(kCommands))
         return;
     // A command acts on the board as the table has it, with no card still travelling, and
     // moves cards of its own: a drag in progress ends first.
     Board->LandFlights();
     CancelDrag();
-    // A won game shows its end-of-game dialog before anything ends it; the dialog's own
-    // choices say what comes next.
-    if (EndsTheGame(key) && WonAndWaiting()) {
-        ShowFinishGame();
-        return;
-    }
-    // A game that ends or another deal leaves no new game still to be found.
-    if (EndsTheGame(key))
-        Advisor->CancelFinding();
-    cRegistry &reg = TheGame->Registry;
-    if (key == "F1") {
-        DealRandomGame();
-    } else if (key == "F2") {
-        StopReplay();
-        frmSelect dialog(*TheGame, this, Solver.get());
-        dialog.DealNew = [this] { DealRandomGame(); };
-        ExecDialog(dialog);
-    } else if (key == "F4") {
-        StopReplay();
-        const std::string gameNo = TheGame->CurrentGameNo;
-        if (!gameNo.empty())
-            TheGame->StartGame(std::string_view(gameNo));
-    } else if (key == "F5") {
-        StopReplay();
-        if (TheGame->GameRunning)
-            TheGame->EndGame(0);
-    } else if (key == "F7") {
-        StopReplay();
-        frmChooseGame dialog(*TheGame, this);
-        // With winnable deals only, the number offered is a winnable one once it is found.
-        if (reg.WinnableOnly() != 0)
-            Advisor->FindWinnableDeal(cDealer::FromStore(reg),
-                                      [&dialog](double gameNo, bool) { dialog.OfferNumber(gameNo); });
-        ExecDialog(dialog);
-        Advisor->CancelFinding();
-    } else if (key == "F9") {
-        // Exit ends the program at once, without the window's closing handling: the game
-        // stays in the store as it stands, to be offered at the next start.
-        TheGame->SaveRunningGame();
-        ExitingAtOnce = true;
-        QCoreApplication::quit();
-    } else if (key == "G1") {
-        TheGame->Trans.Undo(reg.UndoSpeed());
-    } else if (key == "G2") {
-        TheGame->Trans.Redo(reg.UndoSpeed());
-    } else if (key == "G4") {
-        if (ReplayRunning() && reg.Autoplay() != 1) {
-            // Autoplay now would cut off the moves still to be replayed: it plays when the
-            // replay has made the last of them.
-            reg.SetAutoplay(1);
-            AutoplayAfterReplay = true;
-        } else {
-            TheGame->ToggleAutoplay();
+    if (command->Flags & kEndsGame) {
+        // A won game shows its end-of-game dialog before anything ends it; the dialog's own
+        // choices say what comes next.
+        if (WonAndWaiting()) {
+            ShowFinishGame();
+            return;
         }
-    } else if (key == "G6") {
-        TheGame->Trans.UndoAll(reg.UndoallSpeed());
-    } else if (key == "G7") {
-        TheGame->Trans.RedoAll(reg.UndoallSpeed());
-    } else if (key == "G10") {
-        Advisor->Hint();
-    } else if (key == "G11") {
-        StopReplay();
-        Advisor->ShowSolution();
-    } else if (key == "G9") {
-        reg.SetShowToolbar(reg.ShowToolbar() != 1 ? 1 : 0);
-        ArrangeBoard();
-    } else if (key == "R1") {
-        tmrForward.start();
-    } else if (key == "R2") {
-        tmrBackward.start();
-    } else if (key == "R4") {
-        TheGame->Trans.UndoAll(1);
-        tmrForward.start();
-    } else if (key == "R6") {
-        StopReplay();
-    } else if (key == "T1") {
-        frmOptions dialog(
-            *TheGame, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
-        ExecDialog(dialog);
-        ArrangeBoard();
-    } else if (key == "T3") {
-        frmPlayers dialog(*TheGame, this);
-        ExecDialog(dialog);
-        // A renamed or deleted current player changes the name in the title.
-        if (!TheGame->CurrentGameNo.empty())
-            TheGame->SetTitle();
-    } else if (key == "T5") {
-        frmStatistics dialog(*TheGame, this);
-        ExecDialog(dialog);
-    } else if (key == "H1") {
-        ShowHelp();
-    } else if (key == "H5") {
-        frmAbout dialog(this);
-        ExecDialog(dialog);
+        // A game that ends or another deal leaves no new game still to be found.
+        Advisor->CancelFinding();
     }
+    command->Run(*this);
     UpdateMenuStates();
     UpdateToolbarStates();
     Advisor->Refresh();
+}
+
+void frmMain::SelectGame() {
+    StopReplay();
+    frmSelect dialog(*TheGame, this, Solver.get());
+    dialog.DealNew = [this] { DealRandomGame(); };
+    ExecDialog(dialog);
+}
+
+void frmMain::RestartGame() {
+    StopReplay();
+    const std::string gameNo = TheGame->CurrentGameNo;
+    if (!gameNo.empty())
+        TheGame->StartGame(std::string_view(gameNo));
+}
+
+void frmMain::CloseGame() {
+    StopReplay();
+    if (TheGame->GameRunning)
+        TheGame->EndGame(0);
+}
+
+void frmMain::ChooseNumber() {
+    StopReplay();
+    frmChooseGame dialog(*TheGame, this);
+    // With winnable deals only, the number offered is a winnable one once it is found.
+    if (TheGame->Registry.WinnableOnly() != 0)
+        Advisor->FindWinnableDeal(cDealer::FromStore(TheGame->Registry),
+                                  [&dialog](double gameNo, bool) { dialog.OfferNumber(gameNo); });
+    ExecDialog(dialog);
+    Advisor->CancelFinding();
+}
+
+void frmMain::ExitAtOnce() {
+    // Exit ends the program at once, without the window's closing handling: the game stays
+    // in the store as it stands, to be offered at the next start.
+    TheGame->SaveRunningGame();
+    ExitingAtOnce = true;
+    QCoreApplication::quit();
+}
+
+void frmMain::SwitchAutoplay() {
+    cRegistry &reg = TheGame->Registry;
+    if (ReplayRunning() && reg.Autoplay() != 1) {
+        // Autoplay now would cut off the moves still to be replayed: it plays when the
+        // replay has made the last of them.
+        reg.SetAutoplay(1);
+        AutoplayAfterReplay = true;
+    } else {
+        TheGame->ToggleAutoplay();
+    }
+}
+
+void frmMain::SwitchToolbar() {
+    cRegistry &reg = TheGame->Registry;
+    reg.SetShowToolbar(reg.ShowToolbar() != 1 ? 1 : 0);
+    ArrangeBoard();
+}
+
+void frmMain::Customize() {
+    frmOptions dialog(
+        *TheGame, Colors, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
+    ExecDialog(dialog);
+    ArrangeBoard();
+}
+
+void frmMain::ShowPlayers() {
+    frmPlayers dialog(*TheGame, this);
+    ExecDialog(dialog);
+    // A renamed or deleted current player changes the name in the title.
+    if (!TheGame->CurrentGameNo.empty())
+        TheGame->SetTitle();
 }
 
 void frmMain::UpdateMenuStates() {
@@ -529,7 +485,7 @@ void frmMain::ArrangeBoard() {
         return;
     Toolbar1->setVisible(TheGame->Registry.ShowToolbar() != 0);
     Board->SetFitToWindow(TheGame->Registry.FitBoard() == 1);
-    Board->SetBoardColor(GetColorEntry(TheGame->Registry.ColorIndex()).Value);
+    Board->SetBoardColor(Colors.GetColorEntry(TheGame->Registry.ColorIndex()).Value);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event) {
@@ -633,90 +589,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
         Advisor->InputArrived();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// ---- pointer play ----
-
-void frmMain::CardPressed(int picId, double x, double y) {
-    // The press has landed every flight already (eventFilter).
-    // A second button pressed during a drag ends that drag.
-    CancelDrag();
-    Drag = DragState{};
-    if (!TheGame->GameRunning || TheGame->WinNoticed())
-        return;
-    Drag.GrabX = Twips(x);
-    Drag.GrabY = Twips(y);
-    const QPoint at = Board->CardPos(picId);
-    const cCard &pressed = TheGame->Cards[picId];
-    Drag.Cell = pressed.Cell;
-    Drag.Pile = pressed.Pile;
-    Drag.Pos = pressed.Pos;
-    Drag.StartLeft = at.x();
-    Drag.StartTop = at.y();
-    const std::int16_t riding = TheGame->PickUpCount(static_cast<std::int16_t>(picId));
-    if (riding < 0)
-        return;
-    Drag.RidingCount = riding;
-    Drag.Dragging = true;
-    // The player takes over: a replay stops, so nothing moves under the lifted cards.
-    StopReplay();
-    Board->PlaySound("CardDown");
-    const cCard &card = TheGame->Cards[picId];
-    for (std::int16_t i = 1; i <= riding; ++i)
-        Board->RaiseCard(TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
-}
-
-void frmMain::CardMoved(int picId, double x, double y) {
-    if (!Drag.Dragging)
-        return;
-    const QPoint at = Board->CardPos(picId);
-    const int left = Twips(at.x() + x - Drag.GrabX), top = Twips(at.y() + y - Drag.GrabY);
-    Board->MoveCardTo(picId, left, top);
-    Board->RaiseCard(picId);
-    MoveRiders(picId, left, top);
-}
-
-void frmMain::MoveRiders(int picId, int left, int top) {
-    // The riders hang below the lifted card, one fan step apart, in front of it.
-    const cCard &card = TheGame->Cards[picId];
-    for (std::int16_t i = 1; i <= Drag.RidingCount; ++i) {
-        const std::int16_t rider = TheGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
-        if (rider < 0)
-            continue;
-        Board->MoveCardTo(rider, left, top + kFanStep * i);
-        Board->RaiseCard(rider);
-    }
-}
-
-void frmMain::CardReleased(int picId, double, double) {
-    if (!Drag.Dragging)
-        return;
-    Drag.Dragging = false;
-    DropCard(picId);
-}
-
-void frmMain::DropCard(int picId) {
-    const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = TheGame->Cards[id];
-    if (!TheGame->GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
-        TheGame->Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
-        // The board changed under the lifted cards: they go back where the table has them.
-        PlaceCardsFromTable();
-        return;
-    }
-    // Far off the board the card overlaps no pile, clamped or not.
-    const QPoint at = Board->CardPos(picId);
-    const PileRef target = TheGame->FindDropTarget(id, Drag.RidingCount, Twips16(at.x()), Twips16(at.y()));
-    // The move goes through the game's own drop; a move it refuses puts the cards back.
-    if (!target.Valid() || !TheGame->PlayMove(id, target))
-        SnapBack(picId);
-    Advisor->Refresh();
-}
-
-void frmMain::SnapBack(int picId) {
-    Board->MoveCardTo(picId, Drag.StartLeft, Drag.StartTop);
-    Board->PlaySound("CardUp");
-    MoveRiders(picId, Drag.StartLeft, Drag.StartTop);
 }
 
 } // namespace tabloo

@@ -4,8 +4,10 @@
 
 #include "Game.h"
 #include "cSystemClock.h"
+#include "mColors.h"
 
 #include <QDialog>
+#include <QKeyCombination>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -25,6 +27,7 @@ class cAdvisor;
 class cBoardView;
 class cSolveService;
 class cKeyboardPlay;
+class cPointerPlay;
 class cSounds;
 
 class frmMain : public QMainWindow {
@@ -50,7 +53,7 @@ public:
     QToolBar *toolBar() const { return Toolbar1; }
     QLabel *display(int i) const { return Displays[i]; }
     bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
-    bool Dragging() const { return Drag.Dragging; }
+    bool Dragging() const;
 
     // How modal dialogs are shown, centred over the window; tests replace it so that nothing
     // waits for a person.
@@ -85,7 +88,6 @@ protected:
 private:
     void BuildMenus();
     void BuildToolbar();
-    QAction *AddItem(QMenu *menu, const QString &key, const QString &caption, const QKeySequence &shortcut = {});
     void StartGameNo(double gameNo);
     // A new game with a random number: with winnable deals only, once the solver has
     // found one (the search runs in the background).
@@ -99,31 +101,53 @@ private:
     // Shows as many of the score, time and moves as leave room for every menu.
     void FitDisplays();
 
-    // Pointer play.
-    void CardPressed(int picId, double x, double y);
-    void CardMoved(int picId, double x, double y);
-    void CardReleased(int picId, double x, double y);
-    void DropCard(int picId);
+    // What the commands do, beyond a line of the command table.
+    void SelectGame();
+    void RestartGame();
+    void CloseGame();
+    void ChooseNumber();
+    void ExitAtOnce();
+    void SwitchAutoplay();
+    void SwitchToolbar();
+    void Customize();
+    void ShowPlayers();
+    // Lifted cards, by the pointer or the keys, go back where the table has them.
     void CancelDrag();
-    void PlaceCardsFromTable();
-    void SnapBack(int picId);
-    void MoveRiders(int picId, int left, int top);
 
-    struct DragState {
-        // Twips; a card dragged over a wide window may go far past the board's own width.
-        int GrabX = 0, GrabY = 0;
-        int StartLeft = 0, StartTop = 0;
-        std::int16_t RidingCount = 0;
-        bool Dragging = false;
-        // Where the pressed card lay at the press.
-        std::int16_t Cell = -1, Pile = -1, Pos = -1;
-    } Drag;
+    // The menus a command stands in, in the menu bar's order.
+    enum MenuOf { mnuFile, mnuGame, mnuReplay, mnuTools, mnuHelp };
+    // How a command shows and what it asks of RunCommand.
+    enum CommandFlag : unsigned {
+        kLineAbove = 1,  // a separator above it in its menu
+        kTicked = 2,     // a tick in the menu shows the setting it switches
+        kOffAtFirst = 4, // disabled when the window opens
+        kEndsGame = 8,   // it ends the running game or deals another
+    };
+    // A toolbar button: the buttons stand in the order of their place, with a separator
+    // wherever the tens change (11 12 13 | 21 | 31 ...).
+    struct ToolButton {
+        int Place = 0;
+        const char *Caption = nullptr, *Icon = nullptr, *Tip = nullptr;
+    };
+    struct Command {
+        const char *Key; // the action's object name
+        MenuOf Menu;
+        const char *Caption;
+        QKeyCombination Shortcut;
+        unsigned Flags;
+        ToolButton Button; // Place 0: no button
+        void (*Run)(frmMain &window);
+    };
+    // Every command of the window, in menu order; the menus, the toolbar and RunCommand are
+    // built from it.
+    static const Command kCommands[];
 
     cSystemClock Clock;
     cUniformRandom Random;
     cBoardView *Board = nullptr;
     std::unique_ptr<Game> TheGame;
-    // Play from the keyboard and by double-click.
+    // Play with the pointer; from the keyboard and by double-click.
+    cPointerPlay *Pointer = nullptr;
     cKeyboardPlay *Keys = nullptr;
     std::unique_ptr<cSounds> Sounds;
     // The workers go after the advisor, which cancels what it asked of them.
@@ -131,6 +155,9 @@ private:
     std::unique_ptr<cAdvisor> Advisor;
     QLabel *VerdictLine = nullptr;
 
+    // The board's colour by number, remembering the last one found; the options dialog
+    // shares it.
+    cColorTable Colors;
     std::map<QString, QAction *> Actions;
     QToolBar *Toolbar1 = nullptr;
     QPointer<QWidget> Help;
