@@ -3,8 +3,6 @@
 // kill ever leaves a game counted twice or not at all.
 #include "TestGame.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <set>
 

@@ -3,14 +3,10 @@
 #include "TestGame.h"
 #include "mSounds.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <utility>
-#include <vector>
 
 using namespace tabloo;
 

@@ -9,10 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <memory>
-#include <vector>
 
 namespace tabloo::test {
 namespace {
