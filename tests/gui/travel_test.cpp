@@ -253,10 +253,15 @@ void KillDuringAGame(cMemorySettings &store) {
     g.Trans.Undo(0);
 }
 
+// Answered yes, answered no, and a kept game that cannot come back.
 TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
-    for (bool yes : {true, false}) {
+    for (const char *answer : {"yes", "no", "broken"}) {
+        SCOPED_TRACE(answer);
+        const bool yes = answer[0] != 'n', broken = answer[0] == 'b';
         Window w;
         KillDuringAGame(w.Settings);
+        if (broken)
+            w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
         std::vector<QString> asked, told;
         w.W.AskYesNo = [&](const QString &q) {
             asked.push_back(q);
@@ -265,9 +270,9 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         w.W.Tell = [&](const QString &t) { told.push_back(t); };
         w.W.Load();
         ASSERT_EQ(asked, std::vector<QString>{"Continue the unfinished game 123?"});
-        EXPECT_TRUE(told.empty());
         Game &g = w.TheGame();
-        if (yes) {
+        if (yes && !broken) {
+            EXPECT_TRUE(told.empty());
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
             EXPECT_EQ(g.CurrentGameNo, "123");
             EXPECT_EQ(g.Trans.GetTransID(), 2);
@@ -276,32 +281,20 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_TRUE(Shown(w));
             EXPECT_EQ(g.Registry.GetPlayerGames(1), 0);
         } else {
+            ASSERT_EQ(told.size(), broken ? 1u : 0u);
+            if (broken) {
+                EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back"));
+            }
             EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "counted as lost";
-            EXPECT_EQ(g.Registry.GetPlayerMoves(1), 2);
-            ASSERT_EQ(w.Dialogs.size(), 1u);
-            EXPECT_EQ(w.Dialogs[0], "tabloo::frmSelect");
+            EXPECT_EQ(g.Registry.GetPlayerMoves(1), broken ? 0 : 2);
+            EXPECT_EQ(w.Dialogs, std::vector<QString>{"tabloo::frmSelect"}) << "as at any start";
         }
         EXPECT_TRUE(g.Saved.Present() == g.GameRunning) << "the game dealt now is the one kept";
+        // Played and closed: the new game counts, the lost one not again.
+        w.W.close();
+        EXPECT_EQ(g.Registry.GetPlayerGames(1), yes && !broken ? 1 : 2);
+        EXPECT_FALSE(g.Saved.Present());
     }
-}
-
-TEST(Unfinished, AGameThatCannotComeBackIsCountedOnceRemovedAndSaidSo) {
-    Window w;
-    KillDuringAGame(w.Settings);
-    w.Set("HomePiles", "8");
-    w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
-    std::vector<QString> told;
-    w.W.AskYesNo = [](const QString &) { return true; };
-    w.W.Tell = [&](const QString &t) { told.push_back(t); };
-    w.W.Load();
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back")) << told[0].toStdString();
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1);
-    ASSERT_EQ(w.Dialogs.size(), 1u) << "then the variant dialog, as at any start";
-    // Played and closed: the new game counts, the broken one not again.
-    w.W.close();
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 2);
-    EXPECT_FALSE(w.TheGame().Saved.Present());
 }
 
 } // namespace
