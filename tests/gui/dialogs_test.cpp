@@ -1,8 +1,7 @@
-// The dialogs around a game: the settings file read back, the variant dialog (what it
+// The dialogs around a game: the variant dialog (what it
 // shows, what Play stores and deals, what closing leaves alone) and the end-of-game dialog
 // (its summary, and the win recorded once whichever way it closes).
 #include "TestGame.h"
-#include "cQtSettings.h"
 #include "cSystemClock.h"
 #include "frmFinishGame.h"
 #include "frmSelect.h"
@@ -13,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -74,33 +72,6 @@ void Choose(QComboBox *list, int tag) {
 }
 
 } // namespace
-
-// Where the file lies and how hand edits fare is tested with the window and the settings
-// file; here, what a later run reads back.
-TEST(QtSettings, ALaterRunReadsBackEveryTextAndTellsAMissingKeyFromAnEmptyOne) {
-    QTemporaryDir home;
-    const QString file = home.filePath(QStringLiteral("Tabloo.ini"));
-    {
-        cQtSettings store(file);
-        cRegistry reg(store);
-        reg.SetPlayerScore(10, -35);
-        reg.SetPlayerName(3, "");
-        reg.SetCurPlayerInx("7");
-        reg.SetAutoplay(0);
-    }
-    cQtSettings store(file);
-    cRegistry reg(store);
-    EXPECT_EQ(reg.GetPlayerScore(10), -35);
-    EXPECT_EQ(reg.CurPlayerInx(), "7");
-    EXPECT_EQ(reg.Autoplay(), 0) << "a stored 0 is not the default 1";
-    EXPECT_EQ(reg.ColorIndex(), 23) << "a missing key reads as its default";
-    std::string text = "untouched";
-    EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "10PlayerMoves", text));
-    EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "10PlayerScore", text)) << "sections are apart";
-    EXPECT_EQ(text, "untouched");
-    EXPECT_TRUE(store.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", text));
-    EXPECT_EQ(text, "");
-}
 
 TEST(SelectDialog, OpensWithTheStoredChoicesSelectedOrElseTheFirstEntry) {
     Table t;
