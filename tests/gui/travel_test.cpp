@@ -1,5 +1,5 @@
 // The window while cards travel: input lands every flight and then acts on the board as the
-// table has it; replay waits for the cards; a won game is judged again before its dialog;
+// table has it; a won game is judged again before its dialog;
 // and the faults found in play stay mended.
 #include "WindowFixture.h"
 #include "frmSplash.h"
@@ -74,25 +74,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(top));
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
-}
-
-TEST(Travel, ReplayTicksWaitForTheCardsOfTheLastStep) {
-    SlowWindow w;
-    Game &g = w.Deal(123, false);
-    w.W.board().LandFlights();
-    for (std::int16_t p : {7, 6, 5})
-        ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)}));
-    w.W.board().LandFlights();
-    g.Trans.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
-    ASSERT_TRUE(w.Flying());
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
-    w.Frames(7);
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 2);
 }
 
 TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {

@@ -118,7 +118,7 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_TRUE(Consistent(g));
 }
 
-TEST(Window, ReplayEndsByItself) {
+TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     Window w;
     Game &g = w.Deal(123, false);
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 7), {kReserve, 0}));
@@ -147,6 +147,17 @@ TEST(Window, ReplayEndsByItself) {
     EXPECT_EQ(ticks, 4);
     EXPECT_EQ(FormatBoard(g), end) << "the replay goes up to the last recorded move";
     EXPECT_TRUE(Shown(w));
+    // With frames shown by hand, a tick waits while the last step's card flies.
+    w.W.board().Flights().SetFrameInterval(1e8);
+    g.Trans.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    ASSERT_TRUE(w.W.board().Flying());
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
+    w.W.board().LandFlights();
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 2);
 }
 
 TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheChoice) {
