@@ -36,12 +36,15 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     Set("HomePiles", std::to_string(homePiles));
     Set("ResPiles", std::to_string(resPiles));
     TheGame.StartGame(1.0);
+    cArray &table = TheGame.Array;
+    const auto put = [&](std::int16_t id, std::int16_t cell, std::int16_t pile) {
+        table.MoveCard(id, cell, pile, static_cast<std::int16_t>(table.GetTop(cell, pile) + 1), kUndoRedo, 0);
+    };
     // Everything onto parking pile 0, top cards first.
     for (std::int16_t cell : {kHome, kReserve, kGoal})
         for (std::int16_t p = 0; p < cArray::kPiles; ++p)
-            while (TheGame.Array.GetTop(cell, p) >= 0)
-                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(cell, p), kParking, 0,
-                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+            while (table.GetTop(cell, p) >= 0)
+                put(table.GetTopPicID(cell, p), kParking, 0);
     for (const auto &[where, cards] : piles) {
         std::istringstream words(cards);
         std::string card;
@@ -49,15 +52,11 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
             const std::int16_t id = Id(card);
             // Lift what lies on the card onto parking pile 1, place it, put the rest back.
             ASSERT_EQ(TheGame.Cards[id].Cell, kParking) << card << " is placed twice";
-            while (TheGame.Array.GetTopPicID(kParking, 0) != id)
-                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(kParking, 0), kParking, 1,
-                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 1) + 1), kUndoRedo, 0);
-            const auto cell = static_cast<std::int16_t>(where.first), pile = static_cast<std::int16_t>(where.second);
-            TheGame.Array.MoveCard(id, cell, pile, static_cast<std::int16_t>(TheGame.Array.GetTop(cell, pile) + 1),
-                                   kUndoRedo, 0);
-            while (TheGame.Array.GetTop(kParking, 1) >= 0)
-                TheGame.Array.MoveCard(TheGame.Array.GetTopPicID(kParking, 1), kParking, 0,
-                                       static_cast<std::int16_t>(TheGame.Array.GetTop(kParking, 0) + 1), kUndoRedo, 0);
+            while (table.GetTopPicID(kParking, 0) != id)
+                put(table.GetTopPicID(kParking, 0), kParking, 1);
+            put(id, static_cast<std::int16_t>(where.first), static_cast<std::int16_t>(where.second));
+            while (table.GetTop(kParking, 1) >= 0)
+                put(table.GetTopPicID(kParking, 1), kParking, 0);
         }
     }
 }

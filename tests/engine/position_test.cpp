@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <random>
 
 namespace tabloo::test {
 namespace {

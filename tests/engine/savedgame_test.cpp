@@ -3,8 +3,6 @@
 // kill ever leaves a game counted twice or not at all.
 #include "TestGame.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <set>
 
@@ -66,12 +64,16 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
         {"Seconds", nullptr},        {"HomePiles", "12"}, {"GoalOrder", "-1"}, {"Current", "999"}, {"Moves0", "1.2.x"},
         {"Moves0", "1.0.0.0.3.0.0"}, {"GameNo", "12abc"}, {"Player", "11"},    {"Last", "250"},    {"ResCards", "4"},
     };
-    for (const auto &[key, value] : faults) {
-        TestGame t;
+    // Game 123 without autoplay, its top cards of home piles 7, 6 and 5 on free cells.
+    const auto threeMoves = [](TestGame &t) {
         t.Set("Autoplay", "0");
         t.TheGame.StartGame(123.0);
         for (std::int16_t p : {7, 6, 5})
             ASSERT_TRUE(t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+    };
+    for (const auto &[key, value] : faults) {
+        TestGame t;
+        threeMoves(t);
         if (value)
             t.TheGame.Registry.Write(cSavedGame::kSection, key, value);
         else
@@ -86,10 +88,7 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
     }
     // A move the rules refuse: the moves before it count, and the game as lost.
     TestGame t;
-    t.Set("Autoplay", "0");
-    t.TheGame.StartGame(123.0);
-    for (std::int16_t p : {7, 6, 5})
-        ASSERT_TRUE(t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+    threeMoves(t);
     std::string moves;
     t.TheGame.Registry.Read(cSavedGame::kSection, "Moves0", moves);
     // The third card goes onto the free cell the first one took.

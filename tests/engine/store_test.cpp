@@ -12,13 +12,7 @@ TEST(Store, DefaultsAndStoredTexts) {
     cMemorySettings s;
     cRegistry r(s);
     EXPECT_EQ(r.HomePiles(), 8);
-    EXPECT_EQ(r.ColorIndex(), 23);
-    EXPECT_EQ(r.UndoallSpeed(), 2);
-    EXPECT_EQ(r.ReplaySpeed(), 7);
-    EXPECT_EQ(r.SoundCardUp(), 0);
-    EXPECT_EQ(r.CurPlayerInx(), "1");
     EXPECT_EQ(r.GetPlayerName(5), "");
-    EXPECT_EQ(r.GetPlayerScore(5), 0);
     EXPECT_EQ(s.Writes, 0) << "reading a default writes nothing";
     // Numbers are stored as their decimal text, under the slot's number for a player.
     r.SetPlayerScore(10, -35);

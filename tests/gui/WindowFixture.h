@@ -58,9 +58,19 @@ struct Window {
         TheGame().StartGame(5.0);
     }
 
+    // Deals a game, with autoplay on or off.
+    Game &Deal(double number, bool autoplay = true) {
+        Set("Autoplay", autoplay ? "1" : "0");
+        TheGame().StartGame(number);
+        return TheGame();
+    }
+
     // The viewport point of a place on the board, in twips.
     QPoint At(double xTwips, double yTwips) {
         return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
+    }
+    QPoint Place(std::int16_t cell, std::int16_t pile, std::int16_t pos) {
+        return At(TheGame().Games.GetCordX(cell, pile, pos), TheGame().Games.GetCordY(cell, pile, pos));
     }
     // The middle of the visible part of a card.
     QPoint CardPoint(std::int16_t picId) {
@@ -78,12 +88,9 @@ struct Window {
     }
     // Drag the card so that it lands on the place of (cell, pile, pos).
     void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
+        const cCard &c = TheGame().Cards[picId];
         const QPoint from = CardPoint(picId);
-        const QPoint grab = from - At(TheGame().Games.GetCordX(TheGame().Cards[picId].Cell, TheGame().Cards[picId].Pile,
-                                                               TheGame().Cards[picId].Pos),
-                                      TheGame().Games.GetCordY(TheGame().Cards[picId].Cell, TheGame().Cards[picId].Pile,
-                                                               TheGame().Cards[picId].Pos));
-        Drag(from, At(TheGame().Games.GetCordX(cell, pile, pos), TheGame().Games.GetCordY(cell, pile, pos)) + grab);
+        Drag(from, Place(cell, pile, pos) + from - Place(c.Cell, c.Pile, c.Pos));
     }
     bool Enabled(const char *key) { return W.action(key)->isEnabled(); }
     void Tick() {

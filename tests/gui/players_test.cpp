@@ -7,11 +7,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 using namespace tabloo;
 
 namespace {

@@ -8,10 +8,6 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 using namespace tabloo;
 
 namespace {

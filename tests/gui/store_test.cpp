@@ -9,10 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <memory>
-#include <vector>
 
 namespace tabloo::test {
 namespace {
@@ -48,6 +45,14 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     FileGame copy(file);
     copy.PlayOneGame(5);
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 1);
+    // A stored 0 is no default 1; a missing key is told from an empty one, section by section.
+    copy.TheGame.Registry.SetAutoplay(0);
+    copy.TheGame.Registry.SetPlayerName(3, "");
+    EXPECT_EQ(FileGame(file).TheGame.Registry.Autoplay(), 0);
+    std::string value;
+    EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerMoves", value));
+    EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kData, "3PlayerName", value));
+    EXPECT_TRUE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", value) && value.empty());
 
     // A person edits the file while the game runs: a count, a name with a comma, a comment,
     // and a section of the kept game written twice around another section.

@@ -1,8 +1,7 @@
 // The window while cards travel: input lands every flight and then acts on the board as the
-// table has it; replay waits for the cards; a won game is judged again before its dialog;
+// table has it; a won game is judged again before its dialog;
 // and the faults found in play stay mended.
 #include "WindowFixture.h"
-#include "cFlights.h"
 #include "frmSplash.h"
 #include "sgCard.h"
 
@@ -10,12 +9,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 namespace tabloo::test {
 namespace {
@@ -81,27 +76,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     EXPECT_TRUE(Consistent(g));
 }
 
-TEST(Travel, ReplayTicksWaitForTheCardsOfTheLastStep) {
-    SlowWindow w;
-    w.Set("Autoplay", "0");
-    Game &g = w.TheGame();
-    g.StartGame(123.0);
-    w.W.board().LandFlights();
-    for (std::int16_t p : {7, 6, 5})
-        ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)}));
-    w.W.board().LandFlights();
-    g.Trans.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
-    ASSERT_TRUE(w.Flying());
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
-    w.Frames(7);
-    w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 2);
-}
-
 TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {
     Window w;
     w.Set("Autoplay", "0");
@@ -137,29 +111,6 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     EXPECT_EQ(g.Array.TotalGoalCards(), 0);
 }
 
-TEST(Travel, AWinTakenBackBeforeItsDialogLeavesAGameThatPlaysOnAndWinsAgain) {
-    Window w;
-    w.DealAGameTheAutoplayCommandWins();
-    Game &g = w.TheGame();
-    w.W.RunCommand("G4"); // every card goes home
-    ASSERT_EQ(g.Array.TotalGoalCards(), 52);
-    w.W.RunCommand("G1"); // before the queued dialog opens
-    QApplication::processEvents();
-    EXPECT_TRUE(w.Dialogs.empty()) << "no dialog for a game that is no longer won";
-    EXPECT_TRUE(g.GameRunning);
-    // Not stuck: a card can be lifted again.
-    const std::int16_t back = g.Trans.Record(g.Trans.GetTransID() + 1).PicID;
-    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
-    EXPECT_TRUE(w.W.Dragging());
-    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
-    // Redo of the winning move wins again.
-    w.W.RunCommand("G2");
-    QApplication::processEvents();
-    ASSERT_GE(w.Dialogs.size(), 1u);
-    EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
-    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
-}
-
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
     w.DealAGameTheAutoplayCommandWins();
@@ -178,9 +129,7 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
 
 TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
     Window w;
-    w.Set("Autoplay", "0");
-    Game &g = w.TheGame();
-    g.StartGame(123.0);
+    Game &g = w.Deal(123, false);
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
     // Fill the log to its last move by moving a card to and fro between two free cells.
     const std::int16_t shuttle = g.Array.GetTopPicID(kHome, 5);
@@ -198,9 +147,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     Window w;
     w.W.resize(3840, 1000);
     QApplication::processEvents();
-    w.Set("Autoplay", "0");
-    Game &g = w.TheGame();
-    g.StartGame(123.0);
+    Game &g = w.Deal(123, false);
     const std::int16_t id = g.Array.GetTopPicID(kHome, 7);
     QWidget *vp = w.W.board().viewport();
     const QPoint from = w.CardPoint(id);
@@ -287,10 +234,15 @@ void KillDuringAGame(cMemorySettings &store) {
     g.Trans.Undo(0);
 }
 
+// Answered yes, answered no, and a kept game that cannot come back.
 TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
-    for (bool yes : {true, false}) {
+    for (const char *answer : {"yes", "no", "broken"}) {
+        SCOPED_TRACE(answer);
+        const bool yes = answer[0] != 'n', broken = answer[0] == 'b';
         Window w;
         KillDuringAGame(w.Settings);
+        if (broken)
+            w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
         std::vector<QString> asked, told;
         w.W.AskYesNo = [&](const QString &q) {
             asked.push_back(q);
@@ -299,9 +251,9 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         w.W.Tell = [&](const QString &t) { told.push_back(t); };
         w.W.Load();
         ASSERT_EQ(asked, std::vector<QString>{"Continue the unfinished game 123?"});
-        EXPECT_TRUE(told.empty());
         Game &g = w.TheGame();
-        if (yes) {
+        if (yes && !broken) {
+            EXPECT_TRUE(told.empty());
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
             EXPECT_EQ(g.CurrentGameNo, "123");
             EXPECT_EQ(g.Trans.GetTransID(), 2);
@@ -310,32 +262,20 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_TRUE(Shown(w));
             EXPECT_EQ(g.Registry.GetPlayerGames(1), 0);
         } else {
+            ASSERT_EQ(told.size(), broken ? 1u : 0u);
+            if (broken) {
+                EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back"));
+            }
             EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "counted as lost";
-            EXPECT_EQ(g.Registry.GetPlayerMoves(1), 2);
-            ASSERT_EQ(w.Dialogs.size(), 1u);
-            EXPECT_EQ(w.Dialogs[0], "tabloo::frmSelect");
+            EXPECT_EQ(g.Registry.GetPlayerMoves(1), broken ? 0 : 2);
+            EXPECT_EQ(w.Dialogs, std::vector<QString>{"tabloo::frmSelect"}) << "as at any start";
         }
         EXPECT_TRUE(g.Saved.Present() == g.GameRunning) << "the game dealt now is the one kept";
+        // Played and closed: the new game counts, the lost one not again.
+        w.W.close();
+        EXPECT_EQ(g.Registry.GetPlayerGames(1), yes && !broken ? 1 : 2);
+        EXPECT_FALSE(g.Saved.Present());
     }
-}
-
-TEST(Unfinished, AGameThatCannotComeBackIsCountedOnceRemovedAndSaidSo) {
-    Window w;
-    KillDuringAGame(w.Settings);
-    w.Set("HomePiles", "8");
-    w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
-    std::vector<QString> told;
-    w.W.AskYesNo = [](const QString &) { return true; };
-    w.W.Tell = [&](const QString &t) { told.push_back(t); };
-    w.W.Load();
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back")) << told[0].toStdString();
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1);
-    ASSERT_EQ(w.Dialogs.size(), 1u) << "then the variant dialog, as at any start";
-    // Played and closed: the new game counts, the broken one not again.
-    w.W.close();
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 2);
-    EXPECT_FALSE(w.TheGame().Saved.Present());
 }
 
 } // namespace

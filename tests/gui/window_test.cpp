@@ -6,20 +6,12 @@
 #include "frmPlayers.h"
 #include "mColors.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
-#include <QTest>
 #include <QTextBrowser>
-#include <QToolBar>
-
-#include <gtest/gtest.h>
-
-#include <random>
 
 namespace tabloo::test {
 namespace {
@@ -68,8 +60,7 @@ TEST(Window, CommandStatesFollowTheGame) {
 
 TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
     Window w;
-    w.Set("Autoplay", "0");
-    w.TheGame().StartGame(123.0);
+    w.Deal(123, false);
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
         w.Tick();
@@ -92,9 +83,7 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
 
 TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     Window w;
-    w.Set("Autoplay", "0");
-    w.TheGame().StartGame(123.0);
-    Game &g = w.TheGame();
+    Game &g = w.Deal(123, false);
     // Game 123: AC lies on top of home pile 7, AS on top of home pile 6.
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
     ASSERT_EQ(g.Cards[ac].Num, 0);
@@ -129,11 +118,9 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_TRUE(Consistent(g));
 }
 
-TEST(Window, ReplayEndsByItself) {
+TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     Window w;
-    w.Set("Autoplay", "0");
-    w.TheGame().StartGame(123.0);
-    Game &g = w.TheGame();
+    Game &g = w.Deal(123, false);
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 7), {kReserve, 0}));
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 6), {kReserve, 1}));
     ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 5), {kReserve, 2}));
@@ -160,21 +147,44 @@ TEST(Window, ReplayEndsByItself) {
     EXPECT_EQ(ticks, 4);
     EXPECT_EQ(FormatBoard(g), end) << "the replay goes up to the last recorded move";
     EXPECT_TRUE(Shown(w));
+    // With frames shown by hand, a tick waits while the last step's card flies.
+    w.W.board().Flights().SetFrameInterval(1e8);
+    g.Trans.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    ASSERT_TRUE(w.W.board().Flying());
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
+    w.W.board().LandFlights();
+    w.W.ReplayStepForward();
+    EXPECT_EQ(g.Trans.GetTransID(), 2);
 }
 
-TEST(Window, WonGameOpensTheEndOfGameDialogAfterTheMoveAndOkRunsTheChoice) {
+TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheChoice) {
     Window w;
     w.DealAGameTheAutoplayCommandWins();
-    const int games = w.TheGame().Registry.GetPlayerGames(1);
+    Game &g = w.TheGame();
+    const int games = g.Registry.GetPlayerGames(1);
     w.W.RunCommand("G4"); // every card goes home
-    EXPECT_EQ(w.TheGame().Array.TotalGoalCards(), 52);
+    ASSERT_EQ(g.Array.TotalGoalCards(), 52);
     EXPECT_TRUE(w.Dialogs.empty()) << "the dialog waits until the move has returned";
+    w.W.RunCommand("G1"); // before the queued dialog opens
     QApplication::processEvents();
-    // OK with the default choice opened the variant dialog, whose Play started a game.
+    EXPECT_TRUE(w.Dialogs.empty()) << "no dialog for a game that is no longer won";
+    EXPECT_TRUE(g.GameRunning);
+    // Not stuck: a card can be lifted again.
+    const std::int16_t back = g.Trans.Record(g.Trans.GetTransID() + 1).PicID;
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
+    EXPECT_TRUE(w.W.Dragging());
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
+    // Redo of the winning move wins again; OK with the default choice opened the variant
+    // dialog, whose Play started a game.
+    w.W.RunCommand("G2");
+    QApplication::processEvents();
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), games + 1);
-    EXPECT_TRUE(w.TheGame().GameRunning);
+    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(g.Registry.GetPlayerGames(1), games + 1);
+    EXPECT_TRUE(g.GameRunning);
 }
 
 TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
