@@ -161,6 +161,15 @@ half second, until you choose <b>Stop</b> or the end is reached. <b>Replay All</
 game from the deal.</li>
 </ul>
 
+<h2>Can it still be won?</h2>
+<p>The line under the board tells, after every move, whether the game in front of you can still be
+won: <b>Winnable</b>, <b>Not winnable</b>, or <b>Can't tell</b> when the search gives up; while it
+thinks it shows <b>&hellip;</b>. <b>Game &rsaquo; Hint</b> rings the card to move next and where it
+goes, in light blue. <b>Game &rsaquo; Show Solution</b> plays the rest of a winning line, a move every
+half second, until you press a key or click; you can undo its moves, but a game it has played
+counts as lost. In <b>File &rsaquo; Select Game</b>, <b>Winnable deals only</b> deals only games
+that can be won, and the line beside it tells how often your design can be won at all.</p>
+
 <h2>Score and time</h2>
 <p>While a game runs, the menu bar shows the score, the time and the number of moves. Each card
 on the foundations is worth 10 points, and every 3 seconds cost one point, so a won game scores
@@ -175,7 +184,8 @@ all players and the record of each.</p>
 
 <h2>Customize</h2>
 <p><b>Tools &rsaquo; Customize</b> sets the colour of the board, whether the board grows with the
-window (<b>Fit the board to the window</b>: the cards are drawn afresh at the size shown), the speed of moving cards (for your
+window (<b>Fit the board to the window</b>: the cards are drawn afresh at the size shown), whether
+the line under the board tells if the game can still be won, the speed of moving cards (for your
 moves, for undo and redo, for Undo All and Redo All, and for replay; at the right end of a slider
 cards jump) and which sounds play: <b>Card Down</b> sounds as you pick a card up, <b>Card Up</b> as
 you lay it down (or it goes back), <b>Start</b> with each deal, <b>Autoplay</b> with each card that

@@ -228,7 +228,7 @@ struct cSound {
     const char *Name;
     Samples (*Make)();
 };
-const cSound kSounds[] = {
+const cSound kSoundRecipes[] = {
     {"Start", Start},       {"CardUp", LayTap}, {"CardDown", LiftTick}, {"Stock", Stock},
     {"AutoPlay", AutoPlay}, {"Undo", Undo},     {"Sel", Sel},           {"Win", Win},
 };
@@ -238,7 +238,7 @@ const cSound kSounds[] = {
 const QStringList &SoundResourceNames() {
     static const QStringList names = [] {
         QStringList list;
-        for (const cSound &sound : kSounds)
+        for (const cSound &sound : kSoundRecipes)
             list << QString::fromLatin1(sound.Name);
         return list;
     }();
@@ -246,7 +246,7 @@ const QStringList &SoundResourceNames() {
 }
 
 QByteArray SoundResource(const QString &name) {
-    for (const cSound &sound : kSounds)
+    for (const cSound &sound : kSoundRecipes)
         if (name.compare(QLatin1String(sound.Name), Qt::CaseInsensitive) == 0)
             return ToWave(sound.Make(), kRate);
     return {};
