@@ -40,6 +40,10 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         if (!t.TheGame.GameRunning || t.TheGame.WinNoticed())
             continue;
         const std::string board = t.Board();
+        // A game handed to the solver stays handed over.
+        const bool givenUp = round % 4 == 0;
+        if (givenUp)
+            t.TheGame.GiveUp();
 
         Restarted again(t.Settings, t.Clock.Now + 5000);
         ASSERT_TRUE(again.TheGame.Saved.Present());
@@ -47,6 +51,7 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
         EXPECT_EQ(FormatBoard(again.TheGame), board) << "round " << round;
         EXPECT_EQ(again.TheGame.CurrentGameNo, t.TheGame.CurrentGameNo);
+        EXPECT_EQ(again.TheGame.GivenUp, givenUp);
         EXPECT_EQ(again.TheGame.Trans.GetTransID(), t.TheGame.Trans.GetTransID());
         EXPECT_TRUE(Records(again.TheGame) == Records(t.TheGame)) << "round " << round;
         // The time played up to the last move, not the time the program was away.

@@ -54,6 +54,7 @@ void Game::StartGame(std::string_view gameNo) {
 void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     CurrentGameNo = std::string(gameNo);
     ++Deals;
+    GivenUp = false;
     WinPending = false;
     DealtRules = rules;
     SetTitle();
@@ -166,6 +167,7 @@ void Game::SaveRunningGame() {
     SavedGame game;
     game.Seconds = ElapsedSeconds();
     game.Current = Trans.GetTransID();
+    game.GivenUp = GivenUp;
     const std::span<const TransRecord> log = Trans.Log();
     if (UnsavedFrom == 0) {
         game.GameNo = CurrentGameNo;
@@ -204,6 +206,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
     if (!Registry.GetPlayerName(game->Player).empty() && CurrentPlayerSlot() != game->Player)
         Registry.SetCurPlayerInx(std::to_string(game->Player));
     DealGame(game->GameNo, game->Rules);
+    GivenUp = game->GivenUp;
     // Every logged move is made again as the rules allow it, then taken back to where the
     // game stood; the first move they refuse ends the log there.
     Trans.Restore(game->Log);
@@ -225,6 +228,14 @@ bool Game::ResumeSavedGame(std::string &fault) {
     SaveRunningGame();
     CheckWin();
     return true;
+}
+
+void Game::GiveUp() {
+    if (!GameRunning || GivenUp)
+        return;
+    GivenUp = true;
+    if (KeepRunningGame)
+        Saved.MarkGivenUp();
 }
 
 void Game::AbandonSavedGame() {

@@ -64,6 +64,11 @@ public:
     std::int16_t GoalBaseRank = 0;
     // How many games have been dealt: a new value is a new game (a restart included).
     std::uint32_t Deals = 0;
+    // The player handed the running game to the solver: it counts as lost when it ends, even
+    // with every card home. Kept with the running game, so that a kill does not turn it into
+    // a win.
+    bool GivenUp = false;
+    void GiveUp();
 
     // ---- the life of a game ----
     // Ends a running game as lost, then deals the game of this number (text holding a

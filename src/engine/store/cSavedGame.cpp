@@ -143,6 +143,9 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
             return std::nullopt;
         }
     }
+    // Absent in a game never given up.
+    std::string givenUp;
+    game.GivenUp = Registry.Read(kSection, "GivenUp", givenUp) && givenUp == "1";
     return game;
 }
 
@@ -161,11 +164,15 @@ void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log,
     Registry.Write(kSection, "Seconds", std::to_string(game.Seconds));
     Registry.Write(kSection, "Last", std::to_string(log.size()));
     Registry.Write(kSection, "Current", std::to_string(game.Current));
+    if (game.GivenUp)
+        Registry.Write(kSection, "GivenUp", "1");
     // Only the parts that hold a changed record are written again.
     const std::size_t from = std::max<std::size_t>(changedFrom, 1);
     for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
         Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
 }
+
+void cSavedGame::MarkGivenUp() { Registry.Write(kSection, "GivenUp", "1"); }
 
 void cSavedGame::Remove() { Registry.RemoveSection(kSection); }
 

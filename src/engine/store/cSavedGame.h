@@ -24,6 +24,8 @@ struct SavedGame {
     std::int16_t Player = 1;
     std::int32_t Seconds = 0;
     std::int16_t Current = 0;
+    // The player handed the game to the solver (Show Solution): it counts as lost, won or not.
+    bool GivenUp = false;
     // Records 1 .. Last of the log (as loaded; a game being written hands its log apart).
     std::vector<TransRecord> Log;
 };
@@ -51,6 +53,8 @@ public:
     // none). The game number, rules and player stay as written.
     void Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom);
     void Remove();
+    // The kept game was handed to the solver.
+    void MarkGivenUp();
 
     static std::string EncodeRecords(std::span<const TransRecord> log, std::size_t from, std::size_t to);
     static bool DecodeRecords(std::string_view text, std::vector<TransRecord> &out);

@@ -231,7 +231,7 @@ void cAdvisor::StopSolution() {
     emit SolutionStateChanged();
 }
 
-bool cAdvisor::GaveUp() const { return TheGame.GameRunning && GaveUpDeal != 0 && GaveUpDeal == TheGame.Deals; }
+bool cAdvisor::GaveUp() const { return TheGame.GameRunning && TheGame.GivenUp; }
 
 void cAdvisor::SolutionStep() {
     // One move per tick, when the cards of the last one have landed.
@@ -247,7 +247,7 @@ void cAdvisor::SolutionStep() {
     const LegalMove lm = TheGame.ToLegalMove(now, m);
     Play(SolutionAt, m);
     // From the first move on, the game is the solver's: it counts as lost.
-    GaveUpDeal = TheGame.Deals;
+    TheGame.GiveUp();
     if (!TheGame.PlayMove(lm.PicID, lm.Target)) {
         StopSolution();
         return;

@@ -112,7 +112,6 @@ private:
 
     std::vector<Move> Solution;
     Position SolutionAt;
-    std::uint32_t GaveUpDeal = 0;
     QTimer SolutionTimer;
 
     cSolveService::Ticket Finder;
