@@ -157,6 +157,38 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
 }
 
+TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog) {
+    Window w;
+    w.DealAGameTheAutoplayCommandWins();
+    w.Tick();
+    const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
+    w.Set("WinnableOnly", "1");
+    // The player wins before the search answers: the win stands, no deal replaces it.
+    Key(w, Qt::Key_F2);
+    w.W.RunCommand("G4");
+    EXPECT_FALSE(w.W.advisor().Finding());
+    EXPECT_TRUE(Until([&] { return w.TheGame().Registry.GetPlayerWin(slot) == 1; }));
+
+    // Found while a dialog is open: dealt when it closes.
+    w.TheGame().StartGame(1.0);
+    w.Tick();
+    Key(w, Qt::Key_F2);
+    std::uint32_t underTheDialog = 0;
+    w.W.ExecDialog = [&](QDialog &d) {
+        d.setWindowModality(Qt::ApplicationModal);
+        d.show();
+        const std::uint32_t deals = w.TheGame().Deals;
+        EXPECT_TRUE(Until([&] { return !w.W.advisor().Finding(); }));
+        underTheDialog = w.TheGame().Deals - deals;
+        d.close();
+        return int(QDialog::Rejected);
+    };
+    const std::uint32_t before = w.TheGame().Deals;
+    Key(w, Qt::Key_F4); // Statistics
+    EXPECT_EQ(underTheDialog, 0u);
+    EXPECT_EQ(w.TheGame().Deals, before + 1);
+}
+
 TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     Window w;
     frmSelect dialog(w.TheGame(), &w.W, &w.W.solveService());

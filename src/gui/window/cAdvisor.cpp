@@ -60,7 +60,9 @@ void cAdvisor::Stop() {
 
 // ---- the verdict ----
 
-void cAdvisor::Refresh() {
+void cAdvisor::Refresh() { Look(false); }
+
+void cAdvisor::Look(bool asked) {
     const bool running = TheGame.GameRunning;
     const Position now = running ? TheGame.CurrentPosition() : Position{};
     if (!running || now.Won()) {
@@ -68,8 +70,10 @@ void cAdvisor::Refresh() {
         Searched.reset();
         Wanted = Waiting::Nothing;
     } else if (!Searched || !(*Searched == now)) {
+        // A hint or a solution asked for another position lapses with it.
+        Wanted = Waiting::Nothing;
         // Searches only when someone wants the answer: the line, a hint or a solution.
-        if (TheGame.Registry.ShowVerdict() != 0 || Wanted != Waiting::Nothing)
+        if (TheGame.Registry.ShowVerdict() != 0 || asked)
             StartSearch(now);
         else {
             cSolveService::Cancel(Search);
@@ -165,8 +169,8 @@ void cAdvisor::Ask(Waiting what) {
     if (!TheGame.GameRunning)
         return;
     // At once when the position on the table has its answer, else when the search gives it.
+    Look(true);
     Wanted = what;
-    Refresh();
     if (Answered && Searched && *Searched == TheGame.CurrentPosition()) {
         Wanted = Waiting::Nothing;
         Act(what);
@@ -200,7 +204,10 @@ void cAdvisor::HighlightMove(const Move &m) {
     if (lm.PicID < 0)
         return;
     HintCard = lm.PicID;
-    const QPoint from = Board.CardPos(lm.PicID);
+    // Where the table has the card, even while the cards of the last move still fly there.
+    const cCard &card = TheGame.Cards[lm.PicID];
+    const QPoint from(TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos),
+                      TheGame.Games.GetCordY(card.Cell, card.Pile, card.Pos));
     const std::int16_t top = TheGame.Array.GetTop(lm.Target.Cell, lm.Target.Pile);
     const std::int16_t pos = lm.Target.Cell == kHome && top > 0 ? top : 0;
     const QPointF to(TheGame.Games.GetCordX(lm.Target.Cell, lm.Target.Pile, pos),

@@ -84,6 +84,8 @@ signals:
 private:
     enum class Waiting { Nothing, Hint, Solution };
     void Ask(Waiting what);
+    // Refresh; `asked`: a hint or a solution wants the answer, whatever the line's setting.
+    void Look(bool asked);
     void StartSearch(const Position &p);
     void Solved(const Position &p, tabloo::Verdict outcome, std::vector<Move> moves);
     void Act(Waiting what);

@@ -43,7 +43,9 @@ void cOdds::Estimate(const cDealer::Variant &variant) {
 QString cOdds::Text() const {
     const int decided = Won + Lost;
     if (decided < kFirstFigure)
-        return QStringLiteral("Counting how often these rules can be won\u2026");
+        return Won + Lost + Undecided < kDeals
+                   ? QStringLiteral("Counting how often these rules can be won\u2026")
+                   : QStringLiteral("Too few deals could be decided to tell how often these rules can be won");
     const double percent = 100.0 * Won / decided;
     // Below 10 % a tenth tells a rare variant from a hopeless one.
     const QString figure =

@@ -20,6 +20,7 @@
 #include "mToolbarIcons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,6 +96,9 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
         if (FinishQueued)
             return;
         FinishQueued = true;
+        // The won game's dialog says what comes next: no new game found meanwhile replaces it.
+        Advisor->CancelFinding();
+        Pending.reset();
         QMetaObject::invokeMethod(
             this, [this] { ShowFinishGame(); }, Qt::QueuedConnection);
     });
@@ -296,17 +300,26 @@ void frmMain::DealRandomGame() {
         StartGameNo(TheGame->RandomGameNo());
         return;
     }
+    Pending.reset();
     Advisor->FindWinnableDeal(cDealer::FromStore(TheGame->Registry), [this](double gameNo, bool found) {
-        if (IsClosed)
-            return;
-        Board->LandFlights();
-        CancelDrag();
-        StartGameNo(gameNo);
-        if (!found)
-            Advisor->NoteNoWinnableDeal();
-        UpdateMenuStates();
-        Advisor->Refresh();
+        Pending = PendingDeal{gameNo, found};
+        DealPending();
     });
+}
+
+void frmMain::DealPending() {
+    // Not under an open dialog, and not over a won game still waiting for its own dialog.
+    if (!Pending || IsClosed || QApplication::activeModalWidget() || FinishQueued || WonAndWaiting())
+        return;
+    const PendingDeal deal = *Pending;
+    Pending.reset();
+    Board->LandFlights();
+    CancelDrag();
+    StartGameNo(deal.GameNo);
+    if (!deal.Found)
+        Advisor->NoteNoWinnableDeal();
+    UpdateMenuStates();
+    Advisor->Refresh();
 }
 
 bool frmMain::Dragging() const { return Pointer->Dragging(); }
@@ -334,11 +347,14 @@ void frmMain::RunCommand(const QString &key) {
         }
         // A game that ends or another deal leaves no new game still to be found.
         Advisor->CancelFinding();
+        Pending.reset();
     }
     command->Run(*this);
     UpdateMenuStates();
     UpdateToolbarStates();
     Advisor->Refresh();
+    // A winnable deal found while a dialog was open is dealt now.
+    DealPending();
 }
 
 void frmMain::SelectGame() {

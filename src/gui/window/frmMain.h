@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -92,6 +93,9 @@ private:
     // A new game with a random number: with winnable deals only, once the solver has
     // found one (the search runs in the background).
     void DealRandomGame();
+    // Deals the winnable game found in the background, once no dialog is open and no won game
+    // waits for its own dialog.
+    void DealPending();
     // Offers the game a killed or crashed program left unfinished; true when it goes on.
     bool OfferUnfinishedGame();
     void ShowFinishGame();
@@ -164,6 +168,11 @@ private:
     QLabel *Displays[3] = {};
     QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
     bool FinishQueued = false;
+    struct PendingDeal {
+        double GameNo;
+        bool Found;
+    };
+    std::optional<PendingDeal> Pending;
     bool ExitingAtOnce = false;
     bool IsClosed = false;
     // Autoplay was switched on during a replay: it plays when the replay has made the last
