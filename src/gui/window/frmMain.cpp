@@ -24,7 +24,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -211,19 +210,7 @@ void frmMain::BuildMenus() {
         Actions[key] = a;
     }
 
-    // Score, time and moves at the right of the menu bar.
-    auto *corner = new QWidget(bar);
-    auto *row = new QHBoxLayout(corner);
-    row->setContentsMargins(0, 0, 12, 0);
-    row->setSpacing(28);
-    const char *names[3] = {"mScore", "mTime", "mMoves"};
-    for (int i = 0; i < 3; ++i) {
-        Displays[i] = new QLabel(corner);
-        Displays[i]->setObjectName(names[i]);
-        Displays[i]->setMinimumWidth(i == 1 ? 110 : 90);
-        row->addWidget(Displays[i]);
-    }
-    bar->setCornerWidget(corner, Qt::TopRightCorner);
+    Displays = std::make_unique<cMenuDisplays>(*bar);
 }
 
 void frmMain::BuildToolbar() {
@@ -457,17 +444,7 @@ void frmMain::UpdateToolbarStates() {
     Actions["G4"]->setChecked(TheGame->Registry.Autoplay() == 1);
 }
 
-void frmMain::UpdateDisplays() {
-    if (TheGame->GameRunning) {
-        Displays[0]->setText(QString("Score :%1").arg(TheGame->GameScore()));
-        Displays[1]->setText(
-            QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(TheGame->ElapsedSeconds()))));
-        Displays[2]->setText(QString("Moves :%1").arg(TheGame->Trans.GetTransID()));
-    } else {
-        for (QLabel *d : Displays)
-            d->setText(QString());
-    }
-}
+void frmMain::UpdateDisplays() { Displays->Show(*TheGame); }
 
 void frmMain::ReplayStep(bool forward) {
     // The next step waits while the cards of the last one are still travelling.
@@ -506,32 +483,7 @@ void frmMain::ArrangeBoard() {
 
 void frmMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
-    FitDisplays();
-}
-
-void frmMain::FitDisplays() {
-    // The menus come first: the displays that do not fit beside them are left out, the
-    // score first, then the moves, then the time.
-    QMenuBar *bar = menuBar();
-    QWidget *corner = bar->cornerWidget(Qt::TopRightCorner);
-    // The bar's own wish is the menus' width, with the displays beside them when shown.
-    const int menus = bar->sizeHint().width() - (corner->isVisible() ? corner->sizeHint().width() : 0);
-    const int room = width() - menus;
-    auto *row = static_cast<QHBoxLayout *>(corner->layout());
-    const int margins = row->contentsMargins().left() + row->contentsMargins().right();
-    auto need = [&](std::initializer_list<int> shown) {
-        int w = margins;
-        for (int i : shown)
-            w += Displays[i]->minimumWidth() + (w > margins ? row->spacing() : 0);
-        return w;
-    };
-    const bool all = need({0, 1, 2}) <= room, two = need({1, 2}) <= room, one = need({1}) <= room;
-    Displays[0]->setVisible(all);
-    Displays[2]->setVisible(all || two);
-    Displays[1]->setVisible(all || two || one);
-    // The bar lays its menus out again round the corner's new width.
-    corner->adjustSize();
-    bar->setCornerWidget(corner, Qt::TopRightCorner);
+    Displays->Fit(width());
 }
 
 void frmMain::ShowHelp() {

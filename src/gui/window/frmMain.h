@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Game.h"
+#include "cMenuDisplays.h"
 #include "cSystemClock.h"
 #include "mColors.h"
 
@@ -52,7 +53,7 @@ public:
     // The help window while it is open.
     QWidget *helpWindow() const { return Help; }
     QToolBar *toolBar() const { return Toolbar1; }
-    QLabel *display(int i) const { return Displays[i]; }
+    QLabel *display(int i) const { return Displays->Display(i); }
     bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
     bool Dragging() const;
 
@@ -102,8 +103,6 @@ private:
     // All 52 cards lie on the goal piles and the end-of-game dialog has not opened yet.
     bool WonAndWaiting() const;
     void ShowHelp();
-    // Shows as many of the score, time and moves as leave room for every menu.
-    void FitDisplays();
 
     // What the commands do, beyond a line of the command table.
     void SelectGame();
@@ -165,7 +164,7 @@ private:
     std::map<QString, QAction *> Actions;
     QToolBar *Toolbar1 = nullptr;
     QPointer<QWidget> Help;
-    QLabel *Displays[3] = {};
+    std::unique_ptr<cMenuDisplays> Displays;
     QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
     bool FinishQueued = false;
     struct PendingDeal {
