@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tabloo {
 
@@ -187,7 +188,20 @@ bool cBoardView::Flying() const { return mFlights->Busy(); }
 
 void cBoardView::LandFlights() { mFlights->LandAll(); }
 
+void cBoardView::NoteTableChange() {
+    if (std::exchange(mTableChangeDue, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mTableChangeDue = false;
+            emit TableChanged();
+        },
+        Qt::QueuedConnection);
+}
+
 void cBoardView::LoadControls(std::int16_t homePiles, std::int16_t resPiles) {
+    NoteTableChange();
     // Whatever the last board still had to show is of no use on the new one.
     mFlights->Discard();
     for (int p = 0; p < homePiles; ++p)
@@ -204,6 +218,7 @@ void cBoardView::LoadControls(std::int16_t homePiles, std::int16_t resPiles) {
 }
 
 void cBoardView::ClearBoard() {
+    NoteTableChange();
     mFlights->Discard();
     for (sgCard *card : mCards)
         card->setVisible(false);
@@ -247,6 +262,7 @@ void cBoardView::PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t 
 }
 
 void cBoardView::TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps, std::int32_t tMod) {
+    NoteTableChange();
     if (Card(picId))
         mFlights->Travel(picId, QPointF(x, y), steps, tMod == kDealMove);
 }

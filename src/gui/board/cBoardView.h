@@ -96,6 +96,9 @@ signals:
     void SoundRequested(const QString &name);
     void GameWonNoticed();
     void TitleRequested(const QString &title);
+    // The engine changed the table (a move, an undo, a deal, the end of a game): once, after
+    // the change is booked whole.
+    void TableChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -105,6 +108,7 @@ protected:
 
 private:
     void FitBoard();
+    void NoteTableChange();
     void RebuildBackground();
     sgPic *EnsureMarker(int cell, int pile);
     qreal WantedArtRatio() const;
@@ -125,6 +129,7 @@ private:
     // view pixels; rebuilt only when the colour, the size or the scale changes.
     QPixmap mBackground;
     bool mBackgroundDirty = true;
+    bool mTableChangeDue = false;
 };
 
 } // namespace tabloo

@@ -1,6 +1,7 @@
 #include "cKeyboardPlay.h"
 
 #include "cBoardView.h"
+#include "mText.h"
 #include "sgCard.h"
 
 #include <QAccessible>
@@ -23,8 +24,6 @@ constexpr int kLiftShift = 90;
 // The frame stands in front of every card, however often cards come to the front.
 constexpr qreal kFrameZ = 1e9;
 
-const char *const kRanks[13] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
 const char *const kSuits[4] = {"hearts", "spades", "diamonds", "clubs"};
 
 } // namespace
@@ -96,6 +95,10 @@ cKeyboardPlay::~cKeyboardPlay() = default;
 bool cKeyboardPlay::FrameShown() const { return Frame->isVisible(); }
 
 bool cKeyboardPlay::eventFilter(QObject *watched, QEvent *event) {
+    // The frame keeps its width in screen pixels when the board is drawn at another size
+    // (once the board has taken its new size).
+    if (watched == &Board && event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(this, &cKeyboardPlay::Refresh, Qt::QueuedConnection);
     if (watched != &Board || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
@@ -143,17 +146,23 @@ bool cKeyboardPlay::KeyPressed(int key, bool shift) {
     return true;
 }
 
-void cKeyboardPlay::MoveAlongRow(int step) {
+std::vector<PileRef> cKeyboardPlay::Row(bool home) const {
     std::vector<PileRef> row;
-    if (mFocus.Cell == kHome) {
-        for (std::int16_t p = 0; p < TheGame.Games.Piles(kHome); ++p)
-            row.push_back({kHome, p});
+    auto add = [&row](std::int16_t cell, std::int16_t piles) {
+        for (std::int16_t p = 0; p < piles; ++p)
+            row.push_back({cell, p});
+    };
+    if (home) {
+        add(kHome, TheGame.Games.Piles(kHome));
     } else {
-        for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve); ++p)
-            row.push_back({kReserve, p});
-        for (std::int16_t p = 0; p < kGoalPiles; ++p)
-            row.push_back({kGoal, p});
+        add(kReserve, TheGame.Games.Piles(kReserve));
+        add(kGoal, kGoalPiles);
     }
+    return row;
+}
+
+void cKeyboardPlay::MoveAlongRow(int step) {
+    const std::vector<PileRef> row = Row(mFocus.Cell == kHome);
     const auto at = std::find(row.begin(), row.end(), mFocus);
     const int n = static_cast<int>(row.size());
     const int i = at == row.end() ? 0 : static_cast<int>(at - row.begin());
@@ -165,18 +174,8 @@ void cKeyboardPlay::MoveAlongRow(int step) {
 void cKeyboardPlay::ChangeRow() {
     // To the pile of the other row that stands nearest across.
     const int x = TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
-    std::vector<PileRef> row;
-    if (mFocus.Cell == kHome) {
-        for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve); ++p)
-            row.push_back({kReserve, p});
-        for (std::int16_t p = 0; p < kGoalPiles; ++p)
-            row.push_back({kGoal, p});
-    } else {
-        for (std::int16_t p = 0; p < TheGame.Games.Piles(kHome); ++p)
-            row.push_back({kHome, p});
-    }
     int best = -1;
-    for (const PileRef &p : row) {
+    for (const PileRef &p : Row(mFocus.Cell != kHome)) {
         const int d = std::abs(TheGame.Games.GetCordX(p.Cell, p.Pile, 0) - x);
         if (best < 0 || d < best) {
             best = d;
@@ -188,18 +187,14 @@ void cKeyboardPlay::ChangeRow() {
 
 int cKeyboardPlay::MostChosen() const {
     const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
-    if (top < 0)
-        return 1;
-    if (mFocus.Cell != kHome)
+    if (top < 0 || mFocus.Cell != kHome)
         return 1;
     // A run that may be lifted is one whose every shorter part may be lifted too.
+    const Position p = TheGame.CurrentPosition();
+    const int pile = PileOf(kHome, mFocus.Pile);
     int n = 1;
-    while (n <= top) {
-        const std::int16_t id = TheGame.Array.GetPicID(kHome, mFocus.Pile, static_cast<std::int16_t>(top - n));
-        if (TheGame.PickUpCount(id) != n)
-            break;
+    while (n <= top && PickUpCount(p, pile, top - n) == n)
         ++n;
-    }
     return n;
 }
 
@@ -339,7 +334,7 @@ QString cKeyboardPlay::CardName(std::int16_t picId) const {
     const cCard &c = TheGame.Cards[picId];
     if (!c.FaceUp())
         return QStringLiteral("A card face down");
-    return QStringLiteral("%1 of %2").arg(QLatin1String(kRanks[c.Num % 13]), QLatin1String(kSuits[c.Suit & 3]));
+    return QStringLiteral("%1 of %2").arg(ToQString(kBaseTexts[c.Num % 13]), QLatin1String(kSuits[c.Suit & 3]));
 }
 
 QString cKeyboardPlay::PileName(PileRef pile) const {

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace tabloo {
 
@@ -59,6 +60,8 @@ private:
     };
 
     bool KeyPressed(int key, bool shift);
+    // The piles of the home row, or of the row of reserve and goal piles, from the left.
+    std::vector<PileRef> Row(bool home) const;
     void MoveAlongRow(int step);
     void ChangeRow();
     void Choose(int step);

@@ -97,7 +97,6 @@ void cPointerPlay::DropCard(int picId) {
     // The move goes through the game's own drop; a move it refuses puts the cards back.
     if (!target.Valid() || !TheGame.PlayMove(id, target))
         SnapBack(picId);
-    emit Dropped();
 }
 
 void cPointerPlay::SnapBack(int picId) {

@@ -30,8 +30,6 @@ signals:
     void Pressing();
     // The player lifts cards: whatever plays by itself (a replay) stops.
     void PlayerTakesOver();
-    // The lifted cards were dropped on the board the game still had: a move may have been made.
-    void Dropped();
 
 private:
     void Pressed(int picId, double x, double y);

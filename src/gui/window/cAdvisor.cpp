@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "cBoardView.h"
 #include "cSolver.h"
+#include "sgCard.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -38,7 +39,7 @@ cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel
     SolutionTimer.setInterval(kReplayTickMs);
     connect(&SolutionTimer, &QTimer::timeout, this, &cAdvisor::SolutionStep);
     for (QGraphicsRectItem *&mark : HintMarks) {
-        mark = Board.scene()->addRect(QRectF(0, 0, 71, 96));
+        mark = Board.scene()->addRect(QRectF(0, 0, sgCard::kWidth, sgCard::kHeight));
         // Light blue: the keyboard's focus frame is yellow.
         QPen pen(QColor(40, 200, 255), 4);
         pen.setJoinStyle(Qt::RoundJoin);
@@ -214,8 +215,9 @@ void cAdvisor::HighlightMove(const Move &m) {
                      TheGame.Games.GetCordY(lm.Target.Cell, lm.Target.Pile, pos));
     // The lifted card with its riders, and the place it goes to.
     const qreal riders = lm.Riding * double(kFanStep) / kTwipsPerPixel;
-    HintMarks[0]->setRect(QRectF(QPointF(from) / kTwipsPerPixel, QSizeF(71, 96 + riders)).adjusted(-2, -2, 2, 2));
-    HintMarks[1]->setRect(QRectF(to / kTwipsPerPixel, QSizeF(71, 96)).adjusted(-2, -2, 2, 2));
+    const QSizeF size(sgCard::kWidth, sgCard::kHeight);
+    HintMarks[0]->setRect(QRectF(QPointF(from) / kTwipsPerPixel, size + QSizeF(0, riders)).adjusted(-2, -2, 2, 2));
+    HintMarks[1]->setRect(QRectF(to / kTwipsPerPixel, size).adjusted(-2, -2, 2, 2));
     for (QGraphicsRectItem *mark : HintMarks)
         mark->setVisible(true);
     HintTimer.start();
@@ -261,7 +263,6 @@ void cAdvisor::SolutionStep() {
     }
     if (Solution.empty())
         StopSolution();
-    Refresh();
 }
 
 // ---- winnable deals ----
@@ -302,8 +303,7 @@ void cAdvisor::NoteNoWinnableDeal() {
 void cAdvisor::InputArrived() {
     ClearHint();
     StopSolution();
-    if (Wanted != Waiting::Nothing)
-        Wanted = Waiting::Nothing;
+    Wanted = Waiting::Nothing;
 }
 
 } // namespace tabloo

@@ -31,14 +31,10 @@ cSolveService::cSolveService(int workers, QObject *parent) : QObject(parent) {
 }
 
 cSolveService::~cSolveService() {
+    CancelAll();
     {
         std::lock_guard<std::mutex> hold(Lock);
         Ending = true;
-        for (Ticket &t : Queue)
-            t->Stop = true;
-        for (Ticket &t : Running)
-            t->Stop = true;
-        Queue.clear();
     }
     Wake.notify_all();
     for (std::thread &w : Workers)

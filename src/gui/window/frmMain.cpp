@@ -87,6 +87,9 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     BuildMenus();
     BuildToolbar();
     connect(Advisor.get(), &cAdvisor::SolutionStateChanged, this, &frmMain::UpdateMenuStates);
+    // Every move, undo, redo, replay step, deal and end of a game, whoever makes it, gets a
+    // verdict of its own.
+    connect(Board, &cBoardView::TableChanged, Advisor.get(), &cAdvisor::Refresh);
 
     connect(Board, &cBoardView::TitleRequested, this, &QWidget::setWindowTitle);
     connect(Board, &cBoardView::SoundRequested, Sounds.get(), &cSounds::PlaySound);
@@ -103,10 +106,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     });
     Pointer = new cPointerPlay(*TheGame, *Board, this);
     connect(Pointer, &cPointerPlay::PlayerTakesOver, this, &frmMain::StopReplay);
-    connect(Pointer, &cPointerPlay::Dropped, Advisor.get(), &cAdvisor::Refresh);
     Keys = new cKeyboardPlay(*TheGame, *Board, this);
     connect(Pointer, &cPointerPlay::Pressing, Keys, &cKeyboardPlay::Cancel);
     connect(Keys, &cKeyboardPlay::PlayerTakesOver, this, &frmMain::StopReplay);
+    // The keyboard's frame follows the piles as moves, undos and deals change them.
+    connect(Board, &cBoardView::TableChanged, Keys, &cKeyboardPlay::Refresh);
     // A double-click sends the card on at once: its second press lifts nothing.
     connect(Board, &cBoardView::CardDoubleClicked, this, [this](int picId) {
         CancelDrag();
@@ -120,7 +124,6 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     connect(&tmrMain, &QTimer::timeout, this, [this] {
         UpdateMenuStates();
         UpdateToolbarStates();
-        Advisor->Refresh();
     });
     connect(&tmrTime, &QTimer::timeout, this, &frmMain::UpdateDisplays);
     connect(&tmrForward, &QTimer::timeout, this, &frmMain::ReplayStepForward);
@@ -306,7 +309,6 @@ void frmMain::DealPending() {
     if (!deal.Found)
         Advisor->NoteNoWinnableDeal();
     UpdateMenuStates();
-    Advisor->Refresh();
 }
 
 bool frmMain::Dragging() const { return Pointer->Dragging(); }
@@ -434,8 +436,6 @@ void frmMain::UpdateMenuStates() {
     Actions["G10"]->setEnabled(open);
     Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
     Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
-    // The keyboard's frame follows the piles as moves, undos and deals change them.
-    Keys->Refresh();
 }
 
 void frmMain::UpdateToolbarStates() {
@@ -455,10 +455,8 @@ void frmMain::ReplayStep(bool forward) {
     Actions["R6"]->setEnabled(true);
     const std::int16_t speed = TheGame->Registry.ReplaySpeed();
     // At either end of the log the replay stops by itself.
-    if (forward ? TheGame->Trans.Redo(speed) : TheGame->Trans.Undo(speed)) {
-        Advisor->Refresh();
+    if (forward ? TheGame->Trans.Redo(speed) : TheGame->Trans.Undo(speed))
         return;
-    }
     const bool autoplay = AutoplayAfterReplay && forward && !TheGame->Trans.RedoPossible();
     StopReplay();
     if (autoplay && TheGame->Registry.Autoplay() == 1)
