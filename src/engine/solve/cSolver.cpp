@@ -21,6 +21,59 @@ bool PilesAlike(const Position &p) {
     return !p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder;
 }
 
+// Can the quick searches send cards home at once (SendHome): without autoplay, goal piles
+// built one way in suit, so that a card has one goal pile at most and the cards sent home
+// make the same key in whatever order they go.
+bool CanSendHome(const Position &p) { return !p.Autoplay && (p.GoalOrder == 0 || p.GoalOrder == 3); }
+
+// Sends home, one at a time, every top card of a home or reserve pile that a goal pile
+// takes and that no card left in play can be laid on in the home piles (every card that
+// fits on it is on a goal pile already); notes each card in `placed` when given and each
+// move in `moves` when given. Returns how many went.
+int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
+    const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
+    int n = 0;
+    for (;;) {
+        std::uint64_t takes[4];
+        const std::uint64_t any = GoalsTake(p, takes);
+        if (!any)
+            return n;
+        std::uint64_t inPlay = 0;
+        int at = 0;
+        for (int pile = 0; pile < Position::kGoal0; ++pile) {
+            at += p.Len[pile];
+            for (int i = at - p.Len[pile]; i < at; ++i)
+                inPlay |= std::uint64_t(1) << p.Card[i];
+        }
+        int from = -1;
+        at = 0;
+        for (int pile = 0; pile < Position::kGoal0 && from < 0; ++pile) {
+            at += p.Len[pile];
+            if (p.Len[pile] == 0)
+                continue;
+            const int card = p.Card[at - 1];
+            if ((any >> card & 1) && !(fits[card] & inPlay))
+                from = pile;
+        }
+        if (from < 0)
+            return n;
+        const int card = p.Top(from);
+        int goal = 0;
+        while (!(takes[goal] >> card & 1))
+            ++goal;
+        const Move m{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(p.Len[from] - 1),
+                     static_cast<std::uint8_t>(Position::kGoal0 + goal)};
+        if (moves)
+            moves->push_back(m);
+        MoveCards(p, m.From, m.Pos, m.To);
+        if (placed) {
+            const int under = p.Len[m.To] > 1 ? p.At(m.To, p.Len[m.To] - 2) : -1;
+            placed[n] = {static_cast<std::uint8_t>(card), m.To, static_cast<std::int8_t>(under)};
+        }
+        ++n;
+    }
+}
+
 using HomeCounts = cSolver::HomeCounts;
 
 HomeCounts CountHome(const Position &p, const std::uint8_t *due) {
@@ -88,7 +141,10 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
 // where each pile starts, what the goal piles take, the first empty pile of each area.
 class Parent {
 public:
-    Parent(const Position &p, bool start, bool alike) : P(p), Start(start), Alike(alike) {
+    // `sendHome`: the search sends safe cards home after every move (SendHome) and takes
+    // no card down from a goal pile.
+    Parent(const Position &p, bool start, bool alike, bool sendHome)
+        : P(p), Start(start), Alike(alike), SendsHome(sendHome) {
         S[0] = 0;
         for (int i = 0; i < Position::kPiles; ++i)
             S[i + 1] = static_cast<std::uint8_t>(S[i] + p.Len[i]);
@@ -105,7 +161,7 @@ public:
             if (p.Len[pile])
                 tops |= std::uint64_t(1) << Top(pile);
         for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
-            if (p.Len[goal] && AllGoBack(goal, tops))
+            if (sendHome || (p.Len[goal] && AllGoBack(goal, tops)))
                 Sources &= ~(1u << goal);
     }
     int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
@@ -139,7 +195,7 @@ public:
     // The key after move `m` when it starts no cascade; false when that is not known.
     bool KeyAfter(Move m, const StateKey &key, StateKey &after) const {
         if (Start || Position::IsGoal(m.From) || Position::IsGoal(m.To) ||
-            (P.Autoplay && m.Pos > 0 && (Wanted >> At(m.From, m.Pos - 1) & 1)))
+            ((P.Autoplay || SendsHome) && m.Pos > 0 && (Wanted >> At(m.From, m.Pos - 1) & 1)))
             return false;
         after = key;
         after.SetUnder(At(m.From, m.Pos), P.Len[m.To] ? Top(m.To) : BottomCode(m.To, Alike));
@@ -199,7 +255,7 @@ private:
 
 public:
     const Position &P;
-    bool Start, Alike;
+    bool Start, Alike, SendsHome;
     // The piles whose moves are worth listing.
     std::uint32_t Sources = ~0u;
     std::uint8_t S[Position::kPiles + 1];
@@ -357,6 +413,11 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         // down and runs move whole; the others try every move, so that a search that runs
         // out of positions is a proof.
         Pruning = i < 2 && start.MultiMove && start.HomeOrder >= 3 && start.HomeOrder <= 5;
+        // Without autoplay the quick searches send home at once the cards no card in play
+        // can still need, and take nothing down from a goal pile: plain FreeCell's search,
+        // far smaller. The game lets a card come back off a goal pile, so that is not
+        // shown to lose no win here; the last search does neither.
+        SendingHome = i < 3 && CanSendHome(start);
         r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
@@ -388,7 +449,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.Push(0, 0);
     Placed placed[53];
     std::uint32_t polls = 0;
-    bool pruned = false;
+    bool pruned = SendingHome;
     while (!Queue.Empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
@@ -400,7 +461,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool cached = !root && recent.Index == index && recent.Search == Searches;
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
-        const Parent parent(p, root, Alike);
+        const Parent parent(p, root, Alike, SendingHome);
         const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -433,7 +494,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 c.GoalsAsBefore = true;
                 continue;
             }
-            const int n = Play(c.P, m, placed);
+            int n = Play(c.P, m, placed);
+            if (SendingHome)
+                n += SendHome(c.P, placed + n);
             c.Key = key;
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
@@ -526,6 +589,8 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) con
         }
         path.push_back(m);
         Play(cur, m);
+        if (SendingHome)
+            SendHome(cur, nullptr, &path);
     }
     return path;
 }

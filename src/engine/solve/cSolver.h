@@ -66,6 +66,8 @@ private:
     // Does the search leave out moves that break a run (so that running out of positions
     // proves nothing).
     bool Pruning = false;
+    // Does the search send cards home at once and leave the goal piles alone (see Solve).
+    bool SendingHome = false;
     std::uint8_t Due[52] = {};
     // The positions made last, by number, each with the number of the search that made it.
     struct Recent {
