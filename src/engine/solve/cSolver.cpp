@@ -27,9 +27,11 @@ bool PilesAlike(const Position &p) {
 bool CanSendHome(const Position &p) { return !p.Autoplay && (p.GoalOrder == 0 || p.GoalOrder == 3); }
 
 // Sends home, one at a time, every top card of a home or reserve pile that a goal pile
-// takes and that no card left in play can be laid on in the home piles (every card that
-// fits on it is on a goal pile already); notes each card in `placed` when given and each
-// move in `moves` when given. Returns how many went.
+// takes and that no card left in play needs where it lies: every card in play that fits on
+// it in the home piles has no card in play that fits on it in turn (in FreeCell, a red
+// five goes when the black fours are home, or when the red threes are). Notes each card in
+// `placed` when given and each move in `moves` when given; returns how many went. More
+// cards home leaves fewer in play, so whatever order they go in, the same cards go.
 int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
     const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
     int n = 0;
@@ -52,7 +54,12 @@ int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
             if (p.Len[pile] == 0)
                 continue;
             const int card = p.Card[at - 1];
-            if ((any >> card & 1) && !(fits[card] & inPlay))
+            if (!(any >> card & 1))
+                continue;
+            bool needed = false;
+            for (std::uint64_t x = fits[card] & inPlay; x && !needed; x &= x - 1)
+                needed = (fits[__builtin_ctzll(x)] & inPlay) != 0;
+            if (!needed)
                 from = pile;
         }
         if (from < 0)
@@ -394,6 +401,8 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         {10, 3, 0, 6, 20, 8, 4},
         {10, 8, 0, 3, 10, 0, 4},
     };
+    // Without autoplay, where cards go home a move at a time, broken runs weigh more.
+    static constexpr Weights kFirstByHand = {10, 8, 8, 6, 10, 3, 2};
     static constexpr std::uint64_t kQuick[] = {3000, 10000, 30000};
     SolveResult r;
     Alike = PilesAlike(start);
@@ -418,7 +427,7 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         // far smaller. The game lets a card come back off a goal pile, so that is not
         // shown to lose no win here; the last search does neither.
         SendingHome = i < 3 && CanSendHome(start);
-        r.Outcome = Search(start, kWays[i % 3], limit, r, cancel);
+        r.Outcome = Search(start, i == 0 && !start.Autoplay ? kFirstByHand : kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
     }
