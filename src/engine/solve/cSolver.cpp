@@ -40,22 +40,18 @@ int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
         const std::uint64_t any = GoalsTake(p, takes);
         if (!any)
             return n;
+        // The cards in play (all but those on the goal piles), worked out once a top card
+        // the goal piles take turns up.
         std::uint64_t inPlay = 0;
-        int at = 0;
-        for (int pile = 0; pile < Position::kGoal0; ++pile) {
-            at += p.Len[pile];
-            for (int i = at - p.Len[pile]; i < at; ++i)
-                inPlay |= std::uint64_t(1) << p.Card[i];
-        }
         int from = -1;
-        at = 0;
-        for (int pile = 0; pile < Position::kGoal0 && from < 0; ++pile) {
+        for (int pile = 0, at = 0; pile < Position::kGoal0 && from < 0; ++pile) {
             at += p.Len[pile];
-            if (p.Len[pile] == 0)
+            if (p.Len[pile] == 0 || !(any >> p.Card[at - 1] & 1))
                 continue;
             const int card = p.Card[at - 1];
-            if (!(any >> card & 1))
-                continue;
+            if (!inPlay)
+                for (int i = 0, end = p.Start(Position::kGoal0); i < end; ++i)
+                    inPlay |= std::uint64_t(1) << p.Card[i];
             bool needed = false;
             for (std::uint64_t x = fits[card] & inPlay; x && !needed; x &= x - 1)
                 needed = (fits[__builtin_ctzll(x)] & inPlay) != 0;
