@@ -1,28 +1,34 @@
 #!/usr/bin/env bash
-# Times Tabloo's solver and Freecell Solver on the same deals, in one run.
+# Times Tabloo's solver and Freecell Solver on the same game and the same deals, in one run.
 #
-#   bash tools/compare-fcsolve.sh [COUNT [CLI]]      (defaults 1000 build/tabloo-cli)
+#   bash tools/compare-fcsolve.sh [COUNT [FROM [TO [CLI]]]]
+#                                      (defaults 32000 2001 3000 build/tabloo-cli)
 #
-# 1. Microsoft's deals 1..COUNT, both programs in batch mode, one process each: Freecell
+# The same game first: Tabloo's default rules with Autoplay off are FreeCell (eight home
+# piles built down in alternate colours, four free cells, goal piles up in suit from the
+# Ace, a card goes up only when the player sends it), with two differences: a run moves in
+# one move only up to (F+1)(E+1) cards, against FreeCell's (F+1)·2^E (a longer one moves in
+# several), and a card may come back off a goal pile. Every FreeCell line is so a line of
+# Tabloo's game, and the verdicts can differ only towards winnable.
+# 1. Microsoft's deals 1..COUNT, both in batch, one thread, one process each: Freecell
 #    Solver's range solver (`freecell-solver-range-parallel-solve 1 COUNT COUNT -l lg`)
-#    against `tabloo-cli solve-boards`, fed the same deals as make-microsoft-freecell-board
-#    prints them. Each runs five times in turn; the best CPU time (user and system) of
-#    each counts, so that other work on the machine weighs on neither.
-# 2. Tabloo's own default-rule deals 1..COUNT (`solve-range`, --jobs 1 and 2), exported to
-#    Freecell Solver's board format as `tabloo-cli deal` prints them. Freecell Solver has
-#    no batch mode for boards of its own choosing, so it runs once per deal there; the
-#    cost of starting its process, measured on a trivial board run as many times in turn
-#    with the real ones, is subtracted. Tabloo's --jobs 1 and 2 run three times each in
-#    turn; the best of each counts.
-#
-# The rules differ: Freecell Solver plays plain FreeCell (runs of (F+1)·2^E cards, no
-# forced autoplay); Tabloo plays its default rules on the same cards (runs of (F+1)(E+1)
-# cards, every card a goal pile takes goes up at once, with no safety rule).
+#    against `tabloo-cli --set Autoplay=0 solve-boards`, fed the same deals as
+#    make-microsoft-freecell-board prints them. Three runs each in turn; the best CPU time
+#    (user and system) of each counts, so that other work on the machine weighs on neither.
+# 2. Tabloo's own deals FROM..TO with Autoplay off: the board text `tabloo-cli deal`
+#    prints, run through Freecell Solver one process a board (it has no batch mode for
+#    boards of its own choosing), less the cost of starting its process, measured on a
+#    trivial board run as many times in turn with the real ones; Tabloo solves the same
+#    deals with `solve-range` (best CPU time of three runs).
+# 3. A different game, for reference: Tabloo's default rules (forced autoplay, with no
+#    safety rule) on Microsoft's deals 1..COUNT, against Freecell Solver's figure of 1.
 # Needs Debian's freecell-solver-bin, time and bc (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-count=${1:-1000}
-cli=${2:-build/tabloo-cli}
+count=${1:-32000}
+from=${2:-2001}
+to=${3:-3000}
+cli=${4:-build/tabloo-cli}
 preset=(-l lg)
 
 source scripts/deps.sh
@@ -36,41 +42,41 @@ cpu() {
     local out=$1
     shift
     /usr/bin/env time -f '%U %S' -o "$work/time" "$@" >"$out"
-    awk '{ printf "%.3f", $1 + $2 }' "$work/time"
+    awk '{ printf "%.2f", $1 + $2 }' "$work/time"
 }
 best() { printf '%s\n' "$@" | sort -g | head -1; }
 rate() { awk -v n="$1" -v t="$2" 'BEGIN { printf "%.0f", n / t }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+tally() { awk '$1 ~ /^[0-9]+$/ { n[$2]++ } END { printf "%d winnable, %d unwinnable, %d unknown", n["winnable"], n["unwinnable"], n["unknown"] }' "$1"; }
+undecided() { awk '$2 != "winnable" && $1 ~ /^[0-9]+$/ { printf "%s %s %s", (n++ ? "," : "; not winnable:"), $1, $2 }' "$1"; }
 
-# 1. Microsoft's deals, both in batch.
+# 1. Microsoft's deals, both in batch, Autoplay off.
 for ((n = 1; n <= count; n++)); do
     make-microsoft-freecell-board -t "$n"
     echo
 done >"$work/ms.boards"
-fcs_runs=() tab_runs=()
-for round in 1 2 3 4 5; do
+fcs_runs=() tab_runs=() std_runs=()
+for round in 1 2 3; do
     fcs_runs+=("$(cpu "$work/fcs.txt" freecell-solver-range-parallel-solve 1 "$count" "$count" "${preset[@]}")")
-    tab_runs+=("$(cpu "$work/tab.txt" "$cli" solve-boards --jobs 1 <"$work/ms.boards")")
+    tab_runs+=("$(cpu "$work/tab.txt" "$cli" --set Autoplay=0 solve-boards --jobs 1 <"$work/ms.boards")")
 done
 fcs_cpu=$(best "${fcs_runs[@]}")
 tab_cpu=$(best "${tab_runs[@]}")
 fcs_iters=$(awk -F'total_num_iters=' '/Reached/ { print $2 + 0 }' "$work/fcs.txt")
-tab_sum=$(tail -1 "$work/tab.txt")
 tab_states=$(awk '$1 ~ /^[0-9]+$/ { s += $NF } END { print s }' "$work/tab.txt")
-"$cli" solve-boards --jobs 2 <"$work/ms.boards" >"$work/tab2.txt"
-cmp -s <(grep -v '^games' "$work/tab.txt") <(grep -v '^games' "$work/tab2.txt") ||
-    echo "warning: --jobs 2 gave other results than --jobs 1"
-echo "Microsoft deals 1..$count, batch, best CPU time of 5 runs"
+echo "The same game (Autoplay 0), one thread, best CPU time of 3 runs each, in turn"
+echo "1. Microsoft's deals 1..$count, batch"
 printf '  freecell-solver %s: %s s, %s deals/s, %s positions checked a deal\n' "${preset[*]}" "$fcs_cpu" \
     "$(rate "$count" "$fcs_cpu")" "$(awk -v s="$fcs_iters" -v n="$count" 'BEGIN { printf "%.0f", s / n }')"
-printf '  tabloo solve-boards: %s s, %s deals/s, %s positions a deal (%s)\n' "$tab_cpu" "$(rate "$count" "$tab_cpu")" \
-    "$(awk -v s="$tab_states" -v n="$count" 'BEGIN { printf "%.0f", s / n }')" "$tab_sum"
-printf '  tabloo against freecell-solver: %s times as fast\n' "$(ratio "$fcs_cpu" "$tab_cpu")"
+printf '  tabloo --set Autoplay=0 solve-boards: %s s, %s deals/s, %s positions a deal; %s%s\n' "$tab_cpu" \
+    "$(rate "$count" "$tab_cpu")" "$(awk -v s="$tab_states" -v n="$count" 'BEGIN { printf "%.0f", s / n }')" \
+    "$(tally "$work/tab.txt")" "$(undecided "$work/tab.txt")"
+printf '  CPU time ratio (freecell-solver / tabloo): %s\n' "$(ratio "$fcs_cpu" "$tab_cpu")"
 
-# 2. Tabloo's own deals. One board file per deal: "Foundations: H-x C-x D-x S-x", the
-# four reserve piles as freecells, the eight home piles bottom first.
-for ((n = 1; n <= count; n++)); do
-    "$cli" deal "$n" | awk '
+# 2. Tabloo's own deals, Autoplay off. One board file per deal: "Foundations: H-x C-x D-x
+# S-x", the four reserve piles as freecells, the eight home piles bottom first.
+for ((n = from; n <= to; n++)); do
+    "$cli" --set Autoplay=0 deal "$n" | awk '
         BEGIN { split("H C D S", order, " ") }
         /^home / { sub(/^home [0-9]+:/, ""); stacks[++s] = ":" $0 }
         /^reserve / { if (NF > 2) cells = cells " " $3 }
@@ -85,7 +91,7 @@ for ((n = 1; n <= count; n++)); do
 done
 printf 'Foundations: H-K C-K D-K S-Q\nFreecells:\n: KS\n:\n:\n:\n:\n:\n:\n:\n' >"$work/trivial.board"
 fcs=0 startup=0
-for ((n = 1; n <= count; n++)); do
+for ((n = from; n <= to; n++)); do
     t0=$EPOCHREALTIME
     fc-solve "${preset[@]}" "$work/$n.board" >"$work/$n.out" 2>&1 || true
     t1=$EPOCHREALTIME
@@ -94,28 +100,28 @@ for ((n = 1; n <= count; n++)); do
     fcs=$(echo "$fcs + $t1 - $t0" | bc)
     startup=$(echo "$startup + $t2 - $t1" | bc)
 done
+boards=$((to - from + 1))
 fcsnet=$(echo "$fcs - $startup" | bc)
 solved=$(grep -l "This game is solveable" "$work"/*.out | wc -l)
 iterations=$(cat "$work"/*.out | awk '/states checked/ { s += $NF } END { print s }')
-# One thread by CPU time, and threads against one thread by the clock on the wall: three
-# runs of each in turn, the best of each counts.
-wall() { awk '{ for (i = 1; i < NF; i++) if ($i == "games/s") print $(i + 1) }' <<<"$1"; }
-one_runs=() w1_runs=() w2_runs=()
+one_runs=()
 for round in 1 2 3; do
-    one_runs+=("$(cpu "$work/ours1.txt" "$cli" solve-range 1 "$count" --jobs 1)")
-    w1_runs+=("$(wall "$(tail -1 "$work/ours1.txt")")")
-    "$cli" solve-range 1 "$count" --jobs 2 >"$work/ours2.txt"
-    w2_runs+=("$(wall "$(tail -1 "$work/ours2.txt")")")
+    one_runs+=("$(cpu "$work/ours1.txt" "$cli" --set Autoplay=0 solve-range "$from" "$to" --jobs 1)")
 done
 one=$(best "${one_runs[@]}")
-cmp -s <(grep -v '^games' "$work/ours1.txt") <(grep -v '^games' "$work/ours2.txt") ||
-    echo "warning: --jobs 2 gave other results than --jobs 1"
-w1=$(printf '%s\n' "${w1_runs[@]}" | sort -g | tail -1)
-w2=$(printf '%s\n' "${w2_runs[@]}" | sort -g | tail -1)
-echo "Tabloo's default-rule deals 1..$count"
-printf '  freecell-solver %s, one process a deal: solved %d, %.3f s less %.3f s starting processes: %s deals/s, %s positions checked a deal\n' \
-    "${preset[*]}" "$solved" "$fcs" "$startup" "$(rate "$count" "$fcsnet")" \
-    "$(awk -v s="$iterations" -v n="$count" 'BEGIN { printf "%.0f", s / n }')"
-printf '  tabloo solve-range --jobs 1: %s s of CPU (best of 3), %s deals/s (%s)\n' "$one" "$(rate "$count" "$one")" \
-    "$(tail -1 "$work/ours1.txt")"
-printf '  tabloo --jobs 2 against --jobs 1 (wall clock, best of 3 each): %s games/s against %s, %s times\n' "$w2" "$w1" "$(ratio "$w2" "$w1")"
+echo "2. Tabloo's deals $from..$to, the board text tabloo-cli deal prints"
+printf '  freecell-solver %s, one process a board: solved %d, %.2f s less %.2f s starting processes: %s boards/s, %s positions checked a board\n' \
+    "${preset[*]}" "$solved" "$fcs" "$startup" "$(rate "$boards" "$fcsnet")" \
+    "$(awk -v s="$iterations" -v n="$boards" 'BEGIN { printf "%.0f", s / n }')"
+printf '  tabloo --set Autoplay=0 solve-range: %s s, %s boards/s; %s%s\n' "$one" "$(rate "$boards" "$one")" \
+    "$(tally "$work/ours1.txt")" "$(undecided "$work/ours1.txt")"
+printf '  boards/s ratio (tabloo / freecell-solver): %s\n' "$(ratio "$(rate "$boards" "$one")" "$(rate "$boards" "$fcsnet")")"
+
+# 3. The default rules: another game on the same cards.
+for round in 1 2 3; do
+    std_runs+=("$(cpu "$work/std.txt" "$cli" solve-boards --jobs 1 <"$work/ms.boards")")
+done
+std_cpu=$(best "${std_runs[@]}")
+echo "3. A different game: Tabloo's default rules (forced autoplay) on Microsoft's deals 1..$count"
+printf '  tabloo solve-boards: %s s, %s deals/s; %s (freecell-solver plays FreeCell on them: %s s above)\n' \
+    "$std_cpu" "$(rate "$count" "$std_cpu")" "$(tally "$work/std.txt")" "$fcs_cpu"
