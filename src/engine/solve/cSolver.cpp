@@ -21,18 +21,21 @@ bool PilesAlike(const Position &p) {
     return !p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder;
 }
 
-// Can the quick searches send cards home at once (SendHome): without autoplay, goal piles
-// built one way in suit, so that a card has one goal pile at most and the cards sent home
-// make the same key in whatever order they go.
+// Can the searches send cards home at once (SendHome): without autoplay, goal piles built
+// one way in suit, so that a card has one goal pile at most and the cards sent home make
+// the same key in whatever order they go.
 bool CanSendHome(const Position &p) { return !p.Autoplay && (p.GoalOrder == 0 || p.GoalOrder == 3); }
 
 // Sends home, one at a time, every top card of a home or reserve pile that a goal pile
-// takes and that no card left in play needs where it lies: every card in play that fits on
-// it in the home piles has no card in play that fits on it in turn (in FreeCell, a red
-// five goes when the black fours are home, or when the red threes are). Notes each card in
-// `placed` when given and each move in `moves` when given; returns how many went. More
-// cards home leaves fewer in play, so whatever order they go in, the same cards go.
-int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
+// takes and that no card left in play needs where it lies. With `sure`, only where that
+// loses no win (see the README, "Sending cards home"): no card in play fits, in the home
+// piles, on the card or on any card of the goal piles (in FreeCell, a red five goes when
+// the black fours are home, and every card home has its like home). Without, also when
+// every card in play that fits on it has no card in play that fits on it in turn (a red
+// five goes when the red threes are home). Notes each card in `placed` when given and
+// each move in `moves` when given; returns how many went. A card sent home leaves fewer in
+// play and fits on no card in play, so whatever order they go in, the same cards go.
+int SendHome(Position &p, bool sure, Placed *placed, std::vector<Move> *moves = nullptr) {
     const std::uint64_t *fits = FitsOnRow(p.HomeOrder, p.HomeAK);
     int n = 0;
     for (;;) {
@@ -42,17 +45,28 @@ int SendHome(Position &p, Placed *placed, std::vector<Move> *moves = nullptr) {
             return n;
         // The cards in play (all but those on the goal piles), worked out once a top card
         // the goal piles take turns up.
-        std::uint64_t inPlay = 0;
+        std::uint64_t inPlay = 0, onGoals = 0;
         int from = -1;
         for (int pile = 0, at = 0; pile < Position::kGoal0 && from < 0; ++pile) {
             at += p.Len[pile];
             if (p.Len[pile] == 0 || !(any >> p.Card[at - 1] & 1))
                 continue;
             const int card = p.Card[at - 1];
-            if (!inPlay)
+            if (!inPlay) {
                 for (int i = 0, end = p.Start(Position::kGoal0); i < end; ++i)
                     inPlay |= std::uint64_t(1) << p.Card[i];
-            bool needed = false;
+                if (sure) {
+                    // The cards in play that fit on a card of the goal piles: two or more,
+                    // and none can go.
+                    for (int i = p.Start(Position::kGoal0); i < 52; ++i)
+                        onGoals |= fits[p.Card[i]] & inPlay;
+                    if (onGoals & (onGoals - 1))
+                        return n;
+                }
+            }
+            bool needed = (onGoals & ~(std::uint64_t(1) << card)) != 0;
+            if (sure)
+                needed = needed || (fits[card] & inPlay);
             for (std::uint64_t x = fits[card] & inPlay; x && !needed; x &= x - 1)
                 needed = (fits[__builtin_ctzll(x)] & inPlay) != 0;
             if (!needed)
@@ -144,9 +158,9 @@ std::uint32_t Distance(const Position &p, const cSolver::Weights &w, const std::
 // where each pile starts, what the goal piles take, the first empty pile of each area.
 class Parent {
 public:
-    // `sendHome`: the search sends safe cards home after every move (SendHome) and takes
-    // no card down from a goal pile.
-    Parent(const Position &p, bool start, bool alike, bool sendHome)
+    // `sendHome`: the search sends cards home after every move (SendHome); `goalsStay`: it
+    // takes no card down from a goal pile.
+    Parent(const Position &p, bool start, bool alike, bool sendHome, bool goalsStay)
         : P(p), Start(start), Alike(alike), SendsHome(sendHome) {
         S[0] = 0;
         for (int i = 0; i < Position::kPiles; ++i)
@@ -164,7 +178,7 @@ public:
             if (p.Len[pile])
                 tops |= std::uint64_t(1) << Top(pile);
         for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
-            if (sendHome || (p.Len[goal] && AllGoBack(goal, tops)))
+            if (goalsStay || (p.Len[goal] && AllGoBack(goal, tops)))
                 Sources &= ~(1u << goal);
     }
     int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
@@ -419,10 +433,11 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         // out of positions is a proof.
         Pruning = i < 2 && start.MultiMove && start.HomeOrder >= 3 && start.HomeOrder <= 5;
         // Without autoplay the quick searches send home at once the cards no card in play
-        // can still need, and take nothing down from a goal pile: plain FreeCell's search,
-        // far smaller. The game lets a card come back off a goal pile, so that is not
-        // shown to lose no win here; the last search does neither.
-        SendingHome = i < 3 && CanSendHome(start);
+        // is likely to need, and take nothing down from a goal pile: plain FreeCell's
+        // search, far smaller, which may miss a win. The last sends home only the cards
+        // that no card in play can ever need, which loses none.
+        SendingHome = CanSendHome(start);
+        SureHome = i == 3;
         r.Outcome = Search(start, i == 0 && !start.Autoplay ? kFirstByHand : kWays[i % 3], limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
             return r;
@@ -454,7 +469,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.Push(0, 0);
     Placed placed[53];
     std::uint32_t polls = 0;
-    bool pruned = SendingHome;
+    bool pruned = SendingHome && !SureHome;
     while (!Queue.Empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
@@ -466,7 +481,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool cached = !root && recent.Index == index && recent.Search == Searches;
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
-        const Parent parent(p, root, Alike, SendingHome);
+        const Parent parent(p, root, Alike, SendingHome, SendingHome && !SureHome);
         const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -501,7 +516,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             }
             int n = Play(c.P, m, placed);
             if (SendingHome)
-                n += SendHome(c.P, placed + n);
+                n += SendHome(c.P, SureHome, placed + n);
             c.Key = key;
             for (int i = 0; i < n; ++i)
                 c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
@@ -595,7 +610,7 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) con
         path.push_back(m);
         Play(cur, m);
         if (SendingHome)
-            SendHome(cur, nullptr, &path);
+            SendHome(cur, SureHome, nullptr, &path);
     }
     return path;
 }

@@ -68,6 +68,9 @@ private:
     bool Pruning = false;
     // Does the search send cards home at once and leave the goal piles alone (see Solve).
     bool SendingHome = false;
+    // Does it send home only the cards that no card can need again (so that a search that
+    // runs out of positions stays a proof).
+    bool SureHome = false;
     std::uint8_t Due[52] = {};
     // The positions made last, by number, each with the number of the search that made it.
     struct Recent {
