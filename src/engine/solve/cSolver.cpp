@@ -17,8 +17,14 @@ std::uint16_t NoteMove(const Placed &moved) {
 // card on any of them, and autoplay, which scans them in order, reaches the same cards
 // whichever pile it tries first. That holds without autoplay, and with it when every card
 // has one goal pile at most: goal orders one way in suit (up or down), or none at all.
-bool PilesAlike(const Position &p) {
-    return !p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder;
+// Goal piles built up or down in suit are alike as well: each holds one suit, so a card
+// has one goal pile at most there too (a first card, any empty one); but which of two
+// cards autoplay sends first, the one from the first home pile, can turn a goal pile up or
+// down, so there the home and reserve piles are not alike.
+Alike PilesAlike(const Position &p) {
+    if (!p.Autoplay || p.GoalOrder == 0 || p.GoalOrder == 3 || p.GoalOrder == kNoOrder)
+        return kAllAlike;
+    return p.GoalOrder == 7 ? kGoalsAlike : kNoneAlike;
 }
 
 // Can the searches send cards home at once (SendHome): without autoplay, goal piles built
@@ -160,7 +166,7 @@ class Parent {
 public:
     // `sendHome`: the search sends cards home after every move (SendHome); `goalsStay`: it
     // takes no card down from a goal pile.
-    Parent(const Position &p, bool start, bool alike, bool sendHome, bool goalsStay)
+    Parent(const Position &p, bool start, Alike alike, bool sendHome, bool goalsStay)
         : P(p), Start(start), Alike(alike), SendsHome(sendHome) {
         S[0] = 0;
         for (int i = 0; i < Position::kPiles; ++i)
@@ -200,7 +206,7 @@ public:
     // every position has had its cascade) a whole pile onto an empty pile of its own area,
     // which leads back to the same position.
     bool Repeats(Move m) const {
-        if (!Alike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
+        if (Alike != kAllAlike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
             return false;
         return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
                (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));
@@ -245,7 +251,7 @@ private:
     }
     // The top card of goal pile `from` moved to goal pile `to` leaves the goal piles as they
     // were but for their order.
-    bool BackToGoal(int from, int to) const { return Alike && P.Len[from] == 1 && P.Len[to] == 0; }
+    bool BackToGoal(int from, int to) const { return Alike != kNoneAlike && P.Len[from] == 1 && P.Len[to] == 0; }
     // The top card of goal pile `from`, once down, is the first card autoplay sends up
     // where it came from (the cascade runs, and no other card goes first).
     bool ComesBack(int from, std::uint64_t takes) const {
@@ -272,7 +278,9 @@ private:
 
 public:
     const Position &P;
-    bool Start, Alike, SendsHome;
+    bool Start;
+    tabloo::Alike Alike;
+    bool SendsHome;
     // The piles whose moves are worth listing.
     std::uint32_t Sources = ~0u;
     std::uint8_t S[Position::kPiles + 1];
@@ -415,7 +423,7 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
     static constexpr Weights kFirstByHand = {10, 8, 8, 6, 10, 3, 2};
     static constexpr std::uint64_t kQuick[] = {3000, 10000, 30000};
     SolveResult r;
-    Alike = PilesAlike(start);
+    Alikeness = PilesAlike(start);
     // How many goal cards must go up before a card's rank can: by the goal order's direction.
     for (int card = 0; card < 52; ++card) {
         const int up = (CardRank(card) - start.GoalBase + 13) % 13, down = (start.GoalBase - CardRank(card) + 13) % 13;
@@ -458,7 +466,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     }
     Queue.Clear();
     bool added;
-    const StateKey rootKey = MakeKey(start, Alike);
+    const StateKey rootKey = MakeKey(start, Alikeness);
     Seen.Insert(rootKey, cStateSet::Hash(rootKey), cStateSet::kNone, 0, added);
     const std::uint64_t before = r.States;
     r.States = before + 1;
@@ -479,9 +487,9 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         // A position made lately is still at hand; an older one is read back from its key.
         const Recent &recent = Made[index % kRecent];
         const bool cached = !root && recent.Index == index && recent.Search == Searches;
-        const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alike);
+        const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alikeness);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
-        const Parent parent(p, root, Alike, SendingHome, SendingHome && !SureHome);
+        const Parent parent(p, root, Alikeness, SendingHome, SendingHome && !SureHome);
         const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -519,7 +527,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
                 n += SendHome(c.P, SureHome, placed + n);
             c.Key = key;
             for (int i = 0; i < n; ++i)
-                c.Key.SetUnder(placed[i].Card, placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alike));
+                c.Key.SetUnder(placed[i].Card,
+                               placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alikeness));
             c.Hash = cStateSet::Hash(c.Key);
             Seen.Prefetch(c.Hash);
             c.Note = NoteMove(placed[0]);
@@ -603,7 +612,8 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) con
         else {
             // An empty pile: where piles are alike, the first empty one of the area.
             m.To = static_cast<std::uint8_t>(onto - 52);
-            for (int pile = Position::kPiles - 1; Alike && pile >= 0; --pile)
+            const bool alike = Alikeness == kAllAlike || (Alikeness == kGoalsAlike && Position::IsGoal(onto - 52));
+            for (int pile = Position::kPiles - 1; alike && pile >= 0; --pile)
                 if (cur.Len[pile] == 0 && cur.InPlay(pile) && AreaOf(pile) == AreaOf(onto - 52))
                     m.To = static_cast<std::uint8_t>(pile);
         }

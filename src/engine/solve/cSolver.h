@@ -62,7 +62,7 @@ private:
                    const std::atomic<bool> *cancel);
     std::vector<Move> PathTo(const Position &start, std::uint32_t last) const;
 
-    bool Alike = true;
+    Alike Alikeness = kAllAlike;
     // Does the search leave out moves that break a run (so that running out of positions
     // proves nothing).
     bool Pruning = false;

@@ -9,7 +9,7 @@ constexpr std::size_t kFirstSlots = 1 << 10;
 constexpr int kNowhere = 127;
 } // namespace
 
-StateKey MakeKey(const Position &p, bool alike) {
+StateKey MakeKey(const Position &p, Alike alike) {
     std::uint8_t under[56];
     std::fill(std::begin(under), std::end(under), std::uint8_t(kNowhere));
     int at = 0;
@@ -33,7 +33,7 @@ StateKey MakeKey(const Position &p, bool alike) {
     return k;
 }
 
-Position FromKey(const StateKey &key, const Position &rules, bool alike) {
+Position FromKey(const StateKey &key, const Position &rules, Alike alike) {
     std::int8_t above[52];
     std::fill(std::begin(above), std::end(above), std::int8_t(-1));
     // The bottom cards of the piles, by pile (alike: by area, in card order).
@@ -54,7 +54,9 @@ Position FromKey(const StateKey &key, const Position &rules, bool alike) {
         if (u < 52)
             above[u] = static_cast<std::int8_t>(c);
         else if (u != kNowhere)
-            bottom[alike ? next[u - 52]++ : u - 52] = static_cast<std::int8_t>(c);
+            bottom[alike == kAllAlike                                   ? next[u - 52]++
+                   : alike == kGoalsAlike && u - 52 == Position::kGoal0 ? next[2]++
+                                                                        : u - 52] = static_cast<std::int8_t>(c);
     }
     Position p = rules;
     int at = 0;

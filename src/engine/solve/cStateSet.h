@@ -27,19 +27,23 @@ struct StateKey {
     }
 };
 
+// Which piles a key counts as a set, by area: none, the goal piles only, or the piles of
+// every area (the home piles, the reserve piles, the goal piles).
+enum Alike : std::uint8_t { kNoneAlike, kGoalsAlike, kAllAlike };
+
 // What a card lying at the bottom of `pile` lies on, in a key.
-inline int BottomCode(int pile, bool alike) {
-    if (!alike)
-        return 52 + pile;
-    return Position::IsHome(pile) ? 52 : Position::IsReserve(pile) ? 53 : 54;
+inline int BottomCode(int pile, Alike alike) {
+    if (alike == kAllAlike)
+        return Position::IsHome(pile) ? 52 : Position::IsReserve(pile) ? 53 : 54;
+    return alike == kGoalsAlike && Position::IsGoal(pile) ? 52 + Position::kGoal0 : 52 + pile;
 }
 
-// The key of a position. With `alike` the home piles, the reserve piles and the goal
-// piles each count as a set.
-StateKey MakeKey(const Position &p, bool alike);
-// The position of a key, on the rules of `rules` (whose cards are ignored). With `alike`
-// the piles of each area are filled from pile 0, in the order of their bottom cards.
-Position FromKey(const StateKey &key, const Position &rules, bool alike);
+// The key of a position, the piles `alike` names counting as sets.
+StateKey MakeKey(const Position &p, Alike alike);
+// The position of a key, on the rules of `rules` (whose cards are ignored). The piles of
+// an area that count as a set are filled from its first pile, in the order of their
+// bottom cards.
+Position FromKey(const StateKey &key, const Position &rules, Alike alike);
 
 class cStateSet {
 public:
