@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace tabloo::test {
 namespace {
 
@@ -55,7 +57,9 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_TRUE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", value) && value.empty());
 
     // A person edits the file while the game runs: a count, a name with a comma, a comment,
-    // and a section of the kept game written twice around another section.
+    // and a section of the kept game written twice around another section. (The game's
+    // writes reach the file a moment after they are made.)
+    copy.Settings.Settle();
     QByteArray text = ReadFile(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
     text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
@@ -64,6 +68,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(9), "Doe, Jane");
     copy.PlayOneGame(6);
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 501);
+    copy.Settings.Settle();
     const QByteArray after = ReadFile(file);
     EXPECT_TRUE(after.contains("; kept as written"));
     EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
@@ -74,6 +79,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
     for (int i = 0; i < 5; ++i)
         copy.TheGame.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
+    copy.Settings.Settle();
     QSettings qt(file, QSettings::IniFormat);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
@@ -82,6 +88,70 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     qt.setValue("Players/8PlayerName", QString::fromUtf8("Ünï \"x\", y\\z"));
     qt.sync();
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
+}
+
+std::int64_t ChangedNs(const QString &file) {
+    struct stat st;
+    EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    return std::max(std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                    std::int64_t(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec);
+}
+
+std::int64_t TestNow = 0;
+
+TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=1\n");
+    cQtSettings::SetClock([] { return TestNow; });
+    cQtSettings store(file);
+    cRegistry registry(store);
+    // A copy taken within the file system's granularity of the last change proves nothing:
+    // a second edit in the same tick could leave the same times.
+    TestNow = ChangedNs(file) + 10'000'000;
+    EXPECT_EQ(registry.Autoplay(), 0);
+    EXPECT_EQ(registry.Autoplay(), 0);
+    EXPECT_EQ(store.Loads(), 2);
+    // Once older, it stands while the file stays as it was: the window's 100 ms ticks read nothing.
+    TestNow += 1'000'000'000;
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(registry.Autoplay(), 0);
+        EXPECT_EQ(registry.ShowToolbar(), 1);
+    }
+    EXPECT_EQ(store.Loads(), 3);
+    // A hand edit of the same size in place, and a new file put in its place, count at once.
+    WriteFile(file, "[Data]\nAutoplay=1\nShowToolbar=1\n");
+    EXPECT_EQ(registry.Autoplay(), 1);
+    QFile::remove(file);
+    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=0\n");
+    EXPECT_EQ(registry.ShowToolbar(), 0);
+    QFile::remove(file);
+    EXPECT_EQ(registry.Autoplay(), 1) << "no file, no stored value: the default";
+    cQtSettings::SetClock(nullptr);
+}
+
+TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    cQtSettings store(file);
+    cRegistry registry(store);
+    // A burst of writes, as moves made fast: each read sees the last one, whether or not
+    // the writer has put it in the file yet.
+    for (int i = 1; i <= 200; ++i) {
+        registry.SetPlayerMoves(1, i);
+        ASSERT_EQ(registry.GetPlayerMoves(1), i);
+    }
+    {
+        cRegistry::Update update(registry);
+        registry.SetPlayerGames(1, 7);
+        registry.SetPlayerName(1, "Ann");
+        update.KeepSafe();
+    }
+    // A kept update is in the file when it ends, with everything before it.
+    QSettings qt(file, QSettings::IniFormat);
+    EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "7");
+    EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "200");
+    EXPECT_FALSE(QFile::exists(file + ".lock")) << "the lock goes once the writer is done";
 }
 
 // One copy of the game among several: it plays when a test starts it as a program of its own.

@@ -26,6 +26,9 @@ public:
     // none of them. Calls nest.
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
+    // The update under way holds what a power cut must not take (a game's record): its
+    // end returns once the store has it on the disk.
+    virtual void KeepSafe() {}
 };
 
 // The current date-time, in whole seconds.
