@@ -84,6 +84,36 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
 }
 
+TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    FileGame copy(file);
+    copy.TheGame.StartGame(1.0);
+    const QByteArray running = ReadFile(file);
+    copy.TheGame.EndGame(0);
+    const QByteArray ended = ReadFile(file);
+    // The kept game is removed and written again at every deal, and at every end.
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i + 2);
+    QByteArray now = ReadFile(file);
+    EXPECT_EQ(now.count("\n\n"), ended.count("\n\n"));
+    EXPECT_FALSE(now.contains("\n\n\n"));
+    EXPECT_EQ(now.count('\n'), ended.count('\n'));
+
+    // The kept game between two sections a person wrote, one blank line on each side.
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=4\n\n[Other]\nA=1\n");
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i);
+    now = ReadFile(file);
+    EXPECT_TRUE(now.startsWith("[Players]\n1PlayerName=Ann\n")) << now.toStdString();
+    EXPECT_TRUE(now.contains("\n\n[Other]\nA=1\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("\n\n\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("[Game]"));
+    copy.TheGame.StartGame(7.0);
+    EXPECT_EQ(ReadFile(file).count("\n\n"), now.count("\n\n") + 1) << "one blank line before the kept game";
+    EXPECT_FALSE(running.contains("\n\n\n"));
+}
+
 // One copy of the game among several: it plays when a test starts it as a program of its own.
 TEST(SettingsFileCopy, PlaysGamesOnTheFileItIsGiven) {
     const QString file = qEnvironmentVariable("TABLOO_TEST_STORE");

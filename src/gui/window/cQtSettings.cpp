@@ -197,6 +197,32 @@ bool FirstSection(const QByteArray &data, const QString &section, qsizetype &sta
     return start >= 0;
 }
 
+bool IsBlank(QByteArrayView line) { return line.trimmed().isEmpty(); }
+
+// Where the blank lines that start at `from` (the start of a line) end.
+qsizetype SkipBlankLines(const QByteArray &data, qsizetype from) {
+    while (from < data.size()) {
+        qsizetype end = data.indexOf('\n', from);
+        end = end < 0 ? data.size() : end + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(from, end - from)))
+            break;
+        from = end;
+    }
+    return from;
+}
+
+// Where the blank lines that end at `to` (the start of a line) begin; never before the
+// end of the line that ends the last text, so that line keeps its line break.
+qsizetype BlankLinesBefore(const QByteArray &data, qsizetype to) {
+    while (to > 0) {
+        const qsizetype start = to < 2 ? 0 : data.lastIndexOf('\n', to - 2) + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(start, to - start)))
+            break;
+        to = start;
+    }
+    return to;
+}
+
 } // namespace
 
 cQtSettings::cQtSettings()
@@ -288,9 +314,17 @@ void cQtSettings::Change(const Op &op) {
 QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
     if (op.RemovesSection) {
         // Every [section] of that name goes, with its lines, one at a time.
+        // The blank lines after it go too, so that the sections round it keep the one
+        // blank line between them that was there before; a section that ends the file
+        // takes the blank lines before it instead. A game kept and removed again and
+        // again leaves the file as it was.
         qsizetype start, end;
-        while (FirstSection(data, op.Section, start, end))
+        while (FirstSection(data, op.Section, start, end)) {
+            end = SkipBlankLines(data, end);
+            if (end == data.size())
+                start = BlankLinesBefore(data, start);
             data.remove(start, end - start);
+        }
         return data;
     }
     // The key's own line is replaced; a new key goes at the end of its section, a new
@@ -315,7 +349,8 @@ QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
     }
     if (!data.isEmpty() && !data.endsWith('\n'))
         data += '\n';
-    if (!data.isEmpty())
+    // One blank line before the new section, unless the file ends with one already.
+    if (!data.isEmpty() && BlankLinesBefore(data, data.size()) == data.size())
         data += '\n';
     return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
 }
