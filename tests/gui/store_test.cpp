@@ -114,6 +114,24 @@ TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
     EXPECT_FALSE(running.contains("\n\n\n"));
 }
 
+TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    const QByteArray huge(10 << 20, 'x');
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
+    cQtSettings store(file);
+    std::string value;
+    ASSERT_TRUE(store.Read(cRegistry::kApp, "Game", "GameNo", value));
+    EXPECT_EQ(value.size(), 1u << 20) << "a megabyte, no more";
+    EXPECT_EQ(value.find_first_not_of('x'), std::string::npos);
+    cRegistry registry(store);
+    EXPECT_EQ(registry.GetPlayerName(1), "Ann");
+    registry.SetPlayerGames(1, 3);
+    EXPECT_TRUE(ReadFile(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
+    store.RemoveSection(cRegistry::kApp, "Game");
+    EXPECT_EQ(ReadFile(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
+}
+
 // One copy of the game among several: it plays when a test starts it as a program of its own.
 TEST(SettingsFileCopy, PlaysGamesOnTheFileItIsGiven) {
     const QString file = qEnvironmentVariable("TABLOO_TEST_STORE");

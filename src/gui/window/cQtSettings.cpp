@@ -18,6 +18,12 @@ namespace {
 // writes anyway rather than hold the game up.
 constexpr int kLockWaitMs = 3000;
 
+// The longest value a read hands on, in bytes as the file holds it. The game's own longest
+// (a player's name of the longest the name box takes, every character escaped) is a fifth
+// of it; a longer value is none the game wrote, and only its start is read, so that a huge
+// value in a broken or hostile file costs no more than this.
+constexpr qsizetype kLongestValue = 1 << 20;
+
 // A section or key name as the file holds it: characters other than letters, digits and a
 // few signs are written %XX (QSettings' way); read back the same way.
 QString DecodeName(QByteArrayView raw) {
@@ -284,7 +290,7 @@ bool cQtSettings::Read(std::string_view, std::string_view section, std::string_v
         }
     });
     if (found)
-        value = DecodeValue(raw.toByteArray()).toStdString();
+        value = DecodeValue(raw.first(std::min(raw.size(), kLongestValue)).toByteArray()).toStdString();
     return found;
 }
 

@@ -4,7 +4,8 @@
 // hand edit, or a second copy of the game), and every write reads, changes one line and
 // replaces the file whole at once, under a lock file. An update holds that lock across its
 // reads and writes and puts all its changes in the file at once, so two copies of the game
-// never lose each other's results and a kill never leaves half an update behind.
+// never lose each other's results and a kill never leaves half an update behind. A value
+// longer than any the game writes is read up to a limit (a megabyte) and no further.
 #pragma once
 
 #include "Platform.h"
