@@ -29,6 +29,12 @@ constexpr std::array<RuleKey, 9> kRuleKeys = {{
     {keys::ResCards.Name, &GameRules::ResCards, 0, 4},
 }};
 
+// The longest values the game writes, with room to spare: a whole number of 64 bits, and
+// a part of the log (a hundred records of eight numbers of up to five digits each). A kept
+// value longer than these is none the game wrote, and is not read any further.
+constexpr std::size_t kMaxNumberText = 20;
+constexpr std::size_t kMaxChunkText = cSavedGame::kChunk * 48;
+
 std::string ChunkKey(std::size_t k) { return "Moves" + std::to_string(k); }
 
 std::size_t Chunks(std::size_t records) { return (records + cSavedGame::kChunk - 1) / cSavedGame::kChunk; }
@@ -43,6 +49,11 @@ bool cSavedGame::Present() const {
 std::string cSavedGame::GameNo() const {
     std::string text;
     Registry.Read(kSection, "GameNo", text);
+    // A number longer than any typed one is told by its start.
+    if (text.size() > kMaxGameNoLength) {
+        text.resize(kMaxGameNoLength);
+        text += "...";
+    }
     return text;
 }
 
@@ -86,16 +97,20 @@ bool cSavedGame::DecodeRecords(std::string_view text, std::vector<TransRecord> &
 }
 
 std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
-    auto text = [&](std::string_view key, std::string &value) {
+    auto text = [&](std::string_view key, std::string &value, std::size_t longest) {
         if (!Registry.Read(kSection, key, value)) {
             fault = "no " + std::string(key);
+            return false;
+        }
+        if (value.size() > longest) {
+            fault = std::string(key) + " is too long";
             return false;
         }
         return true;
     };
     auto number = [&](std::string_view key, std::int64_t low, std::int64_t high) -> std::optional<std::int64_t> {
         std::string value;
-        if (!text(key, value))
+        if (!text(key, value, kMaxNumberText))
             return std::nullopt;
         const auto n = ParseWhole(value);
         if (!n || *n < low || *n > high) {
@@ -105,7 +120,7 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
         return n;
     };
     SavedGame game;
-    if (!text("GameNo", game.GameNo))
+    if (!text("GameNo", game.GameNo, kMaxGameNoLength))
         return std::nullopt;
     if (!ParseGameNo(game.GameNo)) {
         fault = "the game number is " + game.GameNo;
@@ -135,7 +150,7 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     for (std::size_t k = 0; k < Chunks(static_cast<std::size_t>(*last)); ++k) {
         std::string chunk;
         const std::size_t before = game.Log.size();
-        if (!text(ChunkKey(k), chunk))
+        if (!text(ChunkKey(k), chunk, kMaxChunkText))
             return std::nullopt;
         if (!DecodeRecords(chunk, game.Log) ||
             game.Log.size() - before != std::min(kChunk, static_cast<std::size_t>(*last) - before)) {
@@ -146,6 +161,10 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     // Absent in a game never given up.
     std::string givenUp;
     game.GivenUp = Registry.Read(kSection, "GivenUp", givenUp) && givenUp == "1";
+    if (givenUp.size() > kMaxNumberText) {
+        fault = "GivenUp is too long";
+        return std::nullopt;
+    }
     return game;
 }
 
