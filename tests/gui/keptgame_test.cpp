@@ -4,17 +4,30 @@
 #include "../engine/TestGame.h"
 #include "cQtSettings.h"
 #include "frmMain.h"
+#include "frmStatistics.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tabloo::test {
 namespace {
@@ -142,6 +155,129 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
     EXPECT_LT(slowest, 3000) << "slowest start " << slowest << " ms";
     RecordProperty("SlowestStartMs", static_cast<int>(slowest));
     std::printf("slowest start with a huge kept value: %lld ms\n", static_cast<long long>(slowest));
+}
+
+// A FIFO that tells whether anything opened it to read: a reader's open would block for
+// good, so a thread stands ready as its writer, and opening it lets the reader go on.
+struct Fifo {
+    QString Path;
+    std::atomic<bool> Opened{false}, Done{false};
+    std::thread Writer;
+    explicit Fifo(const QString &path) : Path(path) {
+        EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        Writer = std::thread([this] {
+            while (!Done) {
+                const int fd = open(QFile::encodeName(Path).constData(), O_WRONLY);
+                if (!Done)
+                    Opened = true;
+                if (fd >= 0)
+                    close(fd);
+            }
+        });
+    }
+    ~Fifo() {
+        // The test opens it itself, to let the writer go; held open until it has gone.
+        Done = true;
+        const int fd = open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK);
+        Writer.join();
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+// The message boxes as the window really opens them, each answered as soon as it stands.
+struct Boxes {
+    struct Seen {
+        QString Text;
+        Qt::TextFormat Format;
+        qint64 AfterMs;
+    };
+    std::vector<Seen> Shown;
+    QElapsedTimer Since;
+    QTimer Watch;
+    explicit Boxes(QMessageBox::StandardButton answer) {
+        Since.start();
+        Watch.setInterval(0);
+        QObject::connect(&Watch, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            Shown.push_back({box->text(), box->textFormat(), Since.elapsed()});
+            // Drawn once, as the screen would: markup would load its pictures now.
+            box->grab();
+            QAbstractButton *button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
+            button->click();
+        });
+        Watch.start();
+    }
+};
+
+TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    // The markup names the FIFO "f" in the working folder, short enough for any key.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Fifo fifo(dir.filePath("f"));
+    const QByteArray markups[][2] = {
+        {"GameNo", "<b>12</b><h1>BIG</h1>"},
+        {"GameNo", "<img src=f>"},
+        {"GoalOrder", "<img src=f>"},
+        {"Moves0", "<img src=\"f\">"},
+    };
+    for (const auto &[key, markup] : markups) {
+        for (auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+            SCOPED_TRACE(key.toStdString() + "=" + markup.toStdString());
+            KillDuringAGame(file);
+            SetKept(file, key, markup);
+            cQtSettings store(file);
+            frmMain w(store);
+            w.ExecDialog = [](QDialog &d) {
+                d.reject();
+                return static_cast<int>(QDialog::Rejected);
+            };
+            Boxes boxes(answer);
+            w.Load();
+            ASSERT_EQ(boxes.Shown.size(), answer == QMessageBox::Yes ? 2u : 1u);
+            const QString number = key == "GameNo" ? QString::fromUtf8(markup) : QStringLiteral("123");
+            EXPECT_EQ(boxes.Shown[0].Text, "Continue the unfinished game " + number + "?");
+            for (const auto &seen : boxes.Shown) {
+                EXPECT_EQ(seen.Format, Qt::PlainText) << seen.Text.toStdString();
+                EXPECT_LT(seen.AfterMs, 1000) << seen.Text.toStdString();
+            }
+            if (answer == QMessageBox::Yes) {
+                EXPECT_TRUE(
+                    boxes.Shown[1].Text.startsWith("The unfinished game " + number + " could not be brought back"));
+                if (key != "Moves0")
+                    EXPECT_TRUE(boxes.Shown[1].Text.contains(QString::fromUtf8(markup)));
+            }
+            EXPECT_EQ(w.game().Registry.GetPlayerGames(1), 1);
+            w.close();
+            EXPECT_FALSE(fifo.Opened) << "the box loaded a file the kept game named";
+            QFile::remove(file);
+        }
+    }
+
+    // A player's name with markup: the statistics dialog and the title show it as it is.
+    KillDuringAGame(file);
+    cQtSettings store(file);
+    cRegistry(store).SetPlayerName(1, "<b>Ann</b><img src=f>");
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    Game g(store, clock, random, view);
+    g.StartGame(5.0);
+    EXPECT_EQ(view.Title, "Tabloo 3.0 [<b>Ann</b><img src=f>] [5]");
+    frmStatistics stats(g);
+    stats.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stats));
+    auto *label = stats.findChild<QLabel *>(QStringLiteral("lblPlayer"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), "Current Player : <b>Ann</b><img src=f>");
+    stats.grab();
+    EXPECT_FALSE(fifo.Opened) << "the label loaded a file the name named";
+    QDir::setCurrent(before);
 }
 
 } // namespace
