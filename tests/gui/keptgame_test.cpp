@@ -248,8 +248,9 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
             if (answer == QMessageBox::Yes) {
                 EXPECT_TRUE(
                     boxes.Shown[1].Text.startsWith("The unfinished game " + number + " could not be brought back"));
-                if (key != "Moves0")
+                if (key != "Moves0") {
                     EXPECT_TRUE(boxes.Shown[1].Text.contains(QString::fromUtf8(markup)));
+                }
             }
             EXPECT_EQ(w.game().Registry.GetPlayerGames(1), 1);
             w.close();
