@@ -2,6 +2,7 @@
 // hand edits survive, and two copies of the game ending games at once lose no record.
 #include "../engine/TestGame.h"
 #include "cQtSettings.h"
+#include "cSlotLocks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tabloo::test {
 namespace {
@@ -130,6 +135,39 @@ TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
     EXPECT_TRUE(ReadFile(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
     store.RemoveSection(cRegistry::kApp, "Game");
     EXPECT_EQ(ReadFile(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
+}
+
+TEST(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    {
+        cSlotLocks first(file), second(file);
+        EXPECT_TRUE(first.TryHold(1));
+        EXPECT_FALSE(second.TryHold(1)) << "held, even within one program";
+        EXPECT_TRUE(second.TryHold(2));
+    }
+    // A copy killed -9 while it holds slot 1.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        cSlotLocks held(file);
+        const char ok = held.TryHold(1) ? 'y' : 'n';
+        (void)!write(ready[1], &ok, 1);
+        for (;;)
+            pause();
+    }
+    char ok = 0;
+    ASSERT_EQ(read(ready[0], &ok, 1), 1);
+    EXPECT_EQ(ok, 'y');
+    cSlotLocks mine(file);
+    EXPECT_FALSE(mine.TryHold(1)) << "the running copy holds it";
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(mine.TryHold(1)) << "a kill lets it go";
+    close(ready[0]);
+    close(ready[1]);
 }
 
 // One copy of the game among several: it plays when a test starts it as a program of its own.

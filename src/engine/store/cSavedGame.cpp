@@ -41,14 +41,37 @@ std::size_t Chunks(std::size_t records) { return (records + cSavedGame::kChunk -
 
 } // namespace
 
-bool cSavedGame::Present() const {
+std::string cSavedGame::SlotSection(int slot) {
+    return slot == 1 ? std::string(kSection) : std::string(kSection) + std::to_string(slot);
+}
+
+bool cSavedGame::ClaimSlot(ISlotLocks &locks) {
     std::string text;
-    return Registry.Read(kSection, "GameNo", text);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            const std::string section = SlotSection(slot);
+            if (pass == 0 && !Registry.Read(section, "GameNo", text))
+                continue;
+            if (!locks.TryHold(slot))
+                continue;
+            SlotNo = slot;
+            SectionName = section;
+            return true;
+        }
+    SlotNo = 0;
+    return false;
+}
+
+bool cSavedGame::Present() const {
+    if (SlotNo == 0)
+        return false;
+    std::string text;
+    return Registry.Read(SectionName, "GameNo", text);
 }
 
 std::string cSavedGame::GameNo() const {
     std::string text;
-    Registry.Read(kSection, "GameNo", text);
+    Registry.Read(SectionName, "GameNo", text);
     // A number longer than any typed one is told by its start.
     if (text.size() > kMaxGameNoLength) {
         text.resize(kMaxGameNoLength);
@@ -98,7 +121,7 @@ bool cSavedGame::DecodeRecords(std::string_view text, std::vector<TransRecord> &
 
 std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     auto text = [&](std::string_view key, std::string &value, std::size_t longest) {
-        if (!Registry.Read(kSection, key, value)) {
+        if (!Registry.Read(SectionName, key, value)) {
             fault = "no " + std::string(key);
             return false;
         }
@@ -160,7 +183,7 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     }
     // Absent in a game never given up.
     std::string givenUp;
-    game.GivenUp = Registry.Read(kSection, "GivenUp", givenUp) && givenUp == "1";
+    game.GivenUp = Registry.Read(SectionName, "GivenUp", givenUp) && givenUp == "1";
     if (givenUp.size() > kMaxNumberText) {
         fault = "GivenUp is too long";
         return std::nullopt;
@@ -169,30 +192,41 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
 }
 
 void cSavedGame::Write(const SavedGame &game, std::span<const TransRecord> log) {
+    if (SlotNo == 0)
+        return;
     cRegistry::Update update(Registry);
     Remove();
-    Registry.Write(kSection, "GameNo", game.GameNo);
+    Registry.Write(SectionName, "GameNo", game.GameNo);
     for (const RuleKey &k : kRuleKeys)
-        Registry.Write(kSection, k.Name, std::to_string(game.Rules.*k.Field));
-    Registry.Write(kSection, "Player", std::to_string(game.Player));
+        Registry.Write(SectionName, k.Name, std::to_string(game.Rules.*k.Field));
+    Registry.Write(SectionName, "Player", std::to_string(game.Player));
     Update(game, log, 1);
 }
 
 void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom) {
+    if (SlotNo == 0)
+        return;
     cRegistry::Update update(Registry);
-    Registry.Write(kSection, "Seconds", std::to_string(game.Seconds));
-    Registry.Write(kSection, "Last", std::to_string(log.size()));
-    Registry.Write(kSection, "Current", std::to_string(game.Current));
+    Registry.Write(SectionName, "Seconds", std::to_string(game.Seconds));
+    Registry.Write(SectionName, "Last", std::to_string(log.size()));
+    Registry.Write(SectionName, "Current", std::to_string(game.Current));
     if (game.GivenUp)
-        Registry.Write(kSection, "GivenUp", "1");
+        Registry.Write(SectionName, "GivenUp", "1");
     // Only the parts that hold a changed record are written again.
     const std::size_t from = std::max<std::size_t>(changedFrom, 1);
     for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
-        Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
+        Registry.Write(SectionName, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
 }
 
-void cSavedGame::MarkGivenUp() { Registry.Write(kSection, "GivenUp", "1"); }
+// A copy without a slot keeps nothing, and touches no other copy's game.
+void cSavedGame::MarkGivenUp() {
+    if (SlotNo != 0)
+        Registry.Write(SectionName, "GivenUp", "1");
+}
 
-void cSavedGame::Remove() { Registry.RemoveSection(kSection); }
+void cSavedGame::Remove() {
+    if (SlotNo != 0)
+        Registry.RemoveSection(SectionName);
+}
 
 } // namespace tabloo

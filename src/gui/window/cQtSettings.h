@@ -27,6 +27,7 @@ public:
     // A store kept in this INI file instead (for tools and tests).
     explicit cQtSettings(const QString &fileName);
     ~cQtSettings() override;
+    const QString &FileName() const { return File; }
 
     bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override;
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override;

@@ -259,6 +259,11 @@ void frmMain::BuildToolbar() {
     }
 }
 
+void frmMain::UseSlotLocks(std::unique_ptr<ISlotLocks> locks) {
+    SlotLocks = std::move(locks);
+    TheGame->KeepRunningGame = TheGame->Saved.ClaimSlot(*SlotLocks);
+}
+
 void frmMain::Load() {
     TheGame->EnsureFirstPlayer();
     show();
