@@ -2,6 +2,7 @@
 // hand edits survive, and two copies of the game ending games at once lose no record.
 #include "../engine/TestGame.h"
 #include "cQtSettings.h"
+#include "cSlotLocks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,7 +12,10 @@
 
 #include <memory>
 
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tabloo::test {
 namespace {
@@ -152,6 +156,93 @@ TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
     EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "7");
     EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "200");
     EXPECT_FALSE(QFile::exists(file + ".lock")) << "the lock goes once the writer is done";
+}
+
+TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    FileGame copy(file);
+    copy.TheGame.StartGame(1.0);
+    copy.Settings.Settle();
+    const QByteArray running = ReadFile(file);
+    copy.TheGame.EndGame(0);
+    const QByteArray ended = ReadFile(file);
+    // The kept game is removed and written again at every deal, and at every end.
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i + 2);
+    copy.Settings.Settle();
+    QByteArray now = ReadFile(file);
+    EXPECT_EQ(now.count("\n\n"), ended.count("\n\n"));
+    EXPECT_FALSE(now.contains("\n\n\n"));
+    EXPECT_EQ(now.count('\n'), ended.count('\n'));
+
+    // The kept game between two sections a person wrote, one blank line on each side.
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=4\n\n[Other]\nA=1\n");
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i);
+    copy.Settings.Settle();
+    now = ReadFile(file);
+    EXPECT_TRUE(now.startsWith("[Players]\n1PlayerName=Ann\n")) << now.toStdString();
+    EXPECT_TRUE(now.contains("\n\n[Other]\nA=1\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("\n\n\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("[Game]"));
+    copy.TheGame.StartGame(7.0);
+    copy.Settings.Settle();
+    EXPECT_EQ(ReadFile(file).count("\n\n"), now.count("\n\n") + 1) << "one blank line before the kept game";
+    EXPECT_FALSE(running.contains("\n\n\n"));
+}
+
+TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    const QByteArray huge(10 << 20, 'x');
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
+    cQtSettings store(file);
+    std::string value;
+    ASSERT_TRUE(store.Read(cRegistry::kApp, "Game", "GameNo", value));
+    EXPECT_EQ(value.size(), 1u << 20) << "a megabyte, no more";
+    EXPECT_EQ(value.find_first_not_of('x'), std::string::npos);
+    cRegistry registry(store);
+    EXPECT_EQ(registry.GetPlayerName(1), "Ann");
+    registry.SetPlayerGames(1, 3);
+    store.Settle();
+    EXPECT_TRUE(ReadFile(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
+    store.RemoveSection(cRegistry::kApp, "Game");
+    store.Settle();
+    EXPECT_EQ(ReadFile(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
+}
+
+TEST(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    {
+        cSlotLocks first(file), second(file);
+        EXPECT_TRUE(first.TryHold(1));
+        EXPECT_FALSE(second.TryHold(1)) << "held, even within one program";
+        EXPECT_TRUE(second.TryHold(2));
+    }
+    // A copy killed -9 while it holds slot 1.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        cSlotLocks held(file);
+        const char ok = held.TryHold(1) ? 'y' : 'n';
+        (void)!write(ready[1], &ok, 1);
+        for (;;)
+            pause();
+    }
+    char ok = 0;
+    ASSERT_EQ(read(ready[0], &ok, 1), 1);
+    EXPECT_EQ(ok, 'y');
+    cSlotLocks mine(file);
+    EXPECT_FALSE(mine.TryHold(1)) << "the running copy holds it";
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(mine.TryHold(1)) << "a kill lets it go";
+    close(ready[0]);
+    close(ready[1]);
 }
 
 // One copy of the game among several: it plays when a test starts it as a program of its own.

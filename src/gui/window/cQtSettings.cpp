@@ -34,6 +34,12 @@ constexpr int kLockWaitMs = 3000;
 // A lock file older than this belongs to a copy that hung or died on another machine.
 constexpr int kStaleLockSeconds = 30;
 
+// The longest value a read hands on, in bytes as the file holds it. The game's own longest
+// (a player's name of the longest the name box takes, every character escaped) is a fifth
+// of it; a longer value is none the game wrote, and only its start is read, so that a huge
+// value in a broken or hostile file costs no more than this.
+constexpr qsizetype kLongestValue = 1 << 20;
+
 // A section or key name as the file holds it: characters other than letters, digits and a
 // few signs are written %XX (QSettings' way); read back the same way.
 QString DecodeName(QByteArrayView raw) {
@@ -211,6 +217,32 @@ bool FirstSection(const QByteArray &data, const QString &section, qsizetype &sta
             end = std::min<qsizetype>(lineEnd + 1, data.size());
     });
     return start >= 0;
+}
+
+bool IsBlank(QByteArrayView line) { return line.trimmed().isEmpty(); }
+
+// Where the blank lines that start at `from` (the start of a line) end.
+qsizetype SkipBlankLines(const QByteArray &data, qsizetype from) {
+    while (from < data.size()) {
+        qsizetype end = data.indexOf('\n', from);
+        end = end < 0 ? data.size() : end + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(from, end - from)))
+            break;
+        from = end;
+    }
+    return from;
+}
+
+// Where the blank lines that end at `to` (the start of a line) begin; never before the
+// end of the line that ends the last text, so that line keeps its line break.
+qsizetype BlankLinesBefore(const QByteArray &data, qsizetype to) {
+    while (to > 0) {
+        const qsizetype start = to < 2 ? 0 : data.lastIndexOf('\n', to - 2) + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(start, to - start)))
+            break;
+        to = start;
+    }
+    return to;
 }
 
 // The lock file every copy of the game takes before it changes the settings file, in the
@@ -447,7 +479,8 @@ struct cQtSettings::Channel {
             if (line.IsSection)
                 current = &Sections[line.Name];
             else if (current && !line.Name.isEmpty())
-                current->insert(line.Name, line.Value.toByteArray()); // the last of two lines counts
+                // The last of two lines counts; of a value, no more than kLongestValue.
+                current->insert(line.Name, line.Value.first(std::min(line.Value.size(), kLongestValue)).toByteArray());
         });
     }
 
@@ -585,7 +618,7 @@ bool cQtSettings::Read(std::string_view, std::string_view section, std::string_v
     auto it = keys->constFind(k);
     if (it == keys->constEnd())
         return false;
-    value = DecodeValue(*it).toStdString();
+    value = DecodeValue(*it).toStdString(); // at most kLongestValue of it: see Parse
     return true;
 }
 
@@ -615,9 +648,17 @@ void cQtSettings::Change(const Op &op) {
 QByteArray cQtSettings::Channel::Apply(QByteArray data, const Op &op) {
     if (op.RemovesSection) {
         // Every [section] of that name goes, with its lines, one at a time.
+        // The blank lines after it go too, so that the sections round it keep the one
+        // blank line between them that was there before; a section that ends the file
+        // takes the blank lines before it instead. A game kept and removed again and
+        // again leaves the file as it was.
         qsizetype start, end;
-        while (FirstSection(data, op.Section, start, end))
+        while (FirstSection(data, op.Section, start, end)) {
+            end = SkipBlankLines(data, end);
+            if (end == data.size())
+                start = BlankLinesBefore(data, start);
             data.remove(start, end - start);
+        }
         return data;
     }
     // The key's own line is replaced; a new key goes at the end of its section, a new
@@ -642,7 +683,8 @@ QByteArray cQtSettings::Channel::Apply(QByteArray data, const Op &op) {
     }
     if (!data.isEmpty() && !data.endsWith('\n'))
         data += '\n';
-    if (!data.isEmpty())
+    // One blank line before the new section, unless the file ends with one already.
+    if (!data.isEmpty() && BlankLinesBefore(data, data.size()) == data.size())
         data += '\n';
     return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
 }

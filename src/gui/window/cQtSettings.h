@@ -14,7 +14,8 @@
 // place in one rename. A kill finds either the old file or the new, never half an update;
 // a power cut may take what the writer had not yet synced (a move or two of a running
 // game), but an update marked with KeepSafe (a game's record) is on the disk before its
-// EndUpdate returns. Until an update reaches the file, reads see it as written.
+// EndUpdate returns. Until an update reaches the file, reads see it as written. A value
+// longer than any the game writes is read up to a limit (a megabyte) and no further.
 #pragma once
 
 #include "Platform.h"
@@ -35,6 +36,7 @@ public:
     explicit cQtSettings(const QString &fileName);
     // Waits for the writer to put every update in the file.
     ~cQtSettings() override;
+    const QString &FileName() const { return File; }
 
     bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override;
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override;
