@@ -1,5 +1,6 @@
 // Tabloo: the splash, then the game window on the player's own settings.
 #include "cQtSettings.h"
+#include "cSlotLocks.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "mAppIcon.h"
@@ -26,6 +27,8 @@ int main(int argc, char **argv) {
         // The splash has no frame to show an icon in; the icon is drawn once it is gone.
         QApplication::setWindowIcon(tabloo::mAppIcon::Icon());
         window = std::make_unique<tabloo::frmMain>(settings);
+        // A second copy of the game on the same file keeps its own game.
+        window->UseSlotLocks(std::make_unique<tabloo::cSlotLocks>(settings.FileName()));
         splash->hide();
         window->Load();
         splash->deleteLater();

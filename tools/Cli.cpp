@@ -11,14 +11,21 @@
 #include <bit>
 #include <cctype>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <istream>
+#include <map>
+#include <mutex>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <random>
 #include <sstream>
 #include <thread>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tabloo {
 
@@ -299,20 +306,58 @@ struct RangeLine {
 };
 
 // Solves `count` positions on `jobs` threads, each with its own game and solver, and prints
-// one line per position in order, numbered from `first`. `position` gives the i-th
-// position to solve, dealt on the thread's own game.
+// one line per position in order, numbered from `first`, as soon as the lines before it are
+// out. `position` gives the i-th position to solve, dealt on the thread's own game. No
+// search runs more than a few positions ahead of the line printed last, so the memory it
+// takes does not grow with `count`. False when a search ran out of memory or the lines
+// could not be written.
 template <typename PositionAt>
-int SolveMany(const Settings &settings, std::size_t count, std::int64_t first, PositionAt position,
-              std::uint64_t maxStates, int jobs, std::ostream &out) {
-    std::vector<RangeLine> lines(count);
-    std::atomic<std::size_t> next{0};
+bool SolveMany(const Settings &settings, std::uint64_t count, std::int64_t first, PositionAt position,
+               std::uint64_t maxStates, int jobs, std::ostream &out) {
+    const std::uint64_t ahead = 4 * static_cast<std::uint64_t>(jobs);
+    std::mutex lock;
+    std::condition_variable moved;
+    std::uint64_t next = 0, printed = 0;
+    std::map<std::uint64_t, RangeLine> waiting; // done, not yet printed
+    std::uint64_t won = 0, lost = 0, unknown = 0;
+    bool outOfMemory = false, closed = false;
     auto work = [&] {
-        Session s;
-        settings.ApplyTo(s.TheGame);
-        cSolver solver(maxStates);
-        for (std::size_t i; (i = next.fetch_add(1)) < count;) {
-            const SolveResult r = solver.Solve(position(s.TheGame, i));
-            lines[i] = {r.Outcome, r.Moves.size(), r.States};
+        try {
+            Session s;
+            settings.ApplyTo(s.TheGame);
+            cSolver solver(maxStates);
+            for (;;) {
+                std::uint64_t i;
+                {
+                    std::unique_lock<std::mutex> hold(lock);
+                    moved.wait(hold, [&] { return next >= count || next < printed + ahead; });
+                    if (next >= count)
+                        return;
+                    i = next++;
+                }
+                const SolveResult r = solver.Solve(position(s.TheGame, i));
+                std::lock_guard<std::mutex> hold(lock);
+                waiting[i] = {r.Outcome, r.Moves.size(), r.States};
+                for (auto l = waiting.begin(); l != waiting.end() && l->first == printed; l = waiting.erase(l)) {
+                    const RangeLine &line = l->second;
+                    out << first + static_cast<std::int64_t>(printed) << ' ' << VerdictWords(line.Outcome, line.Moves)
+                        << " states " << line.States << '\n';
+                    ++(line.Outcome == Verdict::Winnable ? won : line.Outcome == Verdict::Unwinnable ? lost : unknown);
+                    ++printed;
+                }
+                // Nobody reads the lines any more (a closed pipe): the searches stop.
+                if (!out) {
+                    next = count;
+                    closed = true;
+                }
+                moved.notify_all();
+            }
+        } catch (const std::bad_alloc &) {
+            // Every search stops: the lines so far stand, and the tool says why it ends.
+            std::lock_guard<std::mutex> hold(lock);
+            outOfMemory = true;
+            next = count;
+            moved.notify_all();
         }
     };
     const auto start = std::chrono::steady_clock::now();
@@ -322,21 +367,17 @@ int SolveMany(const Settings &settings, std::size_t count, std::int64_t first, P
     work();
     for (std::thread &t : threads)
         t.join();
+    if (outOfMemory || closed)
+        return false;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    std::size_t won = 0, lost = 0, unknown = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const RangeLine &l = lines[i];
-        out << first + static_cast<std::int64_t>(i) << ' ' << VerdictWords(l.Outcome, l.Moves) << " states " << l.States
-            << '\n';
-        ++(l.Outcome == Verdict::Winnable ? won : l.Outcome == Verdict::Unwinnable ? lost : unknown);
-    }
-    char summary[160];
+    char summary[200];
     std::snprintf(summary, sizeof summary,
-                  "games %zu winnable %zu unwinnable %zu unknown %zu seconds %.3f games/s %.1f", count, won, lost,
-                  unknown, seconds, seconds > 0 ? count / seconds : 0.0);
+                  "games %llu winnable %llu unwinnable %llu unknown %llu seconds %.3f games/s %.1f",
+                  static_cast<unsigned long long>(count), static_cast<unsigned long long>(won),
+                  static_cast<unsigned long long>(lost), static_cast<unsigned long long>(unknown), seconds,
+                  seconds > 0 ? static_cast<double>(count) / seconds : 0.0);
     out << summary << '\n';
-    return 0;
+    return true;
 }
 
 // A rank as a board of Freecell Solver's text format writes it: A 2..9 T (or 10 or 0) J Q K;
@@ -362,29 +403,19 @@ int ParseCard(std::string_view word) {
     return suit >= 0 && rank >= 0 ? suit * 13 + rank : -1;
 }
 
-// Lays out a board of Freecell Solver's text format on the rules of `rules`: an optional
-// "Foundations: H-5 C-0 D-A S-2" line (each suit from its Ace up to the rank given, on
-// the goal piles in turn), an optional "Freecells:" line (cards or '-', on the reserve
-// piles in turn) and one line per column, bottom card first, on the home piles in turn
-// (a leading ':' is allowed). Every card must lie somewhere once. The autoplay cascade then
-// runs, as after a deal.
-Position ParseBoard(const std::vector<std::string> &lines, const Position &rules) {
-    Position p = rules;
-    std::fill(std::begin(p.Len), std::end(p.Len), std::uint8_t(0));
-    std::fill(std::begin(p.Card), std::end(p.Card), std::uint8_t(0));
-    std::uint64_t laid = 0;
-    auto lay = [&](int pile, int card, std::string_view word) {
-        if (card < 0)
-            throw Failure{"not a card: " + Quote(word)};
-        if (laid >> card & 1)
-            throw Failure{"a card twice: " + Quote(word)};
-        if (!p.InPlay(pile))
-            throw Failure{"more piles than the rules have at " + Quote(word)};
-        laid |= std::uint64_t(1) << card;
-        PushCard(p, pile, card);
-    };
-    int home = Position::kHome0;
-    for (const std::string &line : lines) {
+// Lays out boards of Freecell Solver's text format on the rules of `rules`, a line at a
+// time: an optional "Foundations: H-5 C-0 D-A S-2" line (each suit from its Ace up to the
+// rank given, on the goal piles in turn), an optional "Freecells:" line (cards or '-', on
+// the reserve piles in turn) and one line per column, bottom card first, on the home piles
+// in turn (a leading ':' is allowed). Every card must lie somewhere once; a board with
+// more columns, free cells or foundations than the rules have is refused. The autoplay
+// cascade then runs, as after a deal.
+class cBoardReader {
+public:
+    explicit cBoardReader(const Position &rules) : Rules(rules) { Clear(); }
+
+    // One line of a board; throws at the first fault in it.
+    void Add(std::string_view line) {
         auto words = Split(line);
         const std::string_view head = words.front();
         if (head == "Foundations:" || head == "Founds:") {
@@ -393,60 +424,151 @@ Position ParseBoard(const std::vector<std::string> &lines, const Position &rules
                 const std::string_view w = words[i];
                 const int suit = ParseSuit(w[0]);
                 const int top = w.size() >= 3 && w[1] == '-' ? (w.substr(2) == "0" ? -1 : ParseRank(w.substr(2))) : -2;
-                if (suit < 0 || top < -1 || goal >= Position::kPiles)
+                if (suit < 0 || top < -1)
                     throw Failure{"not a foundation: " + Quote(w)};
+                if (top >= 0 && goal >= Position::kPiles)
+                    throw Failure{"more foundations than the rules' 4 at " + Quote(w)};
                 for (int rank = 0; rank <= top; ++rank)
-                    lay(goal, suit * 13 + rank, w);
+                    Lay(goal, suit * 13 + rank, w);
                 goal += top >= 0;
             }
         } else if (head == "Freecells:" || head == "FC:") {
-            for (std::size_t i = 1; i < words.size(); ++i)
-                if (words[i] != "-")
-                    lay(Position::kReserve0 + static_cast<int>(i) - 1, ParseCard(words[i]), words[i]);
+            for (std::size_t i = 1; i < words.size(); ++i) {
+                if (words[i] == "-")
+                    continue;
+                if (static_cast<int>(i) > Rules.ResPiles)
+                    throw Failure{"more free cells than the rules' " + std::to_string(Rules.ResPiles) + " at " +
+                                  Quote(words[i])};
+                Lay(Position::kReserve0 + static_cast<int>(i) - 1, ParseCard(words[i]), words[i]);
+            }
         } else {
             if (head == ":")
                 words.erase(words.begin());
             else if (head.front() == ':')
                 words.front() = head.substr(1);
+            if (Home >= Position::kHome0 + Rules.HomePiles)
+                throw Failure{"more columns than the rules' " + std::to_string(Rules.HomePiles)};
             for (std::string_view w : words)
-                lay(home, ParseCard(w), w);
-            ++home;
+                Lay(Home, ParseCard(w), w);
+            ++Home;
         }
+        Started = true;
     }
-    if (laid != (std::uint64_t(1) << 52) - 1)
-        throw Failure{"the board has " + std::to_string(std::popcount(laid)) + " cards, not 52"};
-    Autoplay(p);
-    return p;
+    bool Started = false;
+    // The board laid so far, whole; throws when it is not, and starts the next one.
+    Position Finish() {
+        if (Laid != (std::uint64_t(1) << 52) - 1)
+            throw Failure{"the board has " + std::to_string(std::popcount(Laid)) + " cards, not 52"};
+        Position done = P;
+        Autoplay(done);
+        Clear();
+        return done;
+    }
+
+private:
+    void Clear() {
+        P = Rules;
+        std::fill(std::begin(P.Len), std::end(P.Len), std::uint8_t(0));
+        std::fill(std::begin(P.Card), std::end(P.Card), std::uint8_t(0));
+        Laid = 0;
+        Home = Position::kHome0;
+        Started = false;
+    }
+    void Lay(int pile, int card, std::string_view word) {
+        if (card < 0)
+            throw Failure{"not a card: " + Quote(word)};
+        if (Laid >> card & 1)
+            throw Failure{"a card twice: " + Quote(word)};
+        if (!P.InPlay(pile))
+            throw Failure{"more piles than the rules have at " + Quote(word)};
+        Laid |= std::uint64_t(1) << card;
+        PushCard(P, pile, card);
+    }
+
+    Position Rules, P;
+    std::uint64_t Laid = 0;
+    int Home = Position::kHome0;
+};
+
+// The longest line a board takes: a column of all 52 cards, with room for any spacing.
+constexpr std::size_t kLongestBoardLine = 4096;
+
+// Reads one line into `line`, at most `longest` characters of it; false at the end of the
+// input. Throws when the line is longer, without reading the rest of it.
+bool ReadLine(std::istream &in, std::string &line, std::size_t longest, long number) {
+    line.clear();
+    std::streambuf *buf = in.rdbuf();
+    for (;;) {
+        const int c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof())
+            return !line.empty() || (in.setstate(std::ios::eofbit), false);
+        if (c == '\n')
+            return true;
+        if (line.size() == longest)
+            throw Failure{"line " + std::to_string(number) + " is longer than " + std::to_string(longest) +
+                          " characters"};
+        line += static_cast<char>(c);
+    }
 }
 
-// Reads boards in Freecell Solver's text format, one after another with blank lines between.
+// Reads boards in Freecell Solver's text format, one after another with blank lines between;
+// refuses at the first line at fault, naming it.
 std::vector<Position> ReadBoards(std::istream &in, const Position &rules) {
     std::vector<Position> boards;
-    std::vector<std::string> lines;
+    cBoardReader reader(rules);
     std::string line;
     long number = 0;
-    auto flush = [&] {
-        if (lines.empty())
+    auto finish = [&] {
+        if (!reader.Started)
             return;
         try {
-            boards.push_back(ParseBoard(lines, rules));
+            boards.push_back(reader.Finish());
         } catch (const Failure &f) {
             throw Failure{"board " + std::to_string(boards.size() + 1) + " (line " + std::to_string(number) +
                           "): " + f.Message};
         }
-        lines.clear();
     };
-    while (std::getline(in, line)) {
+    for (;;) {
+        const bool more = ReadLine(in, line, kLongestBoardLine, number + 1);
+        if (!more)
+            break;
         ++number;
         const auto words = Split(line);
-        if (words.empty())
-            flush();
-        else if (words[0].front() != '#')
-            lines.push_back(line);
+        if (words.empty()) {
+            finish();
+        } else if (words[0].front() != '#') {
+            try {
+                reader.Add(line);
+            } catch (const Failure &f) {
+                throw Failure{"board " + std::to_string(boards.size() + 1) + " (line " + std::to_string(number) +
+                              "): " + f.Message};
+            }
+        }
     }
-    flush();
+    finish();
     return boards;
 }
+
+// The memory this machine lets the tool have, in bytes: the smallest of its memory, the
+// process's address-space limit and its control group's limit.
+std::uint64_t MemoryAtHand() {
+    std::uint64_t most =
+        static_cast<std::uint64_t>(sysconf(_SC_PHYS_PAGES)) * static_cast<std::uint64_t>(sysconf(_SC_PAGE_SIZE));
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+        most = std::min<std::uint64_t>(most, limit.rlim_cur);
+    if (std::FILE *f = std::fopen("/sys/fs/cgroup/memory.max", "r")) {
+        unsigned long long v = 0;
+        if (std::fscanf(f, "%llu", &v) == 1 && v > 0)
+            most = std::min<std::uint64_t>(most, v);
+        std::fclose(f);
+    }
+    return most;
+}
+
+// What a search of a budget of N positions may take at most, a position at a time (its key
+// and link, its slot in the table, its place in the queue).
+constexpr std::uint64_t kBytesPerPosition = 100;
 
 } // namespace
 
@@ -535,6 +657,21 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         }
     }
 
+    // Each search may take its whole budget at once: a budget the machine cannot hold is
+    // refused before any search starts, instead of ending in the middle for want of memory.
+    if (solving) {
+        const std::uint64_t searches = command == "solve" ? 1 : static_cast<std::uint64_t>(jobs);
+        const std::uint64_t need = maxStates * kBytesPerPosition * searches, have = MemoryAtHand();
+        if (need > have)
+            return fail("--max-states " + std::to_string(maxStates) +
+                        (searches > 1 ? " on " + std::to_string(searches) + " jobs" : "") + " may take " +
+                        std::to_string(need >> 20) + " MB, more than the " + std::to_string(have >> 20) +
+                        " MB this machine lets the tool have");
+    }
+    auto stopped = [&] {
+        return fail(out ? "out of memory: a smaller --max-states or fewer --jobs may do" : "cannot write the results");
+    };
+
     if (command == "solve-range") {
         if (numbers.size() != 2)
             return fail("solve-range needs FROM and TO");
@@ -552,7 +689,9 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
             g.StartGame(static_cast<double>(from + static_cast<std::int64_t>(i)));
             return g.CurrentPosition();
         };
-        return SolveMany(settings, static_cast<std::size_t>(range[1] - from + 1), from, deal, maxStates, jobs, out);
+        if (!SolveMany(settings, static_cast<std::uint64_t>(range[1] - from + 1), from, deal, maxStates, jobs, out))
+            return stopped();
+        return 0;
     }
     if (command == "solve-boards") {
         if (!numbers.empty())
@@ -567,7 +706,9 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
             return fail(f.Message);
         }
         auto board = [&boards](Game &, std::size_t i) { return boards[i]; };
-        return SolveMany(settings, boards.size(), 1, board, maxStates, jobs, out);
+        if (!SolveMany(settings, boards.size(), 1, board, maxStates, jobs, out))
+            return stopped();
+        return 0;
     }
 
     if (numbers.size() != 1)
@@ -586,8 +727,12 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         return 0;
     }
     if (command == "solve") {
-        cSolver solver(maxStates);
-        out << SolveBlock(solver.Solve(s.TheGame.CurrentPosition())) << '\n';
+        try {
+            cSolver solver(maxStates);
+            out << SolveBlock(solver.Solve(s.TheGame.CurrentPosition())) << '\n';
+        } catch (const std::bad_alloc &) {
+            return stopped();
+        }
         return 0;
     }
     return Play(s, in, out, err);

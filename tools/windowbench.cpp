@@ -13,7 +13,11 @@
 //              hold, and prints how long each took from the command to the deal and whether
 //              the number dealt was a winnable one;
 //   verdicts N deals N new games and prints how long each took from the command until the
-//              line under the board told whether it can be won, then the median and the worst.
+//              line under the board told whether it can be won, then the median and the worst;
+//   moves N    plays N moves of game 123, one each turn of the event loop as drops come,
+//              and prints the median and the longest time a move held the window's thread
+//              (its cards landed at once), and the longest gap between the ticks of a 1 ms
+//              timer meanwhile.
 #include "Game.h"
 #include "cAdvisor.h"
 #include "cBoardView.h"
@@ -185,6 +189,45 @@ int UndoAll(tabloo::frmMain &w) {
     return QApplication::exec();
 }
 
+int Moves(tabloo::frmMain &w, int count) {
+    tabloo::Game &g = w.game();
+    g.Registry.SetAutoplay(0);
+    g.StartGame(123.0);
+    w.board().LandFlights();
+    const std::int16_t shuttle = g.Array.GetTopPicID(tabloo::kHome, 5);
+    auto times = std::make_shared<std::vector<double>>();
+    auto gap = std::make_shared<double>(0);
+    auto probe = std::make_shared<QElapsedTimer>();
+    auto *tick = new QTimer(&w);
+    QObject::connect(tick, &QTimer::timeout, [gap, probe] {
+        if (probe->isValid())
+            *gap = std::max(*gap, probe->nsecsElapsed() / 1e6);
+        probe->start();
+    });
+    tick->start(1);
+    auto *mover = new QTimer(&w);
+    QObject::connect(mover, &QTimer::timeout, [&w, &g, shuttle, times, gap, mover, tick, count] {
+        if (static_cast<int>(times->size()) == count) {
+            mover->stop();
+            tick->stop();
+            std::sort(times->begin(), times->end());
+            std::printf("moves %d: a move holds the window %.2f ms (median), %.2f ms (longest); longest gap "
+                        "between 1 ms ticks %.2f ms\n",
+                        count, (*times)[times->size() / 2], times->back(), *gap);
+            QCoreApplication::quit();
+            return;
+        }
+        QElapsedTimer t;
+        t.start();
+        const std::int16_t to = g.Cards[shuttle].Cell == tabloo::kReserve ? 1 - g.Cards[shuttle].Pile : 0;
+        g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(to)});
+        w.board().LandFlights();
+        times->push_back(t.nsecsElapsed() / 1e6);
+    });
+    QTimer::singleShot(300, &w, [mover] { mover->start(5); });
+    return QApplication::exec();
+}
+
 int Win(tabloo::frmMain &w) {
     tabloo::Game &g = w.game();
     // Goal piles that take any card, each with its base card dealt: the first autoplay after
@@ -256,10 +299,13 @@ int main(int argc, char **argv) {
         status = Win(w);
     else if (scenario == "winnable")
         status = Winnable(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
+    else if (scenario == "moves")
+        status = Moves(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
     else if (scenario == "verdicts")
         status = Verdicts(w, argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
     else
-        std::fprintf(stderr, "usage: tabloo-windowbench deals [N] | undoall | win | winnable [N] | verdicts [N]\n");
+        std::fprintf(stderr,
+                     "usage: tabloo-windowbench deals [N] | undoall | win | winnable [N] | verdicts [N] | moves [N]\n");
     Say("end");
     return status;
 }

@@ -248,6 +248,119 @@ TEST(Cli, SolveBoardsReadsFreecellSolverBoards) {
     }
 }
 
+// Output that takes `lines` lines and then fails, as a pipe its reader has closed.
+struct ClosingBuf : std::streambuf {
+    int Lines;
+    std::string Text;
+    explicit ClosingBuf(int lines) : Lines(lines) {}
+    int overflow(int c) override {
+        if (Lines == 0)
+            return traits_type::eof();
+        Text += static_cast<char>(c);
+        Lines -= c == '\n';
+        return c;
+    }
+};
+
+// Input without end: one line of `c` for ever, or the same line again and again.
+struct EndlessBuf : std::streambuf {
+    std::string Line;
+    std::size_t At = 0;
+    explicit EndlessBuf(std::string line) : Line(std::move(line)) {}
+    int underflow() override {
+        setg(Line.data(), Line.data(), Line.data() + Line.size());
+        return traits_type::to_int_type(Line[0]);
+    }
+};
+
+TEST(Cli, SolveRangeStreamsItsLinesWhateverTheRange) {
+    // The whole range: lines come out in order from the first, no slot kept for the rest.
+    for (const char *jobs : {"1", "2"}) {
+        ClosingBuf buf(300);
+        std::ostream out(&buf);
+        std::istringstream in;
+        std::ostringstream err;
+        const int status =
+            RunCli({"solve-range", "0", "999999999999999", "--max-states", "50", "--jobs", jobs}, in, out, err);
+        EXPECT_EQ(status, 2);
+        EXPECT_EQ(err.str(), "tabloo-cli: cannot write the results\n");
+        const auto lines = LinesOf(buf.Text);
+        ASSERT_EQ(lines.size(), 300u);
+        for (int i = 0; i < 300; ++i)
+            ASSERT_EQ(lines[i].rfind(std::to_string(i) + " ", 0), 0u) << lines[i];
+    }
+}
+
+TEST(Cli, ABudgetTheMachineCannotHoldIsRefusedBeforeAnySearch) {
+    for (const char *args : {"solve 5052 --max-states 1099511627776", "solve-range 1 2 --max-states 1099511627776",
+                             "solve-boards --max-states 1000000000000 --jobs 256"}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.Status, 2) << args;
+        EXPECT_EQ(r.Out, "") << args;
+        ASSERT_EQ(Lines(r.Err), 1) << r.Err;
+        EXPECT_NE(r.Err.find("more than the"), std::string::npos) << r.Err;
+    }
+}
+
+// A whole board of 52 cards in `columns` columns and `cells` free cells.
+std::string BoardOf(int columns, int cells) {
+    std::vector<std::string> cards;
+    for (const char *suit : {"H", "S", "D", "C"})
+        for (const char *rank : {"A", "2", "3", "4", "5", "6", "7", "8", "9", "T", "J", "Q", "K"})
+            cards.push_back(std::string(rank) + suit);
+    std::string board = "Freecells:";
+    for (int c = 0; c < cells; ++c)
+        board += " " + cards[51 - c];
+    board += "\n";
+    const int rest = 52 - cells;
+    for (int col = 0; col < columns; ++col) {
+        board += ":";
+        for (int i = col; i < rest; i += columns)
+            board += " " + cards[i];
+        board += "\n";
+    }
+    return board;
+}
+
+TEST(Cli, SolveBoardsRefusesMorePilesThanTheRulesHave) {
+    ASSERT_EQ(Cli("--set HomePiles=10 solve-boards --max-states 1000", BoardOf(10, 0)).Status, 0);
+    ASSERT_EQ(Cli("--set ResPiles=2 solve-boards --max-states 1000", BoardOf(8, 2)).Status, 0);
+    const std::pair<std::string, std::string> bad[] = {
+        {"--set HomePiles=10 solve-boards", BoardOf(11, 0)},
+        {"--set HomePiles=10 solve-boards", BoardOf(14, 0)},
+        {"--set HomePiles=4 solve-boards", BoardOf(8, 4)},
+        {"--set ResPiles=2 solve-boards", BoardOf(8, 3)},
+        {"solve-boards", BoardOf(8, 5)},
+        {"--set ResPiles=0 solve-boards", BoardOf(8, 1)},
+    };
+    for (const auto &[args, board] : bad) {
+        const CliRun r = Cli(args, board);
+        EXPECT_EQ(r.Status, 2) << args << "\n" << board;
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(Lines(r.Err), 1) << r.Err;
+        EXPECT_NE(r.Err.find("more "), std::string::npos) << r.Err;
+    }
+}
+
+TEST(Cli, SolveBoardsRefusesAtTheFirstBadLine) {
+    // Endless input: a line that never ends, and bad lines without end.
+    const std::pair<std::string, std::string> endless[] = {
+        {"AH ", "tabloo-cli: line 1 is longer than 4096 characters\n"},
+        {": XX\n", "tabloo-cli: board 1 (line 1): not a card: 'XX'\n"},
+    };
+    for (const auto &[line, message] : endless) {
+        EndlessBuf buf(line);
+        std::istream in(&buf);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli({"solve-boards"}, in, out, err), 2);
+        EXPECT_EQ(err.str(), message);
+        EXPECT_EQ(out.str(), "");
+    }
+    // The second board's third line.
+    const CliRun r = Cli("solve-boards", BoardOf(8, 0) + "\n: AH\n: 2H\n: 2H\n: 3H\n");
+    EXPECT_EQ(r.Err, "tabloo-cli: board 2 (line 13): a card twice: '2H'\n");
+}
+
 TEST(Cli, RandomBytesNeverCrashIt) {
     std::mt19937 rng(99);
     const std::vector<std::string> words = {"move", "undo", "redo", "undoall", "redoall", "autoplay", "print",

@@ -4,6 +4,8 @@
 #include "TestGame.h"
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <set>
 
 namespace tabloo::test {
@@ -151,6 +153,91 @@ struct FileLikeSettings : cMemorySettings {
         return cMemorySettings::Read(app, section, key, value);
     }
 };
+
+// The slots held by the copies running on one store; a copy killed lets its slots go.
+struct SlotTable {
+    std::map<int, int> Holder; // slot -> copy
+    struct Locks : ISlotLocks {
+        SlotTable &Table;
+        int Copy;
+        Locks(SlotTable &table, int copy) : Table(table), Copy(copy) {}
+        ~Locks() override {
+            std::erase_if(Table.Holder, [&](const auto &h) { return h.second == Copy; });
+        }
+        bool TryHold(int slot) override { return Table.Holder.emplace(slot, Copy).second; }
+    };
+};
+
+// A copy of the game started on the store, with its own slot.
+struct Copy {
+    std::unique_ptr<SlotTable::Locks> Held;
+    Restarted Program;
+    Copy(ISettingsBackend &store, SlotTable &slots, int id) : Program(store, 2'000'000) {
+        Held = std::make_unique<SlotTable::Locks>(slots, id);
+        EXPECT_TRUE(Program.TheGame.Saved.ClaimSlot(*Held));
+    }
+    Game &G() { return Program.TheGame; }
+};
+
+TEST(SavedGame, TwoCopiesOnOneStoreEachKeepTheirOwnGame) {
+    cMemorySettings store;
+    SlotTable slots;
+    auto a = std::make_unique<Copy>(store, slots, 1);
+    a->G().EnsureFirstPlayer();
+    a->G().StartGame(std::string_view("111"));
+    a->G().PlayMove(a->G().Array.GetTopPicID(kHome, 7), {kReserve, 0});
+    const std::string boardA = FormatBoard(a->G());
+    ASSERT_GT(a->G().Trans.GetTransID(), 0);
+    // B starts while A plays: A's game is not B's to offer, and B's deal leaves it kept.
+    auto b = std::make_unique<Copy>(store, slots, 2);
+    EXPECT_EQ(b->G().Saved.Slot(), 2);
+    EXPECT_FALSE(b->G().Saved.Present()) << "A's running game is not offered";
+    b->G().StartGame(std::string_view("222"));
+    EXPECT_EQ(a->G().Saved.GameNo(), "111");
+    EXPECT_EQ(b->G().Saved.GameNo(), "222");
+    // A is killed: nothing counted, its game kept. C starts and is offered A's game, not B's.
+    a.reset();
+    EXPECT_EQ(b->G().Registry.GetPlayerGames(1), 0);
+    auto c = std::make_unique<Copy>(store, slots, 3);
+    EXPECT_EQ(c->G().Saved.Slot(), 1);
+    ASSERT_TRUE(c->G().Saved.Present());
+    EXPECT_EQ(c->G().Saved.GameNo(), "111");
+    std::string fault;
+    ASSERT_TRUE(c->G().ResumeSavedGame(fault)) << fault;
+    EXPECT_EQ(FormatBoard(c->G()), boardA);
+    // Each game ends once, in its own copy.
+    c->G().EndGame(0);
+    b->G().EndGame(0);
+    EXPECT_EQ(c->G().Registry.GetPlayerGames(1), 2);
+    // B, killed while playing its next game, leaves it to the next start, whichever slot
+    // that start would take first.
+    b->G().StartGame(std::string_view("333"));
+    b.reset();
+    c.reset();
+    Copy d(store, slots, 4);
+    EXPECT_EQ(d.G().Saved.Slot(), 2);
+    EXPECT_EQ(d.G().Saved.GameNo(), "333");
+    d.G().AbandonSavedGame();
+    EXPECT_EQ(d.G().Registry.GetPlayerGames(1), 3);
+    EXPECT_FALSE(d.G().Saved.Present());
+}
+
+TEST(SavedGame, ACopyWithoutASlotKeepsNothingAndTouchesNoOtherGame) {
+    cMemorySettings store;
+    SlotTable slots;
+    for (int slot = 1; slot <= cSavedGame::kSlots; ++slot)
+        slots.Holder[slot] = 100;
+    store.Write("Tabloo", "Game", "GameNo", "5");
+    Restarted late(store, 0);
+    SlotTable::Locks held(slots, 7);
+    EXPECT_FALSE(late.TheGame.Saved.ClaimSlot(held));
+    late.TheGame.EnsureFirstPlayer();
+    late.TheGame.StartGame(9.0);
+    late.TheGame.EndGame(0);
+    std::string text;
+    EXPECT_TRUE(store.Read("Tabloo", "Game", "GameNo", text) && text == "5") << "slot 1's game stays";
+    EXPECT_EQ(late.TheGame.Registry.GetPlayerGames(1), 1);
+}
 
 TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
     FileLikeSettings store;

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include <functional>
 #include <memory>
@@ -21,15 +22,18 @@ using namespace tabloo;
 namespace {
 
 // The memory store, with every change noted as "Section/Key=value" or "-Section" in the
-// order it came.
+// order it came, and the replacement of the file that would take it.
 struct RecordingSettings : cMemorySettings {
     std::vector<std::string> Log;
+    std::vector<long> In;
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
         Log.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
+        In.push_back(Replacements + 1);
         cMemorySettings::Write(app, section, key, value);
     }
     void RemoveSection(std::string_view app, std::string_view section) override {
         Log.push_back("-" + std::string(section));
+        In.push_back(Replacements + 1);
         cMemorySettings::RemoveSection(app, section);
     }
 };
@@ -80,7 +84,7 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelectedOrElseTheFirstEntry) {
     t.TheGame.CreatePlayer(7, "Bob");
     t.Set("HomePiles=6 ResPiles=3 ResCards=2 HomeOrder=7 GoalOrder=3 GoalBase=13 GoalCards=2 MultiMove=0 HomeAK=1 "
           "CurPlayerInx=7");
-    t.Settings.Log.clear();
+    t.Settings.Log.clear(), t.Settings.In.clear();
 
     frmSelect dlg(t.TheGame, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(dlg, "chkMulti")->isChecked());
@@ -155,7 +159,7 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
         Choose(Find(dlg, name), tag);
     Find<QCheckBox>(dlg, "chkMulti")->setChecked(false);
     Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
-    t.Settings.Log.clear();
+    t.Settings.Log.clear(), t.Settings.In.clear();
 
     Find<QPushButton>(dlg, "cmdPlay")->click();
 
@@ -165,6 +169,9 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
               (std::vector<std::string>{"Data/HomePiles=5", "Data/ResPiles=2", "Data/HomeOrder=9", "Data/GoalOrder=1",
                                         "Data/GoalCards=3", "Data/ResCards=1", "Data/GoalBase=12",
                                         "Data/CurPlayerInx=4", "Data/MultiMove=0", "Data/HomeAK=1"}));
+    EXPECT_EQ(t.Settings.Log[10], "Data/WinnableOnly=0");
+    // The file takes the whole choice in one replacement, before the deal's own.
+    EXPECT_EQ(std::count(t.Settings.In.begin(), t.Settings.In.end(), t.Settings.In[0]), 11);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // A new game under the new variant, for the chosen player.
     EXPECT_TRUE(t.TheGame.GameRunning);
@@ -185,7 +192,7 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
 TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     Table t;
     t.TheGame.EnsureFirstPlayer();
-    t.Settings.Log.clear();
+    t.Settings.Log.clear(), t.Settings.In.clear();
     for (bool viaCloseBox : {true, false}) {
         frmSelect dlg(t.TheGame, nullptr);
         dlg.show();

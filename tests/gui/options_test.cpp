@@ -88,7 +88,9 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         EXPECT_EQ(d.Slider(2)->value(), 37);
         d.Slider(1)->setValue(d.Slider(1)->maximum());
         d.Slider(4)->setValue(d.Slider(4)->minimum());
+        const long replacements = t.Settings.Replacements;
         d.Click("cmdOK");
+        EXPECT_EQ(t.Settings.Replacements, replacements + 1) << "every setting in one replacement of the file";
         EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(100).Value});
     }
     EXPECT_EQ(r.ColorIndex(), 100);

@@ -2,6 +2,7 @@
 // hand edits survive, and two copies of the game ending games at once lose no record.
 #include "../engine/TestGame.h"
 #include "cQtSettings.h"
+#include "cSlotLocks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,6 +11,11 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tabloo::test {
 namespace {
@@ -55,7 +61,9 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_TRUE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", value) && value.empty());
 
     // A person edits the file while the game runs: a count, a name with a comma, a comment,
-    // and a section of the kept game written twice around another section.
+    // and a section of the kept game written twice around another section. (The game's
+    // writes reach the file a moment after they are made.)
+    copy.Settings.Settle();
     QByteArray text = ReadFile(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
     text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
@@ -64,6 +72,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(9), "Doe, Jane");
     copy.PlayOneGame(6);
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 501);
+    copy.Settings.Settle();
     const QByteArray after = ReadFile(file);
     EXPECT_TRUE(after.contains("; kept as written"));
     EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
@@ -74,6 +83,7 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
     for (int i = 0; i < 5; ++i)
         copy.TheGame.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
+    copy.Settings.Settle();
     QSettings qt(file, QSettings::IniFormat);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
@@ -82,6 +92,157 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     qt.setValue("Players/8PlayerName", QString::fromUtf8("Ünï \"x\", y\\z"));
     qt.sync();
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
+}
+
+std::int64_t ChangedNs(const QString &file) {
+    struct stat st;
+    EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    return std::max(std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                    std::int64_t(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec);
+}
+
+std::int64_t TestNow = 0;
+
+TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=1\n");
+    cQtSettings::SetClock([] { return TestNow; });
+    cQtSettings store(file);
+    cRegistry registry(store);
+    // A copy taken within the file system's granularity of the last change proves nothing:
+    // a second edit in the same tick could leave the same times.
+    TestNow = ChangedNs(file) + 10'000'000;
+    EXPECT_EQ(registry.Autoplay(), 0);
+    EXPECT_EQ(registry.Autoplay(), 0);
+    EXPECT_EQ(store.Loads(), 2);
+    // Once older, it stands while the file stays as it was: the window's 100 ms ticks read nothing.
+    TestNow += 1'000'000'000;
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(registry.Autoplay(), 0);
+        EXPECT_EQ(registry.ShowToolbar(), 1);
+    }
+    EXPECT_EQ(store.Loads(), 3);
+    // A hand edit of the same size in place, and a new file put in its place, count at once.
+    WriteFile(file, "[Data]\nAutoplay=1\nShowToolbar=1\n");
+    EXPECT_EQ(registry.Autoplay(), 1);
+    QFile::remove(file);
+    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=0\n");
+    EXPECT_EQ(registry.ShowToolbar(), 0);
+    QFile::remove(file);
+    EXPECT_EQ(registry.Autoplay(), 1) << "no file, no stored value: the default";
+    cQtSettings::SetClock(nullptr);
+}
+
+TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    cQtSettings store(file);
+    cRegistry registry(store);
+    // A burst of writes, as moves made fast: each read sees the last one, whether or not
+    // the writer has put it in the file yet.
+    for (int i = 1; i <= 200; ++i) {
+        registry.SetPlayerMoves(1, i);
+        ASSERT_EQ(registry.GetPlayerMoves(1), i);
+    }
+    {
+        cRegistry::Update update(registry);
+        registry.SetPlayerGames(1, 7);
+        registry.SetPlayerName(1, "Ann");
+        update.KeepSafe();
+    }
+    // A kept update is in the file when it ends, with everything before it.
+    QSettings qt(file, QSettings::IniFormat);
+    EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "7");
+    EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "200");
+    EXPECT_FALSE(QFile::exists(file + ".lock")) << "the lock goes once the writer is done";
+}
+
+TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    FileGame copy(file);
+    copy.TheGame.StartGame(1.0);
+    copy.Settings.Settle();
+    const QByteArray running = ReadFile(file);
+    copy.TheGame.EndGame(0);
+    const QByteArray ended = ReadFile(file);
+    // The kept game is removed and written again at every deal, and at every end.
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i + 2);
+    copy.Settings.Settle();
+    QByteArray now = ReadFile(file);
+    EXPECT_EQ(now.count("\n\n"), ended.count("\n\n"));
+    EXPECT_FALSE(now.contains("\n\n\n"));
+    EXPECT_EQ(now.count('\n'), ended.count('\n'));
+
+    // The kept game between two sections a person wrote, one blank line on each side.
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=4\n\n[Other]\nA=1\n");
+    for (int i = 0; i < 100; ++i)
+        copy.PlayOneGame(i);
+    copy.Settings.Settle();
+    now = ReadFile(file);
+    EXPECT_TRUE(now.startsWith("[Players]\n1PlayerName=Ann\n")) << now.toStdString();
+    EXPECT_TRUE(now.contains("\n\n[Other]\nA=1\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("\n\n\n")) << now.toStdString();
+    EXPECT_FALSE(now.contains("[Game]"));
+    copy.TheGame.StartGame(7.0);
+    copy.Settings.Settle();
+    EXPECT_EQ(ReadFile(file).count("\n\n"), now.count("\n\n") + 1) << "one blank line before the kept game";
+    EXPECT_FALSE(running.contains("\n\n\n"));
+}
+
+TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    const QByteArray huge(10 << 20, 'x');
+    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
+    cQtSettings store(file);
+    std::string value;
+    ASSERT_TRUE(store.Read(cRegistry::kApp, "Game", "GameNo", value));
+    EXPECT_EQ(value.size(), 1u << 20) << "a megabyte, no more";
+    EXPECT_EQ(value.find_first_not_of('x'), std::string::npos);
+    cRegistry registry(store);
+    EXPECT_EQ(registry.GetPlayerName(1), "Ann");
+    registry.SetPlayerGames(1, 3);
+    store.Settle();
+    EXPECT_TRUE(ReadFile(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
+    store.RemoveSection(cRegistry::kApp, "Game");
+    store.Settle();
+    EXPECT_EQ(ReadFile(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
+}
+
+TEST(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    {
+        cSlotLocks first(file), second(file);
+        EXPECT_TRUE(first.TryHold(1));
+        EXPECT_FALSE(second.TryHold(1)) << "held, even within one program";
+        EXPECT_TRUE(second.TryHold(2));
+    }
+    // A copy killed -9 while it holds slot 1.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        cSlotLocks held(file);
+        const char ok = held.TryHold(1) ? 'y' : 'n';
+        (void)!write(ready[1], &ok, 1);
+        for (;;)
+            pause();
+    }
+    char ok = 0;
+    ASSERT_EQ(read(ready[0], &ok, 1), 1);
+    EXPECT_EQ(ok, 'y');
+    cSlotLocks mine(file);
+    EXPECT_FALSE(mine.TryHold(1)) << "the running copy holds it";
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(mine.TryHold(1)) << "a kill lets it go";
+    close(ready[0]);
+    close(ready[1]);
 }
 
 // One copy of the game among several: it plays when a test starts it as a program of its own.

@@ -42,6 +42,8 @@ inline constexpr double kMaxGameNo = 999999999999999.0;
 // digits ("12.5", "+5"), within 0 .. 999,999,999,999,999. Empty when the text is anything
 // else. The one rule for a typed game number, in the window and in the tool alike.
 std::optional<double> ParseGameNo(std::string_view text);
+// The longest text that rule takes: a sign, forty digits, a point and forty more.
+inline constexpr std::size_t kMaxGameNoLength = 82;
 
 // The numeric value of a game number held as text; 0 when it holds no number.
 double GameNoValue(std::string_view text);

@@ -26,6 +26,20 @@ public:
     // none of them. Calls nest.
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
+    // The update under way holds what a power cut must not take (a game's record): its
+    // end returns once the store has it on the disk.
+    virtual void KeepSafe() {}
+};
+
+// The kept-game slots of the copies of the game running on one store: a slot held by a
+// running copy is that copy's alone, and is let go when the copy ends, however it ends (a
+// kill included), so that the next start finds its game.
+class ISlotLocks {
+public:
+    virtual ~ISlotLocks() = default;
+    // Holds slot `slot` (1, 2, ...) for this copy, for as long as this object lives; false
+    // when another running copy holds it.
+    virtual bool TryHold(int slot) = 0;
 };
 
 // The current date-time, in whole seconds.

@@ -28,6 +28,7 @@ public:
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
         Store[std::string(app)][std::string(section)][std::string(key)] = std::string(value);
         ++Writes;
+        Changed();
     }
     void RemoveSection(std::string_view app, std::string_view section) override {
         auto a = Store.find(app);
@@ -36,11 +37,29 @@ public:
             if (s != a->second.end())
                 a->second.erase(s);
         }
+        Changed();
     }
-    // How many writes reached the store (for tests).
+    void BeginUpdate() override { ++Depth; }
+    void EndUpdate() override {
+        if (Depth > 0 && --Depth == 0 && Dirty) {
+            Dirty = false;
+            ++Replacements;
+        }
+    }
+    // How many writes reached the store, and in how many replacements a file would have
+    // taken them: one per update, one per write outside an update (for tests).
     long Writes = 0;
+    long Replacements = 0;
 
 private:
+    void Changed() {
+        if (Depth > 0)
+            Dirty = true;
+        else
+            ++Replacements;
+    }
+    int Depth = 0;
+    bool Dirty = false;
     using Keys = std::map<std::string, std::string, std::less<>>;
     using Sections = std::map<std::string, Keys, std::less<>>;
     std::map<std::string, Sections, std::less<>> Store;

@@ -70,6 +70,8 @@ public:
         ~Update() { Backend.EndUpdate(); }
         Update(const Update &) = delete;
         Update &operator=(const Update &) = delete;
+        // Its end waits until the store has it on the disk.
+        void KeepSafe() { Backend.KeepSafe(); }
 
     private:
         ISettingsBackend &Backend;

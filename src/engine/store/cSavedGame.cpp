@@ -29,20 +29,54 @@ constexpr std::array<RuleKey, 9> kRuleKeys = {{
     {keys::ResCards.Name, &GameRules::ResCards, 0, 4},
 }};
 
+// The longest values the game writes, with room to spare: a whole number of 64 bits, and
+// a part of the log (a hundred records of eight numbers of up to five digits each). A kept
+// value longer than these is none the game wrote, and is not read any further.
+constexpr std::size_t kMaxNumberText = 20;
+constexpr std::size_t kMaxChunkText = cSavedGame::kChunk * 48;
+
 std::string ChunkKey(std::size_t k) { return "Moves" + std::to_string(k); }
 
 std::size_t Chunks(std::size_t records) { return (records + cSavedGame::kChunk - 1) / cSavedGame::kChunk; }
 
 } // namespace
 
-bool cSavedGame::Present() const {
+std::string cSavedGame::SlotSection(int slot) {
+    return slot == 1 ? std::string(kSection) : std::string(kSection) + std::to_string(slot);
+}
+
+bool cSavedGame::ClaimSlot(ISlotLocks &locks) {
     std::string text;
-    return Registry.Read(kSection, "GameNo", text);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            const std::string section = SlotSection(slot);
+            if (pass == 0 && !Registry.Read(section, "GameNo", text))
+                continue;
+            if (!locks.TryHold(slot))
+                continue;
+            SlotNo = slot;
+            SectionName = section;
+            return true;
+        }
+    SlotNo = 0;
+    return false;
+}
+
+bool cSavedGame::Present() const {
+    if (SlotNo == 0)
+        return false;
+    std::string text;
+    return Registry.Read(SectionName, "GameNo", text);
 }
 
 std::string cSavedGame::GameNo() const {
     std::string text;
-    Registry.Read(kSection, "GameNo", text);
+    Registry.Read(SectionName, "GameNo", text);
+    // A number longer than any typed one is told by its start.
+    if (text.size() > kMaxGameNoLength) {
+        text.resize(kMaxGameNoLength);
+        text += "...";
+    }
     return text;
 }
 
@@ -86,16 +120,20 @@ bool cSavedGame::DecodeRecords(std::string_view text, std::vector<TransRecord> &
 }
 
 std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
-    auto text = [&](std::string_view key, std::string &value) {
-        if (!Registry.Read(kSection, key, value)) {
+    auto text = [&](std::string_view key, std::string &value, std::size_t longest) {
+        if (!Registry.Read(SectionName, key, value)) {
             fault = "no " + std::string(key);
+            return false;
+        }
+        if (value.size() > longest) {
+            fault = std::string(key) + " is too long";
             return false;
         }
         return true;
     };
     auto number = [&](std::string_view key, std::int64_t low, std::int64_t high) -> std::optional<std::int64_t> {
         std::string value;
-        if (!text(key, value))
+        if (!text(key, value, kMaxNumberText))
             return std::nullopt;
         const auto n = ParseWhole(value);
         if (!n || *n < low || *n > high) {
@@ -105,7 +143,7 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
         return n;
     };
     SavedGame game;
-    if (!text("GameNo", game.GameNo))
+    if (!text("GameNo", game.GameNo, kMaxGameNoLength))
         return std::nullopt;
     if (!ParseGameNo(game.GameNo)) {
         fault = "the game number is " + game.GameNo;
@@ -135,7 +173,7 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     for (std::size_t k = 0; k < Chunks(static_cast<std::size_t>(*last)); ++k) {
         std::string chunk;
         const std::size_t before = game.Log.size();
-        if (!text(ChunkKey(k), chunk))
+        if (!text(ChunkKey(k), chunk, kMaxChunkText))
             return std::nullopt;
         if (!DecodeRecords(chunk, game.Log) ||
             game.Log.size() - before != std::min(kChunk, static_cast<std::size_t>(*last) - before)) {
@@ -145,35 +183,50 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     }
     // Absent in a game never given up.
     std::string givenUp;
-    game.GivenUp = Registry.Read(kSection, "GivenUp", givenUp) && givenUp == "1";
+    game.GivenUp = Registry.Read(SectionName, "GivenUp", givenUp) && givenUp == "1";
+    if (givenUp.size() > kMaxNumberText) {
+        fault = "GivenUp is too long";
+        return std::nullopt;
+    }
     return game;
 }
 
 void cSavedGame::Write(const SavedGame &game, std::span<const TransRecord> log) {
+    if (SlotNo == 0)
+        return;
     cRegistry::Update update(Registry);
     Remove();
-    Registry.Write(kSection, "GameNo", game.GameNo);
+    Registry.Write(SectionName, "GameNo", game.GameNo);
     for (const RuleKey &k : kRuleKeys)
-        Registry.Write(kSection, k.Name, std::to_string(game.Rules.*k.Field));
-    Registry.Write(kSection, "Player", std::to_string(game.Player));
+        Registry.Write(SectionName, k.Name, std::to_string(game.Rules.*k.Field));
+    Registry.Write(SectionName, "Player", std::to_string(game.Player));
     Update(game, log, 1);
 }
 
 void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom) {
+    if (SlotNo == 0)
+        return;
     cRegistry::Update update(Registry);
-    Registry.Write(kSection, "Seconds", std::to_string(game.Seconds));
-    Registry.Write(kSection, "Last", std::to_string(log.size()));
-    Registry.Write(kSection, "Current", std::to_string(game.Current));
+    Registry.Write(SectionName, "Seconds", std::to_string(game.Seconds));
+    Registry.Write(SectionName, "Last", std::to_string(log.size()));
+    Registry.Write(SectionName, "Current", std::to_string(game.Current));
     if (game.GivenUp)
-        Registry.Write(kSection, "GivenUp", "1");
+        Registry.Write(SectionName, "GivenUp", "1");
     // Only the parts that hold a changed record are written again.
     const std::size_t from = std::max<std::size_t>(changedFrom, 1);
     for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
-        Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
+        Registry.Write(SectionName, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
 }
 
-void cSavedGame::MarkGivenUp() { Registry.Write(kSection, "GivenUp", "1"); }
+// A copy without a slot keeps nothing, and touches no other copy's game.
+void cSavedGame::MarkGivenUp() {
+    if (SlotNo != 0)
+        Registry.Write(SectionName, "GivenUp", "1");
+}
 
-void cSavedGame::Remove() { Registry.RemoveSection(kSection); }
+void cSavedGame::Remove() {
+    if (SlotNo != 0)
+        Registry.RemoveSection(SectionName);
+}
 
 } // namespace tabloo

@@ -1,9 +1,11 @@
-// The game that runs, as the settings store keeps it while it runs (section "Game"): its
+// The game that runs, as the settings store keeps it while it runs (section "Game", or
+// "Game2" ... for a second copy of the game running at the same time): its
 // number as typed, the rules it was dealt with, the player it counts for, the time played
 // and its move log. A program that was killed or crashed, or left by Exit, finds it at its
 // next start and can deal it again, make its moves and go on.
 #pragma once
 
+#include "Platform.h"
 #include "cGames.h"
 #include "cTrans.h"
 
@@ -32,11 +34,24 @@ struct SavedGame {
 
 class cSavedGame {
 public:
+    // The section of the first slot; slot N > 1 keeps its game in "Game" N ("Game2").
     static constexpr std::string_view kSection = "Game";
+    // Slots looked at for a copy of the game: more copies at once keep no game.
+    static constexpr int kSlots = 16;
+    static std::string SlotSection(int slot);
     // Records to a key of the store: a long game is written a part at a time.
     static constexpr std::size_t kChunk = 100;
 
     explicit cSavedGame(cRegistry &registry) : Registry(registry) {}
+
+    // Takes this copy's slot among the copies running on the store: the first slot that
+    // holds a game no running copy holds (a game left by a copy that was killed or left by
+    // Exit), else the first slot free. A game kept by a copy still running is never this
+    // copy's. False, and no slot, when every slot is held.
+    bool ClaimSlot(ISlotLocks &locks);
+    // 0: no slot, nothing kept.
+    int Slot() const { return SlotNo; }
+    const std::string &Section() const { return SectionName; }
 
     // Whether the store holds a game, whole or not.
     bool Present() const;
@@ -60,6 +75,10 @@ public:
     static bool DecodeRecords(std::string_view text, std::vector<TransRecord> &out);
 
     cRegistry &Registry;
+
+private:
+    int SlotNo = 1;
+    std::string SectionName{kSection};
 };
 
 } // namespace tabloo

@@ -62,6 +62,7 @@ void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
 
 void Game::RecordGameResult(std::int16_t result, std::int16_t score) {
     cRegistry::Update update(Registry);
+    update.KeepSafe();
     const std::int16_t slot = CurrentPlayerSlot();
     // Counters stop at the edge of their width.
     Registry.SetPlayerGames(slot, ClampTo<std::int16_t>(Registry.GetPlayerGames(slot) + 1));

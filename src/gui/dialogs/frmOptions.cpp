@@ -249,6 +249,8 @@ void frmOptions::ShowSelectedColor() {
 }
 
 void frmOptions::Ok() {
+    // Every setting of the dialog reaches the file in one replacement of it.
+    cRegistry::Update update(TheGame.Registry);
     const int n = SelectedColor();
     if (n >= 1) {
         TheGame.Registry.SetColorIndex(static_cast<std::int16_t>(n));

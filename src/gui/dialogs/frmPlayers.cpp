@@ -213,6 +213,7 @@ void frmPlayers::DeletePlayer() {
     if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
         return;
     const bool current = TheGame.CurrentPlayerSlot() == slot;
+    cRegistry::Update update(TheGame.Registry);
     TheGame.Registry.SetPlayerName(slot, "");
     // With the slot free, the game's current player is the lowest slot in use: store it.
     if (current)

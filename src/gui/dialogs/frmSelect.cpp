@@ -230,17 +230,21 @@ void frmSelect::FillPlayers() {
 
 void frmSelect::Play() {
     cRegistry &reg = TheGame.Registry;
-    reg.SetHomePiles(Tag(imcHomePiles));
-    reg.SetResPiles(Tag(imcResPiles));
-    reg.SetHomeOrder(Tag(imcHorder));
-    reg.SetGoalOrder(Tag(imcGorder));
-    reg.SetGoalCards(Tag(imcGoalCards));
-    reg.SetResCards(Tag(imcResCards));
-    reg.SetGoalBase(Tag(imcGoalBase));
-    reg.SetCurPlayerInx(std::to_string(SelectedPlayer));
-    reg.SetMultiMove(chkMulti->isChecked() ? 1 : 0);
-    reg.SetHomeAK(chkHomeAK->isChecked() ? 1 : 0);
-    reg.SetWinnableOnly(chkWinnable->isChecked() ? 1 : 0);
+    {
+        // The variant and the player reach the file in one replacement of it.
+        cRegistry::Update update(reg);
+        reg.SetHomePiles(Tag(imcHomePiles));
+        reg.SetResPiles(Tag(imcResPiles));
+        reg.SetHomeOrder(Tag(imcHorder));
+        reg.SetGoalOrder(Tag(imcGorder));
+        reg.SetGoalCards(Tag(imcGoalCards));
+        reg.SetResCards(Tag(imcResCards));
+        reg.SetGoalBase(Tag(imcGoalBase));
+        reg.SetCurPlayerInx(std::to_string(SelectedPlayer));
+        reg.SetMultiMove(chkMulti->isChecked() ? 1 : 0);
+        reg.SetHomeAK(chkHomeAK->isChecked() ? 1 : 0);
+        reg.SetWinnableOnly(chkWinnable->isChecked() ? 1 : 0);
+    }
     hide();
     // The deal reads the settings just written.
     DealNew();

@@ -43,6 +43,8 @@ QIcon ChartIcon() {
 QLabel *NewLabel(const char *name, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    // The player's name comes from the settings file: plain text, whatever it holds.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -4,19 +4,41 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QHash>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tabloo {
 
 namespace {
 
-// How long a write waits for a second copy of the game to finish its own; after that it
-// writes anyway rather than hold the game up.
+// How long an update waits for a second copy of the game to finish its own; after that it
+// goes ahead anyway rather than hold the game up.
 constexpr int kLockWaitMs = 3000;
+// A lock file older than this belongs to a copy that hung or died on another machine.
+constexpr int kStaleLockSeconds = 30;
+
+// The longest value a read hands on, in bytes as the file holds it. The game's own longest
+// (a player's name of the longest the name box takes, every character escaped) is a fifth
+// of it; a longer value is none the game wrote, and only its start is read, so that a huge
+// value in a broken or hostile file costs no more than this.
+constexpr qsizetype kLongestValue = 1 << 20;
 
 // A section or key name as the file holds it: characters other than letters, digits and a
 // few signs are written %XX (QSettings' way); read back the same way.
@@ -197,69 +219,407 @@ bool FirstSection(const QByteArray &data, const QString &section, qsizetype &sta
     return start >= 0;
 }
 
+bool IsBlank(QByteArrayView line) { return line.trimmed().isEmpty(); }
+
+// Where the blank lines that start at `from` (the start of a line) end.
+qsizetype SkipBlankLines(const QByteArray &data, qsizetype from) {
+    while (from < data.size()) {
+        qsizetype end = data.indexOf('\n', from);
+        end = end < 0 ? data.size() : end + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(from, end - from)))
+            break;
+        from = end;
+    }
+    return from;
+}
+
+// Where the blank lines that end at `to` (the start of a line) begin; never before the
+// end of the line that ends the last text, so that line keeps its line break.
+qsizetype BlankLinesBefore(const QByteArray &data, qsizetype to) {
+    while (to > 0) {
+        const qsizetype start = to < 2 ? 0 : data.lastIndexOf('\n', to - 2) + 1;
+        if (!IsBlank(QByteArrayView(data).sliced(start, to - start)))
+            break;
+        to = start;
+    }
+    return to;
+}
+
+// The lock file every copy of the game takes before it changes the settings file, in the
+// form QLockFile writes (process id, application, host), so that copies old and new take
+// turns. Taking it writes a few bytes and syncs nothing.
+class cLockFile {
+public:
+    explicit cLockFile(QByteArray path) : Path(std::move(path)) {}
+    ~cLockFile() { Release(); }
+    bool Held() const { return Fd >= 0; }
+
+    // Waits up to kLockWaitMs for another copy to let go; false when it did not (or the
+    // folder cannot hold a lock file).
+    bool Acquire() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMs);
+        for (;;) {
+            Fd = ::open(Path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (Fd >= 0) {
+                char host[256] = {};
+                gethostname(host, sizeof host - 1);
+                const QByteArray text = QByteArray::number(getpid()) + "\nTabloo\n" + host + '\n';
+                [[maybe_unused]] const ssize_t n = ::write(Fd, text.constData(), static_cast<size_t>(text.size()));
+                flock(Fd, LOCK_EX | LOCK_NB);
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+            if (Stale())
+                ::unlink(Path.constData());
+            else if (std::chrono::steady_clock::now() >= deadline)
+                return false;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    void Release() {
+        if (Fd < 0)
+            return;
+        ::unlink(Path.constData());
+        ::close(Fd);
+        Fd = -1;
+    }
+
+private:
+    // A lock left by a copy that is gone: its process is no more on this host, or it is so
+    // old that no update can still be running.
+    bool Stale() const {
+        struct stat st;
+        if (::stat(Path.constData(), &st) != 0)
+            return false; // gone meanwhile: the next try takes it
+        if (std::time(nullptr) - st.st_mtime > kStaleLockSeconds)
+            return true;
+        QFile f(QFile::decodeName(Path));
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        const QList<QByteArray> lines = f.read(512).split('\n');
+        if (lines.size() < 3)
+            return false; // still being written
+        char host[256] = {};
+        gethostname(host, sizeof host - 1);
+        bool ok = false;
+        const qint64 pid = lines[0].toLongLong(&ok);
+        return ok && pid > 0 && lines[2] == host && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    }
+
+    QByteArray Path;
+    int Fd = -1;
+};
+
+// A file's identity and times, as far as they tell a change.
+struct FileStamp {
+    bool Exists = false;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    timespec Modified{}, Changed{};
+
+    static FileStamp Of(const QByteArray &path) {
+        FileStamp s;
+        struct stat st;
+        if (::stat(path.constData(), &st) != 0)
+            return s;
+        s.Exists = true;
+        s.Device = st.st_dev;
+        s.Inode = st.st_ino;
+        s.Size = st.st_size;
+        s.Modified = st.st_mtim;
+        s.Changed = st.st_ctim;
+        return s;
+    }
+    bool operator==(const FileStamp &o) const {
+        auto same = [](const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+        return Exists == o.Exists && Device == o.Device && Inode == o.Inode && Size == o.Size &&
+               same(Modified, o.Modified) && same(Changed, o.Changed);
+    }
+    // How long after its last change the file must be looked at before an unchanged look
+    // proves that nothing changed since: file systems that keep whole seconds (or two, as
+    // FAT does) may give a second change in the same tick the same times.
+    std::int64_t GranularityNs() const {
+        return Modified.tv_nsec == 0 && Changed.tv_nsec == 0 ? 2'000'000'000 : 50'000'000;
+    }
+    std::int64_t LastChangeNs() const {
+        const timespec &t = Changed.tv_sec > Modified.tv_sec ||
+                                    (Changed.tv_sec == Modified.tv_sec && Changed.tv_nsec > Modified.tv_nsec)
+                                ? Changed
+                                : Modified;
+        return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    }
+};
+
+std::int64_t RealNowNs() {
+    timespec t;
+    clock_gettime(CLOCK_REALTIME, &t);
+    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+std::atomic<std::int64_t (*)()> NowNs{RealNowNs};
+
+QByteArray ReadWhole(const QString &file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// Puts `data` in the file's place: written to a new file beside it, synced, renamed over
+// the old one, and the folder synced, so that the name holds the old text or the new
+// whatever happens, a power cut included.
+bool ReplaceFile(const QString &file, const QByteArray &data) {
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QByteArray path = QFile::encodeName(file);
+    const QByteArray temp = path + ".new" + QByteArray::number(getpid());
+    ::unlink(temp.constData()); // left by a copy killed while writing, with our process id
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat old;
+    if (::stat(path.constData(), &old) == 0)
+        fchmod(fd, old.st_mode & 07777);
+    bool ok = true;
+    for (qsizetype done = 0; ok && done < data.size();) {
+        const ssize_t n = ::write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
+        if (n > 0)
+            done += n;
+        else
+            ok = n < 0 && errno == EINTR;
+    }
+    ok = ok && fdatasync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temp.constData(), path.constData()) != 0) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    const int dir =
+        ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+} // namespace
+
+struct cQtSettings::Channel {
+    // An update on its way to the file.
+    struct Batch {
+        std::vector<Op> Ops;
+        std::uint64_t Seq;
+    };
+
+    explicit Channel(const QString &file)
+        : File(file), Lock(QFile::encodeName(file) + ".lock"), Path(QFile::encodeName(file)) {
+        Writer = std::thread([this] { Run(); });
+    }
+    ~Channel() {
+        {
+            std::lock_guard l(M);
+            Stop = true;
+        }
+        Work.notify_all();
+        Writer.join();
+        Lock.Release();
+    }
+
+    // The writer: takes every update waiting, applies them in order to the file as it is
+    // now, and puts the result in its place in one replacement.
+    void Run() {
+        std::unique_lock l(M);
+        for (;;) {
+            Work.wait(l, [&] { return Stop || !Queue.empty(); });
+            if (Queue.empty())
+                return; // stopped, with nothing left to write
+            std::vector<Op> ops;
+            for (const Batch &b : Queue)
+                ops.insert(ops.end(), b.Ops.begin(), b.Ops.end());
+            const std::size_t taken = Queue.size();
+            const std::uint64_t last = Queue.back().Seq;
+            l.unlock();
+            QByteArray data = ReadWhole(File);
+            for (const Op &op : ops)
+                data = Apply(std::move(data), op);
+            ReplaceFile(File, data);
+            l.lock();
+            ++Replacements;
+            Queue.erase(Queue.begin(), Queue.begin() + static_cast<std::ptrdiff_t>(taken));
+            Written = last;
+            if (Queue.empty() && Open == 0)
+                Lock.Release();
+            Done.notify_all();
+        }
+    }
+
+    // The parsed copy of the file, read again when the file is no longer the one it was
+    // taken from. Called with M held.
+    const QHash<QString, QByteArray> *Section(const QString &section) {
+        const FileStamp now = FileStamp::Of(Path);
+        if (!Valid || !(now == Stamp) || TakenNs - now.LastChangeNs() < now.GranularityNs()) {
+            TakenNs = NowNs.load()();
+            Stamp = FileStamp::Of(Path);
+            Parse(ReadWhole(File));
+            Valid = true;
+        }
+        auto it = Sections.constFind(section);
+        return it == Sections.constEnd() ? nullptr : &*it;
+    }
+
+    void Parse(const QByteArray &data) {
+        ++Loads;
+        Sections.clear();
+        QHash<QString, QByteArray> *current = nullptr;
+        ForEachLine(data, QString(), [&](const Line &line, bool, qsizetype, qsizetype) {
+            if (line.IsSection)
+                current = &Sections[line.Name];
+            else if (current && !line.Name.isEmpty())
+                // The last of two lines counts; of a value, no more than kLongestValue.
+                current->insert(line.Name, line.Value.first(std::min(line.Value.size(), kLongestValue)).toByteArray());
+        });
+    }
+
+    static QByteArray Apply(QByteArray data, const Op &op);
+
+    const QString File;
+    std::mutex M;
+    std::condition_variable Work, Done;
+    std::deque<Batch> Queue; // oldest first; the writer removes them once in the file
+    std::uint64_t NextSeq = 1, Written = 0;
+    int Open = 0; // updates open in this process
+    bool Stop = false;
+    cLockFile Lock;
+    // The parsed copy.
+    const QByteArray Path;
+    bool Valid = false;
+    FileStamp Stamp;
+    std::int64_t TakenNs = 0;
+    QHash<QString, QHash<QString, QByteArray>> Sections;
+    int Loads = 0, Replacements = 0;
+    std::thread Writer;
+};
+
+namespace {
+
+// One channel per file in this process: every store of the same file sees the others'
+// updates before they reach it, and their writes take turns.
+std::shared_ptr<cQtSettings::Channel> ChannelFor(const QString &file) {
+    static std::mutex m;
+    static std::map<QString, std::weak_ptr<cQtSettings::Channel>> channels;
+    const QString key = QFileInfo(file).absoluteFilePath();
+    std::lock_guard l(m);
+    std::shared_ptr<cQtSettings::Channel> c = channels[key].lock();
+    if (!c) {
+        c = std::make_shared<cQtSettings::Channel>(key);
+        channels[key] = c;
+    }
+    return c;
+}
+
 } // namespace
 
 cQtSettings::cQtSettings()
     : cQtSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                   QStringLiteral("/Tabloo/Tabloo.ini")) {}
 
-cQtSettings::cQtSettings(const QString &fileName) : File(fileName) {}
+cQtSettings::cQtSettings(const QString &fileName) : File(fileName), Chan(ChannelFor(fileName)) {}
 
-cQtSettings::~cQtSettings() = default;
-
-QByteArray cQtSettings::Load() const {
-    QFile f(File);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+cQtSettings::~cQtSettings() {
+    while (Depth > 0)
+        EndUpdate();
+    Settle();
 }
 
-void cQtSettings::Lock() {
-    if (LockDepth++ > 0)
+void cQtSettings::BeginUpdate() {
+    if (Depth++ > 0)
         return;
-    // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
-    QDir().mkpath(QFileInfo(File).absolutePath());
-    LockFile = std::make_unique<QLockFile>(File + QStringLiteral(".lock"));
-    LockFile->tryLock(kLockWaitMs);
+    std::lock_guard l(Chan->M);
+    ++Chan->Open;
+    if (!Chan->Lock.Held()) {
+        // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
+        QDir().mkpath(QFileInfo(File).absolutePath());
+        Chan->Lock.Acquire();
+        // With the lock newly taken, the update reads the file as it is now.
+        if (Chan->Queue.empty())
+            Chan->Valid = false;
+    }
 }
 
-void cQtSettings::Unlock() {
-    if (LockDepth == 0 || --LockDepth > 0)
+void cQtSettings::EndUpdate() {
+    if (Depth == 0 || --Depth > 0)
         return;
-    Flush();
-    LockFile.reset(); // unlocks
+    std::unique_lock l(Chan->M);
+    --Chan->Open;
+    if (Pending.empty()) {
+        if (Chan->Queue.empty() && Chan->Open == 0)
+            Chan->Lock.Release();
+        Safe = false;
+        return;
+    }
+    const std::uint64_t seq = Chan->NextSeq++;
+    Chan->Queue.push_back({std::move(Pending), seq});
+    Pending.clear();
+    Chan->Work.notify_one();
+    if (std::exchange(Safe, false))
+        Chan->Done.wait(l, [&] { return Chan->Written >= seq; });
 }
 
-void cQtSettings::BeginUpdate() { Lock(); }
+void cQtSettings::SetClock(std::int64_t (*nowNs)()) { NowNs = nowNs ? nowNs : RealNowNs; }
 
-void cQtSettings::EndUpdate() { Unlock(); }
+void cQtSettings::KeepSafe() { Safe = Depth > 0; }
+
+void cQtSettings::Settle() {
+    std::unique_lock l(Chan->M);
+    const std::uint64_t last = Chan->NextSeq - 1;
+    Chan->Done.wait(l, [&] { return Chan->Written >= last; });
+}
+
+int cQtSettings::Loads() const {
+    std::lock_guard l(Chan->M);
+    return Chan->Loads;
+}
+
+int cQtSettings::Replacements() const {
+    std::lock_guard l(Chan->M);
+    return Chan->Replacements;
+}
 
 // The game has one application, "Tabloo", and the file is already its own: `app` names
 // nothing further.
 bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
     const QString s = ToQString(section), k = ToQString(key);
-    // What an update has written and not yet put in the file counts first.
-    for (auto op = Pending.rbegin(); op != Pending.rend(); ++op) {
-        if (op->Section != s || (!op->RemovesSection && op->Key != k))
-            continue;
-        if (op->RemovesSection)
-            return false;
-        value = op->Value.toStdString();
-        return true;
-    }
-    const QByteArray data = Load();
-    bool found = false;
-    QByteArrayView raw;
-    // The last of two lines with the same key counts, as QSettings has it.
-    ForEachLine(data, s, [&](const Line &line, bool inSection, qsizetype, qsizetype) {
-        if (inSection && !line.IsSection && line.Name == k) {
-            found = true;
-            raw = line.Value;
+    // What is written and not yet in the file counts first: this update's, then those on
+    // their way to the file, the newest first.
+    auto find = [&](const std::vector<Op> &ops) -> int {
+        for (auto op = ops.rbegin(); op != ops.rend(); ++op) {
+            if (op->Section != s || (!op->RemovesSection && op->Key != k))
+                continue;
+            if (op->RemovesSection)
+                return 0;
+            value = op->Value.toStdString();
+            return 1;
         }
-    });
-    if (found)
-        value = DecodeValue(raw.toByteArray()).toStdString();
-    return found;
+        return -1;
+    };
+    if (const int found = find(Pending); found >= 0)
+        return found == 1;
+    std::lock_guard l(Chan->M);
+    for (auto b = Chan->Queue.rbegin(); b != Chan->Queue.rend(); ++b)
+        if (const int found = find(b->Ops); found >= 0)
+            return found == 1;
+    const QHash<QString, QByteArray> *keys = Chan->Section(s);
+    if (!keys)
+        return false;
+    auto it = keys->constFind(k);
+    if (it == keys->constEnd())
+        return false;
+    value = DecodeValue(*it).toStdString(); // at most kLongestValue of it: see Parse
+    return true;
 }
 
 void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
@@ -274,7 +634,7 @@ void cQtSettings::Change(const Op &op) {
     // Within an update every change waits for its end, so that the file takes them all
     // at once (a record and the removal of the game it counts, say).
     // A key written again before then keeps its place and takes the new value.
-    Lock();
+    BeginUpdate();
     auto same = std::find_if(Pending.rbegin(), Pending.rend(), [&](const Op &o) {
         return o.Section == op.Section && (o.RemovesSection || o.Key == op.Key);
     });
@@ -282,15 +642,23 @@ void cQtSettings::Change(const Op &op) {
         same->Value = op.Value;
     else
         Pending.push_back(op);
-    Unlock();
+    EndUpdate();
 }
 
-QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
+QByteArray cQtSettings::Channel::Apply(QByteArray data, const Op &op) {
     if (op.RemovesSection) {
         // Every [section] of that name goes, with its lines, one at a time.
+        // The blank lines after it go too, so that the sections round it keep the one
+        // blank line between them that was there before; a section that ends the file
+        // takes the blank lines before it instead. A game kept and removed again and
+        // again leaves the file as it was.
         qsizetype start, end;
-        while (FirstSection(data, op.Section, start, end))
+        while (FirstSection(data, op.Section, start, end)) {
+            end = SkipBlankLines(data, end);
+            if (end == data.size())
+                start = BlankLinesBefore(data, start);
             data.remove(start, end - start);
+        }
         return data;
     }
     // The key's own line is replaced; a new key goes at the end of its section, a new
@@ -315,24 +683,10 @@ QByteArray cQtSettings::Apply(QByteArray data, const Op &op) {
     }
     if (!data.isEmpty() && !data.endsWith('\n'))
         data += '\n';
-    if (!data.isEmpty())
+    // One blank line before the new section, unless the file ends with one already.
+    if (!data.isEmpty() && BlankLinesBefore(data, data.size()) == data.size())
         data += '\n';
     return data + '[' + EncodeName(op.Section) + "]\n" + entry + '\n';
-}
-
-void cQtSettings::Flush() {
-    if (Pending.empty())
-        return;
-    QByteArray data = Load();
-    for (const Op &op : Pending)
-        data = Apply(std::move(data), op);
-    Pending.clear();
-    // The new file replaces the old one whole: a reader never sees half of it.
-    QSaveFile f(File);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(data);
-        f.commit();
-    }
 }
 
 } // namespace tabloo

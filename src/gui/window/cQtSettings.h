@@ -1,21 +1,30 @@
 // The player's settings on this machine: an INI file in the user's configuration folder
 // ($XDG_CONFIG_HOME/Tabloo/Tabloo.ini on Linux), one [section] per section, in the format
-// QSettings reads and writes. Nothing is cached: every read reads the file as it is now (a
-// hand edit, or a second copy of the game), and every write reads, changes one line and
-// replaces the file whole at once, under a lock file. An update holds that lock across its
-// reads and writes and puts all its changes in the file at once, so two copies of the game
-// never lose each other's results and a kill never leaves half an update behind.
+// QSettings reads and writes.
+//
+// Reads come from one parsed copy of the file, trusted only while the file's identity and
+// times (device, inode, size, modification and change time) are those the copy was taken
+// at, and never while the copy is younger than the file system's timestamp granularity: a
+// hand edit, or a second copy of the game, counts at the next read, and an idle game reads
+// no file.
+//
+// Writes reach the file from a writer thread, so the window never waits on the disk: an
+// update (a key, or all the changes between BeginUpdate and EndUpdate) is read afresh,
+// changed and written to a new file under the lock file, synced, and put in the old one's
+// place in one rename. A kill finds either the old file or the new, never half an update;
+// a power cut may take what the writer had not yet synced (a move or two of a running
+// game), but an update marked with KeepSafe (a game's record) is on the disk before its
+// EndUpdate returns. Until an update reaches the file, reads see it as written. A value
+// longer than any the game writes is read up to a limit (a megabyte) and no further.
 #pragma once
 
 #include "Platform.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
-
-class QByteArray;
-class QLockFile;
 
 namespace tabloo {
 
@@ -25,34 +34,46 @@ public:
     cQtSettings();
     // A store kept in this INI file instead (for tools and tests).
     explicit cQtSettings(const QString &fileName);
+    // Waits for the writer to put every update in the file.
     ~cQtSettings() override;
+    const QString &FileName() const { return File; }
 
     bool Read(std::string_view app, std::string_view section, std::string_view key, std::string &value) const override;
     void Write(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override;
     void RemoveSection(std::string_view app, std::string_view section) override;
-    // An update's changes reach the file together, in one replacement of it, at its end.
+    // An update's changes reach the file together, in one replacement of it, after its end.
+    // The lock file is held from its start until the file has them, so that its reads and
+    // another copy's updates never cross.
     void BeginUpdate() override;
     void EndUpdate() override;
+    void KeepSafe() override;
 
-private:
+    // Returns once every update made so far is in the file and on the disk.
+    void Settle();
+    // How many times the file has been read and parsed, and replaced (for tests and tools).
+    int Loads() const;
+    int Replacements() const;
+    // The clock the parsed copy's age is told by, in nanoseconds of real time (for tests;
+    // null puts the real one back).
+    static void SetClock(std::int64_t (*nowNs)());
+
     // A change to make: a key's new value, or a section gone.
     struct Op {
         QString Section, Key, Value;
         bool RemovesSection = false;
     };
+    // One file's parsed copy, writer thread and lock, shared by every store of this process
+    // that keeps that file.
+    struct Channel;
 
-    QByteArray Load() const;
-    void Lock();
-    void Unlock();
+private:
     void Change(const Op &op);
-    static QByteArray Apply(QByteArray data, const Op &op);
-    // Puts the changes waiting in the file, in one replacement of it.
-    void Flush();
 
     QString File;
+    std::shared_ptr<Channel> Chan;
     std::vector<Op> Pending;
-    std::unique_ptr<QLockFile> LockFile;
-    int LockDepth = 0;
+    int Depth = 0;
+    bool Safe = false;
 };
 
 } // namespace tabloo

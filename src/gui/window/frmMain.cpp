@@ -63,11 +63,23 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
         d.move(frameGeometry().center() - d.rect().center());
         return d.exec();
     };
+    // The questions and messages hold text from the settings file (a kept game's number, a
+    // reason naming a setting): shown as the plain text it is, never as markup that could
+    // make the box load a file.
     AskYesNo = [this](const QString &question) {
-        return QMessageBox::question(this, QStringLiteral("Tabloo"), question, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tabloo"), QString(), QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.setText(question);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
     };
-    Tell = [this](const QString &text) { QMessageBox::information(this, QStringLiteral("Tabloo"), text); };
+    Tell = [this](const QString &text) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Tabloo"), QString(), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
+        box.exec();
+    };
     Board = new cBoardView(this);
     setCentralWidget(Board);
     TheGame = std::make_unique<Game>(settings, Clock, Random, *Board);
@@ -78,6 +90,7 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     // The verdict line, under the board; it is there from the start, so that nothing moves
     // when it speaks.
     VerdictLine = new QLabel(statusBar());
+    VerdictLine->setTextFormat(Qt::PlainText);
     VerdictLine->setObjectName(QStringLiteral("lblVerdict"));
     statusBar()->addWidget(VerdictLine, 1);
     Solver = std::make_unique<cSolveService>(2);
@@ -244,6 +257,11 @@ void frmMain::BuildToolbar() {
             a->setIconVisibleInMenu(false);
         Toolbar1->addAction(a);
     }
+}
+
+void frmMain::UseSlotLocks(std::unique_ptr<ISlotLocks> locks) {
+    SlotLocks = std::move(locks);
+    TheGame->KeepRunningGame = TheGame->Saved.ClaimSlot(*SlotLocks);
 }
 
 void frmMain::Load() {

@@ -32,6 +32,8 @@ class cKeyboardPlay;
 class cPointerPlay;
 class cSounds;
 
+class ISlotLocks;
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -42,6 +44,10 @@ public:
     // The start-up load: a first player, the window shown, an unfinished game offered
     // again, else the variant dialog opened.
     void Load();
+    // Takes a kept-game slot of its own among the copies of the game running on the same
+    // store, before Load (a window without it keeps its game in the first slot). With every
+    // slot held, this copy keeps no game.
+    void UseSlotLocks(std::unique_ptr<ISlotLocks> locks);
 
     // Runs the command of a key ("F1", "G4" ...); a key of no command does nothing.
     void RunCommand(const QString &key);
@@ -148,6 +154,8 @@ private:
     cSystemClock Clock;
     cUniformRandom Random;
     cBoardView *Board = nullptr;
+    // This copy's kept-game slot, let go after everything else.
+    std::unique_ptr<ISlotLocks> SlotLocks;
     std::unique_ptr<Game> TheGame;
     // Play with the pointer; from the keyboard and by double-click.
     cPointerPlay *Pointer = nullptr;

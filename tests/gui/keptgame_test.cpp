@@ -1,0 +1,285 @@
+// The game kept in the settings file, as a hand edit, a broken disk or a hostile file leaves
+// it: the window asks, refuses or brings it back at once, counts it once, and leaves the
+// players' records as they were.
+#include "../engine/TestGame.h"
+#include "cQtSettings.h"
+#include "frmMain.h"
+#include "frmStatistics.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tabloo::test {
+namespace {
+
+QByteArray ReadFile(const QString &name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &name, const QByteArray &data) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+// The lines of one section, in the order the file has them.
+QByteArray SectionOf(const QByteArray &file, const QByteArray &section) {
+    const qsizetype start = file.indexOf("[" + section + "]\n");
+    if (start < 0)
+        return {};
+    const qsizetype end = file.indexOf("\n[", start + 1);
+    return file.mid(start, end < 0 ? -1 : end - start);
+}
+
+// Sets a key of the kept game to this value in the file itself, as a hand edit would.
+void SetKept(const QString &file, const QByteArray &key, const QByteArray &value) {
+    QByteArray text = ReadFile(file);
+    const qsizetype game = text.indexOf("[Game]\n");
+    ASSERT_GE(game, 0);
+    const qsizetype at = text.indexOf("\n" + key + "=", game);
+    if (at < 0) {
+        text.insert(game + 7, key + "=" + value + "\n");
+    } else {
+        const qsizetype from = at + 1 + key.size() + 1;
+        text.replace(from, text.indexOf('\n', from) - from, value);
+    }
+    WriteFile(file, text);
+}
+
+// A program killed during game 123 (three moves, one undone) on this file, with two players.
+void KillDuringAGame(const QString &file) {
+    cQtSettings store(file);
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    Game g(store, clock, random, view);
+    g.EnsureFirstPlayer();
+    g.CreatePlayer(2, "Second");
+    g.Registry.SetPlayerGames(2, 7);
+    g.Registry.SetPlayerScore(2, 1234);
+    g.Registry.SetCurPlayerInx("1");
+    g.Registry.SetAutoplay(0);
+    g.StartGame(std::string_view("123"));
+    for (std::int16_t p : {7, 6, 5})
+        g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+    g.Trans.Undo(0);
+}
+
+// The window started on the file, its question answered, its messages taken down.
+struct FileWindow {
+    cQtSettings Settings;
+    frmMain W{Settings};
+    std::vector<QString> Asked, Told;
+    explicit FileWindow(const QString &file, bool answer) : Settings(file) {
+        W.ExecDialog = [](QDialog &d) {
+            d.reject();
+            return static_cast<int>(QDialog::Rejected);
+        };
+        W.AskYesNo = [this, answer](const QString &q) {
+            Asked.push_back(q);
+            return answer;
+        };
+        W.Tell = [this](const QString &t) { Told.push_back(t); };
+        W.resize(900, 700);
+    }
+    Game &TheGame() { return W.game(); }
+};
+
+TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
+    const QByteArray keys[] = {"GameNo", "GoalOrder", "GoalBase", "GoalCards", "HomeOrder", "HomePiles",
+                               "HomeAK", "MultiMove", "ResPiles", "ResCards",  "Player",    "Seconds",
+                               "Last",   "Current",   "Moves0",   "GivenUp"};
+    // Ten megabytes of what the key would hold: digits, or moves.
+    const QByteArray digits(10 << 20, '7');
+    QByteArray moves;
+    while (moves.size() < (10 << 20))
+        moves += "12.0.7.6.4.0.0.1 ";
+    qint64 slowest = 0;
+    for (const QByteArray &key : keys) {
+        for (bool answer : {true, false}) {
+            SCOPED_TRACE(key.toStdString() + (answer ? " yes" : " no"));
+            QTemporaryDir dir;
+            const QString file = dir.filePath("Tabloo.ini");
+            KillDuringAGame(file);
+            SetKept(file, key, key == "Moves0" ? moves : digits);
+            const QByteArray players = SectionOf(ReadFile(file), "Players");
+            ASSERT_FALSE(players.isEmpty());
+
+            FileWindow w(file, answer);
+            QElapsedTimer took;
+            took.start();
+            w.W.Load();
+            slowest = std::max(slowest, took.elapsed());
+            ASSERT_EQ(w.Asked.size(), 1u);
+            EXPECT_LT(w.Asked[0].size(), 200) << "the question tells the number by its start";
+            // Answered no, it counts as lost as the player asked; answered yes, the message says why not.
+            ASSERT_EQ(w.Told.size(), answer ? 1u : 0u);
+            if (answer) {
+                EXPECT_TRUE(w.Told[0].contains("could not be brought back")) << w.Told[0].toStdString();
+                EXPECT_LT(w.Told[0].size(), 300);
+            }
+            EXPECT_FALSE(w.TheGame().Saved.Present()) << "the broken game is removed";
+            EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "counted as lost";
+            w.W.close();
+            EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "and not again";
+            // The other player's record and every name stay byte for byte; slot 1 took one game.
+            QByteArray after = SectionOf(ReadFile(file), "Players");
+            QByteArray expected = players;
+            expected.replace("1PlayerGames=0", "1PlayerGames=1");
+            EXPECT_EQ(after.toStdString(), expected.toStdString());
+            EXPECT_LT(ReadFile(file).size(), 4096) << "the huge value went with its game";
+        }
+    }
+    // A generous bound: a start with the huge value took 40 s and more before the limits.
+    EXPECT_LT(slowest, 3000) << "slowest start " << slowest << " ms";
+    RecordProperty("SlowestStartMs", static_cast<int>(slowest));
+    std::printf("slowest start with a huge kept value: %lld ms\n", static_cast<long long>(slowest));
+}
+
+// A FIFO that tells whether anything opened it to read: a reader's open would block for
+// good, so a thread stands ready as its writer, and opening it lets the reader go on.
+struct Fifo {
+    QString Path;
+    std::atomic<bool> Opened{false}, Done{false};
+    std::thread Writer;
+    explicit Fifo(const QString &path) : Path(path) {
+        EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        Writer = std::thread([this] {
+            while (!Done) {
+                const int fd = open(QFile::encodeName(Path).constData(), O_WRONLY);
+                if (!Done)
+                    Opened = true;
+                if (fd >= 0)
+                    close(fd);
+            }
+        });
+    }
+    ~Fifo() {
+        // The test opens it itself, to let the writer go; held open until it has gone.
+        Done = true;
+        const int fd = open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK);
+        Writer.join();
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+// The message boxes as the window really opens them, each answered as soon as it stands.
+struct Boxes {
+    struct Seen {
+        QString Text;
+        Qt::TextFormat Format;
+        qint64 AfterMs;
+    };
+    std::vector<Seen> Shown;
+    QElapsedTimer Since;
+    QTimer Watch;
+    explicit Boxes(QMessageBox::StandardButton answer) {
+        Since.start();
+        Watch.setInterval(0);
+        QObject::connect(&Watch, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            Shown.push_back({box->text(), box->textFormat(), Since.elapsed()});
+            // Drawn once, as the screen would: markup would load its pictures now.
+            box->grab();
+            QAbstractButton *button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
+            button->click();
+        });
+        Watch.start();
+    }
+};
+
+TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    // The markup names the FIFO "f" in the working folder, short enough for any key.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Fifo fifo(dir.filePath("f"));
+    const QByteArray markups[][2] = {
+        {"GameNo", "<b>12</b><h1>BIG</h1>"},
+        {"GameNo", "<img src=f>"},
+        {"GoalOrder", "<img src=f>"},
+        {"Moves0", "<img src=\"f\">"},
+    };
+    for (const auto &[key, markup] : markups) {
+        for (auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+            SCOPED_TRACE(key.toStdString() + "=" + markup.toStdString());
+            KillDuringAGame(file);
+            SetKept(file, key, markup);
+            cQtSettings store(file);
+            frmMain w(store);
+            w.ExecDialog = [](QDialog &d) {
+                d.reject();
+                return static_cast<int>(QDialog::Rejected);
+            };
+            Boxes boxes(answer);
+            w.Load();
+            ASSERT_EQ(boxes.Shown.size(), answer == QMessageBox::Yes ? 2u : 1u);
+            const QString number = key == "GameNo" ? QString::fromUtf8(markup) : QStringLiteral("123");
+            EXPECT_EQ(boxes.Shown[0].Text, "Continue the unfinished game " + number + "?");
+            for (const auto &seen : boxes.Shown) {
+                EXPECT_EQ(seen.Format, Qt::PlainText) << seen.Text.toStdString();
+                EXPECT_LT(seen.AfterMs, 1000) << seen.Text.toStdString();
+            }
+            if (answer == QMessageBox::Yes) {
+                EXPECT_TRUE(
+                    boxes.Shown[1].Text.startsWith("The unfinished game " + number + " could not be brought back"));
+                if (key != "Moves0") {
+                    EXPECT_TRUE(boxes.Shown[1].Text.contains(QString::fromUtf8(markup)));
+                }
+            }
+            EXPECT_EQ(w.game().Registry.GetPlayerGames(1), 1);
+            w.close();
+            EXPECT_FALSE(fifo.Opened) << "the box loaded a file the kept game named";
+            QFile::remove(file);
+        }
+    }
+
+    // A player's name with markup: the statistics dialog and the title show it as it is.
+    KillDuringAGame(file);
+    cQtSettings store(file);
+    cRegistry(store).SetPlayerName(1, "<b>Ann</b><img src=f>");
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    Game g(store, clock, random, view);
+    g.StartGame(5.0);
+    EXPECT_EQ(view.Title, "Tabloo 3.0 [<b>Ann</b><img src=f>] [5]");
+    frmStatistics stats(g);
+    stats.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stats));
+    auto *label = stats.findChild<QLabel *>(QStringLiteral("lblPlayer"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), "Current Player : <b>Ann</b><img src=f>");
+    stats.grab();
+    EXPECT_FALSE(fifo.Opened) << "the label loaded a file the name named";
+    QDir::setCurrent(before);
+}
+
+} // namespace
+} // namespace tabloo::test
