@@ -43,6 +43,22 @@ TEST(Store, TextThatIsNoNumberOfTheWidthReadsAsTheDefault) {
     EXPECT_EQ(r.GetPlayerGames(2), 0);
 }
 
+TEST(Players, AHugeNameReadsAsItsStartInWholeCharacters) {
+    TestGame t;
+    std::string huge;
+    while (huge.size() < 2'500'000)
+        huge += "Zoë<";
+    t.TheGame.Registry.SetPlayerName(1, huge);
+    const std::string name = t.TheGame.Registry.GetPlayerName(1);
+    EXPECT_LE(name.size(), cRegistry::kLongestName);
+    EXPECT_GE(name.size(), cRegistry::kLongestName - 3);
+    EXPECT_EQ(huge.compare(0, name.size(), name), 0);
+    EXPECT_NE(static_cast<unsigned char>(huge[name.size()]) & 0xC0, 0x80) << "cut between characters";
+    EXPECT_LT(t.TheGame.Title().size(), 300u);
+    t.TheGame.Registry.SetPlayerName(2, "Ann");
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Ann");
+}
+
 TEST(Players, FirstPlayerAndTheCurrentSlot) {
     TestGame t; // makes sure a first player exists
     EXPECT_EQ(t.TheGame.Registry.GetPlayerName(1), "Player 1");

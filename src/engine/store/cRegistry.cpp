@@ -50,6 +50,14 @@ std::string cRegistry::GetPlayerName(std::int16_t ind) const {
     std::string text;
     if (!Backend.Read(kApp, kPlayers, PlayerKey(ind, "PlayerName"), text))
         return {};
+    // A name longer than any a person types is told by its start (whole characters): a
+    // huge one in a broken file would hold up every title, label and list it is shown in.
+    if (text.size() > kLongestName) {
+        std::size_t cut = kLongestName;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
+        text.resize(cut);
+    }
     return text;
 }
 

@@ -143,6 +143,8 @@ public:
     std::string CurPlayerInx() const;
     void SetCurPlayerInx(std::string_view text);
 
+    // The longest player's name read, in bytes; a longer one reads as its start.
+    static constexpr std::size_t kLongestName = 256;
     std::string GetPlayerName(std::int16_t ind) const;
     std::int16_t GetPlayerUID(std::int16_t ind) const;
     std::int16_t GetPlayerGames(std::int16_t ind) const;
