@@ -121,7 +121,8 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
         fault = "more free cell cards than free cells";
         return std::nullopt;
     }
-    const auto player = number("Player", 1, cRegistry::kSlots);
+    // Player 0: the game counts for nobody (its player was deleted).
+    const auto player = number("Player", 0, cRegistry::kSlots);
     const auto seconds = number("Seconds", 0, INT32_MAX);
     const auto last = number("Last", 0, cTrans::kMaxMoves);
     if (!player || !seconds || !last)
@@ -146,6 +147,11 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
     // Absent in a game never given up.
     std::string givenUp;
     game.GivenUp = Registry.Read(kSection, "GivenUp", givenUp) && givenUp == "1";
+    // A game given up before the cards were kept with it earns none.
+    std::string cards;
+    if (game.GivenUp && Registry.Read(kSection, "GivenUpCards", cards))
+        game.GivenUpGoalCards = ParseWholeAs<std::int16_t>(cards).value_or(0);
+    game.GivenUpGoalCards = std::clamp<std::int16_t>(game.GivenUpGoalCards, 0, kTotalCards);
     return game;
 }
 
@@ -165,14 +171,18 @@ void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log,
     Registry.Write(kSection, "Last", std::to_string(log.size()));
     Registry.Write(kSection, "Current", std::to_string(game.Current));
     if (game.GivenUp)
-        Registry.Write(kSection, "GivenUp", "1");
+        MarkGivenUp(game.GivenUpGoalCards);
     // Only the parts that hold a changed record are written again.
     const std::size_t from = std::max<std::size_t>(changedFrom, 1);
     for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
         Registry.Write(kSection, ChunkKey(k), EncodeRecords(log, k * kChunk, (k + 1) * kChunk));
 }
 
-void cSavedGame::MarkGivenUp() { Registry.Write(kSection, "GivenUp", "1"); }
+void cSavedGame::MarkGivenUp(std::int16_t goalCards) {
+    cRegistry::Update update(Registry);
+    Registry.Write(kSection, "GivenUp", "1");
+    Registry.Write(kSection, "GivenUpCards", std::to_string(goalCards));
+}
 
 void cSavedGame::Remove() { Registry.RemoveSection(kSection); }
 
