@@ -2,10 +2,12 @@
 // exactly (table, log, current index, clock) or counts it lost once; and no moment of a
 // kill ever leaves a game counted twice or not at all.
 #include "TestGame.h"
+#include "cSolver.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 namespace tabloo::test {
@@ -268,6 +270,108 @@ TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
     }
     EXPECT_GT(states, 100);
     EXPECT_EQ(g.Registry.GetPlayerGames(1), 6);
+}
+
+} // namespace
+} // namespace tabloo::test
+
+namespace tabloo::test {
+namespace {
+
+// Plays the first `count` moves of a winning line of the position on the table (all when
+// count is negative); false when a move is refused.
+bool PlayWinningLine(Game &g, int count) {
+    const SolveResult r = cSolver().Solve(g.CurrentPosition());
+    if (r.Outcome != Verdict::Winnable)
+        return false;
+    for (const Move &m : r.Moves) {
+        if (count-- == 0)
+            break;
+        const LegalMove lm = g.ToLegalMove(g.CurrentPosition(), m);
+        if (!g.PlayMove(lm.PicID, lm.Target))
+            return false;
+    }
+    return true;
+}
+
+// A game handed to Show Solution scores as an unfinished game, counting no more goal cards
+// than lay home when the solver took over: 10 a card up to those, less a point every 3 s.
+TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) {
+    TestGame t;
+    t.TheGame.StartGame(1.0);
+    ASSERT_TRUE(PlayWinningLine(t.TheGame, 3));
+    t.Clock.Now += 30;
+    const std::int16_t home = t.TheGame.Array.TotalGoalCards();
+    ASSERT_LT(home, kTotalCards);
+    t.TheGame.GiveUp();
+    ASSERT_TRUE(PlayWinningLine(t.TheGame, -1));
+    ASSERT_EQ(t.TheGame.Array.TotalGoalCards(), kTotalCards);
+    t.Clock.Now += 30;
+    EXPECT_EQ(t.TheGame.GameScore(), home * 10 - 20);
+
+    // Killed and brought back (its clock stands at the last move, 30 s), it earns no more.
+    Restarted again(t.Settings, t.Clock.Now + 100);
+    std::string fault;
+    ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
+    EXPECT_EQ(again.TheGame.GivenUpGoalCards, home);
+    EXPECT_EQ(again.TheGame.GameScore(), home * 10 - 10);
+    // Cards taken back below what lay home then count as they lie.
+    again.TheGame.Trans.UndoAll(0);
+    const std::int16_t left = again.TheGame.Array.TotalGoalCards();
+    ASSERT_LT(left, home);
+    EXPECT_EQ(again.TheGame.GameScore(), left * 10 - 10);
+    again.TheGame.Trans.RedoAll(0);
+    again.TheGame.EndGame(0);
+    EXPECT_EQ(again.TheGame.Registry.GetPlayerScore(1), home * 10 - 10);
+    EXPECT_EQ(again.TheGame.Registry.GetPlayerWin(1), 0);
+}
+
+// Deleting the player whose game is on the board: the game is nobody's, neither the next
+// current player's nor a new player's in the freed slot, and after a kill neither.
+TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "killed" : "ended");
+        TestGame t;
+        // Ids for the players made below (the scripted source gives 0.5 for ever after).
+        t.Random.Values = {0.1, 0.2, 0.3, 0.4, 0.6, 0.7};
+        t.TheGame.CreatePlayer(2, "Doe, Jane");
+        t.TheGame.StartGame(123.0);
+        t.Clock.Now += 300;
+        t.TheGame.DeletePlayer(1);
+        EXPECT_EQ(t.TheGame.CurrentPlayerSlot(), 2);
+        EXPECT_EQ(t.TheGame.Title(), "Tabloo 3.0 [Doe, Jane] [123]");
+        t.TheGame.CreatePlayer(1, "Newcomer");
+        Game *g = &t.TheGame;
+        std::optional<Restarted> again;
+        if (killed) {
+            again.emplace(t.Settings, t.Clock.Now);
+            std::string fault;
+            ASSERT_TRUE(again->TheGame.ResumeSavedGame(fault)) << fault;
+            g = &again->TheGame;
+        }
+        EXPECT_EQ(g->GamePlayer, 0);
+        g->StartGame(124.0);
+        for (std::int16_t slot : {1, 2}) {
+            EXPECT_EQ(g->Registry.GetPlayerGames(slot), 0) << slot;
+            EXPECT_EQ(g->Registry.GetPlayerScore(slot), 0) << slot;
+        }
+        // The next game is the current player's.
+        EXPECT_EQ(g->GamePlayer, 2);
+        g->EndGame(0);
+        EXPECT_EQ(g->Registry.GetPlayerGames(2), 1);
+    }
+}
+
+// Another player chosen in the variant dialog: the game on the board still counts for the
+// one who played it.
+TEST(SavedGame, AGameEndedByAnotherPlayersDealCountsForItsOwnPlayer) {
+    TestGame t;
+    t.TheGame.CreatePlayer(2, "Doe, Jane");
+    t.TheGame.StartGame(123.0);
+    t.TheGame.Registry.SetCurPlayerInx("2");
+    t.TheGame.StartGame(124.0);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(2), 0);
 }
 
 } // namespace

@@ -64,6 +64,30 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 }
 
+// The last game's verdict says nothing about a new deal: the line is empty from the deal on
+// until the new game's answer (or the thinking sign) comes.
+TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
+    Window w;
+    NoFreeCells(w);
+    w.TheGame().StartGame(4.0);
+    EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
+    w.W.RunCommand("F1");
+    EXPECT_EQ(Line(w), QString());
+    EXPECT_TRUE(Until([&] { return !Line(w).isEmpty() && Line(w) != QString("\u2026"); }));
+    // Restarted untouched, the deal is the one just answered: its verdict stands at once.
+    const QString answered = Line(w);
+    w.W.RunCommand("F4");
+    EXPECT_EQ(Line(w), answered);
+    // Within one game a quick answer still replaces the last one without a flicker.
+    w.TheGame().Trans.UndoAll(0);
+    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
+    ASSERT_FALSE(moves.empty());
+    const QString before = Line(w);
+    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
+    w.W.advisor().Refresh();
+    EXPECT_EQ(Line(w), before);
+}
+
 TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     Window w;
     NoFreeCells(w);

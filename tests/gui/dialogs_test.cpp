@@ -261,9 +261,28 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
-    // Nothing is recorded until it closes.
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 0);
+    // The win is counted as the dialog shows it, and only once: closing adds nothing.
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), t.Score);
     EXPECT_TRUE(t.Commands.empty());
+}
+
+// Killed while the dialog is open: the program started again offers nothing, and the record
+// is what the dialog showed.
+TEST(FinishDialog, AKillWhileItIsOpenFindsTheWinCountedAsShownAndNothingToOfferAgain) {
+    WonTable t;
+    t.Dlg->show();
+    t.Clock.Now += 3;
+    test::FixedClock clock;
+    clock.Now = t.Clock.Now + 60;
+    test::ScriptedRandom random;
+    test::RecordingView view;
+    Game again(t.Settings, clock, random, view);
+    EXPECT_FALSE(again.Saved.Present());
+    EXPECT_EQ(again.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(again.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(again.Registry.GetPlayerScore(1), t.Score);
+    EXPECT_EQ(again.Registry.GetPlayerMoves(1), t.Moves);
 }
 
 // OK runs the chosen command after recording; Cancel and the close box run nothing.

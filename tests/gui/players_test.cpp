@@ -1,6 +1,6 @@
-// The players dialog: at most ten players, names compared exactly, the lowest free slot
-// for a new player, renames free of checks, the last player kept, and a deleted current
-// player replaced by the lowest slot still in use.
+// The players dialog: at most ten players, names compared exactly and never twice (new or
+// renamed), the lowest free slot for a new player, the last player kept, and a deleted
+// current player replaced by the lowest slot still in use.
 #include "TestGame.h"
 #include "frmPlayers.h"
 
@@ -85,7 +85,7 @@ TEST(Players, NewNamesAreComparedExactlyTakeTheLowestFreeSlotAndStopAtTen) {
     EXPECT_EQ(full.TheGame.CountPlayers(), 10);
 }
 
-TEST(Players, RenameKeepsIdAndCountsAndMayRepeatAName) {
+TEST(Players, RenameKeepsIdAndCountsAndRefusesAnotherPlayersName) {
     PlayersTable t({2});
     t.TheGame.Registry.SetPlayerGames(2, 7);
     const auto uid = t.TheGame.Registry.GetPlayerUID(2);
@@ -93,12 +93,21 @@ TEST(Players, RenameKeepsIdAndCountsAndMayRepeatAName) {
     d.SelectSlot(2);
     d.Click("cmdEdit", QStringLiteral("   "));
     EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "P2");
+    // Another player's name, as New refuses it.
     d.Click("cmdEdit", QStringLiteral("Player 1"));
-    EXPECT_TRUE(d.Said.empty());
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Player 1");
+    EXPECT_EQ(d.Said, std::vector<QString>{QStringLiteral("Player Exists !")});
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "P2");
+    EXPECT_EQ(d.Row(1), QStringLiteral("P2"));
+    // Its own name again, or one differing in case only, is no clash.
+    d.SelectSlot(2);
+    d.Click("cmdEdit", QStringLiteral("P2"));
+    d.SelectSlot(2);
+    d.Click("cmdEdit", QStringLiteral("player 1"));
+    EXPECT_EQ(d.Said.size(), 1u);
+    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "player 1");
     EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(2), uid);
     EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(2), 7);
-    EXPECT_EQ(d.Row(1), QStringLiteral("Player 1"));
+    EXPECT_EQ(d.Row(1), QStringLiteral("player 1"));
 }
 
 TEST(Players, TheLastPlayerStaysNoMeansNoAndEditAndDeleteNeedARow) {

@@ -262,6 +262,32 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     EXPECT_EQ(w.W.helpWindow(), nullptr);
 }
 
+// Players › Delete on the player whose game is on the board: the title names the player
+// who is current now at once, and the abandoned game counts for nobody.
+TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
+    Window w;
+    w.TheGame().CreatePlayer(2, "Doe, Jane");
+    w.Deal(123);
+    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Player 1] [123]");
+    w.W.ExecDialog = [&](QDialog &d) {
+        if (auto *players = qobject_cast<frmPlayers *>(&d)) {
+            players->AskYesNo = [](const QString &, const QString &) { return true; };
+            // The current player's row is the one selected.
+            d.findChild<QAbstractButton *>("cmdDelete")->click();
+        }
+        d.reject();
+        return d.result();
+    };
+    w.W.RunCommand("T3");
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerName(1), "");
+    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Doe, Jane] [123]");
+    w.W.RunCommand("F1");
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(2), 0);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerScore(2), 0);
+    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 0);
+    EXPECT_TRUE(w.W.windowTitle().startsWith("Tabloo 3.0 [Doe, Jane] ["));
+}
+
 TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
     cQtSettings settings;
     {

@@ -42,6 +42,7 @@ void Game::StartGame(std::string_view gameNo) {
     if (GameRunning)
         EndGame(0);
     DealGame(gameNo, ReadGameRules());
+    GamePlayer = CurrentPlayerSlot();
     AutoplayAll();
     GameRunning = true;
     GameStartTime = Clock.NowSeconds();
@@ -55,7 +56,9 @@ void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     CurrentGameNo = std::string(gameNo);
     ++Deals;
     GivenUp = false;
+    GivenUpGoalCards = 0;
     WinPending = false;
+    Recorded = false;
     DealtRules = rules;
     SetTitle();
 
@@ -126,12 +129,27 @@ void Game::EndGame(std::int16_t result, std::int16_t score) {
     // The record and the removal of the kept game reach the store together: a game is
     // counted once, whenever the program is killed.
     cRegistry::Update update(Registry);
-    RecordGameResult(result, score);
-    Saved.Remove();
+    if (!Recorded) {
+        RecordGameResult(GamePlayer, result, score);
+        Saved.Remove();
+    }
+    Recorded = false;
     GameRunning = false;
     WinPending = false;
     Trans.Reset();
     ClearBoard();
+}
+
+void Game::RecordWin(std::int16_t score) {
+    if (Recorded)
+        return;
+    {
+        cRegistry::Update update(Registry);
+        RecordGameResult(GamePlayer, 1, score);
+        Saved.Remove();
+    }
+    Recorded = true;
+    GameRunning = false;
 }
 
 void Game::ClearBoard() {
@@ -168,11 +186,12 @@ void Game::SaveRunningGame() {
     game.Seconds = ElapsedSeconds();
     game.Current = Trans.GetTransID();
     game.GivenUp = GivenUp;
+    game.GivenUpGoalCards = GivenUpGoalCards;
     const std::span<const TransRecord> log = Trans.Log();
     if (UnsavedFrom == 0) {
         game.GameNo = CurrentGameNo;
         game.Rules = DealtRules;
-        game.Player = CurrentPlayerSlot();
+        game.Player = GamePlayer;
         Saved.Write(game, log);
     } else {
         Saved.Update(game, log, UnsavedFrom);
@@ -198,15 +217,19 @@ bool Game::ResumeSavedGame(std::string &fault) {
         cRegistry::Update update(Registry);
         if (GameRunning)
             EndGame(0);
-        RecordGameResult(0);
+        RecordGameResult(CurrentPlayerSlot(), 0);
         Saved.Remove();
         return false;
     }
-    // The game counts for the player it was dealt for, while that player exists.
-    if (!Registry.GetPlayerName(game->Player).empty() && CurrentPlayerSlot() != game->Player)
+    // The game counts for the player it was dealt for, while that player exists, and for
+    // nobody when that player has been deleted.
+    const bool playerExists = game->Player != 0 && !Registry.GetPlayerName(game->Player).empty();
+    if (playerExists && CurrentPlayerSlot() != game->Player)
         Registry.SetCurPlayerInx(std::to_string(game->Player));
     DealGame(game->GameNo, game->Rules);
+    GamePlayer = playerExists ? game->Player : 0;
     GivenUp = game->GivenUp;
+    GivenUpGoalCards = game->GivenUpGoalCards;
     // Every logged move is made again as the rules allow it, then taken back to where the
     // game stood; the first move they refuse ends the log there.
     Trans.Restore(game->Log);
@@ -234,8 +257,9 @@ void Game::GiveUp() {
     if (!GameRunning || GivenUp)
         return;
     GivenUp = true;
+    GivenUpGoalCards = Array.TotalGoalCards();
     if (KeepRunningGame)
-        Saved.MarkGivenUp();
+        Saved.MarkGivenUp(GivenUpGoalCards);
 }
 
 void Game::AbandonSavedGame() {

@@ -68,7 +68,12 @@ public:
     // with every card home. Kept with the running game, so that a kill does not turn it into
     // a win.
     bool GivenUp = false;
+    // The goal cards that lay home when the player handed the game over: the score counts
+    // no more than these (the clock goes on costing), so that the solver earns nothing.
+    std::int16_t GivenUpGoalCards = 0;
     void GiveUp();
+    // The player slot the running game counts for; 0: nobody (its player was deleted).
+    std::int16_t GamePlayer = 0;
 
     // ---- the life of a game ----
     // Ends a running game as lost, then deals the game of this number (text holding a
@@ -78,6 +83,11 @@ public:
     // Records the result (1 won, with the score the end-of-game summary showed; 0 lost),
     // empties the log and takes the board down.
     void EndGame(std::int16_t result, std::int16_t score = 0);
+    // The won game's result as its end-of-game dialog shows it, recorded when the dialog
+    // opens: the clock stops, the kept game goes, and a kill while the dialog is open finds
+    // the win counted and nothing to offer again. EndGame then only takes the board down.
+    void RecordWin(std::int16_t score);
+    bool ResultRecorded() const { return Recorded; }
     // Tells the view when all 52 cards of a running game come to lie on the goal piles (once
     // until a move takes the win back).
     void CheckWin();
@@ -148,7 +158,12 @@ public:
     std::string CurrentPlayerName() const;
     void ResetPlayerStats(std::int16_t slot);
     void CreatePlayer(std::int16_t slot, std::string_view name);
-    void RecordGameResult(std::int16_t result, std::int16_t score = 0);
+    // Deletes the player of the slot (its name only; the id and counts stay until a new
+    // player takes the slot). The current player becomes the lowest slot still in use, and a
+    // running game of the deleted player counts for nobody.
+    void DeletePlayer(std::int16_t slot);
+    // Adds a game's result to the record of the player in `slot` (0: nobody's, nothing).
+    void RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t score = 0);
 
     // ---- clock and score ----
     std::int32_t ElapsedSeconds() const;
@@ -176,6 +191,8 @@ private:
     void SendToGoal(std::int16_t picId, int goal);
 
     bool WinPending = false;
+    // The running game's result has reached its player's record.
+    bool Recorded = false;
     // The rules the running game was dealt with.
     GameRules DealtRules;
     // The store's copy of the log is good up to the record before this one; 0: the game

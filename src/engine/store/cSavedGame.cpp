@@ -159,7 +159,8 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
         fault = "more free cell cards than free cells";
         return std::nullopt;
     }
-    const auto player = number("Player", 1, cRegistry::kSlots);
+    // Player 0: the game counts for nobody (its player was deleted).
+    const auto player = number("Player", 0, cRegistry::kSlots);
     const auto seconds = number("Seconds", 0, INT32_MAX);
     const auto last = number("Last", 0, cTrans::kMaxMoves);
     if (!player || !seconds || !last)
@@ -188,6 +189,11 @@ std::optional<SavedGame> cSavedGame::Load(std::string &fault) const {
         fault = "GivenUp is too long";
         return std::nullopt;
     }
+    // A game given up before the cards were kept with it earns none.
+    std::string cards;
+    if (game.GivenUp && Registry.Read(SectionName, "GivenUpCards", cards) && cards.size() <= kMaxNumberText)
+        game.GivenUpGoalCards = ParseWholeAs<std::int16_t>(cards).value_or(0);
+    game.GivenUpGoalCards = std::clamp<std::int16_t>(game.GivenUpGoalCards, 0, kTotalCards);
     return game;
 }
 
@@ -211,7 +217,7 @@ void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log,
     Registry.Write(SectionName, "Last", std::to_string(log.size()));
     Registry.Write(SectionName, "Current", std::to_string(game.Current));
     if (game.GivenUp)
-        Registry.Write(SectionName, "GivenUp", "1");
+        MarkGivenUp(game.GivenUpGoalCards);
     // Only the parts that hold a changed record are written again.
     const std::size_t from = std::max<std::size_t>(changedFrom, 1);
     for (std::size_t k = from > log.size() ? Chunks(log.size()) : (from - 1) / kChunk; k < Chunks(log.size()); ++k)
@@ -219,9 +225,12 @@ void cSavedGame::Update(const SavedGame &game, std::span<const TransRecord> log,
 }
 
 // A copy without a slot keeps nothing, and touches no other copy's game.
-void cSavedGame::MarkGivenUp() {
-    if (SlotNo != 0)
-        Registry.Write(SectionName, "GivenUp", "1");
+void cSavedGame::MarkGivenUp(std::int16_t goalCards) {
+    if (SlotNo == 0)
+        return;
+    cRegistry::Update update(Registry);
+    Registry.Write(SectionName, "GivenUp", "1");
+    Registry.Write(SectionName, "GivenUpCards", std::to_string(goalCards));
 }
 
 void cSavedGame::Remove() {

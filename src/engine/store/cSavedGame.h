@@ -28,6 +28,8 @@ struct SavedGame {
     std::int16_t Current = 0;
     // The player handed the game to the solver (Show Solution): it counts as lost, won or not.
     bool GivenUp = false;
+    // The goal cards that lay home then: the score counts no more.
+    std::int16_t GivenUpGoalCards = 0;
     // Records 1 .. Last of the log (as loaded; a game being written hands its log apart).
     std::vector<TransRecord> Log;
 };
@@ -68,8 +70,8 @@ public:
     // none). The game number, rules and player stay as written.
     void Update(const SavedGame &game, std::span<const TransRecord> log, std::size_t changedFrom);
     void Remove();
-    // The kept game was handed to the solver.
-    void MarkGivenUp();
+    // The kept game was handed to the solver with `goalCards` cards home.
+    void MarkGivenUp(std::int16_t goalCards);
 
     static std::string EncodeRecords(std::span<const TransRecord> log, std::size_t from, std::size_t to);
     static bool DecodeRecords(std::string_view text, std::vector<TransRecord> &out);

@@ -60,10 +60,27 @@ void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
     ResetPlayerStats(slot);
 }
 
-void Game::RecordGameResult(std::int16_t result, std::int16_t score) {
+void Game::DeletePlayer(std::int16_t slot) {
+    cRegistry::Update update(Registry);
+    const bool current = CurrentPlayerSlot() == slot;
+    Registry.SetPlayerName(slot, "");
+    // With the slot free, the current player is the lowest slot in use: store it.
+    if (current)
+        Registry.SetCurPlayerInx(std::to_string(CurrentPlayerSlot()));
+    // The deleted player's game is nobody's: not the next player's, nor a new player's who
+    // takes the slot, also after a kill.
+    if (GameRunning && GamePlayer == slot) {
+        GamePlayer = 0;
+        UnsavedFrom = 0;
+        SaveRunningGame();
+    }
+}
+
+void Game::RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t score) {
+    if (slot < 1 || slot > cRegistry::kSlots)
+        return;
     cRegistry::Update update(Registry);
     update.KeepSafe();
-    const std::int16_t slot = CurrentPlayerSlot();
     // Counters stop at the edge of their width.
     Registry.SetPlayerGames(slot, ClampTo<std::int16_t>(Registry.GetPlayerGames(slot) + 1));
     if (result == 1)

@@ -2,6 +2,7 @@
 #include "Game.h"
 #include "NumText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tabloo {
@@ -27,7 +28,9 @@ std::string Game::FormatElapsed(std::int64_t n) {
 std::int16_t Game::GameScore() const {
     if (!GameRunning)
         return 0;
-    const std::int64_t goal = std::int64_t(Array.TotalGoalCards()) * 10;
+    // A game handed to the solver earns nothing for the cards the solver sent home.
+    const std::int16_t cards = GivenUp ? std::min(Array.TotalGoalCards(), GivenUpGoalCards) : Array.TotalGoalCards();
+    const std::int64_t goal = std::int64_t(cards) * 10;
     const double penalty = RoundHalfEven(ElapsedSeconds() / 3.0);
     return ClampTo<std::int16_t>(goal - static_cast<std::int64_t>(penalty));
 }

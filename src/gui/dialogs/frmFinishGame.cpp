@@ -77,8 +77,9 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
                              frame + 16);
     ListView1->setMinimumHeight(ListView1->sizeHintForRow(0) * ListView1->count() + frame);
 
-    // The clock stops here.
-    TheGame.GameRunning = false;
+    // The clock stops here, and the win is counted as shown: a kill while the dialog is
+    // open finds it recorded and the game no longer kept.
+    TheGame.RecordWin(Score);
     TheGame.View.PlaySound("Win");
     optSelect->setChecked(true);
 

@@ -170,23 +170,30 @@ void frmPlayers::AddPlayer() {
     if (!ok || answer.trimmed().isEmpty())
         return;
     const std::string name = answer.toStdString();
-    std::int16_t freeSlot = 0;
-    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string held = TheGame.Registry.GetPlayerName(slot);
-        if (held == name) {
-            ShowMessage(kTitle, QStringLiteral("Player Exists !"));
-            return;
-        }
-        if (held.empty() && freeSlot == 0)
-            freeSlot = slot;
+    if (NameTaken(name, 0)) {
+        ShowMessage(kTitle, QStringLiteral("Player Exists !"));
+        return;
     }
+    std::int16_t freeSlot = 0;
+    for (std::int16_t slot = cRegistry::kSlots; slot >= 1; --slot)
+        if (TheGame.Registry.GetPlayerName(slot).empty())
+            freeSlot = slot;
     if (freeSlot == 0)
         return;
     TheGame.CreatePlayer(freeSlot, name);
     FillPlayerList();
 }
 
-// A new name for the slot; its id and counts stay. Two players may share a name this way.
+// Whether a player other than the one in `exceptSlot` has the name, compared exactly.
+bool frmPlayers::NameTaken(const std::string &name, std::int16_t exceptSlot) const {
+    for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot)
+        if (slot != exceptSlot && TheGame.Registry.GetPlayerName(slot) == name)
+            return true;
+    return false;
+}
+
+// A new name for the slot; its id and counts stay. A name another player has is refused,
+// as for a new player: two players of one name could not be told apart.
 void frmPlayers::EditPlayer() {
     const std::int16_t slot = SelectedSlot();
     if (slot == 0)
@@ -196,12 +203,17 @@ void frmPlayers::EditPlayer() {
     const QString answer = AskText(kTitle, QStringLiteral("Edit Player"), current, &ok);
     if (!ok || answer.trimmed().isEmpty())
         return;
-    TheGame.Registry.SetPlayerName(slot, answer.toStdString());
+    const std::string name = answer.toStdString();
+    if (NameTaken(name, slot)) {
+        ShowMessage(kTitle, QStringLiteral("Player Exists !"));
+        return;
+    }
+    TheGame.Registry.SetPlayerName(slot, name);
     FillPlayerList();
 }
 
 // Deleting empties the name only. When the current player goes, the lowest slot still in
-// use becomes current, so that no game is ever recorded under an empty name.
+// use becomes current; a game the deleted player has on the board counts for nobody.
 void frmPlayers::DeletePlayer() {
     const std::int16_t slot = SelectedSlot();
     if (slot == 0)
@@ -212,12 +224,7 @@ void frmPlayers::DeletePlayer() {
     }
     if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
         return;
-    const bool current = TheGame.CurrentPlayerSlot() == slot;
-    cRegistry::Update update(TheGame.Registry);
-    TheGame.Registry.SetPlayerName(slot, "");
-    // With the slot free, the game's current player is the lowest slot in use: store it.
-    if (current)
-        TheGame.Registry.SetCurPlayerInx(std::to_string(TheGame.CurrentPlayerSlot()));
+    TheGame.DeletePlayer(slot);
     FillPlayerList();
 }
 

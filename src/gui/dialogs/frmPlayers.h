@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QFrame;
 class QPushButton;
@@ -40,6 +41,7 @@ protected:
 private:
     void FillPlayerList();
     void SelectSlot(std::int16_t slot);
+    bool NameTaken(const std::string &name, std::int16_t exceptSlot) const;
     void FitColumns();
     void UpdateButtons();
     void AddPlayer();

@@ -118,14 +118,17 @@ void cAdvisor::ShowLine() {
     if (Finding())
         v = Verdict::Thinking;
     else if (TheGame.GameRunning && Searched && TheGame.Registry.ShowVerdict() != 0) {
+        // A quick answer replaces the last one without a flicker; the last game's verdict
+        // is no word about a new deal, so a deal clears the line at once.
         if (!Answered)
-            v = ThinkingTimer.isActive() ? Shown : Verdict::Thinking;
+            v = !ThinkingTimer.isActive() ? Verdict::Thinking : ShownDeal == TheGame.Deals ? Shown : Verdict::None;
         else
             v = Outcome == tabloo::Verdict::Winnable     ? Verdict::Winnable
                 : Outcome == tabloo::Verdict::Unwinnable ? Verdict::NotWinnable
                                                          : Verdict::CantTell;
     }
     Shown = v;
+    ShownDeal = TheGame.Deals;
     Line.setText(LineText());
 }
 

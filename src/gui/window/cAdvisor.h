@@ -104,6 +104,8 @@ private:
     tabloo::Verdict Outcome = tabloo::Verdict::Unknown;
     std::vector<Move> Winning;
     Verdict Shown = Verdict::None;
+    // The deal the shown verdict was for.
+    std::uint32_t ShownDeal = 0;
     cSolveService::Ticket Search;
     Waiting Wanted = Waiting::Nothing;
     QTimer ThinkingTimer;
