@@ -32,12 +32,12 @@
 namespace tabloo::test {
 namespace {
 
-QByteArray ReadFile(const QString &name) {
+QByteArray ReadKeptFile(const QString &name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteFile(const QString &name, const QByteArray &data) {
+void WriteKeptFile(const QString &name, const QByteArray &data) {
     QFile f(name);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
@@ -54,7 +54,7 @@ QByteArray SectionOf(const QByteArray &file, const QByteArray &section) {
 
 // Sets a key of the kept game to this value in the file itself, as a hand edit would.
 void SetKept(const QString &file, const QByteArray &key, const QByteArray &value) {
-    QByteArray text = ReadFile(file);
+    QByteArray text = ReadKeptFile(file);
     const qsizetype game = text.indexOf("[Game]\n");
     ASSERT_GE(game, 0);
     const qsizetype at = text.indexOf("\n" + key + "=", game);
@@ -64,7 +64,7 @@ void SetKept(const QString &file, const QByteArray &key, const QByteArray &value
         const qsizetype from = at + 1 + key.size() + 1;
         text.replace(from, text.indexOf('\n', from) - from, value);
     }
-    WriteFile(file, text);
+    WriteKeptFile(file, text);
 }
 
 // A program killed during game 123 (three moves, one undone) on this file, with two players.
@@ -123,7 +123,7 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             const QString file = dir.filePath("Tabloo.ini");
             KillDuringAGame(file);
             SetKept(file, key, key == "Moves0" ? moves : digits);
-            const QByteArray players = SectionOf(ReadFile(file), "Players");
+            const QByteArray players = SectionOf(ReadKeptFile(file), "Players");
             ASSERT_FALSE(players.isEmpty());
 
             FileWindow w(file, answer);
@@ -144,11 +144,11 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             w.W.close();
             EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "and not again";
             // The other player's record and every name stay byte for byte; slot 1 took one game.
-            QByteArray after = SectionOf(ReadFile(file), "Players");
+            QByteArray after = SectionOf(ReadKeptFile(file), "Players");
             QByteArray expected = players;
             expected.replace("1PlayerGames=0", "1PlayerGames=1");
             EXPECT_EQ(after.toStdString(), expected.toStdString());
-            EXPECT_LT(ReadFile(file).size(), 4096) << "the huge value went with its game";
+            EXPECT_LT(ReadKeptFile(file).size(), 4096) << "the huge value went with its game";
         }
     }
     // A generous bound: a start with the huge value took 40 s and more before the limits.
