@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <memory>
 
 #include <csignal>
@@ -156,6 +157,67 @@ TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
     EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "7");
     EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "200");
     EXPECT_FALSE(QFile::exists(file + ".lock")) << "the lock goes once the writer is done";
+}
+
+TEST(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    // Two copies of the game, each with its own parsed copy and writer (the second reaches
+    // the file by another name, as a second process would).
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("other")));
+    WriteFile(file, "[Players]\n1PlayerGames=32766\n1PlayerScore=oops\n1PlayerWin=5\n");
+    cQtSettings first(file), second(dir.filePath("other/Tabloo.ini"));
+    cRegistry a(first), b(second);
+    ASSERT_EQ(b.GetPlayerWin(1), 5); // the second copy's parsed copy is taken now
+    {
+        cRegistry::Update update(a);
+        a.AddPlayerWin(1, 1);
+        a.AddPlayerScore(1, 400);
+        a.AddPlayerGames(1, 1);
+        a.AddPlayerGames(1, 1);
+        // Within the update and before the file has it, reads see the sums.
+        EXPECT_EQ(a.GetPlayerWin(1), 6);
+        EXPECT_EQ(a.GetPlayerScore(1), 400) << "text that is no number counts as 0";
+        EXPECT_EQ(a.GetPlayerGames(1), 32767) << "a count stops at the edge of its width";
+        a.SetPlayerMoves(1, 10);
+        a.AddPlayerMoves(1, -3);
+        EXPECT_EQ(a.GetPlayerMoves(1), 7);
+    }
+    // The second copy counts on what it read before the first copy's sums reached the file.
+    b.AddPlayerWin(1, 1);
+    b.AddPlayerScore(1, -50);
+    first.Settle();
+    second.Settle();
+    QSettings qt(file, QSettings::IniFormat);
+    EXPECT_EQ(qt.value("Players/1PlayerWin").toString(), "7");
+    EXPECT_EQ(qt.value("Players/1PlayerScore").toString(), "350");
+    EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "32767");
+    EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "7");
+}
+
+TEST(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tabloo.ini");
+    // Another copy of the game, alive on this host, is in the middle of its own update.
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    WriteFile(file + ".lock", QByteArray::number(getppid()) + "\nTabloo\n" + host + "\n");
+    cQtSettings store(file);
+    cRegistry registry(store);
+    const auto start = std::chrono::steady_clock::now();
+    {
+        cRegistry::Update update(registry);
+        registry.AddPlayerGames(1, 1);
+        registry.SetPlayerName(1, "Ann");
+    }
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(500)) << "the window goes on while the writer waits its turn";
+    EXPECT_EQ(registry.GetPlayerGames(1), 1);
+    EXPECT_FALSE(ReadFile(file).contains("Ann")) << "the file waits for the other copy";
+    QFile::remove(file + ".lock");
+    store.Settle();
+    EXPECT_TRUE(ReadFile(file).contains("1PlayerName=Ann"));
+    EXPECT_TRUE(ReadFile(file).contains("1PlayerGames=1"));
 }
 
 TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {

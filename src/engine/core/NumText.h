@@ -35,6 +35,22 @@ template <typename T> std::optional<T> ParseWholeAs(std::string_view text) {
     return static_cast<T>(*v);
 }
 
+// A stored count after adding `delta`: the count the text holds (none, or text that is no
+// whole number within lo .. hi, counts as 0), plus `delta`, stopping at lo and hi.
+inline std::int64_t AddWithin(const std::string *text, std::int64_t delta, std::int64_t lo, std::int64_t hi) {
+    std::int64_t v = 0;
+    if (text)
+        if (auto parsed = ParseWhole(*text); parsed && *parsed >= lo && *parsed <= hi)
+            v = *parsed;
+    // v lies within lo .. hi, so neither sum below leaves the 64-bit range for the widths the
+    // game keeps (32 bits at most).
+    if (delta > hi - v)
+        return hi;
+    if (delta < lo - v)
+        return lo;
+    return v + delta;
+}
+
 // The highest game number.
 inline constexpr double kMaxGameNo = 999999999999999.0;
 

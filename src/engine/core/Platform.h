@@ -4,6 +4,8 @@
 // in-memory versions.
 #pragma once
 
+#include "NumText.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,9 +23,18 @@ public:
                        std::string_view value) = 0;
     // Removes a whole section with its keys.
     virtual void RemoveSection(std::string_view app, std::string_view section) = 0;
-    // An update (read, add, write back) runs between these two: a second copy of the game
-    // updating the same store waits for it, and its writes reach the store together, all or
-    // none of them. Calls nest.
+    // Adds `delta` to the whole number the key holds (none, or text that is not a whole
+    // number within lo .. hi, counts as 0), stopping at lo and hi. The sum is made on the
+    // store as it is when the change reaches it: two copies of the game adding to the same
+    // count at the same moment both count.
+    virtual void Add(std::string_view app, std::string_view section, std::string_view key, std::int64_t delta,
+                     std::int64_t lo, std::int64_t hi) {
+        std::string text;
+        const bool found = Read(app, section, key, text);
+        Write(app, section, key, std::to_string(AddWithin(found ? &text : nullptr, delta, lo, hi)));
+    }
+    // The changes between these two reach the store together, all or none of them. Calls
+    // nest.
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
     // The update under way holds what a power cut must not take (a game's record): its

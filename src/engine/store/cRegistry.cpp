@@ -3,6 +3,7 @@
 #include "NumText.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tabloo {
 
@@ -92,5 +93,23 @@ void cRegistry::SetPlayerGames(std::int16_t ind, std::int64_t games) { SetPlayer
 void cRegistry::SetPlayerWin(std::int16_t ind, std::int64_t win) { SetPlayerNumber(ind, "PlayerWin", win); }
 void cRegistry::SetPlayerScore(std::int16_t ind, std::int64_t score) { SetPlayerNumber(ind, "PlayerScore", score); }
 void cRegistry::SetPlayerMoves(std::int16_t ind, std::int64_t moves) { SetPlayerNumber(ind, "PlayerMoves", moves); }
+
+template <typename T> void cRegistry::AddPlayerNumber(std::int16_t ind, std::string_view field, std::int64_t delta) {
+    Backend.Add(kApp, kPlayers, PlayerKey(ind, field), delta, std::numeric_limits<T>::min(),
+                std::numeric_limits<T>::max());
+}
+
+void cRegistry::AddPlayerGames(std::int16_t ind, std::int64_t delta) {
+    AddPlayerNumber<std::int16_t>(ind, "PlayerGames", delta);
+}
+void cRegistry::AddPlayerWin(std::int16_t ind, std::int64_t delta) {
+    AddPlayerNumber<std::int16_t>(ind, "PlayerWin", delta);
+}
+void cRegistry::AddPlayerScore(std::int16_t ind, std::int64_t delta) {
+    AddPlayerNumber<std::int32_t>(ind, "PlayerScore", delta);
+}
+void cRegistry::AddPlayerMoves(std::int16_t ind, std::int64_t delta) {
+    AddPlayerNumber<std::int32_t>(ind, "PlayerMoves", delta);
+}
 
 } // namespace tabloo

@@ -157,6 +157,13 @@ public:
     void SetPlayerWin(std::int16_t ind, std::int64_t win);
     void SetPlayerScore(std::int16_t ind, std::int64_t score);
     void SetPlayerMoves(std::int16_t ind, std::int64_t moves);
+    // Add to a count as the store holds it when the change reaches it (stopping at the
+    // edge of its width): a second copy of the game counting at the same moment loses
+    // nothing.
+    void AddPlayerGames(std::int16_t ind, std::int64_t delta);
+    void AddPlayerWin(std::int16_t ind, std::int64_t delta);
+    void AddPlayerScore(std::int16_t ind, std::int64_t delta);
+    void AddPlayerMoves(std::int16_t ind, std::int64_t delta);
 
     // The text stored under a key, if any.
     bool Read(std::string_view section, std::string_view key, std::string &value) const {
@@ -170,6 +177,7 @@ public:
 private:
     template <typename T> T GetPlayerNumber(std::int16_t ind, std::string_view field) const;
     void SetPlayerNumber(std::int16_t ind, std::string_view field, std::int64_t value);
+    template <typename T> void AddPlayerNumber(std::int16_t ind, std::string_view field, std::int64_t delta);
 
     ISettingsBackend &Backend;
 };

@@ -81,14 +81,13 @@ void Game::RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t
         return;
     cRegistry::Update update(Registry);
     update.KeepSafe();
-    // Counters stop at the edge of their width.
-    Registry.SetPlayerGames(slot, ClampTo<std::int16_t>(Registry.GetPlayerGames(slot) + 1));
+    // Each count is added to as the store holds it, so that a second copy ending a game at
+    // the same moment loses nothing; counters stop at the edge of their width.
+    Registry.AddPlayerGames(slot, 1);
     if (result == 1)
-        Registry.SetPlayerWin(slot, ClampTo<std::int16_t>(Registry.GetPlayerWin(slot) + 1));
-    const std::int64_t gameScore = result == 1 ? score : GameScore();
-    Registry.SetPlayerScore(slot, ClampTo<std::int32_t>(std::int64_t(Registry.GetPlayerScore(slot)) + gameScore));
-    Registry.SetPlayerMoves(slot,
-                            ClampTo<std::int32_t>(std::int64_t(Registry.GetPlayerMoves(slot)) + Trans.GetTransID()));
+        Registry.AddPlayerWin(slot, 1);
+    Registry.AddPlayerScore(slot, result == 1 ? score : GameScore());
+    Registry.AddPlayerMoves(slot, Trans.GetTransID());
 }
 
 } // namespace tabloo

@@ -14,6 +14,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <cerrno>
@@ -28,8 +29,8 @@ namespace tabloo {
 
 namespace {
 
-// How long an update waits for a second copy of the game to finish its own; after that it
-// goes ahead anyway rather than hold the game up.
+// How long the writer waits for a second copy of the game to finish its own update; after
+// that it goes ahead anyway rather than hold the game's records back.
 constexpr int kLockWaitMs = 3000;
 // A lock file older than this belongs to a copy that hung or died on another machine.
 constexpr int kStaleLockSeconds = 30;
@@ -443,16 +444,18 @@ struct cQtSettings::Channel {
             const std::size_t taken = Queue.size();
             const std::uint64_t last = Queue.back().Seq;
             l.unlock();
+            // Only this thread takes the lock: the window never waits for another copy.
+            QDir().mkpath(QFileInfo(File).absolutePath());
+            Lock.Acquire();
             QByteArray data = ReadWhole(File);
             for (const Op &op : ops)
                 data = Apply(std::move(data), op);
             ReplaceFile(File, data);
+            Lock.Release();
             l.lock();
             ++Replacements;
             Queue.erase(Queue.begin(), Queue.begin() + static_cast<std::ptrdiff_t>(taken));
             Written = last;
-            if (Queue.empty() && Open == 0)
-                Lock.Release();
             Done.notify_all();
         }
     }
@@ -491,9 +494,8 @@ struct cQtSettings::Channel {
     std::condition_variable Work, Done;
     std::deque<Batch> Queue; // oldest first; the writer removes them once in the file
     std::uint64_t NextSeq = 1, Written = 0;
-    int Open = 0; // updates open in this process
     bool Stop = false;
-    cLockFile Lock;
+    cLockFile Lock; // the writer's alone
     // The parsed copy.
     const QByteArray Path;
     bool Valid = false;
@@ -535,29 +537,13 @@ cQtSettings::~cQtSettings() {
     Settle();
 }
 
-void cQtSettings::BeginUpdate() {
-    if (Depth++ > 0)
-        return;
-    std::lock_guard l(Chan->M);
-    ++Chan->Open;
-    if (!Chan->Lock.Held()) {
-        // The name QSettings uses too, so that any copy of the game, old or new, takes turns.
-        QDir().mkpath(QFileInfo(File).absolutePath());
-        Chan->Lock.Acquire();
-        // With the lock newly taken, the update reads the file as it is now.
-        if (Chan->Queue.empty())
-            Chan->Valid = false;
-    }
-}
+void cQtSettings::BeginUpdate() { ++Depth; }
 
 void cQtSettings::EndUpdate() {
     if (Depth == 0 || --Depth > 0)
         return;
     std::unique_lock l(Chan->M);
-    --Chan->Open;
     if (Pending.empty()) {
-        if (Chan->Queue.empty() && Chan->Open == 0)
-            Chan->Lock.Release();
         Safe = false;
         return;
     }
@@ -594,36 +580,60 @@ int cQtSettings::Replacements() const {
 bool cQtSettings::Read(std::string_view, std::string_view section, std::string_view key, std::string &value) const {
     const QString s = ToQString(section), k = ToQString(key);
     // What is written and not yet in the file counts first: this update's, then those on
-    // their way to the file, the newest first.
+    // their way to the file, the newest first. Additions count on the value they follow.
+    std::vector<const Op *> adds; // the newest first
     auto find = [&](const std::vector<Op> &ops) -> int {
         for (auto op = ops.rbegin(); op != ops.rend(); ++op) {
             if (op->Section != s || (!op->RemovesSection && op->Key != k))
                 continue;
             if (op->RemovesSection)
                 return 0;
+            if (op->Adds) {
+                adds.push_back(&*op);
+                continue;
+            }
             value = op->Value.toStdString();
             return 1;
         }
         return -1;
     };
+    auto result = [&](bool found) {
+        if (adds.empty())
+            return found;
+        std::string sum = value;
+        for (auto a = adds.rbegin(); a != adds.rend(); ++a, found = true)
+            sum = std::to_string(AddWithin(found ? &sum : nullptr, (*a)->Delta, (*a)->Lo, (*a)->Hi));
+        value = std::move(sum);
+        return true;
+    };
     if (const int found = find(Pending); found >= 0)
-        return found == 1;
+        return result(found == 1);
+    // The additions found so far point into the updates on their way: fold them before the
+    // writer takes those.
     std::lock_guard l(Chan->M);
     for (auto b = Chan->Queue.rbegin(); b != Chan->Queue.rend(); ++b)
         if (const int found = find(b->Ops); found >= 0)
-            return found == 1;
+            return result(found == 1);
     const QHash<QString, QByteArray> *keys = Chan->Section(s);
-    if (!keys)
-        return false;
-    auto it = keys->constFind(k);
-    if (it == keys->constEnd())
-        return false;
+    auto it = keys ? keys->constFind(k) : QHash<QString, QByteArray>::const_iterator();
+    if (!keys || it == keys->constEnd())
+        return result(false);
     value = DecodeValue(*it).toStdString(); // at most kLongestValue of it: see Parse
-    return true;
+    return result(true);
 }
 
 void cQtSettings::Write(std::string_view, std::string_view section, std::string_view key, std::string_view value) {
     Change({ToQString(section), ToQString(key), ToQString(value), false});
+}
+
+void cQtSettings::Add(std::string_view, std::string_view section, std::string_view key, std::int64_t delta,
+                      std::int64_t lo, std::int64_t hi) {
+    Op op{ToQString(section), ToQString(key), {}, false};
+    op.Adds = true;
+    op.Delta = delta;
+    op.Lo = lo;
+    op.Hi = hi;
+    Change(op);
 }
 
 void cQtSettings::RemoveSection(std::string_view, std::string_view section) {
@@ -638,7 +648,7 @@ void cQtSettings::Change(const Op &op) {
     auto same = std::find_if(Pending.rbegin(), Pending.rend(), [&](const Op &o) {
         return o.Section == op.Section && (o.RemovesSection || o.Key == op.Key);
     });
-    if (!op.RemovesSection && same != Pending.rend() && !same->RemovesSection)
+    if (!op.RemovesSection && !op.Adds && same != Pending.rend() && !same->RemovesSection && !same->Adds)
         same->Value = op.Value;
     else
         Pending.push_back(op);
@@ -646,6 +656,17 @@ void cQtSettings::Change(const Op &op) {
 }
 
 QByteArray cQtSettings::Channel::Apply(QByteArray data, const Op &op) {
+    if (op.Adds) {
+        // The sum of the count as the file holds it now (its last line counts, as in a read).
+        std::optional<std::string> now;
+        ForEachLine(data, op.Section, [&](const Line &line, bool inSection, qsizetype, qsizetype) {
+            if (inSection && !line.IsSection && line.Name == op.Key)
+                now = DecodeValue(line.Value.first(std::min(line.Value.size(), kLongestValue)).toByteArray())
+                          .toStdString();
+        });
+        Op set{op.Section, op.Key, QString::number(AddWithin(now ? &*now : nullptr, op.Delta, op.Lo, op.Hi))};
+        return Apply(std::move(data), set);
+    }
     if (op.RemovesSection) {
         // Every [section] of that name goes, with its lines, one at a time.
         // The blank lines after it go too, so that the sections round it keep the one
