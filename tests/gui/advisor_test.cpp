@@ -218,17 +218,34 @@ TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     frmSelect dialog(w.TheGame(), &w.W, &w.W.solveService());
     cOdds &odds = *dialog.Odds();
     auto *label = dialog.findChild<QLabel *>("lblOdds");
-    EXPECT_TRUE(Until([&] { return label->text() == QString("About 100 % of deals can be won"); }));
+    EXPECT_TRUE(Until([&] { return label->text().startsWith("About 100 % (\u00b1"); }));
     EXPECT_EQ(odds.Runs, 1);
 
     dialog.findChild<QComboBox *>("imcHomePiles")->setCurrentIndex(0); // four piles
     EXPECT_EQ(odds.Runs, 2);
-    EXPECT_TRUE(Until([&] { return label->text() == QString("About 0 % of deals can be won"); }));
+    EXPECT_TRUE(Until([&] { return label->text().startsWith("About 0 % (\u00b1"); }));
     EXPECT_EQ(odds.Won, 0);
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
     EXPECT_EQ(w.TheGame().Registry.WinnableOnly(), 1);
+}
+
+TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {
+    Window w;
+    cOdds odds(w.W.solveService());
+    auto says = [&](int won, int lost, int undecided) {
+        odds.Won = won, odds.Lost = lost, odds.Undecided = undecided;
+        return odds.Text();
+    };
+    EXPECT_EQ(says(300, 700, 0), QString("About 30 % (\u00b13 %) of deals can be won, from 1000 decided of 1000"));
+    // Half the deals undecided: the same share of the decided ones, told far less surely,
+    // for the undecided could all go either way.
+    EXPECT_EQ(says(150, 350, 500), QString("About 30 % (\u00b138 %) of deals can be won, from 500 decided of 1000"));
+    // Every deal won is still no proof that all are.
+    EXPECT_EQ(says(20, 0, 0), QString("About 100 % (\u00b117 %) of deals can be won, from 20 decided of 20"));
+    EXPECT_EQ(says(3, 97, 0), QString("About 3.0 % (\u00b16 %) of deals can be won, from 100 decided of 100"));
+    EXPECT_EQ(says(10, 9, 981), QString("Too few deals could be decided to tell how often these rules can be won"));
 }
 
 TEST(Advisor, ClosingTheWindowStopsEverySearchAtOnce) {

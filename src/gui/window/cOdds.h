@@ -21,7 +21,8 @@ public:
 
     // Starts counting again for these rules.
     void Estimate(const cDealer::Variant &variant);
-    // "About N % of deals can be won", or that the count has only begun.
+    // "About N % (±M %) of deals can be won, from D decided of C", or that the count has
+    // only begun.
     QString Text() const;
     // The deals counted so far: winnable, not winnable, undecided.
     int Won = 0, Lost = 0, Undecided = 0;
