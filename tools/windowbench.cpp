@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -113,12 +114,15 @@ int Deals(tabloo::frmMain &w, int count) {
 }
 
 int Verdicts(tabloo::frmMain &w, int count) {
-    auto winnable = std::make_shared<int>(0);
+    using tabloo::cAdvisor;
+    auto seen = std::make_shared<std::map<cAdvisor::Verdict, int>>();
     const int status = TimeNewGames(
         w, count, QStringLiteral("verdicts %1, new game to verdict shown").arg(count),
-        [&w] { return w.advisor().Knows(); },
-        [&w, winnable](double) { *winnable += w.advisor().Current() == tabloo::cAdvisor::Verdict::Winnable; });
-    std::printf("of them winnable: %d\n", *winnable);
+        [&w] { return w.advisor().Knows(); }, [&w, seen](double) { ++(*seen)[w.advisor().Current()]; });
+    const int cantTell = (*seen)[cAdvisor::Verdict::CantTell];
+    std::printf("of them winnable: %d, not winnable: %d, can't tell: %d (%.1f %%)\n",
+                (*seen)[cAdvisor::Verdict::Winnable], (*seen)[cAdvisor::Verdict::NotWinnable], cantTell,
+                100.0 * cantTell / count);
     return status;
 }
 
