@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <atomic>
+#include <chrono>
+
 namespace tabloo::test {
 namespace {
 
@@ -171,14 +174,18 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
         EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable)
             << w.TheGame().CurrentGameNo;
     }
-    // Four home piles and no free cell: nothing can be won; after its time the search
-    // deals the last number and the line says so.
+    // Four home piles and no free cell: nothing can be won; after its time (here a clock
+    // that jumps 3 s at every look) the search deals the last number and the line says so.
     w.Set("HomePiles", "4");
+    static std::atomic<int> looks{0};
+    cAdvisor::SetFindClock([] { return std::chrono::steady_clock::time_point(std::chrono::seconds(3 * ++looks)); });
     const std::uint32_t deals = w.TheGame().Deals;
     Key(w, Qt::Key_F2);
     EXPECT_EQ(Line(w), QString("Looking for a winnable deal\u2026"));
     EXPECT_TRUE(Until([&] { return w.TheGame().Deals == deals + 1; }));
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
+    cAdvisor::SetFindClock(nullptr);
+    EXPECT_EQ(looks, 2) << "one number drawn, searched, and the time was up";
 }
 
 TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog) {

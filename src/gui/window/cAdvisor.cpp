@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPen>
 
+#include <atomic>
 #include <chrono>
 
 namespace tabloo {
@@ -25,6 +26,9 @@ constexpr auto kFindFor = std::chrono::milliseconds(2000);
 // A drawn number's search is kept short, so that a rarely winnable variant still tries many.
 constexpr std::uint64_t kFindStates = 200'000;
 constexpr int kReplayTickMs = 500;
+
+std::chrono::steady_clock::time_point RealNow() { return std::chrono::steady_clock::now(); }
+std::atomic<std::chrono::steady_clock::time_point (*)()> FindNow{RealNow};
 
 } // namespace
 
@@ -270,17 +274,19 @@ void cAdvisor::SolutionStep() {
 
 // ---- winnable deals ----
 
+void cAdvisor::SetFindClock(std::chrono::steady_clock::time_point (*now)()) { FindNow = now ? now : RealNow; }
+
 void cAdvisor::FindWinnableDeal(const cDealer::Variant &variant, std::function<void(double, bool)> done) {
     cSolveService::Cancel(Finder);
     Finder = Service.Run([this, variant, done](cSolveService::cJob &job) {
-        const auto until = std::chrono::steady_clock::now() + kFindFor;
+        const auto until = FindNow.load()() + kFindFor;
         cDealer dealer(variant);
         cSolver solver(kFindStates);
         double gameNo = dealer.RandomGameNo();
         bool found = false;
         while (!job.Cancelled()) {
             found = solver.Solve(dealer.Deal(gameNo), &job.CancelFlag()).Outcome == tabloo::Verdict::Winnable;
-            if (found || std::chrono::steady_clock::now() >= until)
+            if (found || FindNow.load()() >= until)
                 break;
             gameNo = dealer.RandomGameNo();
         }

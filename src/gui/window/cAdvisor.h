@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -68,6 +69,9 @@ public:
     // The game just dealt is the last number drawn: no winnable one turned up in time.
     void NoteNoWinnableDeal();
     bool Finding() const { return bool(Finder); }
+    // The clock the search for a winnable deal is timed by (for tests; null puts the real
+    // one back).
+    static void SetFindClock(std::chrono::steady_clock::time_point (*now)());
 
     // The player did something: the hint goes and a solution being played stops.
     void InputArrived();
