@@ -2,7 +2,8 @@
 # check-install.sh BUILD APP_ID
 # Installs the build into a temporary prefix and checks what a desktop and a player find
 # there: both programs, a desktop entry and AppStream metainfo that pass their validators and
-# point at the installed game, the icon at every size of the theme, and the man pages.
+# point at the installed game, the icon at every size of the theme, the man pages, and the
+# licence: GPL-3.0-or-later in the metainfo and in the machine-readable copyright file.
 set -euo pipefail
 build=$1 id=$2
 prefix=$(mktemp -d)
@@ -28,6 +29,14 @@ grep -qx "Exec=$prefix/games/tabloo" "$desktop" || fail "the desktop entry does 
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo does not give the game's licence, GPL-3.0-or-later"
+grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo" || fail "the metainfo's own licence is not CC0-1.0"
+
+copyright=$prefix/share/doc/tabloo/copyright
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "$copyright is not a machine-readable copyright file"
+grep -qx 'License: GPL-3+' "$copyright" || fail "$copyright does not give the licence GPL-3+"
 
 for size in 16 22 24 32 48 64 128 256 512; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
@@ -44,5 +53,5 @@ for page in tabloo tabloo-cli; do
     [ -z "$warnings" ] || fail "$man: $warnings"
 done
 
-[ "$failed" -eq 0 ] && echo "installed into a prefix: programs, desktop entry, metainfo, icons, man pages"
+[ "$failed" -eq 0 ] && echo "installed into a prefix: programs, desktop entry, metainfo, icons, man pages, licence"
 exit "$failed"
