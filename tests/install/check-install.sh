@@ -6,9 +6,11 @@
 # licence: GPL-3.0-or-later in the metainfo and in the machine-readable copyright file.
 set -euo pipefail
 build=$1 id=$2
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+prefix=$(mktemp -d) stripped=$(mktemp -d)
+trap 'rm -rf "$prefix" "$stripped"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
+# A stripped install, as the package has it.
+cmake --install "$build" --prefix "$stripped" --strip >/dev/null
 
 failed=0
 fail() {
@@ -20,6 +22,20 @@ for program in tabloo tabloo-cli; do
     [ -x "$prefix/games/$program" ] || fail "games/$program is not installed"
 done
 "$prefix/games/tabloo-cli" deal 123 | grep -qx 'home 0: 8D 9C TH KS 9D 4D 4C' || fail "the installed tabloo-cli deals wrong"
+
+# Stripped as Debian strips: no section that only names the compiler. Built with Debian's
+# hardening flags when the build says so: bound at load, fortified functions in use.
+hardened=0
+grep -qx 'TABLOO_DEBIAN_FLAGS:BOOL=ON' "$build/CMakeCache.txt" && hardened=1
+for program in tabloo tabloo-cli; do
+    file=$stripped/games/$program
+    sections=$(readelf -S -W "$file") dynamic=$(readelf -d "$file") symbols=$(readelf --dyn-syms -W "$file")
+    grep -Eq ' \.(comment|note|symtab) ' <<<"$sections" && fail "the stripped $program keeps .comment, .note or .symtab"
+    if [ "$hardened" -eq 1 ]; then
+        grep -q 'BIND_NOW' <<<"$dynamic" || fail "$program is not bound at load (-z now)"
+        grep -Eq '__[a-z]+_chk@' <<<"$symbols" || fail "$program uses no fortified function"
+    fi
+done
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
