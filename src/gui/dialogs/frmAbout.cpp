@@ -75,6 +75,12 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
                           this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
 
+    lblLicense = new QLabel(QStringLiteral("Tabloo is free software: you may share and change it\n"
+                                           "under the GNU General Public License, version 3 or later.\n"
+                                           "It comes with no warranty."),
+                            this);
+    lblLicense->setObjectName(QStringLiteral("lblLicense"));
+
     cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
 
     auto *text = new QVBoxLayout;
@@ -82,6 +88,8 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
     text->addWidget(lblVersion);
     text->addSpacing(8);
     text->addWidget(lblAbout);
+    text->addSpacing(8);
+    text->addWidget(lblLicense);
     text->addStretch(1);
 
     auto *top = new QHBoxLayout;

@@ -1,4 +1,4 @@
-// "About Tabloo 3.0": a small picture of fanned cards, the product's lines and OK.
+// "About Tabloo 3.0": a small picture of fanned cards, the product's lines, its licence and OK.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +22,7 @@ private:
     QLabel *lblProduct = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *lblAbout = nullptr;
+    QLabel *lblLicense = nullptr;
     QPushButton *cmdOK = nullptr;
 };
 
