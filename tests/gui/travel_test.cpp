@@ -145,6 +145,9 @@ TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
 
 TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     Window w;
+    // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
+    w.Set("FitBoard", "0");
+    w.W.ArrangeBoard();
     w.W.resize(3840, 1000);
     QApplication::processEvents();
     Game &g = w.Deal(123, false);
