@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 namespace tabloo::test {
@@ -56,6 +58,117 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     ASSERT_TRUE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text));
     EXPECT_EQ(text, "0");
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
+}
+
+// The stored text of a key of the window's own section, or "" when there is none.
+std::string WindowKey(const cMemorySettings &store, std::string_view key) {
+    std::string text;
+    return store.Read(cRegistry::kApp, frmMain::kWindowSection, key, text) ? text : std::string();
+}
+
+TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
+    Window w;
+    w.W.RunCommand("F2");
+    // The desktop's key is no other command's, and the board's own keys leave it alone.
+    QAction *full = w.W.action("G12");
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->shortcut(), QKeySequence(Qt::Key_F11));
+    for (QAction *a : w.W.findChildren<QAction *>()) {
+        if (a != full) {
+            EXPECT_NE(a->shortcut(), QKeySequence(Qt::Key_F11)) << a->text().toStdString();
+        }
+    }
+    // Beside View Toolbar in the Game menu.
+    const QList<QAction *> items = w.W.findChild<QMenu *>("mnuGame")->actions();
+    const auto toolbar = std::find(items.begin(), items.end(), w.W.action("G9"));
+    ASSERT_NE(toolbar, items.end());
+    ASSERT_NE(toolbar + 1, items.end());
+    EXPECT_EQ(*(toolbar + 1), full);
+
+    w.W.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
+    const QRect before = w.W.geometry();
+    QTest::keyClick(&w.W.board(), Qt::Key_F11);
+    QApplication::processEvents();
+    w.Tick();
+    EXPECT_TRUE(w.W.isFullScreen());
+    EXPECT_TRUE(full->isChecked());
+    EXPECT_EQ(w.W.frameGeometry(), w.W.screen()->geometry());
+    EXPECT_TRUE(w.TheGame().GameRunning) << "the game goes on";
+    QTest::keyClick(&w.W.board(), Qt::Key_F11);
+    QApplication::processEvents();
+    w.Tick();
+    EXPECT_FALSE(w.W.isFullScreen());
+    EXPECT_FALSE(full->isChecked());
+    EXPECT_EQ(w.W.geometry(), before);
+
+    // A maximised window comes back maximised.
+    w.W.showMaximized();
+    QApplication::processEvents();
+    w.W.RunCommand("G12");
+    EXPECT_TRUE(w.W.isFullScreen());
+    w.W.RunCommand("G12");
+    EXPECT_FALSE(w.W.isFullScreen());
+    EXPECT_TRUE(w.W.isMaximized());
+}
+
+TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwn) {
+    cMemorySettings store;
+    const QRect place(60, 50, 640, 420);
+    {
+        frmMain w(store);
+        w.setGeometry(place);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        ASSERT_EQ(w.geometry(), place);
+        const long replacements = store.Replacements, writes = store.Writes;
+        w.close();
+        EXPECT_EQ(store.Replacements, replacements + 1) << "one update";
+        EXPECT_EQ(store.Writes, writes + 5);
+        EXPECT_EQ(WindowKey(store, "Left"), "60");
+        EXPECT_EQ(WindowKey(store, "Top"), "50");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+        EXPECT_EQ(WindowKey(store, "Height"), "420");
+        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
+        std::string text;
+        EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "Width", text)) << "nothing in the options' section";
+    }
+    {
+        frmMain w(store);
+        EXPECT_EQ(w.geometry(), place);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_EQ(w.geometry(), place);
+        EXPECT_FALSE(w.isMaximized());
+        // Maximised, it keeps the size it comes back to.
+        w.showMaximized();
+        QApplication::processEvents();
+        w.close();
+        EXPECT_EQ(WindowKey(store, "Maximized"), "1");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+    }
+    {
+        frmMain w(store);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_TRUE(w.isMaximized());
+        // Closed in full screen from a window that was not maximised: it opens as it was.
+        w.showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(w.geometry(), place);
+        w.RunCommand("G12");
+        ASSERT_TRUE(w.isFullScreen());
+        w.close();
+        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
+        EXPECT_EQ(WindowKey(store, "Left"), "60");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+    }
+    frmMain w(store);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_FALSE(w.isFullScreen());
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(w.geometry(), place);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "frmSelect.h"
 #include "frmStatistics.h"
 #include "mColors.h"
+#include "mScreenPlace.h"
 #include "mSounds.h"
 #include "mToolbarIcons.h"
 
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -147,6 +149,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     // Room for the whole board at its own size, below the menus and the toolbar.
     resize(Board->sizeHint().width(), menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() +
                                           Board->sizeHint().height() + statusBar()->sizeHint().height());
+    // The size, place and maximised state the window had when it last closed.
+    RestoreWindowPlace();
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
@@ -181,6 +185,7 @@ const frmMain::Command frmMain::kCommands[] = {
     {"G10", mnuGame,   "&Hint",           Qt::CTRL | Qt::Key_H,             kLineAbove,               {33, "Hint", "Hint", "Hint: the first move of a winning line"}, [](frmMain &w) { w.Advisor->Hint(); }},
     {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
     {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
+    {"G12", mnuGame,   "&Full Screen",    Qt::Key_F11,                      kTicked,                  {},                                                             [](frmMain &w) { w.SwitchFullScreen(); }},
     {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.tmrForward.start(); }},
     {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.tmrBackward.start(); }},
     {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(1); w.tmrForward.start(); }},
@@ -399,6 +404,7 @@ void frmMain::ExitAtOnce() {
     // Exit ends the program at once, without the window's closing handling: the game stays
     // in the store as it stands, to be offered at the next start.
     TheGame->SaveRunningGame();
+    SaveWindowPlace();
     ExitingAtOnce = true;
     QCoreApplication::quit();
 }
@@ -421,6 +427,69 @@ void frmMain::SwitchToolbar() {
     ArrangeBoard();
 }
 
+void frmMain::SwitchFullScreen() {
+    if (isFullScreen()) {
+        // Back to the window as it was before.
+        if (MaximizedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        MaximizedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    }
+    UpdateMenuStates();
+}
+
+bool frmMain::KeptMaximized() const { return isFullScreen() ? MaximizedBeforeFullScreen : isMaximized(); }
+
+void frmMain::RestoreWindowPlace() {
+    const cRegistry &reg = TheGame->Registry;
+    auto number = [&reg](std::string_view key, int &value) {
+        std::string text;
+        if (!reg.Read(kWindowSection, key, text))
+            return false;
+        const std::optional<int> n = ParseWholeAs<int>(text);
+        if (n)
+            value = *n;
+        return n.has_value();
+    };
+    int left = 0, top = 0, width = 0, height = 0, maximized = 0;
+    if (number("Left", left) && number("Top", top) && number("Width", width) && number("Height", height) && width > 0 &&
+        height > 0) {
+        QRect place(left, top, width, height);
+        // On the screen that holds the most of it (the screens may have changed since), and
+        // inside its free area.
+        QScreen *screen = QGuiApplication::screenAt(place.center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            const QMargins frame = FrameMargins(*this);
+            place = FitInside(place.marginsAdded(frame), screen->availableGeometry()).marginsRemoved(frame);
+        }
+        setGeometry(place);
+    }
+    if (number("Maximized", maximized) && maximized != 0)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::SaveWindowPlace() {
+    if (std::exchange(PlaceSaved, true))
+        return;
+    // The size and place of the window as it stands when neither maximised nor full screen;
+    // a window closed in full screen opens as it was before it went full screen.
+    const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
+    cRegistry &reg = TheGame->Registry;
+    cRegistry::Update update(reg);
+    // On the disk before the window is gone, as the game's record written with it is.
+    update.KeepSafe();
+    reg.Write(kWindowSection, "Left", std::to_string(place.x()));
+    reg.Write(kWindowSection, "Top", std::to_string(place.y()));
+    reg.Write(kWindowSection, "Width", std::to_string(place.width()));
+    reg.Write(kWindowSection, "Height", std::to_string(place.height()));
+    reg.Write(kWindowSection, "Maximized", KeptMaximized() ? "1" : "0");
+}
+
 void frmMain::Customize() {
     frmOptions dialog(
         *TheGame, Colors, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
@@ -440,6 +509,7 @@ void frmMain::UpdateMenuStates() {
     const cRegistry &reg = TheGame->Registry;
     const bool running = TheGame->GameRunning;
     Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
+    Actions["G12"]->setChecked(isFullScreen());
     Actions["F4"]->setEnabled(running);
     Actions["F5"]->setEnabled(running);
     const bool playable = running && !ReplayRunning();
@@ -541,6 +611,7 @@ void frmMain::closeEvent(QCloseEvent *event) {
     if (IsClosed)
         return;
     IsClosed = true;
+    SaveWindowPlace();
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();
