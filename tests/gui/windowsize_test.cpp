@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace tabloo::test {
 namespace {
@@ -169,6 +170,64 @@ TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInA
     EXPECT_FALSE(w.isFullScreen());
     EXPECT_FALSE(w.isMaximized());
     EXPECT_EQ(w.geometry(), place);
+}
+
+// Whether a window, its frame included, lies wholly inside the free area of the screen.
+::testing::AssertionResult OnScreen(const QWidget &window) {
+    const QRect area = window.screen()->availableGeometry(), outer = window.frameGeometry();
+    if (area.contains(outer))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                         << outer.height() << " on " << area.width() << "x" << area.height();
+}
+
+TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameStands) {
+    cMemorySettings store;
+    frmMain w(store);
+    w.resize(500, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QRect area = w.screen()->availableGeometry();
+    const QSize outer = w.frameGeometry().size();
+    const QPoint corners[] = {area.topLeft(), QPoint(area.right() + 1 - outer.width(), area.top()),
+                              QPoint(area.left(), area.bottom() + 1 - outer.height()),
+                              QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height())};
+    for (const QPoint &corner : corners) {
+        SCOPED_TRACE(std::to_string(corner.x()) + "," + std::to_string(corner.y()));
+        w.move(corner);
+        QApplication::processEvents();
+        ASSERT_TRUE(OnScreen(w));
+        w.RunCommand("H1");
+        QWidget *help = w.helpWindow();
+        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        EXPECT_TRUE(OnScreen(*help));
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A dialog, centred over the game, inside the screen too.
+        bool seen = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (QWidget *d = QApplication::activeModalWidget()) {
+                seen = true;
+                EXPECT_TRUE(OnScreen(*d)) << d->metaObject()->className();
+                static_cast<QDialog *>(d)->reject();
+            }
+        });
+        w.RunCommand("T1");
+        EXPECT_TRUE(seen);
+    }
+}
+
+TEST(WindowSize, AWindowKeptOffTheScreenComesBackOnIt) {
+    cMemorySettings store;
+    cRegistry reg(store);
+    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}, {"Width", "640"}, {"Height", "420"}})
+        reg.Write(frmMain::kWindowSection, key, value);
+    frmMain w(store);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_TRUE(OnScreen(w));
+    EXPECT_EQ(w.size(), QSize(640, 420));
 }
 
 } // namespace

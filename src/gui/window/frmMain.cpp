@@ -60,9 +60,11 @@ bool IsInput(QEvent::Type type) {
 frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent) {
     setWindowTitle("Tabloo 3.0");
     ExecDialog = [this](QDialog &d) {
-        // Centred over the window, whatever the window manager would do.
+        // Centred over the window, whatever the window manager would do, and inside the
+        // screen.
         d.adjustSize();
-        d.move(frameGeometry().center() - d.rect().center());
+        const QMargins frame = FrameMargins(*this);
+        PlaceInside(d, frameGeometry().center() - QRect(QPoint(), d.size().grownBy(frame)).center(), *this);
         return d.exec();
     };
     // The questions and messages hold text from the settings file (a kept game's number, a
@@ -468,6 +470,8 @@ void frmMain::RestoreWindowPlace() {
             place = FitInside(place.marginsAdded(frame), screen->availableGeometry()).marginsRemoved(frame);
         }
         setGeometry(place);
+        // Its frame is known once it is shown: then it is kept on the screen with it.
+        FitAtShow = true;
     }
     if (number("Maximized", maximized) && maximized != 0)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -567,6 +571,12 @@ void frmMain::ArrangeBoard() {
     Board->SetBoardColor(Colors.GetColorEntry(TheGame->Registry.ColorIndex()).Value);
 }
 
+void frmMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(FitAtShow, false) && !isMaximized() && !isFullScreen())
+        PlaceInside(*this, frameGeometry().topLeft(), *this);
+}
+
 void frmMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     Displays->Fit(width());
@@ -579,6 +589,14 @@ void frmMain::ShowHelp() {
         for (QMenu *menu : menuBar()->findChildren<QMenu *>())
             commands += menu->actions();
         Help = new frmHelp(commands, this);
+        // Beside the game, at its right where the screen has room, else at its left, and
+        // inside the screen in any case.
+        const QRect game = frameGeometry(), area = FreeAreaNear(*this);
+        const int width = Help->width() + FrameMargins(*this).left() + FrameMargins(*this).right();
+        int left = game.right() + 1;
+        if (left + width > area.right() + 1 && game.left() - width >= area.left())
+            left = game.left() - width;
+        PlaceInside(*Help, QPoint(left, game.top()), *this);
     }
     Help->show();
     Help->raise();

@@ -92,6 +92,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Input anywhere in the program first lands the cards still travelling.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -193,6 +194,7 @@ private:
     bool ExitingAtOnce = false;
     bool MaximizedBeforeFullScreen = false;
     bool PlaceSaved = false;
+    bool FitAtShow = false;
     bool IsClosed = false;
     // Autoplay was switched on during a replay: it plays when the replay has made the last
     // recorded move, so that no recorded move is lost.
