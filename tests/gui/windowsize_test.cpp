@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -228,6 +229,27 @@ TEST(WindowSize, AWindowKeptOffTheScreenComesBackOnIt) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_TRUE(OnScreen(w));
     EXPECT_EQ(w.size(), QSize(640, 420));
+}
+
+TEST(WindowSize, TheScoreTimeAndMovesStayReadableAtAnyWidth) {
+    Window w;
+    w.W.RunCommand("F2");
+    for (int width : {1100, 500, 400, 320}) {
+        SCOPED_TRACE(width);
+        w.W.resize(width, 500);
+        QApplication::processEvents();
+        w.Tick();
+        QApplication::processEvents();
+        for (int i = 0; i < 3; ++i) {
+            QLabel *d = w.W.display(i);
+            ASSERT_FALSE(d->text().isEmpty());
+            EXPECT_TRUE(d->isVisible()) << d->text().toStdString();
+            // Wholly inside the window, and wide enough for its text.
+            const QRect shown(d->mapTo(&w.W, QPoint(0, 0)), d->size());
+            EXPECT_TRUE(w.W.rect().contains(shown)) << d->text().toStdString();
+            EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->text())) << d->text().toStdString();
+        }
+    }
 }
 
 } // namespace

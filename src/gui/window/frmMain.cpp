@@ -96,6 +96,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     VerdictLine = new QLabel(statusBar());
     VerdictLine->setTextFormat(Qt::PlainText);
     VerdictLine->setObjectName(QStringLiteral("lblVerdict"));
+    // In a narrow window it gives way to the score, time and moves beside it.
+    VerdictLine->setMinimumWidth(1);
     statusBar()->addWidget(VerdictLine, 1);
     Solver = std::make_unique<cSolveService>(2);
     Advisor = std::make_unique<cAdvisor>(*TheGame, *Board, *Solver, *VerdictLine);
@@ -233,7 +235,7 @@ void frmMain::BuildMenus() {
         Actions[key] = a;
     }
 
-    Displays = std::make_unique<cMenuDisplays>(*bar);
+    Displays = std::make_unique<cMenuDisplays>(*bar, *statusBar());
 }
 
 void frmMain::BuildToolbar() {
