@@ -275,6 +275,9 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
     KeyWindow w;
     Game &g = w.TheGame();
     w.Set("Autoplay", "0");
+    // Turned off before, by a player who wants the board at its own size.
+    w.Set("FitBoard", "0");
+    w.W.ArrangeBoard();
     g.StartGame(123.0);
     cBoardView &board = w.W.board();
     auto viewport = [&](int width, int height) {

@@ -47,7 +47,8 @@ inline constexpr DataKey SoundWin{"SoundWin", 1};
 inline constexpr DataKey ShowVerdict{"ShowVerdict", 1};
 inline constexpr DataKey WinnableOnly{"WinnableOnly", 0};
 // 1: the board grows with the window, keeping its proportions; 0: it stays at its own size.
-inline constexpr DataKey FitBoard{"FitBoard", 0};
+// Absent, it counts as on: at the window's first size the board has its own size either way.
+inline constexpr DataKey FitBoard{"FitBoard", 1};
 } // namespace keys
 
 class cRegistry {

@@ -97,7 +97,13 @@ void cBoardView::FitBoard() {
         left = std::round(((w - kBoardPixelWidth) * double(kTwipsPerPixel) / 2.0 - 20.0) / kTwipsPerPixel);
     } else {
         scale = std::min(static_cast<qreal>(w) / kBoardPixelWidth, static_cast<qreal>(h) / kBoardPixelHeight);
-        left = (w - kBoardPixelWidth * scale) / 2.0;
+        if (mFitToWindow)
+            // As the board at its own size stands, 20 twips (at the scale shown) left of the
+            // middle, on whole pixels: at scale 1 the two are the same board.
+            left = std::round(((w - kBoardPixelWidth * scale) * double(kTwipsPerPixel) / 2.0 - 20.0 * scale) /
+                              kTwipsPerPixel);
+        else
+            left = (w - kBoardPixelWidth * scale) / 2.0;
     }
     const bool scaleChanged = !qFuzzyCompare(scale, mScale);
     mScale = scale;

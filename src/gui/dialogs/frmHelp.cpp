@@ -192,6 +192,11 @@ you lay it down (or it goes back), <b>Start</b> with each deal, <b>Autoplay</b> 
 goes home by itself, <b>Undo</b> and <b>Redo</b> with slow undo and redo moves, <b>Win</b> with a
 won game.</p>
 
+<h2>The window</h2>
+<p><b>Game &rsaquo; Full Screen</b> (F11) gives the whole screen to the game; F11 again brings the
+window back as it was. The window opens at the size and place it had when it was last closed,
+maximised if it was.</p>
+
 <h2>Keys</h2>
 <table border="1" cellspacing="0" cellpadding="4">
 <tr><th>Key</th><th>Command</th></tr>

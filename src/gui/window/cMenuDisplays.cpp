@@ -5,19 +5,28 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
+
+#include <algorithm>
 
 namespace tabloo {
 
-cMenuDisplays::cMenuDisplays(QMenuBar &bar) : Bar(bar) {
+namespace {
+// The widest each display shows in a game of an ordinary length, so that nothing moves as
+// the figures grow.
+const char *const kWidest[3] = {"Score :-9999", "Time :9:59:59", "Moves :9999"};
+} // namespace
+
+cMenuDisplays::cMenuDisplays(QMenuBar &bar, QStatusBar &status) : Bar(bar), Status(status) {
     Corner = new QWidget(&bar);
     auto *row = new QHBoxLayout(Corner);
     row->setContentsMargins(0, 0, 12, 0);
-    row->setSpacing(28);
+    row->setSpacing(20);
     const char *names[3] = {"mScore", "mTime", "mMoves"};
     for (int i = 0; i < 3; ++i) {
         Labels[i] = new QLabel(Corner);
         Labels[i]->setObjectName(names[i]);
-        Labels[i]->setMinimumWidth(i == 1 ? 110 : 90);
+        Labels[i]->setMinimumWidth(Labels[i]->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidest[i])) + 4);
         row->addWidget(Labels[i]);
     }
     bar.setCornerWidget(Corner, Qt::TopRightCorner);
@@ -34,25 +43,37 @@ void cMenuDisplays::Show(const Game &game) {
     }
 }
 
-void cMenuDisplays::Fit(int windowWidth) {
-    // The bar's own wish is the menus' width, with the displays beside them when shown.
-    const int menus = Bar.sizeHint().width() - (Corner->isVisible() ? Corner->sizeHint().width() : 0);
-    const int room = windowWidth - menus;
+void cMenuDisplays::SetRoom(bool inBar) {
+    if (inBar == InBar)
+        return;
+    InBar = inBar;
     auto *row = static_cast<QHBoxLayout *>(Corner->layout());
-    const int margins = row->contentsMargins().left() + row->contentsMargins().right();
-    auto need = [&](std::initializer_list<int> shown) {
-        int w = margins;
-        for (int i : shown)
-            w += Labels[i]->minimumWidth() + (w > margins ? row->spacing() : 0);
-        return w;
-    };
-    const bool all = need({0, 1, 2}) <= room, two = need({1, 2}) <= room, one = need({1}) <= room;
-    Labels[0]->setVisible(all);
-    Labels[2]->setVisible(all || two);
-    Labels[1]->setVisible(all || two || one);
-    // The bar lays its menus out again round the corner's new width.
-    Corner->adjustSize();
-    Bar.setCornerWidget(Corner, Qt::TopRightCorner);
+    if (inBar) {
+        Status.removeWidget(Corner);
+        row->setContentsMargins(0, 0, 12, 0);
+        row->setSpacing(20);
+        Bar.setCornerWidget(Corner, Qt::TopRightCorner);
+    } else {
+        Bar.setCornerWidget(nullptr, Qt::TopRightCorner);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(10);
+        Status.addPermanentWidget(Corner);
+    }
+    Corner->show();
+}
+
+void cMenuDisplays::Fit(int windowWidth) {
+    // The bar's own wish is the menus' width, with the displays beside them when shown there.
+    const int menus = Bar.sizeHint().width() - (InBar && Corner->isVisible() ? Corner->sizeHint().width() : 0);
+    int need = 12 + 2 * 20;
+    for (QLabel *l : Labels)
+        need += l->minimumWidth();
+    SetRoom(need <= windowWidth - menus);
+    if (InBar) {
+        // The bar lays its menus out again round the corner's new width.
+        Corner->adjustSize();
+        Bar.setCornerWidget(Corner, Qt::TopRightCorner);
+    }
 }
 
 } // namespace tabloo

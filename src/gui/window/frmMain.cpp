@@ -16,6 +16,7 @@
 #include "frmSelect.h"
 #include "frmStatistics.h"
 #include "mColors.h"
+#include "mScreenPlace.h"
 #include "mSounds.h"
 #include "mToolbarIcons.h"
 
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -58,9 +60,11 @@ bool IsInput(QEvent::Type type) {
 frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent) {
     setWindowTitle("Tabloo 3.0");
     ExecDialog = [this](QDialog &d) {
-        // Centred over the window, whatever the window manager would do.
+        // Centred over the window, whatever the window manager would do, and inside the
+        // screen.
         d.adjustSize();
-        d.move(frameGeometry().center() - d.rect().center());
+        const QMargins frame = FrameMargins(*this);
+        PlaceInside(d, frameGeometry().center() - QRect(QPoint(), d.size().grownBy(frame)).center(), *this);
         return d.exec();
     };
     // The questions and messages hold text from the settings file (a kept game's number, a
@@ -92,6 +96,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     VerdictLine = new QLabel(statusBar());
     VerdictLine->setTextFormat(Qt::PlainText);
     VerdictLine->setObjectName(QStringLiteral("lblVerdict"));
+    // In a narrow window it gives way to the score, time and moves beside it.
+    VerdictLine->setMinimumWidth(1);
     statusBar()->addWidget(VerdictLine, 1);
     Solver = std::make_unique<cSolveService>(2);
     Advisor = std::make_unique<cAdvisor>(*TheGame, *Board, *Solver, *VerdictLine);
@@ -147,6 +153,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     // Room for the whole board at its own size, below the menus and the toolbar.
     resize(Board->sizeHint().width(), menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() +
                                           Board->sizeHint().height() + statusBar()->sizeHint().height());
+    // The size, place and maximised state the window had when it last closed.
+    RestoreWindowPlace();
     ArrangeBoard();
     UpdateMenuStates();
     UpdateToolbarStates();
@@ -181,6 +189,7 @@ const frmMain::Command frmMain::kCommands[] = {
     {"G10", mnuGame,   "&Hint",           Qt::CTRL | Qt::Key_H,             kLineAbove,               {33, "Hint", "Hint", "Hint: the first move of a winning line"}, [](frmMain &w) { w.Advisor->Hint(); }},
     {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
     {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
+    {"G12", mnuGame,   "&Full Screen",    Qt::Key_F11,                      kTicked,                  {},                                                             [](frmMain &w) { w.SwitchFullScreen(); }},
     {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.tmrForward.start(); }},
     {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.tmrBackward.start(); }},
     {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(1); w.tmrForward.start(); }},
@@ -226,7 +235,7 @@ void frmMain::BuildMenus() {
         Actions[key] = a;
     }
 
-    Displays = std::make_unique<cMenuDisplays>(*bar);
+    Displays = std::make_unique<cMenuDisplays>(*bar, *statusBar());
 }
 
 void frmMain::BuildToolbar() {
@@ -399,6 +408,7 @@ void frmMain::ExitAtOnce() {
     // Exit ends the program at once, without the window's closing handling: the game stays
     // in the store as it stands, to be offered at the next start.
     TheGame->SaveRunningGame();
+    SaveWindowPlace();
     ExitingAtOnce = true;
     QCoreApplication::quit();
 }
@@ -421,6 +431,71 @@ void frmMain::SwitchToolbar() {
     ArrangeBoard();
 }
 
+void frmMain::SwitchFullScreen() {
+    if (isFullScreen()) {
+        // Back to the window as it was before.
+        if (MaximizedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        MaximizedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    }
+    UpdateMenuStates();
+}
+
+bool frmMain::KeptMaximized() const { return isFullScreen() ? MaximizedBeforeFullScreen : isMaximized(); }
+
+void frmMain::RestoreWindowPlace() {
+    const cRegistry &reg = TheGame->Registry;
+    auto number = [&reg](std::string_view key, int &value) {
+        std::string text;
+        if (!reg.Read(kWindowSection, key, text))
+            return false;
+        const std::optional<int> n = ParseWholeAs<int>(text);
+        if (n)
+            value = *n;
+        return n.has_value();
+    };
+    int left = 0, top = 0, width = 0, height = 0, maximized = 0;
+    if (number("Left", left) && number("Top", top) && number("Width", width) && number("Height", height) && width > 0 &&
+        height > 0) {
+        QRect place(left, top, width, height);
+        // On the screen that holds the most of it (the screens may have changed since), and
+        // inside its free area.
+        QScreen *screen = QGuiApplication::screenAt(place.center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            const QMargins frame = FrameMargins(*this);
+            place = FitInside(place.marginsAdded(frame), screen->availableGeometry()).marginsRemoved(frame);
+        }
+        setGeometry(place);
+        // Its frame is known once it is shown: then it is kept on the screen with it.
+        FitAtShow = true;
+    }
+    if (number("Maximized", maximized) && maximized != 0)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::SaveWindowPlace() {
+    if (std::exchange(PlaceSaved, true))
+        return;
+    // The size and place of the window as it stands when neither maximised nor full screen;
+    // a window closed in full screen opens as it was before it went full screen.
+    const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
+    cRegistry &reg = TheGame->Registry;
+    cRegistry::Update update(reg);
+    // On the disk before the window is gone, as the game's record written with it is.
+    update.KeepSafe();
+    reg.Write(kWindowSection, "Left", std::to_string(place.x()));
+    reg.Write(kWindowSection, "Top", std::to_string(place.y()));
+    reg.Write(kWindowSection, "Width", std::to_string(place.width()));
+    reg.Write(kWindowSection, "Height", std::to_string(place.height()));
+    reg.Write(kWindowSection, "Maximized", KeptMaximized() ? "1" : "0");
+}
+
 void frmMain::Customize() {
     frmOptions dialog(
         *TheGame, Colors, [this](quint32 colour) { Board->SetBoardColor(colour); }, this);
@@ -440,6 +515,7 @@ void frmMain::UpdateMenuStates() {
     const cRegistry &reg = TheGame->Registry;
     const bool running = TheGame->GameRunning;
     Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
+    Actions["G12"]->setChecked(isFullScreen());
     Actions["F4"]->setEnabled(running);
     Actions["F5"]->setEnabled(running);
     const bool playable = running && !ReplayRunning();
@@ -497,6 +573,12 @@ void frmMain::ArrangeBoard() {
     Board->SetBoardColor(Colors.GetColorEntry(TheGame->Registry.ColorIndex()).Value);
 }
 
+void frmMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(FitAtShow, false) && !isMaximized() && !isFullScreen())
+        PlaceInside(*this, frameGeometry().topLeft(), *this);
+}
+
 void frmMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     Displays->Fit(width());
@@ -509,6 +591,14 @@ void frmMain::ShowHelp() {
         for (QMenu *menu : menuBar()->findChildren<QMenu *>())
             commands += menu->actions();
         Help = new frmHelp(commands, this);
+        // Beside the game, at its right where the screen has room, else at its left, and
+        // inside the screen in any case.
+        const QRect game = frameGeometry(), area = FreeAreaNear(*this);
+        const int width = Help->width() + FrameMargins(*this).left() + FrameMargins(*this).right();
+        int left = game.right() + 1;
+        if (left + width > area.right() + 1 && game.left() - width >= area.left())
+            left = game.left() - width;
+        PlaceInside(*Help, QPoint(left, game.top()), *this);
     }
     Help->show();
     Help->raise();
@@ -541,6 +631,7 @@ void frmMain::closeEvent(QCloseEvent *event) {
     if (IsClosed)
         return;
     IsClosed = true;
+    SaveWindowPlace();
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();

@@ -84,12 +84,15 @@ public:
     void ReplayStepBackward() { ReplayStep(false); }
     void StopReplay();
     void ArrangeBoard();
+    // The section of the settings that keeps the window's size and place.
+    static constexpr std::string_view kWindowSection = "Window";
     // The window has been closed: the program is ending and nothing acts any more.
     bool Closed() const { return IsClosed; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Input anywhere in the program first lands the cards still travelling.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -118,6 +121,14 @@ private:
     void ExitAtOnce();
     void SwitchAutoplay();
     void SwitchToolbar();
+    // Full screen on, or back to the window as it was (maximised or not).
+    void SwitchFullScreen();
+    // The window's size and place, kept in a section of their own, are put back when the
+    // window is made, and written once, in one update, when it closes.
+    void RestoreWindowPlace();
+    void SaveWindowPlace();
+    // Whether the window opens maximised next time: full screen counts as what it was before.
+    bool KeptMaximized() const;
     void Customize();
     void ShowPlayers();
     // Lifted cards, by the pointer or the keys, go back where the table has them.
@@ -181,6 +192,9 @@ private:
     };
     std::optional<PendingDeal> Pending;
     bool ExitingAtOnce = false;
+    bool MaximizedBeforeFullScreen = false;
+    bool PlaceSaved = false;
+    bool FitAtShow = false;
     bool IsClosed = false;
     // Autoplay was switched on during a replay: it plays when the replay has made the last
     // recorded move, so that no recorded move is lost.

@@ -1,0 +1,256 @@
+// The window on the screen: the board that fills it, full screen, the size and place kept
+// between runs, windows that open inside the screen, the menu bar's displays at any width.
+#include "WindowFixture.h"
+#include "cMemorySettings.h"
+#include "cRegistry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+namespace tabloo::test {
+namespace {
+
+// The board's pixels as the player sees them.
+QImage BoardShot(frmMain &w) { return w.board().viewport()->grab().toImage(); }
+
+TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTheFirstSize) {
+    cMemorySettings fresh, off;
+    cRegistry(off).SetFitBoard(0);
+    frmMain fitted(fresh), fixed(off);
+    for (frmMain *w : {&fitted, &fixed}) {
+        w->board().Flights().SetFrameInterval(0);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        w->game().EnsureFirstPlayer();
+        cRegistry(*(w == &fitted ? &fresh : &off)).SetAutoplay(0);
+        w->game().StartGame(123.0);
+        QApplication::processEvents();
+    }
+    std::string text;
+    EXPECT_FALSE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text)) << "nothing stored";
+    EXPECT_EQ(fitted.game().Registry.FitBoard(), 1);
+    // At the window's first size the board is the one a board at its own size shows.
+    EXPECT_EQ(fitted.board().viewport()->size(), fixed.board().viewport()->size());
+    EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
+    EXPECT_EQ(fitted.board().BoardOrigin(), fixed.board().BoardOrigin());
+    EXPECT_EQ(BoardShot(fitted), BoardShot(fixed));
+
+    // Larger, the fitted board grows and the other keeps its size.
+    for (frmMain *w : {&fitted, &fixed}) {
+        w->resize(w->width() + 500, w->height() + 400);
+        QApplication::processEvents();
+    }
+    EXPECT_GT(fitted.board().BoardScale(), 1.3);
+    EXPECT_DOUBLE_EQ(fixed.board().BoardScale(), 1.0);
+
+    // Customize turns it off, and the store says so.
+    fitted.ExecDialog = [](QDialog &d) {
+        auto *box = d.findChild<QCheckBox *>("chkFitBoard");
+        EXPECT_TRUE(box->isChecked());
+        box->setChecked(false);
+        d.findChild<QAbstractButton *>("cmdOK")->click();
+        return d.result();
+    };
+    fitted.RunCommand("T1");
+    ASSERT_TRUE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text));
+    EXPECT_EQ(text, "0");
+    EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
+}
+
+// The stored text of a key of the window's own section, or "" when there is none.
+std::string WindowKey(const cMemorySettings &store, std::string_view key) {
+    std::string text;
+    return store.Read(cRegistry::kApp, frmMain::kWindowSection, key, text) ? text : std::string();
+}
+
+TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
+    Window w;
+    w.W.RunCommand("F2");
+    // The desktop's key is no other command's, and the board's own keys leave it alone.
+    QAction *full = w.W.action("G12");
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->shortcut(), QKeySequence(Qt::Key_F11));
+    for (QAction *a : w.W.findChildren<QAction *>()) {
+        if (a != full) {
+            EXPECT_NE(a->shortcut(), QKeySequence(Qt::Key_F11)) << a->text().toStdString();
+        }
+    }
+    // Beside View Toolbar in the Game menu.
+    const QList<QAction *> items = w.W.findChild<QMenu *>("mnuGame")->actions();
+    const auto toolbar = std::find(items.begin(), items.end(), w.W.action("G9"));
+    ASSERT_NE(toolbar, items.end());
+    ASSERT_NE(toolbar + 1, items.end());
+    EXPECT_EQ(*(toolbar + 1), full);
+
+    w.W.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
+    const QRect before = w.W.geometry();
+    QTest::keyClick(&w.W.board(), Qt::Key_F11);
+    QApplication::processEvents();
+    w.Tick();
+    EXPECT_TRUE(w.W.isFullScreen());
+    EXPECT_TRUE(full->isChecked());
+    EXPECT_EQ(w.W.frameGeometry(), w.W.screen()->geometry());
+    EXPECT_TRUE(w.TheGame().GameRunning) << "the game goes on";
+    QTest::keyClick(&w.W.board(), Qt::Key_F11);
+    QApplication::processEvents();
+    w.Tick();
+    EXPECT_FALSE(w.W.isFullScreen());
+    EXPECT_FALSE(full->isChecked());
+    EXPECT_EQ(w.W.geometry(), before);
+
+    // A maximised window comes back maximised.
+    w.W.showMaximized();
+    QApplication::processEvents();
+    w.W.RunCommand("G12");
+    EXPECT_TRUE(w.W.isFullScreen());
+    w.W.RunCommand("G12");
+    EXPECT_FALSE(w.W.isFullScreen());
+    EXPECT_TRUE(w.W.isMaximized());
+}
+
+TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwn) {
+    cMemorySettings store;
+    const QRect place(60, 50, 640, 420);
+    {
+        frmMain w(store);
+        w.setGeometry(place);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        ASSERT_EQ(w.geometry(), place);
+        const long replacements = store.Replacements, writes = store.Writes;
+        w.close();
+        EXPECT_EQ(store.Replacements, replacements + 1) << "one update";
+        EXPECT_EQ(store.Writes, writes + 5);
+        EXPECT_EQ(WindowKey(store, "Left"), "60");
+        EXPECT_EQ(WindowKey(store, "Top"), "50");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+        EXPECT_EQ(WindowKey(store, "Height"), "420");
+        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
+        std::string text;
+        EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "Width", text)) << "nothing in the options' section";
+    }
+    {
+        frmMain w(store);
+        EXPECT_EQ(w.geometry(), place);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_EQ(w.geometry(), place);
+        EXPECT_FALSE(w.isMaximized());
+        // Maximised, it keeps the size it comes back to.
+        w.showMaximized();
+        QApplication::processEvents();
+        w.close();
+        EXPECT_EQ(WindowKey(store, "Maximized"), "1");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+    }
+    {
+        frmMain w(store);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_TRUE(w.isMaximized());
+        // Closed in full screen from a window that was not maximised: it opens as it was.
+        w.showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(w.geometry(), place);
+        w.RunCommand("G12");
+        ASSERT_TRUE(w.isFullScreen());
+        w.close();
+        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
+        EXPECT_EQ(WindowKey(store, "Left"), "60");
+        EXPECT_EQ(WindowKey(store, "Width"), "640");
+    }
+    frmMain w(store);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_FALSE(w.isFullScreen());
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(w.geometry(), place);
+}
+
+// Whether a window, its frame included, lies wholly inside the free area of the screen.
+::testing::AssertionResult OnScreen(const QWidget &window) {
+    const QRect area = window.screen()->availableGeometry(), outer = window.frameGeometry();
+    if (area.contains(outer))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                         << outer.height() << " on " << area.width() << "x" << area.height();
+}
+
+TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameStands) {
+    cMemorySettings store;
+    frmMain w(store);
+    w.resize(500, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QRect area = w.screen()->availableGeometry();
+    const QSize outer = w.frameGeometry().size();
+    const QPoint corners[] = {area.topLeft(), QPoint(area.right() + 1 - outer.width(), area.top()),
+                              QPoint(area.left(), area.bottom() + 1 - outer.height()),
+                              QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height())};
+    for (const QPoint &corner : corners) {
+        SCOPED_TRACE(std::to_string(corner.x()) + "," + std::to_string(corner.y()));
+        w.move(corner);
+        QApplication::processEvents();
+        ASSERT_TRUE(OnScreen(w));
+        w.RunCommand("H1");
+        QWidget *help = w.helpWindow();
+        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        EXPECT_TRUE(OnScreen(*help));
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A dialog, centred over the game, inside the screen too.
+        bool seen = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (QWidget *d = QApplication::activeModalWidget()) {
+                seen = true;
+                EXPECT_TRUE(OnScreen(*d)) << d->metaObject()->className();
+                static_cast<QDialog *>(d)->reject();
+            }
+        });
+        w.RunCommand("T1");
+        EXPECT_TRUE(seen);
+    }
+}
+
+TEST(WindowSize, AWindowKeptOffTheScreenComesBackOnIt) {
+    cMemorySettings store;
+    cRegistry reg(store);
+    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}, {"Width", "640"}, {"Height", "420"}})
+        reg.Write(frmMain::kWindowSection, key, value);
+    frmMain w(store);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_TRUE(OnScreen(w));
+    EXPECT_EQ(w.size(), QSize(640, 420));
+}
+
+TEST(WindowSize, TheScoreTimeAndMovesStayReadableAtAnyWidth) {
+    Window w;
+    w.W.RunCommand("F2");
+    for (int width : {1100, 500, 400, 320}) {
+        SCOPED_TRACE(width);
+        w.W.resize(width, 500);
+        QApplication::processEvents();
+        w.Tick();
+        QApplication::processEvents();
+        for (int i = 0; i < 3; ++i) {
+            QLabel *d = w.W.display(i);
+            ASSERT_FALSE(d->text().isEmpty());
+            EXPECT_TRUE(d->isVisible()) << d->text().toStdString();
+            // Wholly inside the window, and wide enough for its text.
+            const QRect shown(d->mapTo(&w.W, QPoint(0, 0)), d->size());
+            EXPECT_TRUE(w.W.rect().contains(shown)) << d->text().toStdString();
+            EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->text())) << d->text().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace tabloo::test
