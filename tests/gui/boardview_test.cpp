@@ -314,6 +314,16 @@ TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
     for (int id = 0; id < 52; ++id)
         EXPECT_FALSE(b.view.Card(id)->isVisible() && b.view.Card(id)->ImageId() == 0) << id;
     EXPECT_EQ(Grab(b.view).size(), b.view.viewport()->size());
+    // Once the resize is over (its timer run now), only the last scale's pictures stay.
+    auto *settle = b.view.findChild<QTimer *>("settleTimer");
+    ASSERT_TRUE(settle && settle->isActive());
+    settle->setInterval(0);
+    QCoreApplication::processEvents();
+    EXPECT_LE(b.view.Pictures().ImageCount(), 2 * (52 + 16 + 18));
+    EXPECT_GT(b.view.Pictures().ImageCount(), 0);
+    const QImage before = Grab(b.view);
+    b.view.viewport()->repaint();
+    EXPECT_EQ(Grab(b.view), before) << "the board looks as it did";
 }
 
 TEST(BoardLayout, BackgroundShadesTheBoardAndTheAreaAround) {

@@ -17,6 +17,10 @@
 #include <cmath>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tabloo {
 
 namespace {
@@ -49,6 +53,18 @@ cBoardView::cBoardView(QWidget *parent) : QGraphicsView(parent) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     setMinimumSize(1, 1);
+
+    mSettleTimer = new QTimer(this);
+    mSettleTimer->setObjectName(QStringLiteral("settleTimer"));
+    mSettleTimer->setSingleShot(true);
+    mSettleTimer->setInterval(1000);
+    connect(mSettleTimer, &QTimer::timeout, this, [this] {
+        mPictures.KeepLastRatioOnly();
+#ifdef __GLIBC__
+        // The freed pictures lie between others in the heap: give their pages back.
+        malloc_trim(0);
+#endif
+    });
 
     mArtRatio = WantedArtRatio();
     for (int id = 0; id < kCardCount; ++id) {
@@ -122,6 +138,7 @@ void cBoardView::FitBoard() {
             card->SetArtRatio(ratio);
         for (auto &[key, marker] : mMarkers)
             marker->SetArtRatio(ratio);
+        mSettleTimer->start();
     }
     mBackgroundDirty = true;
     viewport()->update();

@@ -8,6 +8,7 @@
 
 #include <QGraphicsView>
 #include <QPixmap>
+#include <QTimer>
 
 #include <array>
 #include <map>
@@ -130,6 +131,9 @@ private:
     QPixmap mBackground;
     bool mBackgroundDirty = true;
     bool mTableChangeDue = false;
+    // A while after the last change of scale (a resize is over), the pictures of the
+    // other scales go.
+    QTimer *mSettleTimer = nullptr;
 };
 
 } // namespace tabloo

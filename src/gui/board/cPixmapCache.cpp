@@ -52,6 +52,14 @@ const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
     return Images.insert(key, QPixmap::fromImage(image)).value();
 }
 
+void cPixmapCache::KeepLastRatioOnly() {
+    if (Ratios.size() <= 1)
+        return;
+    const int last = Ratios.front();
+    Ratios.resize(1);
+    Images.removeIf([last](const auto &entry) { return entry.key().DprMilli != last; });
+}
+
 void cPixmapCache::Clear() {
     Images.clear();
     Ratios.clear();

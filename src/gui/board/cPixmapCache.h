@@ -19,6 +19,8 @@ public:
     int RenderCount() const { return Renders; }
     int ImageCount() const { return static_cast<int>(Images.size()); }
     void Clear();
+    // Lets go of the images of every ratio but the one used last (once a resize is over).
+    void KeepLastRatioOnly();
 
 private:
     struct cKey {
