@@ -62,14 +62,14 @@ check() { # check WHAT TEST...
     shift
     if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failed=1; fi
 }
-entry=/usr/share/applications/org.tabloo.Tabloo.desktop
+entry=/usr/share/applications/org.tabloo.tabloo.desktop
 check "menu entry $entry" test -f "$root$entry"
 exec_line=$(grep '^Exec=' "$root$entry" 2>/dev/null | cut -d= -f2-)
 check "the entry starts $exec_line, which is there" test -x "$root$exec_line"
-for icon in 16x16/apps/org.tabloo.Tabloo.png 48x48/apps/org.tabloo.Tabloo.png scalable/apps/org.tabloo.Tabloo.svg; do
+for icon in 16x16/apps/org.tabloo.tabloo.png 48x48/apps/org.tabloo.tabloo.png scalable/apps/org.tabloo.tabloo.svg; do
     check "icon /usr/share/icons/hicolor/$icon" test -s "$root/usr/share/icons/hicolor/$icon"
 done
-check "metainfo /usr/share/metainfo/org.tabloo.Tabloo.metainfo.xml" test -s "$root/usr/share/metainfo/org.tabloo.Tabloo.metainfo.xml"
+check "metainfo /usr/share/metainfo/org.tabloo.tabloo.metainfo.xml" test -s "$root/usr/share/metainfo/org.tabloo.tabloo.metainfo.xml"
 check "man pages tabloo(6), tabloo-cli(6)" test -s "$root/usr/share/man/man6/tabloo.6.gz" -a -s "$root/usr/share/man/man6/tabloo-cli.6.gz"
 
 echo "== as a new user: tabloo-cli deal 1"
