@@ -56,7 +56,7 @@ void cPixmapCache::KeepLastRatioOnly() {
     if (Ratios.size() <= 1)
         return;
     const int last = Ratios.front();
-    Ratios.resize(1);
+    Ratios.erase(Ratios.begin() + 1, Ratios.end());
     Images.removeIf([last](const auto &entry) { return entry.key().DprMilli != last; });
 }
 
