@@ -27,7 +27,8 @@
 
 namespace tabloo {
 
-namespace {
+// The file's own helpers. Named, not anonymous, since the channel below keeps some of them.
+namespace settings_file {
 
 // How long the writer waits for a second copy of the game to finish its own update; after
 // that it goes ahead anyway rather than hold the game's records back.
@@ -407,7 +408,9 @@ bool ReplaceFile(const QString &file, const QByteArray &data) {
     return true;
 }
 
-} // namespace
+} // namespace settings_file
+
+using namespace settings_file;
 
 struct cQtSettings::Channel {
     // An update on its way to the file.
