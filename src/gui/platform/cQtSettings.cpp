@@ -256,10 +256,11 @@ public:
     ~cLockFile() { Release(); }
     bool Held() const { return Fd >= 0; }
 
-    // Waits up to kLockWaitMs for another copy to let go; false when it did not (or the
-    // folder cannot hold a lock file).
-    bool Acquire() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMs);
+    // Takes the lock when no other copy holds it: Taken, Busy (another copy holds it), or
+    // Failed (the folder cannot hold a lock file). A lock left by a copy that is gone is
+    // taken over.
+    enum Result { Taken, Busy, Failed };
+    Result TryAcquire() {
         for (;;) {
             Fd = ::open(Path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
             if (Fd >= 0) {
@@ -268,16 +269,13 @@ public:
                 const QByteArray text = QByteArray::number(getpid()) + "\nTabloo\n" + host + '\n';
                 [[maybe_unused]] const ssize_t n = ::write(Fd, text.constData(), static_cast<size_t>(text.size()));
                 flock(Fd, LOCK_EX | LOCK_NB);
-                return true;
+                return Taken;
             }
             if (errno != EEXIST)
-                return false;
-            if (Stale())
-                ::unlink(Path.constData());
-            else if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return Failed;
+            if (!Stale())
+                return Busy;
+            ::unlink(Path.constData());
         }
     }
 
@@ -449,7 +447,7 @@ struct cQtSettings::Channel {
             l.unlock();
             // Only this thread takes the lock: the window never waits for another copy.
             QDir().mkpath(QFileInfo(File).absolutePath());
-            Lock.Acquire();
+            TakeLock();
             QByteArray data = ReadWhole(File);
             for (const Op &op : ops)
                 data = Apply(std::move(data), op);
@@ -460,6 +458,16 @@ struct cQtSettings::Channel {
             Queue.erase(Queue.begin(), Queue.begin() + static_cast<std::ptrdiff_t>(taken));
             Written = last;
             Done.notify_all();
+        }
+    }
+
+    // Waits up to kLockWaitMs for another copy to let go of the lock, then goes ahead anyway
+    // rather than hold the records back. Called without M held.
+    void TakeLock() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMs);
+        while (Lock.TryAcquire() == cLockFile::Busy && std::chrono::steady_clock::now() < deadline) {
+            std::unique_lock l(M);
+            Work.wait_for(l, std::chrono::milliseconds(5));
         }
     }
 
