@@ -12,14 +12,9 @@ program=$(realpath "$build/tabloo")
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages xvfb openbox strace xdotool dbus kpat aisleriot
-export DISPLAY=:76
-Xvfb "$DISPLAY" -screen 0 1600x1200x24 >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
+source tools/x-session.sh
 work=$(mktemp -d)
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+start_x :76 1600x1200 "$work"
 
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/_ctxt_switches/ {n += $2} END {print n}'; }
 ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
@@ -48,15 +43,8 @@ measure() {
 
 # Tabloo: the splash clicked away, the variant dialog's Play, the deal.
 mkdir -p "$work/tabloo"
-XDG_CONFIG_HOME="$work/tabloo" "$program" >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --class tabloo >/dev/null 2>&1; do sleep 0.05; done
-sleep 0.5
-xdotool search --onlyvisible --class tabloo | head -1 | xargs -I{} xdotool mousemove --window {} 50 50 click 1
-until xdotool search --name "^Select Game$" >/dev/null 2>&1; do sleep 0.05; done
-sleep 0.5
-xdotool key Return
-sleep 4
+XDG_CONFIG_HOME="$work/tabloo" start_game "$program"
+play_first_game
 measure Tabloo $pid
 kill $pid; wait $pid 2>/dev/null || true
 

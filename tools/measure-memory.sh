@@ -9,29 +9,17 @@
 set -euo pipefail
 build=${1:-build}
 program=$(realpath "$build/tabloo")
-export DISPLAY=:79
+source "$(dirname "$0")/x-session.sh"
 export XDG_CONFIG_HOME=$(mktemp -d)
-Xvfb "$DISPLAY" -screen 0 1600x1200x24 >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
-sleep 0.5
+start_x :79 1600x1200 "$XDG_CONFIG_HOME"
 rss() { echo "scale=1; $(awk '/VmRSS/ {print $2}' /proc/$1/status) / 1024" | bc; }
 mkdir -p "$XDG_CONFIG_HOME/Tabloo"
 printf '[Window]\nMaximized=1\n' >"$XDG_CONFIG_HOME/Tabloo/Tabloo.ini"
 
-${TABLOO_RUN:-} "$program" >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --class tabloo >/dev/null 2>&1; do sleep 0.01; done
+start_game "$program"
 sleep 1
 echo "splash on screen: $(rss $pid) MB"
-xdotool search --onlyvisible --class tabloo | head -1 | xargs -I{} xdotool mousemove --window {} 50 50 click 1
-until xdotool search --name "^Select Game$" >/dev/null 2>&1; do sleep 0.01; done
-sleep 0.5
-xdotool key Return
-sleep 4
+play_first_game
 window=$(xdotool search --name "Tabloo 3.0 \[" | head -1)
 echo "window $(xwininfo -id "$window" | awk '/Width|Height/ {printf "%s ", $2}')"
 echo "maximised, game dealt: $(rss $pid) MB"

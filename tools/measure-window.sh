@@ -11,15 +11,9 @@ build=${1:-build}
 program=$(realpath "$build/tabloo")
 bench=$(realpath "$build/tabloo-windowbench")
 here=$(dirname "$(realpath "$0")")
-export DISPLAY=:77
+source "$here/x-session.sh"
 export XDG_CONFIG_HOME=$(mktemp -d)
-Xvfb "$DISPLAY" -screen 0 1920x1080x24 >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
-sleep 0.5
+start_x :77 1920x1080 "$XDG_CONFIG_HOME"
 ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
 rss() { echo $(( $(awk '/VmRSS/ {print $2}' /proc/$1/status) / 1024 )); }
 
@@ -34,15 +28,8 @@ for run in 1 2 3; do
 done
 
 # A game: a click on the splash, the variant dialog's Play (the default button), the deal.
-"$program" >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --class tabloo >/dev/null 2>&1; do sleep 0.01; done
-sleep 0.3
-xdotool search --onlyvisible --class tabloo | head -1 | xargs -I{} xdotool mousemove --window {} 50 50 click 1
-until xdotool search --name "^Select Game$" >/dev/null 2>&1; do sleep 0.01; done
-sleep 0.5
-xdotool key Return
-sleep 3
+start_game "$program"
+play_first_game
 echo "resident memory MB, game dealt $(rss $pid)"
 ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
 before=$(ticks)

@@ -2,6 +2,7 @@
 // it: the window asks, refuses or brings it back at once, counts it once, and leaves the
 // players' records as they were.
 #include "../engine/TestGame.h"
+#include "TestFiles.h"
 #include "cQtSettings.h"
 #include "frmMain.h"
 #include "frmStatistics.h"
@@ -32,17 +33,6 @@
 namespace tabloo::test {
 namespace {
 
-QByteArray ReadKeptFile(const QString &name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteKeptFile(const QString &name, const QByteArray &data) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
 // The lines of one section, in the order the file has them.
 QByteArray SectionOf(const QByteArray &file, const QByteArray &section) {
     const qsizetype start = file.indexOf("[" + section + "]\n");
@@ -54,7 +44,7 @@ QByteArray SectionOf(const QByteArray &file, const QByteArray &section) {
 
 // Sets a key of the kept game to this value in the file itself, as a hand edit would.
 void SetKept(const QString &file, const QByteArray &key, const QByteArray &value) {
-    QByteArray text = ReadKeptFile(file);
+    QByteArray text = ReadFileBytes(file);
     const qsizetype game = text.indexOf("[Game]\n");
     ASSERT_GE(game, 0);
     const qsizetype at = text.indexOf("\n" + key + "=", game);
@@ -64,7 +54,7 @@ void SetKept(const QString &file, const QByteArray &key, const QByteArray &value
         const qsizetype from = at + 1 + key.size() + 1;
         text.replace(from, text.indexOf('\n', from) - from, value);
     }
-    WriteKeptFile(file, text);
+    WriteFileBytes(file, text);
 }
 
 // A program killed during game 123 (three moves, one undone) on this file, with two players.
@@ -123,7 +113,7 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             const QString file = dir.filePath("Tabloo.ini");
             KillDuringAGame(file);
             SetKept(file, key, key == "Moves0" ? moves : digits);
-            const QByteArray players = SectionOf(ReadKeptFile(file), "Players");
+            const QByteArray players = SectionOf(ReadFileBytes(file), "Players");
             ASSERT_FALSE(players.isEmpty());
 
             FileWindow w(file, answer);
@@ -144,11 +134,11 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             w.W.close();
             EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "and not again";
             // The other player's record and every name stay byte for byte; slot 1 took one game.
-            QByteArray after = SectionOf(ReadKeptFile(file), "Players");
+            QByteArray after = SectionOf(ReadFileBytes(file), "Players");
             QByteArray expected = players;
             expected.replace("1PlayerGames=0", "1PlayerGames=1");
             EXPECT_EQ(after.toStdString(), expected.toStdString());
-            EXPECT_LT(ReadKeptFile(file).size(), 4096) << "the huge value went with its game";
+            EXPECT_LT(ReadFileBytes(file).size(), 4096) << "the huge value went with its game";
         }
     }
     // A generous bound: a start with the huge value took 40 s and more before the limits.

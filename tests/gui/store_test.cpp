@@ -1,6 +1,7 @@
 // The player's settings file as the game keeps it: every read sees the file as it is now,
 // hand edits survive, and two copies of the game ending games at once lose no record.
 #include "../engine/TestGame.h"
+#include "TestFiles.h"
 #include "cQtSettings.h"
 #include "cSlotLocks.h"
 
@@ -35,17 +36,6 @@ struct FileGame {
     }
 };
 
-QByteArray ReadFile(const QString &name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString &name, const QByteArray &data) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
 TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tabloo.ini");
@@ -65,16 +55,16 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     // and a section of the kept game written twice around another section. (The game's
     // writes reach the file a moment after they are made.)
     copy.Settings.Settle();
-    QByteArray text = ReadFile(file);
+    QByteArray text = ReadFileBytes(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
     text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
-    WriteFile(file, text);
+    WriteFileBytes(file, text);
     EXPECT_EQ(copy.TheGame.CountPlayers(), 2) << "a name with a comma is a name";
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(9), "Doe, Jane");
     copy.PlayOneGame(6);
     EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 501);
     copy.Settings.Settle();
-    const QByteArray after = ReadFile(file);
+    const QByteArray after = ReadFileBytes(file);
     EXPECT_TRUE(after.contains("; kept as written"));
     EXPECT_TRUE(after.contains("9PlayerName=Doe, Jane"));
     EXPECT_EQ(after.count("[Players]"), 2) << "the second section stays where it was written";
@@ -107,7 +97,7 @@ std::int64_t TestNow = 0;
 TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tabloo.ini");
-    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=1\n");
+    WriteFileBytes(file, "[Data]\nAutoplay=0\nShowToolbar=1\n");
     cQtSettings::SetClock([] { return TestNow; });
     cQtSettings store(file);
     cRegistry registry(store);
@@ -125,10 +115,10 @@ TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
     }
     EXPECT_EQ(store.Loads(), 3);
     // A hand edit of the same size in place, and a new file put in its place, count at once.
-    WriteFile(file, "[Data]\nAutoplay=1\nShowToolbar=1\n");
+    WriteFileBytes(file, "[Data]\nAutoplay=1\nShowToolbar=1\n");
     EXPECT_EQ(registry.Autoplay(), 1);
     QFile::remove(file);
-    WriteFile(file, "[Data]\nAutoplay=0\nShowToolbar=0\n");
+    WriteFileBytes(file, "[Data]\nAutoplay=0\nShowToolbar=0\n");
     EXPECT_EQ(registry.ShowToolbar(), 0);
     QFile::remove(file);
     EXPECT_EQ(registry.Autoplay(), 1) << "no file, no stored value: the default";
@@ -165,7 +155,7 @@ TEST(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
     // Two copies of the game, each with its own parsed copy and writer (the second reaches
     // the file by another name, as a second process would).
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("other")));
-    WriteFile(file, "[Players]\n1PlayerGames=32766\n1PlayerScore=oops\n1PlayerWin=5\n");
+    WriteFileBytes(file, "[Players]\n1PlayerGames=32766\n1PlayerScore=oops\n1PlayerWin=5\n");
     cQtSettings first(file), second(dir.filePath("other/Tabloo.ini"));
     cRegistry a(first), b(second);
     ASSERT_EQ(b.GetPlayerWin(1), 5); // the second copy's parsed copy is taken now
@@ -201,7 +191,7 @@ TEST(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
     // Another copy of the game, alive on this host, is in the middle of its own update.
     char host[256] = {};
     gethostname(host, sizeof host - 1);
-    WriteFile(file + ".lock", QByteArray::number(getppid()) + "\nTabloo\n" + host + "\n");
+    WriteFileBytes(file + ".lock", QByteArray::number(getppid()) + "\nTabloo\n" + host + "\n");
     cQtSettings store(file);
     cRegistry registry(store);
     const auto start = std::chrono::steady_clock::now();
@@ -213,11 +203,11 @@ TEST(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_LT(took, std::chrono::milliseconds(500)) << "the window goes on while the writer waits its turn";
     EXPECT_EQ(registry.GetPlayerGames(1), 1);
-    EXPECT_FALSE(ReadFile(file).contains("Ann")) << "the file waits for the other copy";
+    EXPECT_FALSE(ReadFileBytes(file).contains("Ann")) << "the file waits for the other copy";
     QFile::remove(file + ".lock");
     store.Settle();
-    EXPECT_TRUE(ReadFile(file).contains("1PlayerName=Ann"));
-    EXPECT_TRUE(ReadFile(file).contains("1PlayerGames=1"));
+    EXPECT_TRUE(ReadFileBytes(file).contains("1PlayerName=Ann"));
+    EXPECT_TRUE(ReadFileBytes(file).contains("1PlayerGames=1"));
 }
 
 TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
@@ -226,31 +216,31 @@ TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
     FileGame copy(file);
     copy.TheGame.StartGame(1.0);
     copy.Settings.Settle();
-    const QByteArray running = ReadFile(file);
+    const QByteArray running = ReadFileBytes(file);
     copy.TheGame.EndGame(0);
-    const QByteArray ended = ReadFile(file);
+    const QByteArray ended = ReadFileBytes(file);
     // The kept game is removed and written again at every deal, and at every end.
     for (int i = 0; i < 100; ++i)
         copy.PlayOneGame(i + 2);
     copy.Settings.Settle();
-    QByteArray now = ReadFile(file);
+    QByteArray now = ReadFileBytes(file);
     EXPECT_EQ(now.count("\n\n"), ended.count("\n\n"));
     EXPECT_FALSE(now.contains("\n\n\n"));
     EXPECT_EQ(now.count('\n'), ended.count('\n'));
 
     // The kept game between two sections a person wrote, one blank line on each side.
-    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=4\n\n[Other]\nA=1\n");
+    WriteFileBytes(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=4\n\n[Other]\nA=1\n");
     for (int i = 0; i < 100; ++i)
         copy.PlayOneGame(i);
     copy.Settings.Settle();
-    now = ReadFile(file);
+    now = ReadFileBytes(file);
     EXPECT_TRUE(now.startsWith("[Players]\n1PlayerName=Ann\n")) << now.toStdString();
     EXPECT_TRUE(now.contains("\n\n[Other]\nA=1\n")) << now.toStdString();
     EXPECT_FALSE(now.contains("\n\n\n")) << now.toStdString();
     EXPECT_FALSE(now.contains("[Game]"));
     copy.TheGame.StartGame(7.0);
     copy.Settings.Settle();
-    EXPECT_EQ(ReadFile(file).count("\n\n"), now.count("\n\n") + 1) << "one blank line before the kept game";
+    EXPECT_EQ(ReadFileBytes(file).count("\n\n"), now.count("\n\n") + 1) << "one blank line before the kept game";
     EXPECT_FALSE(running.contains("\n\n\n"));
 }
 
@@ -258,7 +248,7 @@ TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tabloo.ini");
     const QByteArray huge(10 << 20, 'x');
-    WriteFile(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
+    WriteFileBytes(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
     cQtSettings store(file);
     std::string value;
     ASSERT_TRUE(store.Read(cRegistry::kApp, "Game", "GameNo", value));
@@ -268,10 +258,10 @@ TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
     EXPECT_EQ(registry.GetPlayerName(1), "Ann");
     registry.SetPlayerGames(1, 3);
     store.Settle();
-    EXPECT_TRUE(ReadFile(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
+    EXPECT_TRUE(ReadFileBytes(file).contains("GameNo=" + huge + "\n")) << "what is not changed stays whole";
     store.RemoveSection(cRegistry::kApp, "Game");
     store.Settle();
-    EXPECT_EQ(ReadFile(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
 }
 
 TEST(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
