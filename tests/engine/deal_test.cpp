@@ -124,19 +124,6 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
 
 // Every number its own order, the same each time; whether it is a permutation the board
 // checks of every deal tell.
-TEST(Deal, ShuffleDependsOnlyOnTheNumber) {
-    TestGame t;
-    std::set<std::vector<int>> deals;
-    for (double no : {0.0, 1.0, 2.0, 123.0, 999999999999999.0, 12.5, 4503599627370497.0, 12.5}) {
-        t.TheGame.Array.Init(no);
-        std::vector<int> values;
-        for (std::int16_t id = 0; id < 52; ++id)
-            values.push_back(t.TheGame.Array.GetRandom(id));
-        deals.insert(values);
-    }
-    EXPECT_EQ(deals.size(), 7u);
-}
-
 TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     TestGame t;
     t.TheGame.StartGame(std::string_view("31"));

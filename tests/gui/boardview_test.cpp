@@ -67,14 +67,6 @@ QImage Grab(cBoardView &view) {
     return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Gradient(int w, int h, quint32 colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    PaintGradient(p, QRectF(0, 0, w, h), colour, 1);
-    return image;
-}
-
 } // namespace
 
 TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
@@ -103,19 +95,6 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
         EXPECT_EQ(ToQColor(e.Value), web) << e.Name.toStdString();
         EXPECT_EQ(FromQColor(web), e.Value) << e.Name.toStdString();
     }
-}
-
-TEST(BoardColors, GradientBandsRunFromTheColourToBlack) {
-    const quint32 red = Rgb(255, 0, 0);
-    EXPECT_EQ(GradientBandColor(red, 0, 200), QColor(255, 0, 0)) << "any other mode is a flat fill";
-    // Painted into a box 512 high, each band is two rows.
-    const QImage image = Gradient(10, 512, red);
-    for (auto [y, r] : {std::pair{0, 255}, std::pair{256, 127}, std::pair{257, 127}, std::pair{511, 0}})
-        EXPECT_EQ(QColor(image.pixel(5, y)), QColor(r, 0, 0)) << y;
-    // No row left unpainted in a box whose height is not a multiple of 256.
-    const QImage odd = Gradient(3, 747, Rgb(0, 100, 0));
-    for (int y = 0; y < 747; ++y)
-        ASSERT_EQ(QColor(odd.pixel(1, y)).red(), 0) << y;
 }
 
 // Frames shown by hand: the board's own timer never comes round in these tests.

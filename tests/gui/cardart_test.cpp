@@ -133,25 +133,6 @@ TEST(CardArt, TheSamePictureAtEveryScale) {
     }
 }
 
-TEST(CardArt, NegativeInvertsEveryChannelAndKeepsAlphaAndScale) {
-    const QImage ace = cCardArt::Render(FaceId(2, 0), 2.0);
-    const QImage negative = cCardArt::Negative(ace);
-    ASSERT_EQ(negative.size(), ace.size());
-    EXPECT_EQ(negative.devicePixelRatio(), 2.0);
-    EXPECT_EQ(negative.format(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < ace.height(); y += 3)
-        for (int x = 0; x < ace.width(); x += 3) {
-            const QRgb a = ace.pixel(x, y), n = negative.pixel(x, y);
-            ASSERT_EQ(qAlpha(n), qAlpha(a));
-            if (qAlpha(a) == 255) {
-                ASSERT_EQ(n, qRgba(255 - qRed(a), 255 - qGreen(a), 255 - qBlue(a), 255));
-            }
-        }
-    // Twice inverted is the picture again.
-    EXPECT_EQ(cCardArt::Negative(negative), ace);
-    EXPECT_TRUE(cCardArt::Negative(QImage()).isNull());
-}
-
 TEST(AppIcon, EverySizeShowsBothAcesOnAClearBackground) {
     auto white = [](const QColor &c) { return c.alpha() == 255 && c.lightness() > 240; };
     auto clear = [](const QColor &c) { return c.alpha() == 0; };
