@@ -89,7 +89,7 @@ void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_
         const std::int16_t id = g.Array.GetPicID(cell, pile, pos);
         if (id < 0)
             continue;
-        const cCard &c = g.Cards[id];
+        const cCard &c = g.Card(id);
         char rank = kRanks[c.Num], suit = kSuits[c.Suit];
         if (!c.FaceUp()) {
             rank = static_cast<char>(std::tolower(static_cast<unsigned char>(rank)));
@@ -165,12 +165,12 @@ std::string RunCommand(Game &g, cSolver &solver, const std::vector<std::string_v
     if (cmd == "undo" || cmd == "redo") {
         noArgs();
         const std::int16_t speed = g.Registry.UndoSpeed();
-        return (cmd == "undo" ? g.Trans.Undo(speed) : g.Trans.Redo(speed)) ? "ok" : "refused";
+        return (cmd == "undo" ? g.Undo(speed) : g.Redo(speed)) ? "ok" : "refused";
     }
     if (cmd == "undoall" || cmd == "redoall") {
         noArgs();
         const std::int16_t speed = g.Registry.UndoallSpeed();
-        cmd == "undoall" ? g.Trans.UndoAll(speed) : g.Trans.RedoAll(speed);
+        cmd == "undoall" ? g.UndoAll(speed) : g.RedoAll(speed);
         return "ok";
     }
     if (cmd == "autoplay") {
@@ -271,8 +271,8 @@ int Bench(std::ostream &out) {
             s.TheGame.StartGame(gameNo++);
         while (!PlayRandomMoves(s.TheGame, 120, rng));
         const double trips = Measure([&] {
-            s.TheGame.Trans.UndoAll(0);
-            s.TheGame.Trans.RedoAll(0);
+            s.TheGame.UndoAll(0);
+            s.TheGame.RedoAll(0);
         });
         out << "undoredo/s " << static_cast<long long>(trips) << '\n';
     }

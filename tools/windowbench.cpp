@@ -148,7 +148,7 @@ int UndoAll(tabloo::frmMain &w) {
     const std::int16_t shuttle = g.Array.GetTopPicID(tabloo::kHome, 5);
     g.PlayMove(shuttle, {tabloo::kReserve, 0});
     while (g.Trans.GetTransID() < 200)
-        g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(1 - g.Cards[shuttle].Pile)});
+        g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)});
     w.board().LandFlights();
     w.UpdateMenuStates();
     Say("moves", QString::number(g.Trans.GetTransID()));
@@ -184,7 +184,7 @@ int UndoAll(tabloo::frmMain &w) {
         if (w.board().Flying())
             return;
         again->stop();
-        w.game().Trans.RedoAll(0);
+        w.game().RedoAll(0);
         w.board().LandFlights();
         Say("undo all again");
         w.action("G6")->trigger();
@@ -223,7 +223,7 @@ int Moves(tabloo::frmMain &w, int count) {
         }
         QElapsedTimer t;
         t.start();
-        const std::int16_t to = g.Cards[shuttle].Cell == tabloo::kReserve ? 1 - g.Cards[shuttle].Pile : 0;
+        const std::int16_t to = g.Card(shuttle).Cell == tabloo::kReserve ? 1 - g.Card(shuttle).Pile : 0;
         g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(to)});
         w.board().LandFlights();
         times->push_back(t.nsecsElapsed() / 1e6);

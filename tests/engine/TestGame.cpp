@@ -13,7 +13,7 @@ constexpr std::string_view kSuits = "HSDC";
 std::int16_t TestGame::Id(std::string_view text) const {
     const auto num = kRanks.find(text.at(0)), suit = kSuits.find(text.at(1));
     for (std::int16_t id = 0; id < kTotalCards; ++id)
-        if (TheGame.Cards[id].Num == static_cast<int>(num) && TheGame.Cards[id].Suit == static_cast<int>(suit))
+        if (TheGame.Card(id).Num == static_cast<int>(num) && TheGame.Card(id).Suit == static_cast<int>(suit))
             return id;
     ADD_FAILURE() << "no card " << text;
     return -1;
@@ -22,7 +22,7 @@ std::int16_t TestGame::Id(std::string_view text) const {
 std::string TestGame::Pile(std::int16_t cell, std::int16_t pile) const {
     std::string out;
     for (std::int16_t pos = 0; pos <= TheGame.Array.GetTop(cell, pile); ++pos) {
-        const cCard &c = TheGame.Cards[TheGame.Array.GetPicID(cell, pile, pos)];
+        const cCard &c = TheGame.Card(TheGame.Array.GetPicID(cell, pile, pos));
         out += ' ';
         out += kRanks[c.Num];
         out += kSuits[c.Suit];
@@ -38,7 +38,9 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     TheGame.StartGame(1.0);
     cArray &table = TheGame.Array;
     const auto put = [&](std::int16_t id, std::int16_t cell, std::int16_t pile) {
-        table.MoveCard(id, cell, pile, static_cast<std::int16_t>(table.GetTop(cell, pile) + 1), kUndoRedo, 0);
+        std::array<bool, cArray::kPositions> turned;
+        table.MoveCard(id, cell, pile, static_cast<std::int16_t>(table.GetTop(cell, pile) + 1), 0, kUndoRedo, 0,
+                       turned);
     };
     // Everything onto parking pile 0, top cards first.
     for (std::int16_t cell : {kHome, kReserve, kGoal})
@@ -51,7 +53,7 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
         while (words >> card) {
             const std::int16_t id = Id(card);
             // Lift what lies on the card onto parking pile 1, place it, put the rest back.
-            ASSERT_EQ(TheGame.Cards[id].Cell, kParking) << card << " is placed twice";
+            ASSERT_EQ(TheGame.Card(id).Cell, kParking) << card << " is placed twice";
             while (table.GetTopPicID(kParking, 0) != id)
                 put(table.GetTopPicID(kParking, 0), kParking, 1);
             put(id, static_cast<std::int16_t>(where.first), static_cast<std::int16_t>(where.second));
@@ -74,7 +76,7 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
                     return ::testing::AssertionFailure() << "no card at " << cell << "/" << pile << "/" << pos;
                 if (!seen.insert(id).second)
                     return ::testing::AssertionFailure() << "card " << id << " lies twice";
-                const cCard &c = g.Cards[id];
+                const cCard &c = g.Card(id);
                 if (c.Cell != cell || c.Pile != pile || c.Pos != pos)
                     return ::testing::AssertionFailure()
                            << "card " << id << " at " << cell << "/" << pile << "/" << pos << " believes it is at "
@@ -91,9 +93,9 @@ int PlayAWhile(Game &g, std::mt19937 &rng, int steps) {
     for (; i < steps && !g.WinNoticed(); ++i) {
         const unsigned roll = rng() % 10;
         if (roll == 0) {
-            g.Trans.Undo(0);
+            g.Undo(0);
         } else if (roll == 1) {
-            g.Trans.Redo(0);
+            g.Redo(0);
         } else {
             const auto moves = g.LegalMoves();
             if (moves.empty())

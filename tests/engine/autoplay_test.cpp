@@ -16,14 +16,14 @@ TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     EXPECT_EQ(t.Pile(kGoal, 1), " AS 2S");
     std::vector<std::string> order;
     for (std::int16_t i = 1; i <= t.TheGame.Trans.GetTransID(); ++i) {
-        const cCard &c = t.TheGame.Cards[t.TheGame.Trans.Record(i).PicID];
+        const cCard &c = t.TheGame.Card(t.TheGame.Trans.Record(i).PicID);
         order.push_back(std::string(1, "A23456789TJQK"[c.Num]) + "HSDC"[c.Suit]);
     }
     EXPECT_EQ(order, (std::vector<std::string>{"AH", "AS", "2S", "2H", "3H"}));
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "AutoPlay"), 5);
     EXPECT_TRUE(Consistent(t.TheGame));
     // Taking one back leaves it back until the next play move sends it up again.
-    EXPECT_TRUE(t.TheGame.Trans.Undo(0));
+    EXPECT_TRUE(t.TheGame.Undo(0));
     EXPECT_EQ(t.Pile(kHome, 0), " 3H");
     EXPECT_TRUE(t.Move(kReserve, 0, 0, kReserve, 1));
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");

@@ -55,15 +55,6 @@ TEST(Cli, DealPrintsTheWholeBoard) {
     EXPECT_EQ(Cli("deal +123").Out, "game +123" + r.Out.substr(8)) << "a plus sign as the dialog takes it";
 }
 
-TEST(Cli, FaceDownCardsPrintInLowerCase) {
-    test::TestGame t;
-    t.TheGame.StartGame(123.0);
-    t.TheGame.Cards[t.TheGame.Array.GetPicID(kHome, 0, 0)].FaceMode = 1;
-    t.TheGame.Cards[t.TheGame.Array.GetPicID(kHome, 0, 2)].FaceMode = 1;
-    EXPECT_NE(FormatBoard(t.TheGame).find("\nhome 0: 8d 9C th KS 9D 4D 4C\n"), std::string::npos)
-        << FormatBoard(t.TheGame);
-}
-
 TEST(Cli, PlayCommands) {
     // Game 123 without autoplay: AS on top of home 6, AC on top of home 7. Each command with
     // the line it answers.

@@ -43,8 +43,8 @@ TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
     EXPECT_EQ(t.View.Travels.back().Mode, kDealMove);
     EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 0);
     // All cards face up once dealt, and the start sound was asked for.
-    for (const cCard &c : t.TheGame.Cards)
-        EXPECT_TRUE(c.FaceUp());
+    for (std::int16_t id = 0; id < kTotalCards; ++id)
+        EXPECT_TRUE(t.TheGame.Card(id).FaceUp());
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "Start"), 1);
     // Nor after a move: the Ace of clubs played to a free cell stays there.
     EXPECT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
@@ -93,8 +93,8 @@ TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
     EXPECT_EQ(t.TheGame.Games.Piles(kReserve), 2);
     EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 6);
     // The Seven of diamonds and of clubs are dealt like any card.
-    EXPECT_EQ(t.TheGame.Cards[t.Id("7D")].Cell, kHome);
-    EXPECT_EQ(t.TheGame.Cards[t.Id("7C")].Cell, kHome);
+    EXPECT_EQ(t.TheGame.Card(t.Id("7D")).Cell, kHome);
+    EXPECT_EQ(t.TheGame.Card(t.Id("7C")).Cell, kHome);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
 
@@ -109,7 +109,7 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
         bases.insert(base);
         for (std::int16_t p = 0; p < 4; ++p) {
             EXPECT_EQ((t.View.Markers[{kGoal, p}]), base);
-            EXPECT_EQ(t.TheGame.Cards[t.TheGame.Array.GetPicID(kGoal, p, 0)].Num, base);
+            EXPECT_EQ(t.TheGame.Card(t.TheGame.Array.GetPicID(kGoal, p, 0)).Num, base);
         }
     }
     EXPECT_GT(bases.size(), 3u) << "the base rank should vary with the game number";

@@ -14,7 +14,7 @@ struct TableRules {
     Game &TheGame;
 
     int Riding(std::int16_t id) const {
-        const cCard &c = TheGame.Cards[id];
+        const cCard &c = TheGame.Card(id);
         const std::int16_t top = TheGame.Array.GetTop(c.Cell, c.Pile);
         if (c.Pos == top)
             return 0;
@@ -33,7 +33,7 @@ struct TableRules {
     }
 
     bool Takes(std::int16_t id, int riding, std::int16_t cell, std::int16_t pile) const {
-        const cCard &c = TheGame.Cards[id];
+        const cCard &c = TheGame.Card(id);
         const std::int16_t top = TheGame.Array.GetTop(cell, pile);
         if (cell == kHome)
             return top == -1 || (!(c.Cell == kHome && c.Pile == pile) &&
@@ -74,9 +74,7 @@ struct TableRules {
                     const std::int16_t id = TheGame.Array.GetTopPicID(cell, p);
                     for (std::int16_t g = 0; g < kGoalPiles; ++g)
                         if (Takes(id, 0, kGoal, g)) {
-                            TheGame.Array.MoveCard(id, kGoal, g,
-                                                   static_cast<std::int16_t>(TheGame.Array.GetTop(kGoal, g) + 1),
-                                                   kPlayMove, 0);
+                            TheGame.PlayMove(id, {kGoal, g});
                             AutoplayAll();
                             break;
                         }
@@ -135,12 +133,12 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
             const unsigned roll = rng() % 8;
             if (roll == 0 || listed.empty()) {
                 // Undo leaves cards that autoplay would take: the next move sends them up.
-                if (!t.TheGame.Trans.Undo(0))
+                if (!t.TheGame.Undo(0))
                     break;
                 continue;
             }
             const auto [id, riding, cell, pile] = listed[rng() % listed.size()];
-            const cCard &c = t.TheGame.Cards[id];
+            const cCard &c = t.TheGame.Card(id);
             const Move m{static_cast<std::uint8_t>(PileOf(c.Cell, c.Pile)), static_cast<std::uint8_t>(c.Pos),
                          static_cast<std::uint8_t>(PileOf(cell, pile))};
             Position expected = p;

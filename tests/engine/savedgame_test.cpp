@@ -62,8 +62,8 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         EXPECT_EQ(again.TheGame.ElapsedSeconds(), steps > 0 ? t.TheGame.ElapsedSeconds() : 0);
         EXPECT_TRUE(Consistent(again.TheGame));
         // Redo goes on where the first program would have.
-        t.TheGame.Trans.RedoAll(0);
-        again.TheGame.Trans.RedoAll(0);
+        t.TheGame.RedoAll(0);
+        again.TheGame.RedoAll(0);
         EXPECT_EQ(FormatBoard(again.TheGame), t.Board());
     }
 }
@@ -316,11 +316,11 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     EXPECT_EQ(again.TheGame.GivenUpGoalCards, home);
     EXPECT_EQ(again.TheGame.GameScore(), home * 10 - 10);
     // Cards taken back below what lay home then count as they lie.
-    again.TheGame.Trans.UndoAll(0);
+    again.TheGame.UndoAll(0);
     const std::int16_t left = again.TheGame.Array.TotalGoalCards();
     ASSERT_LT(left, home);
     EXPECT_EQ(again.TheGame.GameScore(), left * 10 - 10);
-    again.TheGame.Trans.RedoAll(0);
+    again.TheGame.RedoAll(0);
     again.TheGame.EndGame(0);
     EXPECT_EQ(again.TheGame.Registry.GetPlayerScore(1), home * 10 - 10);
     EXPECT_EQ(again.TheGame.Registry.GetPlayerWin(1), 0);

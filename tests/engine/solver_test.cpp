@@ -48,7 +48,7 @@ bool AnyWinThroughTheGame(TestGame &t, std::set<std::string> &seen) {
         EXPECT_TRUE(t.TheGame.PlayMove(m.PicID, m.Target));
         const bool won = AnyWinThroughTheGame(t, seen);
         while (t.TheGame.Trans.GetTransID() > before)
-            t.TheGame.Trans.Undo(0);
+            t.TheGame.Undo(0);
         if (won)
             return true;
     }
@@ -109,7 +109,7 @@ TEST(Solver, SolvesTheGameWhereItStandsAfterUndo) {
     }
     const std::int16_t goal = t.TheGame.Array.TotalGoalCards();
     while (t.TheGame.Array.TotalGoalCards() == goal)
-        ASSERT_TRUE(t.TheGame.Trans.Undo(0));
+        ASSERT_TRUE(t.TheGame.Undo(0));
     int from, to;
     ASSERT_TRUE(NextAutoplay(t.TheGame.CurrentPosition(), from, to)) << "a card autoplay would take lies in play";
     const SolveResult again = solver.Solve(t.TheGame.CurrentPosition());

@@ -124,7 +124,7 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     t.TheGame.StartGame(std::string_view("123"));
     ASSERT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
     ASSERT_TRUE(t.Move(kHome, 6, t.TheGame.Array.GetTop(kHome, 6), kReserve, 1));
-    ASSERT_TRUE(t.TheGame.Trans.Undo(0));
+    ASSERT_TRUE(t.TheGame.Undo(0));
     t.TheGame.EndGame(0);
     EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), 1);
     // Closing with no game running records nothing more.

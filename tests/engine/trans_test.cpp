@@ -8,13 +8,13 @@ TEST(Trans, UndoRedoChainAndANewMoveDropsTheRedoneMoves) {
     TestGame t;
     t.Arrange(4, 4, {{{kHome, 0}, "KS"}, {{kHome, 1}, "QH"}, {{kHome, 2}, "JS"}, {{kHome, 3}, "5D"}});
     t.View.Sounds.clear();
-    EXPECT_FALSE(t.TheGame.Trans.Undo(5)) << "a fresh log has nothing to take back";
+    EXPECT_FALSE(t.TheGame.Undo(5)) << "a fresh log has nothing to take back";
     EXPECT_TRUE(t.View.Sounds.empty());
     ASSERT_TRUE(t.Move(kHome, 1, 0, kHome, 0));
     ASSERT_TRUE(t.Move(kHome, 2, 0, kHome, 0));
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 0));
-    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
-    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
+    EXPECT_TRUE(t.TheGame.Undo(3));
+    EXPECT_TRUE(t.TheGame.Undo(3));
     EXPECT_EQ(t.TheGame.Trans.GetTransID(), 1);
     EXPECT_TRUE(t.TheGame.Trans.RedoPossible());
     EXPECT_EQ(t.Pile(kHome, 2), " JS");
@@ -22,7 +22,7 @@ TEST(Trans, UndoRedoChainAndANewMoveDropsTheRedoneMoves) {
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 1));
     EXPECT_EQ(t.TheGame.Trans.GetTransID(), 2);
     EXPECT_FALSE(t.TheGame.Trans.RedoPossible());
-    EXPECT_FALSE(t.TheGame.Trans.Redo(3));
+    EXPECT_FALSE(t.TheGame.Redo(3));
     EXPECT_EQ(t.TheGame.Trans.LastIndex(), 2);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
@@ -34,13 +34,13 @@ TEST(Trans, RunComesBackWholeAndSoundsFollowTheSpeed) {
     EXPECT_EQ(t.Pile(kHome, 2), " QH JS TH");
     EXPECT_EQ(t.TheGame.Trans.Record(1).mCards, 2);
     t.View.Sounds.clear();
-    EXPECT_TRUE(t.TheGame.Trans.Undo(3));
+    EXPECT_TRUE(t.TheGame.Undo(3));
     EXPECT_TRUE(t.View.Sounds.empty()) << "speed 3 is silent";
     EXPECT_EQ(t.Pile(kHome, 0), " KS QH JS TH");
     EXPECT_EQ(t.TheGame.Array.GetTop(kHome, 2), -1);
-    EXPECT_TRUE(t.TheGame.Trans.Redo(4));
+    EXPECT_TRUE(t.TheGame.Redo(4));
     EXPECT_EQ(t.View.Sounds, std::vector<std::string>{"Redo"});
-    EXPECT_TRUE(t.TheGame.Trans.Undo(4));
+    EXPECT_TRUE(t.TheGame.Undo(4));
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Redo", "Undo"}));
     // The travel of an undo uses the speed given.
     EXPECT_EQ(t.View.Travels.back().Steps, 4);
@@ -61,7 +61,7 @@ TEST(Trans, TheLogRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
     EXPECT_EQ(t.Board(), before);
     EXPECT_EQ(t.TheGame.Trans.GetTransID(), 32700);
     // Undo still works at the limit, and then a move fits again.
-    EXPECT_TRUE(t.TheGame.Trans.Undo(0));
+    EXPECT_TRUE(t.TheGame.Undo(0));
     EXPECT_TRUE(t.Move(kReserve, 1, 0, kReserve, 0));
     EXPECT_TRUE(Consistent(t.TheGame));
 }
@@ -85,14 +85,14 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     const std::string won = t.Board();
     t.Set("Autoplay", "1");
     // Taking the winning move back takes the win back; making it again wins again.
-    t.TheGame.Trans.Undo(0);
+    t.TheGame.Undo(0);
     EXPECT_FALSE(t.TheGame.WinNoticed());
-    t.TheGame.Trans.Redo(0);
+    t.TheGame.Redo(0);
     EXPECT_TRUE(t.TheGame.WinNoticed());
     EXPECT_EQ(t.View.Won, 2);
-    t.TheGame.Trans.UndoAll(0);
+    t.TheGame.UndoAll(0);
     EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
-    t.TheGame.Trans.RedoAll(0);
+    t.TheGame.RedoAll(0);
     EXPECT_EQ(t.Board(), won);
     EXPECT_EQ(t.View.Won, 3) << "told once each time the goal piles fill";
 }
@@ -117,18 +117,18 @@ TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
             t.Set("Autoplay", game % 2 ? "1" : "0");
             t.TheGame.StartGame(static_cast<double>(rng() % 1000000));
             ASSERT_TRUE(Consistent(t.TheGame));
-            t.TheGame.Trans.UndoAll(0);
+            t.TheGame.UndoAll(0);
             const std::string deal = t.Board();
-            t.TheGame.Trans.RedoAll(0);
+            t.TheGame.RedoAll(0);
             PlayAWhile(t.TheGame, rng, 150);
             const std::string end = t.Board();
             const int moves = t.TheGame.Trans.GetTransID();
-            t.TheGame.Trans.UndoAll(0);
+            t.TheGame.UndoAll(0);
             EXPECT_EQ(t.Board(), deal);
-            t.TheGame.Trans.RedoAll(0);
+            t.TheGame.RedoAll(0);
             EXPECT_TRUE(Consistent(t.TheGame));
             while (t.TheGame.Trans.GetTransID() > moves)
-                ASSERT_TRUE(t.TheGame.Trans.Undo(0));
+                ASSERT_TRUE(t.TheGame.Undo(0));
             EXPECT_EQ(t.Board(), end);
         }
     }

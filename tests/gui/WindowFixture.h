@@ -74,7 +74,7 @@ struct Window {
     }
     // The middle of the visible part of a card.
     QPoint CardPoint(std::int16_t picId) {
-        const cCard &c = TheGame().Cards[picId];
+        const cCard &c = TheGame().Card(picId);
         const bool topCard = TheGame().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
         return At(TheGame().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
                   TheGame().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
@@ -88,7 +88,7 @@ struct Window {
     }
     // Drag the card so that it lands on the place of (cell, pile, pos).
     void DragTo(std::int16_t picId, std::int16_t cell, std::int16_t pile, std::int16_t pos) {
-        const cCard &c = TheGame().Cards[picId];
+        const cCard &c = TheGame().Card(picId);
         const QPoint from = CardPoint(picId);
         Drag(from, Place(cell, pile, pos) + from - Place(c.Cell, c.Pile, c.Pos));
     }
@@ -104,7 +104,7 @@ struct Window {
 inline ::testing::AssertionResult Shown(Window &w) {
     Game &g = w.TheGame();
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = g.Cards[id];
+        const cCard &c = g.Card(id);
         const QPoint at = w.W.board().CardPos(id);
         if (at != QPoint(g.Games.GetCordX(c.Cell, c.Pile, c.Pos), g.Games.GetCordY(c.Cell, c.Pile, c.Pos)))
             return ::testing::AssertionFailure() << "card " << id << " is drawn at " << at.x() << "," << at.y();

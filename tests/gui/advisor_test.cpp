@@ -82,7 +82,7 @@ TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
     w.W.RunCommand("F4");
     EXPECT_EQ(Line(w), answered);
     // Within one game a quick answer still replaces the last one without a flicker.
-    w.TheGame().Trans.UndoAll(0);
+    w.TheGame().UndoAll(0);
     const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
     ASSERT_FALSE(moves.empty());
     const QString before = Line(w);

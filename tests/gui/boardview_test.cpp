@@ -153,8 +153,9 @@ TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) 
     view.PlaySound("AutoPlay");
     view.TravelCard(2, 3000, 0, 2, kPlayMove);
     // Card 2 turns face down when it has landed.
-    b.game->Cards[2].FaceMode = 1;
-    view.CardChanged(2);
+    cCard down = b.game->Card(2);
+    down.FaceMode = 1;
+    view.CardChanged(2, down);
     view.GameWon();
     EXPECT_EQ(view.Card(2)->ImageId(), 0) << "no look before the landing";
     Frames(view, 1, 3);
@@ -244,21 +245,22 @@ TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
 
 TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
     BoardFixture b;
-    cCard &card = b.game->Cards[7];
+    cCard card = b.game->Card(7);
     // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
     for (auto [faceMode, selected, image, negative] :
          {std::tuple{1, false, 101, false}, std::tuple{1, true, 101, false}, std::tuple{0, true, 0, true},
           std::tuple{0, false, 0, false}}) {
         card.FaceMode = faceMode;
         card.Selected = selected;
-        b.view.CardChanged(7);
+        b.view.CardChanged(7, card);
         EXPECT_EQ(b.view.Card(7)->ImageId(), image ? image : card.FaceId()) << faceMode << selected;
         EXPECT_EQ(b.view.Card(7)->ShowsNegative(), negative) << faceMode << selected;
     }
 
     // A face-down card on screen is the back picture, pixel for pixel.
-    b.game->Cards[0].FaceMode = 1;
-    b.view.CardChanged(0);
+    cCard back0 = b.game->Card(0);
+    back0.FaceMode = 1;
+    b.view.CardChanged(0, back0);
     b.view.TravelCard(0, 0, 0, 0, kPlayMove);
     const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));

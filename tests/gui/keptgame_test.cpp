@@ -73,7 +73,7 @@ void KillDuringAGame(const QString &file) {
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
         g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
-    g.Trans.Undo(0);
+    g.Undo(0);
 }
 
 // The window started on the file, its question answered, its messages taken down.

@@ -160,7 +160,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     w.Press(Qt::Key_Space);
     w.FocusOn({kHome, 0});
     w.Press(Qt::Key_Space);
-    EXPECT_EQ(g.Cards[ac].Pile, 7);
+    EXPECT_EQ(g.Card(ac).Pile, 7);
     w.FocusOn({kHome, 7});
     w.Press(Qt::Key_Space);
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.Array.GetTopPicID(kHome, 3)));
@@ -182,7 +182,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     for (int n = 1; seven < 0 && n < 200; ++n) {
         g.StartGame(static_cast<double>(n));
         for (std::int16_t p = 0; p < g.Games.Piles(kHome) && seven < 0; ++p)
-            if (g.Cards[g.Array.GetTopPicID(kHome, p)].Num == 6 && p != 0)
+            if (g.Card(g.Array.GetTopPicID(kHome, p)).Num == 6 && p != 0)
                 seven = g.Array.GetTopPicID(kHome, p);
     }
     ASSERT_GE(seven, 0);
@@ -192,8 +192,8 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
 
     // One move, with the one sound of a drop.
     EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
-    EXPECT_EQ(g.Cards[seven].Cell, kReserve);
-    EXPECT_EQ(g.Cards[seven].Pile, 1);
+    EXPECT_EQ(g.Card(seven).Cell, kReserve);
+    EXPECT_EQ(g.Card(seven).Pile, 1);
     EXPECT_EQ(g.Trans.GetTransID(), 2);
     EXPECT_TRUE(Shown(w));
 
@@ -201,7 +201,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     const std::string before = FormatBoard(g);
     const std::int16_t top = g.Array.GetTop(kHome, 3);
     EXPECT_EQ(w.DoubleClick(g.Array.GetPicID(kHome, 3, static_cast<std::int16_t>(top - 1))), std::vector<QString>{});
-    if (g.Cards[held].Num != 0) {
+    if (g.Card(held).Num != 0) {
         EXPECT_EQ(w.DoubleClick(held), std::vector<QString>{});
     }
     EXPECT_EQ(FormatBoard(g), before);
@@ -212,7 +212,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     g.StartGame(123.0);
     const std::int16_t ace = g.Array.GetTopPicID(kHome, 7);
     w.DoubleClick(ace);
-    EXPECT_EQ(g.Cards[ace].Cell, kGoal);
+    EXPECT_EQ(g.Card(ace).Cell, kGoal);
     EXPECT_EQ(g.Trans.GetTransID(), 1);
     EXPECT_TRUE(Shown(w));
 }
@@ -299,17 +299,17 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
     EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
     // The cards are drawn afresh at twice their size.
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
-    EXPECT_EQ(board.Card(ac)->ImageId(), g.Cards[ac].FaceId());
-    EXPECT_EQ(board.Pictures().Get(g.Cards[ac].FaceId(), false, board.ArtRatio()).width(),
+    EXPECT_EQ(board.Card(ac)->ImageId(), g.Card(ac).FaceId());
+    EXPECT_EQ(board.Pictures().Get(g.Card(ac).FaceId(), false, board.ArtRatio()).width(),
               2 * static_cast<int>(sgCard::kWidth));
 
     w.DragTo(ac, kGoal, 2, 0);
-    EXPECT_EQ(g.Cards[ac].Cell, kGoal);
-    EXPECT_EQ(g.Cards[ac].Pile, 2);
+    EXPECT_EQ(g.Card(ac).Cell, kGoal);
+    EXPECT_EQ(g.Card(ac).Pile, 2);
     const std::int16_t next = g.Array.GetTopPicID(kHome, 7);
     w.DragTo(next, kReserve, 3, 0);
-    EXPECT_EQ(g.Cards[next].Cell, kReserve);
-    EXPECT_EQ(g.Cards[next].Pile, 3);
+    EXPECT_EQ(g.Card(next).Cell, kReserve);
+    EXPECT_EQ(g.Card(next).Pile, 3);
     EXPECT_TRUE(Shown(w));
 }
 

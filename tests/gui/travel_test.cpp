@@ -85,7 +85,7 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     for (std::int16_t p : {5, 4, 3})
         ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
     const std::string end = FormatBoard(g);
-    g.Trans.UndoAll(0);
+    g.UndoAll(0);
     w.W.RunCommand("R1");
     w.W.ReplayStepForward();
     w.W.RunCommand("G4");
@@ -96,13 +96,13 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
         w.W.ReplayStepForward();
     EXPECT_EQ(g.Trans.LastIndex(), 5) << "the three recorded moves, then the two aces home";
     EXPECT_EQ(g.Array.TotalGoalCards(), 2);
-    g.Trans.Undo(0);
-    g.Trans.Undo(0);
+    g.Undo(0);
+    g.Undo(0);
     EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
 
     // Stopped midway, a replay keeps what is still to come; the next move autoplays.
     w.Set("Autoplay", "0");
-    g.Trans.UndoAll(0);
+    g.UndoAll(0);
     w.W.RunCommand("R1");
     w.W.ReplayStepForward();
     w.W.RunCommand("G4");
@@ -135,7 +135,7 @@ TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
     const std::int16_t shuttle = g.Array.GetTopPicID(kHome, 5);
     ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
     while (g.Trans.GetTransID() < cTrans::kMaxMoves)
-        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Cards[shuttle].Pile)}));
+        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
     const std::string before = FormatBoard(g);
     w.DragTo(ac, kGoal, 0, 0);
     EXPECT_FALSE(w.W.Dragging());
@@ -159,7 +159,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     QTest::mouseMove(vp, (from + to) / 2);
     QTest::mouseMove(vp, to);
     const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
-    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.Games.GetCordX(kHome, 7, g.Cards[id].Pos) + moved, 30);
+    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.Games.GetCordX(kHome, 7, g.Card(id).Pos) + moved, 30);
     EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
     QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
     EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
@@ -235,7 +235,7 @@ void KillDuringAGame(cMemorySettings &store) {
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
         g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
-    g.Trans.Undo(0);
+    g.Undo(0);
 }
 
 // Answered yes, answered no, and a kept game that cannot come back.

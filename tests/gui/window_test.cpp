@@ -86,16 +86,16 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     Game &g = w.Deal(123, false);
     // Game 123: AC lies on top of home pile 7, AS on top of home pile 6.
     const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
-    ASSERT_EQ(g.Cards[ac].Num, 0);
+    ASSERT_EQ(g.Card(ac).Num, 0);
     // Onto a home pile that does not take it: back it goes, nothing logged.
     w.DragTo(ac, kHome, 0, g.Array.GetTop(kHome, 0) + 1);
     EXPECT_EQ(g.Trans.GetTransID(), 0);
-    EXPECT_EQ(g.Cards[ac].Pile, 7);
+    EXPECT_EQ(g.Card(ac).Pile, 7);
     EXPECT_TRUE(Shown(w));
     // Onto a goal pile: one move.
     w.DragTo(ac, kGoal, 2, 0);
     EXPECT_EQ(g.Trans.GetTransID(), 1);
-    EXPECT_EQ(g.Cards[ac].Cell, kGoal);
+    EXPECT_EQ(g.Card(ac).Cell, kGoal);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
 
@@ -135,8 +135,8 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     EXPECT_FALSE(w.Enabled("R6"));
     EXPECT_EQ(g.Trans.GetTransID(), 0);
     // Replay All from the end: back to the deal in one go, then forward move by move.
-    g.Trans.RedoAll(0);
-    g.Trans.Undo(0);
+    g.RedoAll(0);
+    g.Undo(0);
     w.W.RunCommand("R4");
     EXPECT_EQ(g.Trans.GetTransID(), 0);
     int ticks = 0;
@@ -149,7 +149,7 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     EXPECT_TRUE(Shown(w));
     // With frames shown by hand, a tick waits while the last step's card flies.
     w.W.board().Flights().SetFrameInterval(1e8);
-    g.Trans.UndoAll(0);
+    g.UndoAll(0);
     w.W.RunCommand("R1");
     w.W.ReplayStepForward();
     ASSERT_TRUE(w.W.board().Flying());

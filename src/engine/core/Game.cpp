@@ -7,7 +7,7 @@
 namespace tabloo {
 
 Game::Game(ISettingsBackend &settings, IClock &clock, IRandomSource &random, ITableView &view)
-    : Settings(settings), Clock(clock), Random(random), View(view), Registry(settings), Array(*this), Trans(*this) {}
+    : Settings(settings), Clock(clock), Random(random), View(view), Registry(settings) {}
 
 GameRules Game::ReadGameRules() const {
     GameRules r;
@@ -43,7 +43,7 @@ void Game::StartGame(std::string_view gameNo) {
         EndGame(0);
     DealGame(gameNo, ReadGameRules());
     GamePlayer = CurrentPlayerSlot();
-    AutoplayAll();
+    Cascade();
     GameRunning = true;
     GameStartTime = Clock.NowSeconds();
     UnsavedFrom = 0;
@@ -69,9 +69,9 @@ void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     Array.Init(GameNoValue(CurrentGameNo));
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
         std::int16_t v = Array.GetRandom(id);
-        Cards[id].SetValue(static_cast<std::int16_t>((v % 52) / 13), static_cast<std::int16_t>(v % 13),
+        Array.SetCardValue(id, static_cast<std::int16_t>((v % 52) / 13), static_cast<std::int16_t>(v % 13),
                            static_cast<std::int16_t>(v / 13));
-        View.CardChanged(id);
+        View.CardChanged(id, Card(id));
         View.BringCardToFront(id);
     }
     Trans.Reset();
@@ -80,8 +80,7 @@ void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
 }
 
 void Game::LoadBoard() {
-    for (cCard &card : Cards)
-        card = cCard{};
+    Array.ResetCards();
     View.LoadControls(Games.Piles(kHome), Games.Piles(kReserve));
 }
 
@@ -102,27 +101,27 @@ void Game::DealBoard() {
     const std::int16_t goalCards = Games.Cards(kGoal);
     if (goalCards > 0)
         for (std::int16_t id = 0; id < kTotalCards; ++id)
-            if (Cards[id].Num == base && Cards[id].Suitpile < goalCards)
-                Array.MoveCard(id, kGoal, Cards[id].Suitpile, 0, kDealMove, 0, 0, 0);
+            if (Card(id).Num == base && Card(id).Suitpile < goalCards)
+                Book(id, kGoal, Card(id).Suitpile, 0, 0, kDealMove, 0);
 
     for (std::int16_t p = 0; p < kGoalPiles; ++p)
         View.PlaceMarker(kGoal, p, Games.GetCordX(kGoal, p, 0), Games.GetCordY(kGoal, p, 0), base);
 
     // Everything else goes face down onto the deck spot, lowest card first.
     for (std::int16_t id = 0; id < kTotalCards; ++id)
-        if (Cards[id].Cell != kGoal)
-            Array.MoveCard(id, kDeck, 0, static_cast<std::int16_t>(Array.GetTop(kDeck, 0) + 1), kDealMove, 0, 0, 1);
+        if (Card(id).Cell != kGoal)
+            Book(id, kDeck, 0, static_cast<std::int16_t>(Array.GetTop(kDeck, 0) + 1), 0, kDealMove, 0, 1);
 
     // From the top of the deck round the reserve piles, then round the home piles.
     const std::int16_t resCards = Games.Cards(kReserve);
     for (std::int16_t i = 0; i < resCards && resPiles > 0; ++i)
-        Array.MoveCard(Array.GetTopPicID(kDeck, 0), kReserve, static_cast<std::int16_t>(i % resPiles),
-                       static_cast<std::int16_t>(i / resPiles), kDealMove, 5, 0, 0);
+        Book(Array.GetTopPicID(kDeck, 0), kReserve, static_cast<std::int16_t>(i % resPiles),
+             static_cast<std::int16_t>(i / resPiles), 0, kDealMove, 5);
     View.PlaySound("Start");
     const std::int16_t homeCards = Games.Cards(kHome);
     for (std::int16_t i = 0; i < homeCards; ++i)
-        Array.MoveCard(Array.GetTopPicID(kDeck, 0), kHome, static_cast<std::int16_t>(i % homePiles),
-                       static_cast<std::int16_t>(i / homePiles), kDealMove, 5, 0, 0);
+        Book(Array.GetTopPicID(kDeck, 0), kHome, static_cast<std::int16_t>(i % homePiles),
+             static_cast<std::int16_t>(i / homePiles), 0, kDealMove, 5);
 }
 
 void Game::EndGame(std::int16_t result, std::int16_t score) {
@@ -153,8 +152,7 @@ void Game::RecordWin(std::int16_t score) {
 }
 
 void Game::ClearBoard() {
-    for (cCard &card : Cards)
-        card = cCard{};
+    Array.ResetCards();
     // The board is down: the table is empty too, so nothing can act on the last game's
     // cards (autoplay switched on between games finds nothing to play).
     Array.Clear();
@@ -201,13 +199,13 @@ void Game::SaveRunningGame() {
 
 bool Game::RedoChecked(std::int16_t index) {
     const TransRecord &r = Trans.Record(index);
-    const cCard &card = Cards[r.PicID];
+    const cCard &card = Card(r.PicID);
     if (card.Cell != r.SCell || card.Pile != r.SPile || card.Pos != r.SPos)
         return false;
     std::int16_t dPos, mCards;
     if (!RuledMove(r.PicID, {r.DCell, r.DPile}, dPos, mCards) || r.DPos != dPos || r.mCards != mCards)
         return false;
-    return Trans.Redo(0);
+    return Redo(0);
 }
 
 bool Game::ResumeSavedGame(std::string &fault) {
@@ -240,7 +238,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
         fault = "move " + std::to_string(made + 1) + " is not allowed there";
     Trans.Truncate(made);
     while (Trans.GetTransID() > std::min(game->Current, made))
-        Trans.Undo(0);
+        Undo(0);
     GameRunning = true;
     GameStartTime = Clock.NowSeconds() - game->Seconds;
     if (!fault.empty()) {
@@ -266,6 +264,134 @@ void Game::AbandonSavedGame() {
     std::string fault;
     if (ResumeSavedGame(fault))
         EndGame(0);
+}
+
+// ---- a move: checked, booked, logged, shown, then the cascade, the win and the kept game ----
+
+bool Game::Book(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
+                std::int32_t tMod, std::int16_t speed, std::int32_t dFace) {
+    if (!Array.CanMove(picId, dCell, dPile, dPos, mCards))
+        return false;
+    if (tMod == kPlayMove) {
+        // The log records the source place before the card leaves it.
+        const cCard &card = Card(picId);
+        if (!Trans.SaveTrans({picId, card.Cell, card.Pile, card.Pos, dCell, dPile, dPos, mCards, tMod}))
+            return false;
+        LogChangedFrom(Trans.GetTransID());
+    }
+    std::array<bool, cArray::kPositions> turned{};
+    Array.MoveCard(picId, dCell, dPile, dPos, mCards, tMod, dFace, turned);
+    for (std::int16_t i = 0; i <= mCards; ++i) {
+        const std::int16_t pos = static_cast<std::int16_t>(dPos + i);
+        const std::int16_t id = Array.GetPicID(dCell, dPile, pos);
+        View.TravelCard(id, Games.GetCordX(dCell, dPile, pos), Games.GetCordY(dCell, dPile, pos), speed, tMod);
+        if (turned[static_cast<std::size_t>(i)])
+            View.CardChanged(id, Card(id));
+    }
+    return true;
+}
+
+void Game::Settle() {
+    CheckWin();
+    SaveRunningGame();
+}
+
+bool Game::PlayMove(std::int16_t picId, PileRef target) {
+    std::int16_t dPos, mCards;
+    if (!RuledMove(picId, target, dPos, mCards))
+        return false;
+    View.PlaySound("CardUp");
+    // The dragged card is already where it lands: it jumps.
+    if (!Book(picId, target.Cell, target.Pile, dPos, mCards, kPlayMove, 0))
+        return false;
+    Cascade();
+    Settle();
+    return true;
+}
+
+int Game::Cascade() {
+    if (Registry.Autoplay() == 0)
+        return 0;
+    // Depth first: each card that goes up starts the next scan from the table it leaves.
+    int sent = 0, from, goal;
+    while (NextAutoplay(BoardPosition(), from, goal) &&
+           SendToGoal(Array.GetTopPicID(AreaOf(from), AreaPile(from)), goal))
+        ++sent;
+    return sent;
+}
+
+bool Game::SendToGoal(std::int16_t picId, int goal) {
+    View.PlaySound("AutoPlay");
+    const std::int16_t pile = AreaPile(goal);
+    return Book(picId, kGoal, pile, static_cast<std::int16_t>(Array.GetTop(kGoal, pile) + 1), 0, kPlayMove,
+                Registry.CardSpeed());
+}
+
+void Game::AutoplayAll() {
+    if (Cascade() > 0)
+        Settle();
+}
+
+bool Game::AutoplayCard(std::int16_t picId) {
+    if (picId < 0 || picId >= kTotalCards)
+        return false;
+    // The first goal pile that takes the card; a full one takes nothing.
+    const int goal = GoalTarget(BoardPosition(), CardValue(picId), PositionPile(picId));
+    if (goal < 0)
+        return false;
+    if (SendToGoal(picId, goal)) {
+        Cascade();
+        Settle();
+    }
+    return true;
+}
+
+bool Game::ToggleAutoplay() {
+    if (Registry.Autoplay() != 1) {
+        Registry.SetAutoplay(1);
+        AutoplayAll();
+        return true;
+    }
+    Registry.SetAutoplay(0);
+    return false;
+}
+
+void Game::Step(const TransRecord &r, bool back, std::int16_t speed) {
+    if (speed > 3)
+        View.PlaySound(back ? "Undo" : "Redo");
+    const bool booked = back ? Book(r.PicID, r.SCell, r.SPile, r.SPos, r.mCards, kUndoRedo, speed)
+                             : Book(r.PicID, r.DCell, r.DPile, r.DPos, r.mCards, kUndoRedo, speed);
+    if (booked)
+        CheckWin();
+    SaveRunningGame();
+}
+
+bool Game::Undo(std::int16_t speed) {
+    const TransRecord *r = Trans.StepBack();
+    if (!r)
+        return false;
+    Step(*r, true, speed);
+    return true;
+}
+
+bool Game::Redo(std::int16_t speed) {
+    const TransRecord *r = Trans.StepForward();
+    if (!r)
+        return false;
+    Step(*r, false, speed);
+    return true;
+}
+
+void Game::UndoAll(std::int16_t speed) {
+    cRegistry::Update update(Registry);
+    while (Undo(speed)) {
+    }
+}
+
+void Game::RedoAll(std::int16_t speed) {
+    cRegistry::Update update(Registry);
+    while (Redo(speed)) {
+    }
 }
 
 } // namespace tabloo

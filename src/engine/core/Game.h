@@ -50,9 +50,9 @@ public:
     // The running game as the store keeps it, to bring it back after a crash or a kill.
     cSavedGame Saved{Registry};
     cGames Games;
-    std::array<cCard, kTotalCards> Cards{};
     cArray Array;
     cTrans Trans;
+    const cCard &Card(std::int16_t picId) const { return Array.Card(picId); }
 
     bool GameRunning = false;
     // Whether the running game is kept in the store (the window's store outlives the
@@ -100,11 +100,8 @@ public:
 
     // ---- the game kept in the store while it runs ----
     // Writes the running game to the store: whole after a deal, else what changed since.
-    // Runs after every move, undo and redo (MoveCard calls it once the move and its
-    // autoplay are done).
+    // Runs once after every move (with its autoplay), undo and redo.
     void SaveRunningGame();
-    // Records from `index` on changed (the log calls this).
-    void LogChangedFrom(std::int16_t index);
     // Deals the stored game under its own rules, makes its logged moves at once (each as the
     // rules allow it), restores the current index and the clock, and goes on with it. When
     // it cannot be brought back (a part missing or broken, a move the rules refuse) it is
@@ -129,8 +126,16 @@ public:
     PileRef FindDropTarget(std::int16_t picId, std::int16_t riding, std::int16_t left, std::int16_t top) const;
     static bool CardsOverlap(std::int16_t left, std::int16_t top, std::int16_t x, std::int16_t y, bool centreTest);
     // Lays a lifted card (and its riders) on a pile that takes it, as a drop does: plays
-    // "CardUp" and makes the move. False, with nothing changed, when it is not allowed.
+    // "CardUp", makes the move, then autoplay's cascade; judges the win and keeps the game.
+    // False, with nothing changed, when it is not allowed.
     bool PlayMove(std::int16_t picId, PileRef target);
+    // Takes the last move in force back, or makes the next one again, at `speed` animation
+    // steps (above 3 with its sound); false when there is none. No autoplay follows.
+    bool Undo(std::int16_t speed = 0);
+    bool Redo(std::int16_t speed = 0);
+    // Every move back, or every move again; the store takes the end of it all at once.
+    void UndoAll(std::int16_t speed = 0);
+    void RedoAll(std::int16_t speed = 0);
     // Every move the rules allow now (for tools, tests and, later, hints).
     std::vector<LegalMove> LegalMoves() const;
     // A move of position `p` (the table as it is now) as the card to lift and where to.
@@ -140,11 +145,16 @@ public:
     Position CurrentPosition() const;
     // The card's value as a position knows it (suit × 13 + rank).
     std::int16_t CardValue(std::int16_t picId) const {
-        return static_cast<std::int16_t>(Cards[picId].Suit * 13 + Cards[picId].Num);
+        const cCard &card = Array.Card(picId);
+        return static_cast<std::int16_t>(card.Suit * 13 + card.Num);
     }
 
     // ---- autoplay ----
+    // Autoplay's cascade from the table as it is (when the setting is on), then the win and
+    // the kept game when a card went up.
     void AutoplayAll();
+    // Sends the card to the first goal pile that takes it, then the cascade; false when no
+    // goal pile takes it.
     bool AutoplayCard(std::int16_t picId);
     // Switches the Autoplay setting; switching it on plays at once. Returns the new state.
     bool ToggleAutoplay();
@@ -187,8 +197,22 @@ private:
     Position BoardPosition() const;
     // The position's pile the card lies on, -1 when it lies on none.
     int PositionPile(std::int16_t picId) const;
-    // Autoplay's move of a card to goal pile `goal` (a position's pile number).
-    void SendToGoal(std::int16_t picId, int goal);
+    // Books one move of a card and its riders: in the log first when it is a play move,
+    // then in the table; the view is told where each card travels. False, with nothing
+    // changed, when the table or the log refuses it.
+    bool Book(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
+              std::int32_t tMod, std::int16_t speed, std::int32_t dFace = 0);
+    // Autoplay's move of a card to goal pile `goal` (a position's pile number), with its
+    // sound; false when the log is full.
+    bool SendToGoal(std::int16_t picId, int goal);
+    // Autoplay's cascade: while the setting is on and a goal pile takes a top card, the
+    // first such card goes up, and the next scan starts from the new table. Returns how
+    // many cards went up.
+    int Cascade();
+    // What ends every move: the win judged, the running game kept.
+    void Settle();
+    // An undo or redo step of log record `r` to the given place.
+    void Step(const TransRecord &r, bool back, std::int16_t speed);
 
     bool WinPending = false;
     // The running game's result has reached its player's record.
@@ -198,8 +222,8 @@ private:
     // The store's copy of the log is good up to the record before this one; 0: the game
     // has not been written whole yet.
     std::size_t UnsavedFrom = 0;
-    friend class cArray; // counts the nesting of its moves
-    int MoveDepth = 0;
+    // Records from `index` on changed.
+    void LogChangedFrom(std::int16_t index);
 };
 
 } // namespace tabloo

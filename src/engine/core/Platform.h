@@ -5,6 +5,7 @@
 #pragma once
 
 #include "NumText.h"
+#include "cCard.h"
 
 #include <cstdint>
 #include <string>
@@ -78,8 +79,8 @@ public:
     virtual void LoadControls(std::int16_t homePiles, std::int16_t resPiles) {}
     // The game is over: drop the extra controls and hide what is left.
     virtual void ClearBoard() {}
-    // The card's value, face or selection changed: draw it again.
-    virtual void CardChanged(std::int16_t picId) {}
+    // The card's value, face or selection changed: draw it as `card` shows it.
+    virtual void CardChanged(std::int16_t picId, const cCard &card) {}
     virtual void BringCardToFront(std::int16_t picId) {}
     // Show the marker of pile `pile` of area `cell` (0 home, 3 goal, 4 reserve) at (x, y)
     // twips with marker picture `mode`.

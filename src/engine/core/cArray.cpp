@@ -1,13 +1,12 @@
 #include "cArray.h"
 
-#include "Game.h"
 #include "NumText.h"
 
 #include <algorithm>
 
 namespace tabloo {
 
-cArray::cArray(Game &game) : TheGame(game) {
+cArray::cArray() {
     std::fill(&PicIDs[0][0][0], &PicIDs[0][0][0] + kCells * kPiles * kPositions, std::int16_t(-1));
     Clear();
 }
@@ -41,6 +40,11 @@ std::int16_t cArray::TotalGoalCards() const {
     return static_cast<std::int16_t>(total);
 }
 
+void cArray::ResetCards() {
+    for (cCard &card : Cards)
+        card = cCard{};
+}
+
 void cArray::Clear() {
     // Every pile empty. Slots above a pile's top are never read, so PicIDs keeps them.
     std::fill(&Tops[0][0], &Tops[0][0] + kCells * kPiles, std::int16_t(-1));
@@ -70,68 +74,53 @@ void cArray::RandomInit(double gameNo) {
     }
 }
 
-bool cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
-                      std::optional<std::int16_t> speed, std::int16_t mCards, std::int32_t dFace) {
+bool cArray::CanMove(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
+                     std::int16_t mCards) const {
     if (picId < 0 || picId >= kTotalCards || mCards < 0 || !OnBoard(dCell, dPile, dPos) ||
         !OnBoard(dCell, dPile, dPos + mCards))
         return false;
     // A goal pile holds at most 13 cards.
     if (dCell == kGoal && GetTop(kGoal, dPile) >= 12)
         return false;
-    const std::int16_t s = speed ? *speed : TheGame.Registry.CardSpeed();
-
-    const cCard &card = TheGame.Cards[picId];
-    const std::int16_t sCell = card.Cell, sPile = card.Pile, sPos = card.Pos;
     if (mCards > 0) {
         // The riding cards are the ones above the card in its pile.
-        if (!OnBoard(sCell, sPile, sPos + mCards) || sPos + mCards > Tops[sCell][sPile])
+        const cCard &card = Card(picId);
+        if (!OnBoard(card.Cell, card.Pile, card.Pos + mCards) || card.Pos + mCards > Tops[card.Cell][card.Pile])
             return false;
         for (int i = 1; i <= mCards; ++i) {
-            std::int16_t rider = PicIDs[sCell][sPile][sPos + i];
+            const std::int16_t rider = PicIDs[card.Cell][card.Pile][card.Pos + i];
             if (rider < 0 || rider >= kTotalCards)
                 return false;
         }
     }
-
-    // The log sees the source place on the card, so it records before anything moves.
-    if (tMod != kUndoRedo && tMod != kDealMove && !TheGame.Trans.SaveTrans(picId, dCell, dPile, dPos, mCards, tMod))
-        return false;
-    ++TheGame.MoveDepth;
-
-    MoveCardImage(picId, dCell, dPile, dPos, tMod, s, dFace);
-    for (std::int16_t i = 1; i <= mCards; ++i)
-        MoveCardImage(PicIDs[sCell][sPile][sPos + i], dCell, dPile, static_cast<std::int16_t>(dPos + i), tMod, s,
-                      dFace);
-
-    Tops[sCell][sPile] = static_cast<std::int16_t>(sPos - 1);
-    Tops[dCell][dPile] = static_cast<std::int16_t>(dPos + mCards);
-
-    if (tMod == kPlayMove)
-        TheGame.AutoplayAll();
-    TheGame.CheckWin();
-    // The store keeps the game as it stands once the move and its autoplay are done (the
-    // log keeps it after an undo or redo step, once its index has moved).
-    if (--TheGame.MoveDepth == 0 && tMod == kPlayMove)
-        TheGame.SaveRunningGame();
     return true;
 }
 
-void cArray::MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
-                           std::int32_t tMod, std::int16_t speed, std::int32_t dFace) {
-    TheGame.View.TravelCard(picId, TheGame.Games.GetCordX(dCell, dPile, dPos),
-                            TheGame.Games.GetCordY(dCell, dPile, dPos), speed, tMod);
+void cArray::MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
+                      std::int16_t mCards, std::int32_t tMod, std::int32_t dFace,
+                      std::array<bool, kPositions> &turned) {
+    const cCard &card = Card(picId);
+    const std::int16_t sCell = card.Cell, sPile = card.Pile, sPos = card.Pos;
+    turned[0] = Place(picId, dCell, dPile, dPos, tMod, dFace);
+    for (std::int16_t i = 1; i <= mCards; ++i)
+        turned[static_cast<std::size_t>(i)] =
+            Place(PicIDs[sCell][sPile][sPos + i], dCell, dPile, static_cast<std::int16_t>(dPos + i), tMod, dFace);
+    Tops[sCell][sPile] = static_cast<std::int16_t>(sPos - 1);
+    Tops[dCell][dPile] = static_cast<std::int16_t>(dPos + mCards);
+}
 
-    cCard &card = TheGame.Cards[picId];
+bool cArray::Place(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
+                   std::int32_t dFace) {
+    cCard &card = Cards[static_cast<std::size_t>(picId)];
     // A face-down card travels face down and turns over at its place.
     const std::int32_t face = dFace != 0 ? 1 : 0;
-    if (card.FaceMode != face) {
-        card.FaceMode = face;
-        TheGame.View.CardChanged(picId);
-    }
+    const bool turned = card.FaceMode != face;
+    card.FaceMode = face;
     if (tMod != kDealMove && OnBoard(card.Cell, card.Pile, card.Pos))
         PicIDs[card.Cell][card.Pile][card.Pos] = -1;
     card.SetLoc(dCell, dPile, dPos);
     PicIDs[dCell][dPile][dPos] = picId;
+    return turned;
 }
 
 } // namespace tabloo

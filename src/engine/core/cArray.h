@@ -1,16 +1,16 @@
-// The card table: which card lies at every place of the board, how high every pile is,
-// and the shuffle that turns a game number into a deal. MoveCard is the only way a card
-// changes place.
+// The card table: the 52 cards, which card lies at every place of the board, how high
+// every pile is, and the shuffle that turns a game number into a deal. MoveCard is the only
+// way a card changes place; it books the move and nothing else.
 #pragma once
 
+#include "cCard.h"
 #include "cDealRandom.h"
+#include "cGames.h"
 
+#include <array>
 #include <cstdint>
-#include <optional>
 
 namespace tabloo {
-
-class Game;
 
 // How a card is moved.
 enum MoveMode : std::int32_t {
@@ -25,7 +25,14 @@ public:
     static constexpr int kPiles = 21;
     static constexpr int kPositions = 53;
 
-    explicit cArray(Game &game);
+    cArray();
+
+    const cCard &Card(std::int16_t picId) const { return Cards[static_cast<std::size_t>(picId)]; }
+    // Every card back to a blank face-down card of no place (a new board, or none).
+    void ResetCards();
+    void SetCardValue(std::int16_t picId, std::int16_t suit, std::int16_t num, std::int16_t suitpile) {
+        Cards[static_cast<std::size_t>(picId)].SetValue(suit, num, suitpile);
+    }
 
     // Position of the top card of a pile, -1 when it is empty (and for a place off the board).
     std::int16_t GetTop(std::int16_t cell, std::int16_t pile = 0) const;
@@ -37,13 +44,17 @@ public:
     std::int16_t GetRandom(std::int16_t picId) const;
     std::int16_t TotalGoalCards() const;
 
-    // Moves a card and the mCards cards riding on it to (dCell, dPile, dPos ..). Speed is
-    // the number of animation steps; none means the CardSpeed setting. Returns whether the
-    // move was made: a full goal pile, a move the log refuses or a place off the board
-    // leaves everything as it was.
-    bool MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
-                  std::int32_t tMod = kPlayMove, std::optional<std::int16_t> speed = std::nullopt,
-                  std::int16_t mCards = 0, std::int32_t dFace = 0);
+    // Whether the card with the mCards cards riding on it can be laid at (dCell, dPile,
+    // dPos ..): every place on the board, room on a goal pile (at most 13 cards), the riders
+    // the cards above it in its pile.
+    bool CanMove(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
+                 std::int16_t mCards) const;
+    // Books the move CanMove allows: the card and its riders lie at (dCell, dPile, dPos ..),
+    // showing their backs when dFace is not 0. `turned` tells, card by card from the lifted
+    // one up, whether the card turned over. A dealt card (kDealMove) leaves no hole behind:
+    // it comes from no place.
+    void MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
+                  std::int32_t tMod, std::int32_t dFace, std::array<bool, kPositions> &turned);
 
     // Empties the tables and shuffles for a game number.
     void Init(double gameNo);
@@ -58,10 +69,10 @@ private:
     static bool OnBoard(int cell, int pile, int pos) {
         return cell >= 0 && cell < kCells && pile >= 0 && pile < kPiles && pos >= 0 && pos < kPositions;
     }
-    void MoveCardImage(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
-                       std::int16_t speed, std::int32_t dFace);
+    bool Place(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int32_t tMod,
+               std::int32_t dFace);
 
-    Game &TheGame;
+    std::array<cCard, kTotalCards> Cards{};
     std::int16_t PicIDs[kCells][kPiles][kPositions];
     std::int16_t Tops[kCells][kPiles];
     std::int16_t Shuffle[kPositions] = {};

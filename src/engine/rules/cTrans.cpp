@@ -1,12 +1,8 @@
 #include "cTrans.h"
 
-#include "Game.h"
-
 #include <algorithm>
 
 namespace tabloo {
-
-cTrans::cTrans(Game &game) : TheGame(game) { Reset(); }
 
 void cTrans::Reset() {
     Records.assign(kGrowth + 1, TransRecord{});
@@ -15,20 +11,16 @@ void cTrans::Reset() {
     Last = 0;
 }
 
-bool cTrans::SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,
-                       std::int16_t mCards, std::int32_t tMod) {
+bool cTrans::SaveTrans(const TransRecord &record) {
     if (Current >= kMaxMoves)
         return false;
-    // A new move ends the redo chain.
     ++Current;
     Last = Current;
     if (Current > Bound) {
         Bound = static_cast<std::int16_t>(Bound + kGrowth);
         Records.resize(Bound + 1);
     }
-    const cCard &card = TheGame.Cards[picId];
-    Records[Current] = TransRecord{picId, card.Cell, card.Pile, card.Pos, dCell, dPile, dPos, mCards, tMod};
-    TheGame.LogChangedFrom(Current);
+    Records[Current] = record;
     return true;
 }
 
@@ -49,42 +41,16 @@ void cTrans::Truncate(std::int16_t n) {
         Current = Last;
 }
 
-bool cTrans::Undo(std::int16_t speed) {
+const TransRecord *cTrans::StepBack() {
     if (Current < 1)
-        return false;
-    if (speed > 3)
-        TheGame.View.PlaySound("Undo");
-    const TransRecord r = Records[Current];
-    TheGame.Array.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, kUndoRedo, speed, r.mCards, 0);
-    if (Current > 0)
-        --Current;
-    TheGame.SaveRunningGame();
-    return true;
+        return nullptr;
+    return &Records[Current--];
 }
 
-bool cTrans::Redo(std::int16_t speed) {
+const TransRecord *cTrans::StepForward() {
     if (Current >= Last)
-        return false;
-    ++Current;
-    if (speed > 3)
-        TheGame.View.PlaySound("Redo");
-    const TransRecord r = Records[Current];
-    TheGame.Array.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, kUndoRedo, speed, r.mCards, 0);
-    TheGame.SaveRunningGame();
-    return true;
-}
-
-void cTrans::UndoAll(std::int16_t speed) {
-    // The store takes the end of it all at once.
-    cRegistry::Update update(TheGame.Registry);
-    while (Current >= 1)
-        Undo(speed);
-}
-
-void cTrans::RedoAll(std::int16_t speed) {
-    cRegistry::Update update(TheGame.Registry);
-    while (Current < Last)
-        Redo(speed);
+        return nullptr;
+    return &Records[++Current];
 }
 
 } // namespace tabloo

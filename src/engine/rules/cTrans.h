@@ -1,5 +1,5 @@
 // The move log of one game: every play move is recorded before the card leaves its
-// place, and can be taken back and made again, one at a time or all at once.
+// place; the log walks back and forth through its records for undo and redo.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,6 @@
 #include <vector>
 
 namespace tabloo {
-
-class Game;
 
 struct TransRecord {
     std::int16_t PicID = 0;
@@ -25,16 +23,17 @@ public:
     static constexpr std::int16_t kGrowth = 100;
     static constexpr std::int16_t kMaxMoves = 32700;
 
-    explicit cTrans(Game &game);
+    cTrans() { Reset(); }
 
-    // Records a move about to be made (the card still names its source). False when the
-    // log is full: the move must not be made.
-    bool SaveTrans(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
-                   std::int32_t tMod);
-    bool Undo(std::int16_t speed = 0);
-    bool Redo(std::int16_t speed = 0);
-    void UndoAll(std::int16_t speed = 0);
-    void RedoAll(std::int16_t speed = 0);
+    // Records a move about to be made; it ends the redo chain. False when the log is full:
+    // the move must not be made.
+    bool SaveTrans(const TransRecord &record);
+    // The record an undo takes back, the current index already one lower; none when no
+    // move is in force.
+    const TransRecord *StepBack();
+    // The record a redo makes again, the current index already one higher; none at the end
+    // of the log.
+    const TransRecord *StepForward();
     // The number of moves in force.
     std::int16_t GetTransID() const { return Current; }
     bool UndoPossible() const { return Current >= 1; }
@@ -55,7 +54,6 @@ public:
     void Truncate(std::int16_t n);
 
 private:
-    Game &TheGame;
     std::vector<TransRecord> Records;
     std::int16_t Bound = kGrowth;
     std::int16_t Current = 0;

@@ -33,7 +33,7 @@ Position Game::CurrentPosition() const {
 }
 
 int Game::PositionPile(std::int16_t picId) const {
-    const cCard &card = Cards[picId];
+    const cCard &card = Card(picId);
     if (Array.GetPicID(card.Cell, card.Pile, card.Pos) != picId || card.Pile >= Games.Piles(card.Cell))
         return -1;
     return PileOf(card.Cell, card.Pile);
@@ -48,7 +48,7 @@ bool Game::FitsOrder(std::int16_t lower, std::int16_t upper, std::int32_t order,
 }
 
 bool Game::IsOrderedRun(std::int16_t picId, std::int16_t count) const {
-    const cCard &card = Cards[picId];
+    const cCard &card = Card(picId);
     const int pile = PileOf(kHome, card.Pile);
     return pile >= 0 && tabloo::IsOrderedRun(BoardPosition(), pile, card.Pos, count);
 }
@@ -70,7 +70,7 @@ std::int16_t Game::PickUpCount(std::int16_t picId) const {
     const int pile = PositionPile(picId);
     if (pile < 0)
         return -1;
-    const cCard &card = Cards[picId];
+    const cCard &card = Card(picId);
     if (card.Pos == Array.GetTop(card.Cell, card.Pile))
         return 0;
     return static_cast<std::int16_t>(tabloo::PickUpCount(CurrentPosition(), pile, card.Pos));
@@ -127,14 +127,6 @@ bool Game::RuledMove(std::int16_t picId, PileRef target, std::int16_t &dPos, std
     dPos = static_cast<std::int16_t>(Array.GetTop(target.Cell, target.Pile) + 1);
     mCards = target.Cell == kHome ? riding : std::int16_t(0);
     return true;
-}
-
-bool Game::PlayMove(std::int16_t picId, PileRef target) {
-    std::int16_t dPos, mCards;
-    if (!RuledMove(picId, target, dPos, mCards))
-        return false;
-    View.PlaySound("CardUp");
-    return Array.MoveCard(picId, target.Cell, target.Pile, dPos, kPlayMove, 0, mCards, 0);
 }
 
 std::vector<LegalMove> Game::LegalMoves() const {

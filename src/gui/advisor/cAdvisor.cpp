@@ -213,7 +213,7 @@ void cAdvisor::HighlightMove(const Move &m) {
         return;
     HintCard = lm.PicID;
     // Where the table has the card, even while the cards of the last move still fly there.
-    const cCard &card = TheGame.Cards[lm.PicID];
+    const cCard &card = TheGame.Card(lm.PicID);
     const QPoint from(TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos),
                       TheGame.Games.GetCordY(card.Cell, card.Pile, card.Pos));
     const std::int16_t top = TheGame.Array.GetTop(lm.Target.Cell, lm.Target.Pile);

@@ -250,10 +250,10 @@ void cBoardView::ClearBoard() {
     mTopZ = 0;
 }
 
-void cBoardView::CardChanged(std::int16_t picId) {
+void cBoardView::CardChanged(std::int16_t picId, const cCard &card) {
     // The card takes its new look when it has landed where it is going.
-    if (Card(picId) && mGame)
-        mFlights->Look(picId, mGame->Cards[static_cast<std::size_t>(picId)]);
+    if (Card(picId))
+        mFlights->Look(picId, card);
 }
 
 void cBoardView::BringCardToFront(std::int16_t picId) {
@@ -267,7 +267,7 @@ void cBoardView::RaiseCard(int picId) {
 }
 
 void cBoardView::HangRiders(int picId, int riding, int left, int top) {
-    const cCard &card = mGame->Cards[picId];
+    const cCard &card = mGame->Card(picId);
     for (int i = 1; i <= riding; ++i) {
         const std::int16_t rider = mGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
         if (rider < 0)

@@ -55,7 +55,7 @@ public:
     // ---- the engine's table view ----
     void LoadControls(std::int16_t homePiles, std::int16_t resPiles) override;
     void ClearBoard() override;
-    void CardChanged(std::int16_t picId) override;
+    void CardChanged(std::int16_t picId, const cCard &card) override;
     void BringCardToFront(std::int16_t picId) override;
     void PlaceMarker(std::int16_t cell, std::int16_t pile, std::int16_t x, std::int16_t y, std::int32_t mode) override;
     void TravelCard(std::int16_t picId, std::int16_t x, std::int16_t y, std::int16_t steps, std::int32_t tMod) override;

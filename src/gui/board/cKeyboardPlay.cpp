@@ -233,7 +233,7 @@ void cKeyboardPlay::LiftOrDrop() {
 void cKeyboardPlay::HangLifted() {
     if (!mLifted)
         return;
-    const cCard &card = TheGame.Cards[mLifted->PicID];
+    const cCard &card = TheGame.Card(mLifted->PicID);
     int x, y;
     if (mFocus == mLifted->From) {
         x = TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos);
@@ -258,7 +258,7 @@ void cKeyboardPlay::HangLifted() {
 void cKeyboardPlay::PlaceLiftedBack() {
     if (!mLifted)
         return;
-    const cCard &card = TheGame.Cards[mLifted->PicID];
+    const cCard &card = TheGame.Card(mLifted->PicID);
     for (std::int16_t i = 0; i <= mLifted->Riding; ++i) {
         const auto pos = static_cast<std::int16_t>(card.Pos + i);
         const std::int16_t id = TheGame.Array.GetPicID(card.Cell, card.Pile, pos);
@@ -281,7 +281,7 @@ bool cKeyboardPlay::SendAway(int picId) {
     if (!TheGame.GameRunning || TheGame.WinNoticed() || picId < 0 || picId >= kTotalCards)
         return false;
     const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = TheGame.Cards[id];
+    const cCard &card = TheGame.Card(id);
     // Only a card lifted alone goes; a goal card is home already, and a reserve card only
     // goes further up.
     if (TheGame.PickUpCount(id) != 0 || card.Cell == kGoal)
@@ -331,7 +331,7 @@ void cKeyboardPlay::Refresh() {
 }
 
 QString cKeyboardPlay::CardName(std::int16_t picId) const {
-    const cCard &c = TheGame.Cards[picId];
+    const cCard &c = TheGame.Card(picId);
     if (!c.FaceUp())
         return QStringLiteral("A card face down");
     return QStringLiteral("%1 of %2").arg(ToQString(kBaseTexts[c.Num % 13]), QLatin1String(kSuits[c.Suit & 3]));

@@ -29,7 +29,7 @@ void cPointerPlay::Cancel() {
 void cPointerPlay::PlaceCardsFromTable() {
     // Whatever was lifted goes back where the table has it.
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        const cCard &c = TheGame.Cards[id];
+        const cCard &c = TheGame.Card(id);
         Board.MoveCardTo(id, TheGame.Games.GetCordX(c.Cell, c.Pile, c.Pos),
                          TheGame.Games.GetCordY(c.Cell, c.Pile, c.Pos));
     }
@@ -46,7 +46,7 @@ void cPointerPlay::Pressed(int picId, double x, double y) {
     Drag.GrabX = Twips(x);
     Drag.GrabY = Twips(y);
     const QPoint at = Board.CardPos(picId);
-    const cCard &pressed = TheGame.Cards[picId];
+    const cCard &pressed = TheGame.Card(picId);
     Drag.Cell = pressed.Cell;
     Drag.Pile = pressed.Pile;
     Drag.Pos = pressed.Pos;
@@ -60,7 +60,7 @@ void cPointerPlay::Pressed(int picId, double x, double y) {
     // The player takes over: a replay stops, so nothing moves under the lifted cards.
     emit PlayerTakesOver();
     Board.PlaySound("CardDown");
-    const cCard &card = TheGame.Cards[picId];
+    const cCard &card = TheGame.Card(picId);
     for (std::int16_t i = 1; i <= riding; ++i)
         Board.RaiseCard(TheGame.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
 }
@@ -84,7 +84,7 @@ void cPointerPlay::Released(int picId) {
 
 void cPointerPlay::DropCard(int picId) {
     const auto id = static_cast<std::int16_t>(picId);
-    const cCard &card = TheGame.Cards[id];
+    const cCard &card = TheGame.Card(id);
     if (!TheGame.GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
         TheGame.Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
         // The board changed under the lifted cards: they go back where the table has them.

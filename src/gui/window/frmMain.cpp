@@ -181,18 +181,18 @@ const frmMain::Command frmMain::kCommands[] = {
     {"F5",  mnuFile,   "&Close Game",     Qt::Key_F12,                      kEndsGame,                {},                                                             [](frmMain &w) { w.CloseGame(); }},
     {"F7",  mnuFile,   "Select a Number", Qt::CTRL | Qt::Key_F12,           kEndsGame | kLineAbove,   {},                                                             [](frmMain &w) { w.ChooseNumber(); }},
     {"F9",  mnuFile,   "E&xit",           {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.ExitAtOnce(); }},
-    {"G1",  mnuGame,   "&Undo",           Qt::CTRL | Qt::Key_Z,             0,                        {31, "Undo", "Undo", "Undo"},                                   [](frmMain &w) { w.TheGame->Trans.Undo(w.TheGame->Registry.UndoSpeed()); }},
-    {"G2",  mnuGame,   "&Redo",           Qt::CTRL | Qt::Key_X,             0,                        {32, "Redo", "Redo", "Redo"},                                   [](frmMain &w) { w.TheGame->Trans.Redo(w.TheGame->Registry.UndoSpeed()); }},
+    {"G1",  mnuGame,   "&Undo",           Qt::CTRL | Qt::Key_Z,             0,                        {31, "Undo", "Undo", "Undo"},                                   [](frmMain &w) { w.TheGame->Undo(w.TheGame->Registry.UndoSpeed()); }},
+    {"G2",  mnuGame,   "&Redo",           Qt::CTRL | Qt::Key_X,             0,                        {32, "Redo", "Redo", "Redo"},                                   [](frmMain &w) { w.TheGame->Redo(w.TheGame->Registry.UndoSpeed()); }},
     {"G4",  mnuGame,   "Autoplay",        Qt::Key_F7,                       kTicked | kLineAbove,     {21, "Autoplay", "Autoplay", "Autoplay"},                       [](frmMain &w) { w.SwitchAutoplay(); }},
-    {"G6",  mnuGame,   "U&ndo All",       Qt::CTRL | Qt::Key_C,             kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(w.TheGame->Registry.UndoallSpeed()); }},
-    {"G7",  mnuGame,   "R&edo All",       Qt::CTRL | Qt::Key_V,             0,                        {},                                                             [](frmMain &w) { w.TheGame->Trans.RedoAll(w.TheGame->Registry.UndoallSpeed()); }},
+    {"G6",  mnuGame,   "U&ndo All",       Qt::CTRL | Qt::Key_C,             kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(w.TheGame->Registry.UndoallSpeed()); }},
+    {"G7",  mnuGame,   "R&edo All",       Qt::CTRL | Qt::Key_V,             0,                        {},                                                             [](frmMain &w) { w.TheGame->RedoAll(w.TheGame->Registry.UndoallSpeed()); }},
     {"G10", mnuGame,   "&Hint",           Qt::CTRL | Qt::Key_H,             kLineAbove,               {33, "Hint", "Hint", "Hint: the first move of a winning line"}, [](frmMain &w) { w.Advisor->Hint(); }},
     {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
     {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
     {"G12", mnuGame,   "&Full Screen",    Qt::Key_F11,                      kTicked,                  {},                                                             [](frmMain &w) { w.SwitchFullScreen(); }},
     {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.tmrForward.start(); }},
     {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.tmrBackward.start(); }},
-    {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->Trans.UndoAll(1); w.tmrForward.start(); }},
+    {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(1); w.tmrForward.start(); }},
     {"R6",  mnuReplay, "Sto&p",           {},                               kLineAbove | kOffAtFirst, {42, "Stop", "ReplayStop", "Replay Stop"},                      [](frmMain &w) { w.StopReplay(); }},
     {"T1",  mnuTools,  "Customize",       Qt::CTRL | Qt::Key_U,             0,                        {},                                                             [](frmMain &w) { w.Customize(); }},
     {"T3",  mnuTools,  "Players",         Qt::CTRL | Qt::Key_L,             kLineAbove,               {},                                                             [](frmMain &w) { w.ShowPlayers(); }},
@@ -549,7 +549,7 @@ void frmMain::ReplayStep(bool forward) {
     Actions["R6"]->setEnabled(true);
     const std::int16_t speed = TheGame->Registry.ReplaySpeed();
     // At either end of the log the replay stops by itself.
-    if (forward ? TheGame->Trans.Redo(speed) : TheGame->Trans.Undo(speed))
+    if (forward ? TheGame->Redo(speed) : TheGame->Undo(speed))
         return;
     const bool autoplay = AutoplayAfterReplay && forward && !TheGame->Trans.RedoPossible();
     StopReplay();
