@@ -34,7 +34,7 @@ bool CanSendHome(const Position &p) { return !p.Autoplay && (p.GoalOrder == 0 ||
 
 // Sends home, one at a time, every top card of a home or reserve pile that a goal pile
 // takes and that no card left in play needs where it lies. With `sure`, only where that
-// loses no win (see the README, "Sending cards home"): no card in play fits, in the home
+// loses no win (see docs/solver.md, "Sending cards home"): no card in play fits, in the home
 // piles, on the card or on any card of the goal piles (in FreeCell, a red five goes when
 // the black fours are home, and every card home has its like home). Without, also when
 // every card in play that fits on it has no card in play that fits on it in turn (a red
