@@ -85,8 +85,8 @@ struct Session {
 };
 
 void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_t pile) {
-    for (std::int16_t pos = 0; pos <= g.Array.GetTop(cell, pile); ++pos) {
-        const std::int16_t id = g.Array.GetPicID(cell, pile, pos);
+    for (std::int16_t pos = 0; pos <= g.TopPos(cell, pile); ++pos) {
+        const std::int16_t id = g.CardAt(cell, pile, pos);
         if (id < 0)
             continue;
         const cCard &c = g.Card(id);
@@ -157,19 +157,19 @@ std::string RunCommand(Game &g, cSolver &solver, const std::vector<std::string_v
         const std::int16_t dCell = Field(v[3]), dPile = Field(v[4]);
         auto playArea = [](std::int64_t cell) { return cell == kHome || cell == kGoal || cell == kReserve; };
         if (!playArea(v[0]) || !playArea(v[3]) || v[1] != sPile || v[2] != sPos || v[4] != dPile ||
-            sPile >= g.Games.Piles(sCell) || dPile >= g.Games.Piles(dCell))
+            sPile >= g.Piles(sCell) || dPile >= g.Piles(dCell))
             return "refused";
-        const std::int16_t picId = g.Array.GetPicID(sCell, sPile, sPos);
+        const std::int16_t picId = g.CardAt(sCell, sPile, sPos);
         return picId >= 0 && g.PlayMove(picId, {dCell, dPile}) ? "ok" : "refused";
     }
     if (cmd == "undo" || cmd == "redo") {
         noArgs();
-        const std::int16_t speed = g.Registry.UndoSpeed();
+        const std::int16_t speed = cRegistry(g.Settings).UndoSpeed();
         return (cmd == "undo" ? g.Undo(speed) : g.Redo(speed)) ? "ok" : "refused";
     }
     if (cmd == "undoall" || cmd == "redoall") {
         noArgs();
-        const std::int16_t speed = g.Registry.UndoallSpeed();
+        const std::int16_t speed = cRegistry(g.Settings).UndoallSpeed();
         cmd == "undoall" ? g.UndoAll(speed) : g.RedoAll(speed);
         return "ok";
     }
@@ -228,14 +228,14 @@ int Play(Session &s, std::istream &in, std::ostream &out, std::ostream &err) {
 
 // Plays random legal moves from the deal until the log holds `moves` moves.
 bool PlayRandomMoves(Game &g, int moves, std::mt19937 &rng) {
-    while (g.Trans.GetTransID() < moves && !g.WinNoticed()) {
+    while (g.MovesInForce() < moves && !g.WinNoticed()) {
         auto legal = g.LegalMoves();
         if (legal.empty())
             return false;
         const LegalMove &m = legal[rng() % legal.size()];
         g.PlayMove(m.PicID, m.Target);
     }
-    return g.Trans.GetTransID() >= moves;
+    return g.MovesInForce() >= moves;
 }
 
 // Runs `step` for about a second after a short warm-up; returns calls per second.
@@ -294,7 +294,7 @@ struct Settings {
     std::vector<std::pair<std::string, std::string>> Sets;
     void ApplyTo(Game &g) const {
         for (const auto &[key, value] : Sets)
-            g.Registry.Write(cRegistry::kData, key, value);
+            cRegistry(g.Settings).Write(cRegistry::kData, key, value);
         g.EnsureFirstPlayer();
     }
 };
@@ -576,12 +576,12 @@ std::string FormatBoard(const Game &g) {
     std::ostringstream out;
     out << "game " << g.CurrentGameNo << '\n';
     out << "base " << kRanks[g.GoalBaseRank] << '\n';
-    for (std::int16_t p = 0; p < g.Games.Piles(kHome); ++p) {
+    for (std::int16_t p = 0; p < g.Piles(kHome); ++p) {
         out << "home " << p << ':';
         PrintCards(out, g, kHome, p);
         out << '\n';
     }
-    for (std::int16_t p = 0; p < g.Games.Piles(kReserve); ++p) {
+    for (std::int16_t p = 0; p < g.Piles(kReserve); ++p) {
         out << "reserve " << p << ':';
         PrintCards(out, g, kReserve, p);
         out << '\n';
@@ -591,7 +591,7 @@ std::string FormatBoard(const Game &g) {
         PrintCards(out, g, kGoal, p);
         out << '\n';
     }
-    out << "moves " << g.Trans.GetTransID() << '\n';
+    out << "moves " << g.MovesInForce() << '\n';
     return out.str();
 }
 

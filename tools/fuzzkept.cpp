@@ -68,7 +68,7 @@ QByteArray KeptGame(const QString &dir, int number, std::mt19937 &rng) {
         ITableView view;
         Game g(store, clock, random, view);
         g.EnsureFirstPlayer();
-        g.Registry.SetAutoplay(0);
+        tabloo::cRegistry(g.Settings).SetAutoplay(0);
         g.StartGame(static_cast<double>(number));
         for (int i = 0; i < 40; ++i) {
             const auto moves = g.LegalMoves();
@@ -253,7 +253,7 @@ int main(int argc, char **argv) {
             before = GamesCounted(store);
             frmMain w(store);
             w.UseSlotLocks(std::make_unique<cSlotLocks>(file));
-            present = w.game().Saved.Present();
+            present = w.game().HasKeptGame();
             // Every dialog is drawn once and closed.
             w.ExecDialog = [](QDialog &d) {
                 d.show();

@@ -67,7 +67,7 @@ int main(int argc, char **argv) {
     for (int i = 0; i < 4; ++i) {
         const auto moves = game.LegalMoves();
         const auto build = std::find_if(moves.begin(), moves.end(), [&](const tabloo::LegalMove &m) {
-            return m.Target.Cell == tabloo::kHome && game.Array.GetTop(tabloo::kHome, m.Target.Pile) >= 0;
+            return m.Target.Cell == tabloo::kHome && game.TopPos(tabloo::kHome, m.Target.Pile) >= 0;
         });
         if (build == moves.end())
             break;

@@ -127,7 +127,7 @@ int Verdicts(tabloo::frmMain &w, int count) {
 }
 
 int Winnable(tabloo::frmMain &w, int count) {
-    w.game().Registry.SetWinnableOnly(1);
+    tabloo::cRegistry(w.game().Settings).SetWinnableOnly(1);
     return TimeNewGames(
         w, count, QStringLiteral("winnable deals %1, new game to the deal and its verdict").arg(count),
         [&w] { return w.advisor().Knows(); },
@@ -140,18 +140,18 @@ int Winnable(tabloo::frmMain &w, int count) {
 
 int UndoAll(tabloo::frmMain &w) {
     tabloo::Game &g = w.game();
-    g.Registry.SetAutoplay(0);
-    g.Registry.SetUndoallSpeed(50);
+    tabloo::cRegistry(g.Settings).SetAutoplay(0);
+    tabloo::cRegistry(g.Settings).SetUndoallSpeed(50);
     g.StartGame(123.0);
     w.board().LandFlights();
     // 200 moves: a card to and fro between two free cells.
-    const std::int16_t shuttle = g.Array.GetTopPicID(tabloo::kHome, 5);
+    const std::int16_t shuttle = g.TopCard(tabloo::kHome, 5);
     g.PlayMove(shuttle, {tabloo::kReserve, 0});
-    while (g.Trans.GetTransID() < 200)
+    while (g.MovesInForce() < 200)
         g.PlayMove(shuttle, {tabloo::kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)});
     w.board().LandFlights();
     w.UpdateMenuStates();
-    Say("moves", QString::number(g.Trans.GetTransID()));
+    Say("moves", QString::number(g.MovesInForce()));
 
     static PressWatch presses;
     qApp->installEventFilter(&presses);
@@ -172,7 +172,7 @@ int UndoAll(tabloo::frmMain &w) {
             Say("100 ms ticks in the last second", QString::number(std::exchange(*ticks, 0)));
         }
         if (*flying && !w.board().Flying())
-            Say("landed", QStringLiteral("moves %1").arg(w.game().Trans.GetTransID()));
+            Say("landed", QStringLiteral("moves %1").arg(w.game().MovesInForce()));
         *flying = w.board().Flying();
     });
     watch->start(5);
@@ -195,10 +195,10 @@ int UndoAll(tabloo::frmMain &w) {
 
 int Moves(tabloo::frmMain &w, int count) {
     tabloo::Game &g = w.game();
-    g.Registry.SetAutoplay(0);
+    tabloo::cRegistry(g.Settings).SetAutoplay(0);
     g.StartGame(123.0);
     w.board().LandFlights();
-    const std::int16_t shuttle = g.Array.GetTopPicID(tabloo::kHome, 5);
+    const std::int16_t shuttle = g.TopCard(tabloo::kHome, 5);
     auto times = std::make_shared<std::vector<double>>();
     auto gap = std::make_shared<double>(0);
     auto probe = std::make_shared<QElapsedTimer>();
@@ -236,12 +236,12 @@ int Win(tabloo::frmMain &w) {
     tabloo::Game &g = w.game();
     // Goal piles that take any card, each with its base card dealt: the first autoplay after
     // the deal sends every card home, one chime each.
-    g.Registry.SetAutoplay(1);
-    g.Registry.SetGoalOrder(6);
-    g.Registry.SetGoalCards(4);
+    tabloo::cRegistry(g.Settings).SetAutoplay(1);
+    tabloo::cRegistry(g.Settings).SetGoalOrder(6);
+    tabloo::cRegistry(g.Settings).SetGoalCards(4);
     // The chimes alone, so that a recording can count them.
-    g.Registry.SetSoundStart(0);
-    g.Registry.SetSoundWin(0);
+    tabloo::cRegistry(g.Settings).SetSoundStart(0);
+    tabloo::cRegistry(g.Settings).SetSoundWin(0);
     const auto play = w.sounds().Output;
     w.sounds().Output = [play](const QString &buffer, const QByteArray &wave) {
         Say("sound", buffer);

@@ -21,8 +21,8 @@ std::int16_t TestGame::Id(std::string_view text) const {
 
 std::string TestGame::Pile(std::int16_t cell, std::int16_t pile) const {
     std::string out;
-    for (std::int16_t pos = 0; pos <= TheGame.Array.GetTop(cell, pile); ++pos) {
-        const cCard &c = TheGame.Card(TheGame.Array.GetPicID(cell, pile, pos));
+    for (std::int16_t pos = 0; pos <= TheGame.TopPos(cell, pile); ++pos) {
+        const cCard &c = TheGame.Card(TheGame.CardAt(cell, pile, pos));
         out += ' ';
         out += kRanks[c.Num];
         out += kSuits[c.Suit];
@@ -67,11 +67,11 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     std::set<int> seen;
     for (std::int16_t cell = 0; cell < cArray::kCells; ++cell)
         for (std::int16_t pile = 0; pile < cArray::kPiles; ++pile) {
-            const std::int16_t top = g.Array.GetTop(cell, pile);
+            const std::int16_t top = g.TopPos(cell, pile);
             if (top < -1 || top >= cArray::kPositions)
                 return ::testing::AssertionFailure() << "pile " << cell << "/" << pile << " has top " << top;
             for (std::int16_t pos = 0; pos <= top; ++pos) {
-                const std::int16_t id = g.Array.GetPicID(cell, pile, pos);
+                const std::int16_t id = g.CardAt(cell, pile, pos);
                 if (id < 0 || id >= kTotalCards)
                     return ::testing::AssertionFailure() << "no card at " << cell << "/" << pile << "/" << pos;
                 if (!seen.insert(id).second)

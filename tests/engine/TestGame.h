@@ -67,11 +67,15 @@ struct TestGame {
     ScriptedRandom Random;
     RecordingView View;
     Game TheGame{Settings, Clock, Random, View};
+    // The settings and records of the store the game is played on.
+    cRegistry Store{Settings};
 
     TestGame() { TheGame.EnsureFirstPlayer(); }
 
-    void Set(std::string_view key, std::string_view value) { TheGame.Registry.Write(cRegistry::kData, key, value); }
+    void Set(std::string_view key, std::string_view value) { Store.Write(cRegistry::kData, key, value); }
     std::string Board() const { return FormatBoard(TheGame); }
+    // Changes the build order of an area in the middle of a game.
+    void SetOrder(std::int16_t cell, std::int32_t order) { TheGame.Games.SetOrder(cell, order); }
 
     // The card with this text ("AS", "TD", "KH").
     std::int16_t Id(std::string_view text) const;
@@ -85,7 +89,7 @@ struct TestGame {
 
     // Plays a drop of the card at (cell, pile, pos) onto a pile, as the player does.
     bool Move(std::int16_t cell, std::int16_t pile, std::int16_t pos, std::int16_t dCell, std::int16_t dPile) {
-        return TheGame.PlayMove(TheGame.Array.GetPicID(cell, pile, pos), {dCell, dPile});
+        return TheGame.PlayMove(TheGame.CardAt(cell, pile, pos), {dCell, dPile});
     }
 };
 

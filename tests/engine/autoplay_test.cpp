@@ -15,8 +15,8 @@ TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
     EXPECT_EQ(t.Pile(kGoal, 1), " AS 2S");
     std::vector<std::string> order;
-    for (std::int16_t i = 1; i <= t.TheGame.Trans.GetTransID(); ++i) {
-        const cCard &c = t.TheGame.Card(t.TheGame.Trans.Record(i).PicID);
+    for (std::int16_t i = 1; i <= t.TheGame.MovesInForce(); ++i) {
+        const cCard &c = t.TheGame.Card(t.TheGame.LogRecord(i).PicID);
         order.push_back(std::string(1, "A23456789TJQK"[c.Num]) + "HSDC"[c.Suit]);
     }
     EXPECT_EQ(order, (std::vector<std::string>{"AH", "AS", "2S", "2H", "3H"}));
@@ -27,7 +27,7 @@ TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     EXPECT_EQ(t.Pile(kHome, 0), " 3H");
     EXPECT_TRUE(t.Move(kReserve, 0, 0, kReserve, 1));
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 6);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 6);
 }
 
 TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
@@ -46,7 +46,7 @@ TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
     // takes nothing more: it goes to the empty pile 3. The free cell's 3C follows the 2C.
     EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C 3C");
     EXPECT_EQ(t.Pile(kGoal, 3), " AC");
-    EXPECT_EQ(t.TheGame.Array.GetTop(kGoal, 0), 12);
+    EXPECT_EQ(t.TheGame.TopPos(kGoal, 0), 12);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
 
@@ -55,9 +55,9 @@ TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
     for (int gameNo = 1; gameNo <= 40; ++gameNo) {
         TestGame t;
         t.TheGame.StartGame(static_cast<double>(gameNo));
-        EXPECT_EQ(t.TheGame.Trans.GetTransID(), t.TheGame.Array.TotalGoalCards());
+        EXPECT_EQ(t.TheGame.MovesInForce(), t.TheGame.GoalCardCount());
         for (std::int16_t p = 0; p < 8; ++p) {
-            const std::int16_t top = t.TheGame.Array.GetTopPicID(kHome, p);
+            const std::int16_t top = t.TheGame.TopCard(kHome, p);
             for (std::int16_t g = 0; g < 4 && top >= 0; ++g) {
                 EXPECT_FALSE(t.TheGame.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
             }

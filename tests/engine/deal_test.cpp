@@ -34,10 +34,10 @@ TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
     t.Set("Autoplay", "0");
     t.TheGame.StartGame(123.0);
     for (std::int16_t p = 0; p < 8; ++p)
-        EXPECT_EQ(t.TheGame.Array.GetTop(kHome, p), p < 4 ? 6 : 5) << "pile " << p;
-    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 0);
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0);
-    EXPECT_EQ(t.TheGame.Array.GetTop(kDeck, 0), -1);
+        EXPECT_EQ(t.TheGame.TopPos(kHome, p), p < 4 ? 6 : 5) << "pile " << p;
+    EXPECT_EQ(t.TheGame.GoalCardCount(), 0);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 0);
+    EXPECT_EQ(t.TheGame.TopPos(kDeck, 0), -1);
     // Every card flies to its pile in deal mode; the goal markers show the Ace.
     ASSERT_EQ(t.View.Travels.size(), 104u);
     EXPECT_EQ(t.View.Travels.back().Mode, kDealMove);
@@ -47,8 +47,8 @@ TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
         EXPECT_TRUE(t.TheGame.Card(id).FaceUp());
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "Start"), 1);
     // Nor after a move: the Ace of clubs played to a free cell stays there.
-    EXPECT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
-    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 0);
+    EXPECT_TRUE(t.Move(kHome, 7, t.TheGame.TopPos(kHome, 7), kReserve, 0));
+    EXPECT_EQ(t.TheGame.GoalCardCount(), 0);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
 
@@ -74,7 +74,7 @@ TEST(Deal, GoalAndReserveCardsVariants) {
                          "goal 0: AH\ngoal 1: AS\ngoal 2: AD\ngoal 3: AC\n"
                          "moves 0\n");
     EXPECT_TRUE(Consistent(t.TheGame));
-    EXPECT_EQ(t.TheGame.Games.Cards(kHome), 44);
+    EXPECT_EQ(t.TheGame.DealtCards(kHome), 44);
 }
 
 TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
@@ -88,9 +88,9 @@ TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
     EXPECT_EQ(t.Pile(kGoal, 0), " 7H");
     EXPECT_EQ(t.Pile(kGoal, 1), " 7S");
     EXPECT_EQ(t.Pile(kGoal, 2), "");
-    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 0), 0);
-    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 1), 0);
-    EXPECT_EQ(t.TheGame.Games.Piles(kReserve), 2);
+    EXPECT_EQ(t.TheGame.TopPos(kReserve, 0), 0);
+    EXPECT_EQ(t.TheGame.TopPos(kReserve, 1), 0);
+    EXPECT_EQ(t.TheGame.Piles(kReserve), 2);
     EXPECT_EQ((t.View.Markers[{kGoal, 3}]), 6);
     // The Seven of diamonds and of clubs are dealt like any card.
     EXPECT_EQ(t.TheGame.Card(t.Id("7D")).Cell, kHome);
@@ -109,7 +109,7 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
         bases.insert(base);
         for (std::int16_t p = 0; p < 4; ++p) {
             EXPECT_EQ((t.View.Markers[{kGoal, p}]), base);
-            EXPECT_EQ(t.TheGame.Card(t.TheGame.Array.GetPicID(kGoal, p, 0)).Num, base);
+            EXPECT_EQ(t.TheGame.Card(t.TheGame.CardAt(kGoal, p, 0)).Num, base);
         }
     }
     EXPECT_GT(bases.size(), 3u) << "the base rank should vary with the game number";
@@ -131,8 +131,8 @@ TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     t.Clock.Now += 60;
     t.TheGame.StartGame(t.TheGame.CurrentGameNo);
     EXPECT_EQ(t.Board(), first);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 0);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerWin(1), 0);
 }
 
 TEST(Board, HomePilesSitSideBySideAroundTheMiddleAndFanDown) {
@@ -160,15 +160,15 @@ TEST(Board, StoredRulesOutsideTheirRangeCountAsDefaults) {
     t.Set("GoalCards", "-1");
     t.Set("GoalBase", "14");
     t.TheGame.StartGame(5.0);
-    EXPECT_EQ(t.TheGame.Games.Piles(kHome), 8);
-    EXPECT_EQ(t.TheGame.Games.Piles(kReserve), 4);
-    EXPECT_EQ(t.TheGame.Games.Cards(kGoal), 0);
+    EXPECT_EQ(t.TheGame.Piles(kHome), 8);
+    EXPECT_EQ(t.TheGame.Piles(kReserve), 4);
+    EXPECT_EQ(t.TheGame.DealtCards(kGoal), 0);
     EXPECT_EQ(t.TheGame.GoalBaseRank, 0);
     // More reserve cards than reserve piles: none are dealt there.
     t.Set("ResPiles", "2");
     t.Set("ResCards", "3");
     t.TheGame.StartGame(5.0);
-    EXPECT_EQ(t.TheGame.Array.GetTop(kReserve, 0), -1);
+    EXPECT_EQ(t.TheGame.TopPos(kReserve, 0), -1);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
 
@@ -178,10 +178,10 @@ TEST(Board, EndingAGameTakesTheBoardDownAndAutoplayFindsNothing) {
     t.TheGame.EndGame(0);
     EXPECT_FALSE(t.TheGame.GameRunning);
     EXPECT_EQ(t.View.Cleared, 1);
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 0);
     for (std::int16_t cell : {kHome, kReserve, kGoal, kDeck})
         for (std::int16_t p = 0; p < 10; ++p)
-            EXPECT_EQ(t.TheGame.Array.GetTop(cell, p), -1);
+            EXPECT_EQ(t.TheGame.TopPos(cell, p), -1);
     // Autoplay switched off and on again between games plays nothing.
     EXPECT_FALSE(t.TheGame.ToggleAutoplay());
     const auto sounds = t.View.Sounds.size();

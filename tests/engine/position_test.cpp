@@ -15,49 +15,48 @@ struct TableRules {
 
     int Riding(std::int16_t id) const {
         const cCard &c = TheGame.Card(id);
-        const std::int16_t top = TheGame.Array.GetTop(c.Cell, c.Pile);
+        const std::int16_t top = TheGame.TopPos(c.Cell, c.Pile);
         if (c.Pos == top)
             return 0;
-        if (c.Cell != kHome || TheGame.Registry.MultiMove() != 1)
+        if (c.Cell != kHome || cRegistry(TheGame.Settings).MultiMove() != 1)
             return -1;
         const int n = top - c.Pos;
         const int f = TheGame.CountEmptyPiles(kReserve), e = TheGame.CountEmptyPiles(kHome);
         if (n > (f + 1) * e + f)
             return -1;
         for (int i = c.Pos; i < top; ++i)
-            if (!TheGame.FitsOrder(TheGame.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i)),
-                                   TheGame.Array.GetPicID(kHome, c.Pile, static_cast<std::int16_t>(i + 1)),
-                                   TheGame.Games.Order(kHome), TheGame.Games.AK(kHome)))
+            if (!TheGame.FitsOrder(TheGame.CardAt(kHome, c.Pile, static_cast<std::int16_t>(i)),
+                                   TheGame.CardAt(kHome, c.Pile, static_cast<std::int16_t>(i + 1)),
+                                   TheGame.Order(kHome), TheGame.AK(kHome)))
                 return -1;
         return n;
     }
 
     bool Takes(std::int16_t id, int riding, std::int16_t cell, std::int16_t pile) const {
         const cCard &c = TheGame.Card(id);
-        const std::int16_t top = TheGame.Array.GetTop(cell, pile);
+        const std::int16_t top = TheGame.TopPos(cell, pile);
         if (cell == kHome)
-            return top == -1 || (!(c.Cell == kHome && c.Pile == pile) &&
-                                 TheGame.FitsOrder(TheGame.Array.GetTopPicID(cell, pile), id,
-                                                   TheGame.Games.Order(kHome), TheGame.Games.AK(kHome)));
+            return top == -1 ||
+                   (!(c.Cell == kHome && c.Pile == pile) &&
+                    TheGame.FitsOrder(TheGame.TopCard(cell, pile), id, TheGame.Order(kHome), TheGame.AK(kHome)));
         if (cell == kReserve)
             return riding == 0 && top == -1;
         if (riding != 0 || (c.Cell == kGoal && c.Pile == pile) || top >= 12)
             return false;
         return top == -1 ? c.Num == TheGame.GoalBaseRank
-                         : TheGame.FitsOrder(TheGame.Array.GetTopPicID(cell, pile), id, TheGame.Games.Order(kGoal),
-                                             TheGame.Games.AK(kGoal));
+                         : TheGame.FitsOrder(TheGame.TopCard(cell, pile), id, TheGame.Order(kGoal), TheGame.AK(kGoal));
     }
 
     std::vector<std::tuple<int, int, int, int>> Moves() const {
         std::vector<std::tuple<int, int, int, int>> out;
         for (std::int16_t cell : {kHome, kReserve, kGoal})
-            for (std::int16_t p = 0; p < TheGame.Games.Piles(cell); ++p)
-                for (std::int16_t pos = 0; pos <= TheGame.Array.GetTop(cell, p); ++pos) {
-                    const std::int16_t id = TheGame.Array.GetPicID(cell, p, pos);
+            for (std::int16_t p = 0; p < TheGame.Piles(cell); ++p)
+                for (std::int16_t pos = 0; pos <= TheGame.TopPos(cell, p); ++pos) {
+                    const std::int16_t id = TheGame.CardAt(cell, p, pos);
                     const int riding = Riding(id);
                     if (riding >= 0)
                         for (std::int16_t dCell : {kHome, kReserve, kGoal})
-                            for (std::int16_t d = 0; d < TheGame.Games.Piles(dCell); ++d)
+                            for (std::int16_t d = 0; d < TheGame.Piles(dCell); ++d)
                                 if (Takes(id, riding, dCell, d))
                                     out.emplace_back(id, riding, dCell, d);
                 }
@@ -69,9 +68,9 @@ struct TableRules {
     // with the Autoplay setting off, so that the game's own cascade stays out of it.)
     void AutoplayAll() {
         for (std::int16_t cell : {kHome, kReserve})
-            for (std::int16_t p = 0; p < TheGame.Games.Piles(cell); ++p)
-                if (TheGame.Array.GetTop(cell, p) != -1) {
-                    const std::int16_t id = TheGame.Array.GetTopPicID(cell, p);
+            for (std::int16_t p = 0; p < TheGame.Piles(cell); ++p)
+                if (TheGame.TopPos(cell, p) != -1) {
+                    const std::int16_t id = TheGame.TopCard(cell, p);
                     for (std::int16_t g = 0; g < kGoalPiles; ++g)
                         if (Takes(id, 0, kGoal, g)) {
                             TheGame.PlayMove(id, {kGoal, g});
@@ -126,7 +125,7 @@ TEST(Position, MovesAndTheirOutcomeAreTheGamesOverRandomVariantsAndPositions) {
                     const int riding = rules.Riding(id);
                     ASSERT_EQ(t.TheGame.PickUpCount(id), riding) << t.Board();
                     for (std::int16_t cell : {kHome, kReserve, kGoal})
-                        for (std::int16_t d = 0; d < t.TheGame.Games.Piles(cell); ++d)
+                        for (std::int16_t d = 0; d < t.TheGame.Piles(cell); ++d)
                             ASSERT_EQ(t.TheGame.Accepts(id, static_cast<std::int16_t>(std::max(riding, 0)), cell, d),
                                       rules.Takes(id, std::max(riding, 0), cell, d));
                 }

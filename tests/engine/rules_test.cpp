@@ -106,10 +106,10 @@ TEST(Rules, WhatEachPileTakes) {
     EXPECT_FALSE(t.TheGame.Accepts(t.Id("2D"), 0, kGoal, 2));
     EXPECT_TRUE(t.TheGame.Accepts(t.Id("2S"), 0, kGoal, 0));
     EXPECT_FALSE(t.TheGame.Accepts(t.Id("2D"), 0, kGoal, 0));
-    t.TheGame.Games.SetOrder(kGoal, kUpRegardless);
+    t.SetOrder(kGoal, kUpRegardless);
     EXPECT_FALSE(t.TheGame.Accepts(t.Id("AD"), 0, kGoal, 1)) << "a full goal pile takes no Ace by the wrap";
     // A card's own goal pile is no target, even under "Any Card".
-    t.TheGame.Games.SetOrder(kGoal, kAnyCard);
+    t.SetOrder(kGoal, kAnyCard);
     EXPECT_FALSE(t.TheGame.Accepts(t.Id("AS"), 0, kGoal, 0));
     EXPECT_TRUE(t.TheGame.Accepts(t.Id("AS"), 0, kHome, 3));
 }
@@ -118,25 +118,25 @@ TEST(Rules, DropSearchTakesTheCentrePileFirstThenOverlapInAreaOrder) {
     TestGame t;
     t.Arrange(8, 4, {{{kHome, 0}, "9S"}, {{kHome, 1}, "9C"}, {{kHome, 2}, "5D"}, {{kHome, 3}, "8H"}});
     const std::int16_t eight = t.Id("8H");
-    const std::int16_t x0 = t.TheGame.Games.GetCordX(kHome, 0, 0), x1 = t.TheGame.Games.GetCordX(kHome, 1, 0);
-    const std::int16_t y = t.TheGame.Games.GetCordY(kHome, 0, 0);
+    const std::int16_t x0 = t.TheGame.PlaceX(kHome, 0, 0), x1 = t.TheGame.PlaceX(kHome, 1, 0);
+    const std::int16_t y = t.TheGame.PlaceY(kHome, 0, 0);
     // Centre over pile 1, overlapping pile 0 too: pile 1 wins.
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, static_cast<std::int16_t>(x1 - 400), y), (PileRef{kHome, 1}));
     // Centre over pile 2, which refuses: the overlap pass finds pile 1.
-    const std::int16_t x2 = t.TheGame.Games.GetCordX(kHome, 2, 0);
+    const std::int16_t x2 = t.TheGame.PlaceX(kHome, 2, 0);
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, static_cast<std::int16_t>(x2 - 300), y), (PileRef{kHome, 1}));
     // Exactly on a pile's place: the centre test is strict but the centre lies inside.
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, x0, y), (PileRef{kHome, 0}));
     // Over nothing.
     EXPECT_FALSE(t.TheGame.FindDropTarget(eight, 0, 0, 9000).Valid());
     // Dropped back on its own pile, overlapping nothing else: no target.
-    const std::int16_t x3 = t.TheGame.Games.GetCordX(kHome, 3, 0);
+    const std::int16_t x3 = t.TheGame.PlaceX(kHome, 3, 0);
     EXPECT_FALSE(t.TheGame.FindDropTarget(eight, 0, x3, y).Valid());
     // An empty home pile is hit one fan step above its first card's place.
-    const std::int16_t x5 = t.TheGame.Games.GetCordX(kHome, 5, 0);
+    const std::int16_t x5 = t.TheGame.PlaceX(kHome, 5, 0);
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, x5, static_cast<std::int16_t>(y - 250)), (PileRef{kHome, 5}));
     // A reserve pile by the top row; a run is refused there.
-    const std::int16_t rx = t.TheGame.Games.GetCordX(kReserve, 2, 0), ry = t.TheGame.Games.GetCordY(kReserve, 2, 0);
+    const std::int16_t rx = t.TheGame.PlaceX(kReserve, 2, 0), ry = t.TheGame.PlaceY(kReserve, 2, 0);
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, rx, ry), (PileRef{kReserve, 2}));
     EXPECT_FALSE(t.TheGame.FindDropTarget(t.Id("9S"), 1, rx, ry).Valid());
 }
@@ -160,13 +160,13 @@ TEST(Rules, PlayMoveRefusesWhatTheRulesRefuseAndChangesNothing) {
     EXPECT_FALSE(t.Move(kHome, 0, 1, 7, 0));
     EXPECT_FALSE(t.Move(kHome, 0, 1, kHome, 9));
     EXPECT_EQ(t.Board(), before);
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 0);
     // A run of two onto an empty pile, then back onto the Ten.
     EXPECT_TRUE(t.Move(kHome, 0, 0, kHome, 2));
     EXPECT_EQ(t.Pile(kHome, 2), " 9S 8H");
     EXPECT_TRUE(t.Move(kHome, 2, 0, kHome, 1));
     EXPECT_EQ(t.Pile(kHome, 1), " TD 9S 8H");
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 2);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 2);
     EXPECT_EQ(std::count(t.View.Sounds.begin(), t.View.Sounds.end(), "CardUp"), 2);
     EXPECT_TRUE(Consistent(t.TheGame));
 }

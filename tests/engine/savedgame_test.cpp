@@ -19,12 +19,13 @@ struct Restarted {
     ScriptedRandom Random;
     RecordingView View;
     Game TheGame;
+    cRegistry Store{TheGame.Settings};
     explicit Restarted(ISettingsBackend &settings, std::int64_t now) : TheGame(settings, Clock, Random, View) {
         Clock.Now = now;
     }
 };
 
-std::vector<TransRecord> Records(const Game &g) { return {g.Trans.Log().begin(), g.Trans.Log().end()}; }
+std::vector<TransRecord> Records(const Game &g) { return {g.Log().begin(), g.Log().end()}; }
 
 TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
     std::mt19937 rng(12);
@@ -50,13 +51,13 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
             t.TheGame.GiveUp();
 
         Restarted again(t.Settings, t.Clock.Now + 5000);
-        ASSERT_TRUE(again.TheGame.Saved.Present());
+        ASSERT_TRUE(again.TheGame.HasKeptGame());
         std::string fault;
         ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
         EXPECT_EQ(FormatBoard(again.TheGame), board) << "round " << round;
         EXPECT_EQ(again.TheGame.CurrentGameNo, t.TheGame.CurrentGameNo);
         EXPECT_EQ(again.TheGame.GivenUp, givenUp);
-        EXPECT_EQ(again.TheGame.Trans.GetTransID(), t.TheGame.Trans.GetTransID());
+        EXPECT_EQ(again.TheGame.MovesInForce(), t.TheGame.MovesInForce());
         EXPECT_TRUE(Records(again.TheGame) == Records(t.TheGame)) << "round " << round;
         // The time played up to the last move, not the time the program was away.
         EXPECT_EQ(again.TheGame.ElapsedSeconds(), steps > 0 ? t.TheGame.ElapsedSeconds() : 0);
@@ -78,39 +79,39 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
         t.Set("Autoplay", "0");
         t.TheGame.StartGame(123.0);
         for (std::int16_t p : {7, 6, 5})
-            ASSERT_TRUE(t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
+            ASSERT_TRUE(t.Move(kHome, p, t.TheGame.TopPos(kHome, p), kReserve, static_cast<std::int16_t>(7 - p)));
     };
     for (const auto &[key, value] : faults) {
         TestGame t;
         threeMoves(t);
         if (value)
-            t.TheGame.Registry.Write(cSavedGame::kSection, key, value);
+            t.Store.Write(cSavedGame::kSection, key, value);
         else
             t.Settings.Write("Tabloo", cSavedGame::kSection, key, "");
         Restarted again(t.Settings, t.Clock.Now);
         std::string fault;
         EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault)) << key;
         EXPECT_FALSE(fault.empty()) << key;
-        EXPECT_EQ(again.TheGame.Registry.GetPlayerGames(1), 1) << key;
-        EXPECT_FALSE(again.TheGame.Saved.Present()) << key;
+        EXPECT_EQ(again.Store.GetPlayerGames(1), 1) << key;
+        EXPECT_FALSE(again.TheGame.HasKeptGame()) << key;
         EXPECT_FALSE(again.TheGame.GameRunning) << key;
     }
     // A move the rules refuse: the moves before it count, and the game as lost.
     TestGame t;
     threeMoves(t);
     std::string moves;
-    t.TheGame.Registry.Read(cSavedGame::kSection, "Moves0", moves);
+    t.Store.Read(cSavedGame::kSection, "Moves0", moves);
     // The third card goes onto the free cell the first one took.
-    t.TheGame.Registry.Write(cSavedGame::kSection, "Moves0",
-                             moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.TheGame.Trans.Record(3).PicID) +
-                                 ".0.5." + std::to_string(t.TheGame.Trans.Record(3).SPos) + ".4.0.1.0");
+    t.Store.Write(cSavedGame::kSection, "Moves0",
+                  moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.TheGame.LogRecord(3).PicID) + ".0.5." +
+                      std::to_string(t.TheGame.LogRecord(3).SPos) + ".4.0.1.0");
     Restarted again(t.Settings, t.Clock.Now);
     std::string fault;
     EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault));
     EXPECT_EQ(fault, "move 3 is not allowed there");
-    EXPECT_EQ(again.TheGame.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(again.TheGame.Registry.GetPlayerMoves(1), 2);
-    EXPECT_FALSE(again.TheGame.Saved.Present());
+    EXPECT_EQ(again.Store.GetPlayerGames(1), 1);
+    EXPECT_EQ(again.Store.GetPlayerMoves(1), 2);
+    EXPECT_FALSE(again.TheGame.HasKeptGame());
 }
 
 // A store that, like the settings file, takes the writes of an update all at once at its
@@ -176,7 +177,7 @@ struct Copy {
     Restarted Program;
     Copy(ISettingsBackend &store, SlotTable &slots, int id) : Program(store, 2'000'000) {
         Held = std::make_unique<SlotTable::Locks>(slots, id);
-        EXPECT_TRUE(Program.TheGame.Saved.ClaimSlot(*Held));
+        EXPECT_TRUE(Program.TheGame.ClaimKeptSlot(*Held));
     }
     Game &G() { return Program.TheGame; }
 };
@@ -187,41 +188,41 @@ TEST(SavedGame, TwoCopiesOnOneStoreEachKeepTheirOwnGame) {
     auto a = std::make_unique<Copy>(store, slots, 1);
     a->G().EnsureFirstPlayer();
     a->G().StartGame(std::string_view("111"));
-    a->G().PlayMove(a->G().Array.GetTopPicID(kHome, 7), {kReserve, 0});
+    a->G().PlayMove(a->G().TopCard(kHome, 7), {kReserve, 0});
     const std::string boardA = FormatBoard(a->G());
-    ASSERT_GT(a->G().Trans.GetTransID(), 0);
+    ASSERT_GT(a->G().MovesInForce(), 0);
     // B starts while A plays: A's game is not B's to offer, and B's deal leaves it kept.
     auto b = std::make_unique<Copy>(store, slots, 2);
-    EXPECT_EQ(b->G().Saved.Slot(), 2);
-    EXPECT_FALSE(b->G().Saved.Present()) << "A's running game is not offered";
+    EXPECT_EQ(b->G().KeptSlot(), 2);
+    EXPECT_FALSE(b->G().HasKeptGame()) << "A's running game is not offered";
     b->G().StartGame(std::string_view("222"));
-    EXPECT_EQ(a->G().Saved.GameNo(), "111");
-    EXPECT_EQ(b->G().Saved.GameNo(), "222");
+    EXPECT_EQ(a->G().KeptGameNo(), "111");
+    EXPECT_EQ(b->G().KeptGameNo(), "222");
     // A is killed: nothing counted, its game kept. C starts and is offered A's game, not B's.
     a.reset();
-    EXPECT_EQ(b->G().Registry.GetPlayerGames(1), 0);
+    EXPECT_EQ(cRegistry(b->G().Settings).GetPlayerGames(1), 0);
     auto c = std::make_unique<Copy>(store, slots, 3);
-    EXPECT_EQ(c->G().Saved.Slot(), 1);
-    ASSERT_TRUE(c->G().Saved.Present());
-    EXPECT_EQ(c->G().Saved.GameNo(), "111");
+    EXPECT_EQ(c->G().KeptSlot(), 1);
+    ASSERT_TRUE(c->G().HasKeptGame());
+    EXPECT_EQ(c->G().KeptGameNo(), "111");
     std::string fault;
     ASSERT_TRUE(c->G().ResumeSavedGame(fault)) << fault;
     EXPECT_EQ(FormatBoard(c->G()), boardA);
     // Each game ends once, in its own copy.
     c->G().EndGame(0);
     b->G().EndGame(0);
-    EXPECT_EQ(c->G().Registry.GetPlayerGames(1), 2);
+    EXPECT_EQ(cRegistry(c->G().Settings).GetPlayerGames(1), 2);
     // B, killed while playing its next game, leaves it to the next start, whichever slot
     // that start would take first.
     b->G().StartGame(std::string_view("333"));
     b.reset();
     c.reset();
     Copy d(store, slots, 4);
-    EXPECT_EQ(d.G().Saved.Slot(), 2);
-    EXPECT_EQ(d.G().Saved.GameNo(), "333");
+    EXPECT_EQ(d.G().KeptSlot(), 2);
+    EXPECT_EQ(d.G().KeptGameNo(), "333");
     d.G().AbandonSavedGame();
-    EXPECT_EQ(d.G().Registry.GetPlayerGames(1), 3);
-    EXPECT_FALSE(d.G().Saved.Present());
+    EXPECT_EQ(cRegistry(d.G().Settings).GetPlayerGames(1), 3);
+    EXPECT_FALSE(d.G().HasKeptGame());
 }
 
 TEST(SavedGame, ACopyWithoutASlotKeepsNothingAndTouchesNoOtherGame) {
@@ -232,13 +233,13 @@ TEST(SavedGame, ACopyWithoutASlotKeepsNothingAndTouchesNoOtherGame) {
     store.Write("Tabloo", "Game", "GameNo", "5");
     Restarted late(store, 0);
     SlotTable::Locks held(slots, 7);
-    EXPECT_FALSE(late.TheGame.Saved.ClaimSlot(held));
+    EXPECT_FALSE(late.TheGame.ClaimKeptSlot(held));
     late.TheGame.EnsureFirstPlayer();
     late.TheGame.StartGame(9.0);
     late.TheGame.EndGame(0);
     std::string text;
     EXPECT_TRUE(store.Read("Tabloo", "Game", "GameNo", text) && text == "5") << "slot 1's game stays";
-    EXPECT_EQ(late.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(late.TheGame.Settings).GetPlayerGames(1), 1);
 }
 
 TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
@@ -269,7 +270,7 @@ TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
             g.EndGame(0);
     }
     EXPECT_GT(states, 100);
-    EXPECT_EQ(g.Registry.GetPlayerGames(1), 6);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 6);
 }
 
 } // namespace
@@ -301,11 +302,11 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     t.TheGame.StartGame(1.0);
     ASSERT_TRUE(PlayWinningLine(t.TheGame, 3));
     t.Clock.Now += 30;
-    const std::int16_t home = t.TheGame.Array.TotalGoalCards();
+    const std::int16_t home = t.TheGame.GoalCardCount();
     ASSERT_LT(home, kTotalCards);
     t.TheGame.GiveUp();
     ASSERT_TRUE(PlayWinningLine(t.TheGame, -1));
-    ASSERT_EQ(t.TheGame.Array.TotalGoalCards(), kTotalCards);
+    ASSERT_EQ(t.TheGame.GoalCardCount(), kTotalCards);
     t.Clock.Now += 30;
     EXPECT_EQ(t.TheGame.GameScore(), home * 10 - 20);
 
@@ -317,13 +318,13 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     EXPECT_EQ(again.TheGame.GameScore(), home * 10 - 10);
     // Cards taken back below what lay home then count as they lie.
     again.TheGame.UndoAll(0);
-    const std::int16_t left = again.TheGame.Array.TotalGoalCards();
+    const std::int16_t left = again.TheGame.GoalCardCount();
     ASSERT_LT(left, home);
     EXPECT_EQ(again.TheGame.GameScore(), left * 10 - 10);
     again.TheGame.RedoAll(0);
     again.TheGame.EndGame(0);
-    EXPECT_EQ(again.TheGame.Registry.GetPlayerScore(1), home * 10 - 10);
-    EXPECT_EQ(again.TheGame.Registry.GetPlayerWin(1), 0);
+    EXPECT_EQ(again.Store.GetPlayerScore(1), home * 10 - 10);
+    EXPECT_EQ(again.Store.GetPlayerWin(1), 0);
 }
 
 // Deleting the player whose game is on the board: the game is nobody's, neither the next
@@ -352,13 +353,13 @@ TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
         EXPECT_EQ(g->GamePlayer, 0);
         g->StartGame(124.0);
         for (std::int16_t slot : {1, 2}) {
-            EXPECT_EQ(g->Registry.GetPlayerGames(slot), 0) << slot;
-            EXPECT_EQ(g->Registry.GetPlayerScore(slot), 0) << slot;
+            EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(slot), 0) << slot;
+            EXPECT_EQ(cRegistry(g->Settings).GetPlayerScore(slot), 0) << slot;
         }
         // The next game is the current player's.
         EXPECT_EQ(g->GamePlayer, 2);
         g->EndGame(0);
-        EXPECT_EQ(g->Registry.GetPlayerGames(2), 1);
+        EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(2), 1);
     }
 }
 
@@ -368,10 +369,10 @@ TEST(SavedGame, AGameEndedByAnotherPlayersDealCountsForItsOwnPlayer) {
     TestGame t;
     t.TheGame.CreatePlayer(2, "Doe, Jane");
     t.TheGame.StartGame(123.0);
-    t.TheGame.Registry.SetCurPlayerInx("2");
+    t.Store.SetCurPlayerInx("2");
     t.TheGame.StartGame(124.0);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(2), 0);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerGames(2), 0);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ std::vector<CorpusDeal> ReadCorpus() {
 // Plays the moves through the game as the player would drop them; true when it ends won.
 bool PlaysToAWin(TestGame &t, const std::vector<Move> &moves) {
     for (const Move m : moves) {
-        const std::int16_t id = t.TheGame.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos);
+        const std::int16_t id = t.TheGame.CardAt(AreaOf(m.From), AreaPile(m.From), m.Pos);
         if (t.TheGame.WinNoticed() || !t.TheGame.PlayMove(id, {AreaOf(m.To), AreaPile(m.To)}))
             return false;
     }

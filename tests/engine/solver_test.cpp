@@ -25,7 +25,7 @@ void Start(TestGame &t, const Deal &d) {
 ::testing::AssertionResult Replays(TestGame &t, const std::vector<Move> &moves) {
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const Move m = moves[i];
-        const std::int16_t id = t.TheGame.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos);
+        const std::int16_t id = t.TheGame.CardAt(AreaOf(m.From), AreaPile(m.From), m.Pos);
         if (t.TheGame.WinNoticed() || !t.TheGame.PlayMove(id, {AreaOf(m.To), AreaPile(m.To)}))
             return ::testing::AssertionFailure() << "move " << i + 1 << " of " << moves.size() << " refused\n"
                                                  << t.Board();
@@ -44,10 +44,10 @@ bool AnyWinThroughTheGame(TestGame &t, std::set<std::string> &seen) {
     if (!seen.insert(board.substr(from, to - from)).second)
         return false;
     for (const LegalMove &m : t.TheGame.LegalMoves()) {
-        const std::int16_t before = t.TheGame.Trans.GetTransID();
+        const std::int16_t before = t.TheGame.MovesInForce();
         EXPECT_TRUE(t.TheGame.PlayMove(m.PicID, m.Target));
         const bool won = AnyWinThroughTheGame(t, seen);
-        while (t.TheGame.Trans.GetTransID() > before)
+        while (t.TheGame.MovesInForce() > before)
             t.TheGame.Undo(0);
         if (won)
             return true;
@@ -104,11 +104,11 @@ TEST(Solver, SolvesTheGameWhereItStandsAfterUndo) {
     // Part of the way, then back far enough that autoplayed cards lie in play again.
     for (int i = 0; i < 12; ++i) {
         const Move m = first.Moves[i];
-        ASSERT_TRUE(t.TheGame.PlayMove(t.TheGame.Array.GetPicID(AreaOf(m.From), AreaPile(m.From), m.Pos),
+        ASSERT_TRUE(t.TheGame.PlayMove(t.TheGame.CardAt(AreaOf(m.From), AreaPile(m.From), m.Pos),
                                        {AreaOf(m.To), AreaPile(m.To)}));
     }
-    const std::int16_t goal = t.TheGame.Array.TotalGoalCards();
-    while (t.TheGame.Array.TotalGoalCards() == goal)
+    const std::int16_t goal = t.TheGame.GoalCardCount();
+    while (t.TheGame.GoalCardCount() == goal)
         ASSERT_TRUE(t.TheGame.Undo(0));
     int from, to;
     ASSERT_TRUE(NextAutoplay(t.TheGame.CurrentPosition(), from, to)) << "a card autoplay would take lies in play";

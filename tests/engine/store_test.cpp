@@ -48,21 +48,21 @@ TEST(Players, AHugeNameReadsAsItsStartInWholeCharacters) {
     std::string huge;
     while (huge.size() < 2'500'000)
         huge += "Zoë<";
-    t.TheGame.Registry.SetPlayerName(1, huge);
-    const std::string name = t.TheGame.Registry.GetPlayerName(1);
+    t.Store.SetPlayerName(1, huge);
+    const std::string name = t.Store.GetPlayerName(1);
     EXPECT_LE(name.size(), cRegistry::kLongestName);
     EXPECT_GE(name.size(), cRegistry::kLongestName - 3);
     EXPECT_EQ(huge.compare(0, name.size(), name), 0);
     EXPECT_NE(static_cast<unsigned char>(huge[name.size()]) & 0xC0, 0x80) << "cut between characters";
     EXPECT_LT(t.TheGame.Title().size(), 300u);
-    t.TheGame.Registry.SetPlayerName(2, "Ann");
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Ann");
+    t.Store.SetPlayerName(2, "Ann");
+    EXPECT_EQ(t.Store.GetPlayerName(2), "Ann");
 }
 
 TEST(Players, FirstPlayerAndTheCurrentSlot) {
     TestGame t; // makes sure a first player exists
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(1), "Player 1");
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(1), 100);
+    EXPECT_EQ(t.Store.GetPlayerName(1), "Player 1");
+    EXPECT_EQ(t.Store.GetPlayerUID(1), 100);
     EXPECT_EQ(t.TheGame.CountPlayers(), 1);
     EXPECT_EQ(t.TheGame.CurrentPlayerName(), "Player 1");
     std::string text;
@@ -70,20 +70,20 @@ TEST(Players, FirstPlayerAndTheCurrentSlot) {
 
     // A start with only slot 4 used leaves the store as it is.
     TestGame u;
-    u.TheGame.Registry.SetPlayerName(1, "");
-    u.TheGame.Registry.SetPlayerName(4, "Ann");
+    cRegistry(u.TheGame.Settings).SetPlayerName(1, "");
+    cRegistry(u.TheGame.Settings).SetPlayerName(4, "Ann");
     const long writes = u.Settings.Writes;
     u.TheGame.EnsureFirstPlayer();
     EXPECT_EQ(u.Settings.Writes, writes);
     // CurPlayerInx "1" names a free slot: the lowest used slot counts, nothing is written.
     EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 4);
     EXPECT_EQ(u.TheGame.CurrentPlayerName(), "Ann");
-    u.TheGame.Registry.SetPlayerName(9, "Bob");
+    cRegistry(u.TheGame.Settings).SetPlayerName(9, "Bob");
     for (const char *inx : {"0", "11", "x", "", "-3"}) {
-        u.TheGame.Registry.SetCurPlayerInx(inx);
+        cRegistry(u.TheGame.Settings).SetCurPlayerInx(inx);
         EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 4) << inx;
     }
-    u.TheGame.Registry.SetCurPlayerInx("9");
+    cRegistry(u.TheGame.Settings).SetCurPlayerInx("9");
     EXPECT_EQ(u.TheGame.CurrentPlayerSlot(), 9);
     u.TheGame.StartGame(3.0);
     EXPECT_EQ(u.View.Title, "Tabloo 3.0 [Bob] [3]");
@@ -91,17 +91,17 @@ TEST(Players, FirstPlayerAndTheCurrentSlot) {
 
 TEST(Players, NewPlayerIdIsDrawnAgainUntilNoSlotHoldsIt) {
     TestGame t;
-    t.TheGame.Registry.SetPlayerUID(6, 5001); // a deleted player's slot keeps its id
+    t.Store.SetPlayerUID(6, 5001); // a deleted player's slot keeps its id
     // 0.5 gives 5001 (taken), 0.0 gives 1, 0.9999 gives 10000.
     t.Random.Values = {0.5, 0.5, 0.0};
     t.TheGame.CreatePlayer(2, "Cleo");
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(2), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerName(2), "Cleo");
+    EXPECT_EQ(t.Store.GetPlayerUID(2), 1);
+    EXPECT_EQ(t.Store.GetPlayerName(2), "Cleo");
     EXPECT_EQ(t.Random.Seeds, 3);
     t.Random.Values = {0.99999};
     t.Random.Next = 0;
     t.TheGame.CreatePlayer(3, "Dan");
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerUID(3), 10000);
+    EXPECT_EQ(t.Store.GetPlayerUID(3), 10000);
 }
 
 TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
@@ -110,42 +110,42 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     // A game won after 90 s with 120 moves; the summary showed 490.
     t.TheGame.StartGame(1.0);
     t.TheGame.EndGame(1, 490);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), 490);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerScore(1), 490);
     // Abandoned after 600 s with nothing home: -200.
     t.TheGame.StartGame(2.0);
     t.Clock.Now += 600;
     t.TheGame.StartGame(3.0);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 2);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), 290);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 2);
+    EXPECT_EQ(t.Store.GetPlayerWin(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerScore(1), 290);
     // Moves count the log's moves in force.
     t.TheGame.StartGame(std::string_view("123"));
-    ASSERT_TRUE(t.Move(kHome, 7, t.TheGame.Array.GetTop(kHome, 7), kReserve, 0));
-    ASSERT_TRUE(t.Move(kHome, 6, t.TheGame.Array.GetTop(kHome, 6), kReserve, 1));
+    ASSERT_TRUE(t.Move(kHome, 7, t.TheGame.TopPos(kHome, 7), kReserve, 0));
+    ASSERT_TRUE(t.Move(kHome, 6, t.TheGame.TopPos(kHome, 6), kReserve, 1));
     ASSERT_TRUE(t.TheGame.Undo(0));
     t.TheGame.EndGame(0);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), 1);
+    EXPECT_EQ(t.Store.GetPlayerMoves(1), 1);
     // Closing with no game running records nothing more.
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 4);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 4);
 
-    t.TheGame.Registry.SetPlayerGames(1, 32767);
-    t.TheGame.Registry.SetPlayerWin(1, 32767);
-    t.TheGame.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::max() - 5);
-    t.TheGame.Registry.SetPlayerMoves(1, std::numeric_limits<std::int32_t>::max());
+    t.Store.SetPlayerGames(1, 32767);
+    t.Store.SetPlayerWin(1, 32767);
+    t.Store.SetPlayerScore(1, std::numeric_limits<std::int32_t>::max() - 5);
+    t.Store.SetPlayerMoves(1, std::numeric_limits<std::int32_t>::max());
     t.TheGame.StartGame(4.0);
-    ASSERT_TRUE(t.Move(kHome, 0, t.TheGame.Array.GetTop(kHome, 0), kReserve, 0));
+    ASSERT_TRUE(t.Move(kHome, 0, t.TheGame.TopPos(kHome, 0), kReserve, 0));
     t.TheGame.EndGame(1, 520);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 32767);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 32767);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
-    t.TheGame.Registry.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
+    EXPECT_EQ(t.Store.GetPlayerGames(1), 32767);
+    EXPECT_EQ(t.Store.GetPlayerWin(1), 32767);
+    EXPECT_EQ(t.Store.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(t.Store.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
+    t.Store.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
     t.TheGame.StartGame(4.0);
     t.Clock.Now += 3000;
     t.TheGame.EndGame(0);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(t.Store.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST(Clock, ElapsedTimeAndItsText) {

@@ -98,7 +98,7 @@ TEST(Trace, WholeGamesTellTheBoardAndTheStoreWhatTheyAlwaysHave) {
         Game g(settings, clock, random, view);
         g.EnsureFirstPlayer();
         for (const auto &[key, value] : kVariants[v])
-            g.Registry.Write(cRegistry::kData, key, value);
+            cRegistry(g.Settings).Write(cRegistry::kData, key, value);
         for (int n = 0; n < 5; ++n) {
             g.StartGame(static_cast<double>(v * 1000 + static_cast<std::size_t>(n) * 37 + 1));
             clock.Now += 17;

@@ -15,15 +15,15 @@ TEST(Trans, UndoRedoChainAndANewMoveDropsTheRedoneMoves) {
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 0));
     EXPECT_TRUE(t.TheGame.Undo(3));
     EXPECT_TRUE(t.TheGame.Undo(3));
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 1);
-    EXPECT_TRUE(t.TheGame.Trans.RedoPossible());
+    EXPECT_EQ(t.TheGame.MovesInForce(), 1);
+    EXPECT_TRUE(t.TheGame.CanRedo());
     EXPECT_EQ(t.Pile(kHome, 2), " JS");
     EXPECT_EQ(t.Pile(kHome, 3), " 5D");
     ASSERT_TRUE(t.Move(kHome, 3, 0, kReserve, 1));
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 2);
-    EXPECT_FALSE(t.TheGame.Trans.RedoPossible());
+    EXPECT_EQ(t.TheGame.MovesInForce(), 2);
+    EXPECT_FALSE(t.TheGame.CanRedo());
     EXPECT_FALSE(t.TheGame.Redo(3));
-    EXPECT_EQ(t.TheGame.Trans.LastIndex(), 2);
+    EXPECT_EQ(t.TheGame.LogLength(), 2);
     EXPECT_TRUE(Consistent(t.TheGame));
 }
 
@@ -32,12 +32,12 @@ TEST(Trans, RunComesBackWholeAndSoundsFollowTheSpeed) {
     t.Arrange(4, 4, {{{kHome, 0}, "KS QH JS TH"}, {{kHome, 1}, "KD"}});
     ASSERT_TRUE(t.Move(kHome, 0, 1, kHome, 2)) << "a run of three onto an empty pile";
     EXPECT_EQ(t.Pile(kHome, 2), " QH JS TH");
-    EXPECT_EQ(t.TheGame.Trans.Record(1).mCards, 2);
+    EXPECT_EQ(t.TheGame.LogRecord(1).mCards, 2);
     t.View.Sounds.clear();
     EXPECT_TRUE(t.TheGame.Undo(3));
     EXPECT_TRUE(t.View.Sounds.empty()) << "speed 3 is silent";
     EXPECT_EQ(t.Pile(kHome, 0), " KS QH JS TH");
-    EXPECT_EQ(t.TheGame.Array.GetTop(kHome, 2), -1);
+    EXPECT_EQ(t.TheGame.TopPos(kHome, 2), -1);
     EXPECT_TRUE(t.TheGame.Redo(4));
     EXPECT_EQ(t.View.Sounds, std::vector<std::string>{"Redo"});
     EXPECT_TRUE(t.TheGame.Undo(4));
@@ -53,13 +53,13 @@ TEST(Trans, TheLogRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
     // The King goes back and forth between the reserve piles.
     for (int i = 0; i < cTrans::kMaxMoves; ++i)
         ASSERT_TRUE(t.Move(kReserve, i % 2, 0, kReserve, (i + 1) % 2)) << i;
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 32700);
-    EXPECT_EQ(t.TheGame.Trans.Record(1).DPile, 1);
-    EXPECT_EQ(t.TheGame.Trans.Record(32700).DPile, 0);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 32700);
+    EXPECT_EQ(t.TheGame.LogRecord(1).DPile, 1);
+    EXPECT_EQ(t.TheGame.LogRecord(32700).DPile, 0);
     const std::string before = t.Board();
     EXPECT_FALSE(t.Move(kReserve, 0, 0, kReserve, 1));
     EXPECT_EQ(t.Board(), before);
-    EXPECT_EQ(t.TheGame.Trans.GetTransID(), 32700);
+    EXPECT_EQ(t.TheGame.MovesInForce(), 32700);
     // Undo still works at the limit, and then a move fits again.
     EXPECT_TRUE(t.TheGame.Undo(0));
     EXPECT_TRUE(t.Move(kReserve, 1, 0, kReserve, 0));
@@ -73,12 +73,12 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     t.Set("Autoplay", "0");
     t.TheGame.StartGame(9.0);
     // With autoplay off every card is played home by hand.
-    while (t.TheGame.Array.TotalGoalCards() < 52) {
+    while (t.TheGame.GoalCardCount() < 52) {
         bool moved = false;
         for (std::int16_t p = 0; p < 8 && !moved; ++p)
             for (std::int16_t g = 0; g < 4 && !moved; ++g)
-                if (t.TheGame.Array.GetTop(kHome, p) >= 0 && t.TheGame.Array.GetTop(kGoal, g) < 12)
-                    moved = t.Move(kHome, p, t.TheGame.Array.GetTop(kHome, p), kGoal, g);
+                if (t.TheGame.TopPos(kHome, p) >= 0 && t.TheGame.TopPos(kGoal, g) < 12)
+                    moved = t.Move(kHome, p, t.TheGame.TopPos(kHome, p), kGoal, g);
         ASSERT_TRUE(moved);
     }
     EXPECT_EQ(t.View.Won, 1);
@@ -91,7 +91,7 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     EXPECT_TRUE(t.TheGame.WinNoticed());
     EXPECT_EQ(t.View.Won, 2);
     t.TheGame.UndoAll(0);
-    EXPECT_EQ(t.TheGame.Array.TotalGoalCards(), 4) << "undo steps do not autoplay";
+    EXPECT_EQ(t.TheGame.GoalCardCount(), 4) << "undo steps do not autoplay";
     t.TheGame.RedoAll(0);
     EXPECT_EQ(t.Board(), won);
     EXPECT_EQ(t.View.Won, 3) << "told once each time the goal piles fill";
@@ -122,12 +122,12 @@ TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
             t.TheGame.RedoAll(0);
             PlayAWhile(t.TheGame, rng, 150);
             const std::string end = t.Board();
-            const int moves = t.TheGame.Trans.GetTransID();
+            const int moves = t.TheGame.MovesInForce();
             t.TheGame.UndoAll(0);
             EXPECT_EQ(t.Board(), deal);
             t.TheGame.RedoAll(0);
             EXPECT_TRUE(Consistent(t.TheGame));
-            while (t.TheGame.Trans.GetTransID() > moves)
+            while (t.TheGame.MovesInForce() > moves)
                 ASSERT_TRUE(t.TheGame.Undo(0));
             EXPECT_EQ(t.Board(), end);
         }

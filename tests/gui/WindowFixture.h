@@ -48,7 +48,9 @@ struct Window {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
     }
     Game &TheGame() { return W.game(); }
-    void Set(std::string_view key, std::string_view value) { TheGame().Registry.Write(cRegistry::kData, key, value); }
+    void Set(std::string_view key, std::string_view value) {
+        cRegistry(TheGame().Settings).Write(cRegistry::kData, key, value);
+    }
     // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
     // the autoplay command ("G4") sends every card home and wins.
     void DealAGameTheAutoplayCommandWins() {
@@ -70,14 +72,14 @@ struct Window {
         return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
     }
     QPoint Place(std::int16_t cell, std::int16_t pile, std::int16_t pos) {
-        return At(TheGame().Games.GetCordX(cell, pile, pos), TheGame().Games.GetCordY(cell, pile, pos));
+        return At(TheGame().PlaceX(cell, pile, pos), TheGame().PlaceY(cell, pile, pos));
     }
     // The middle of the visible part of a card.
     QPoint CardPoint(std::int16_t picId) {
         const cCard &c = TheGame().Card(picId);
-        const bool topCard = TheGame().Array.GetTop(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
-        return At(TheGame().Games.GetCordX(c.Cell, c.Pile, c.Pos) + 532,
-                  TheGame().Games.GetCordY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
+        const bool topCard = TheGame().TopPos(c.Cell, c.Pile) == c.Pos || c.Cell != kHome;
+        return At(TheGame().PlaceX(c.Cell, c.Pile, c.Pos) + 532,
+                  TheGame().PlaceY(c.Cell, c.Pile, c.Pos) + (topCard ? 720 : 125));
     }
     void Drag(QPoint from, QPoint to) {
         QWidget *vp = W.board().viewport();
@@ -106,7 +108,7 @@ inline ::testing::AssertionResult Shown(Window &w) {
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
         const cCard &c = g.Card(id);
         const QPoint at = w.W.board().CardPos(id);
-        if (at != QPoint(g.Games.GetCordX(c.Cell, c.Pile, c.Pos), g.Games.GetCordY(c.Cell, c.Pile, c.Pos)))
+        if (at != QPoint(g.PlaceX(c.Cell, c.Pile, c.Pos), g.PlaceY(c.Cell, c.Pile, c.Pos)))
             return ::testing::AssertionFailure() << "card " << id << " is drawn at " << at.x() << "," << at.y();
     }
     return ::testing::AssertionSuccess();

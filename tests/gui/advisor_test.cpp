@@ -113,9 +113,8 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
     const LegalMove m = w.TheGame().ToLegalMove(p, r.Moves.front());
     w.DragTo(m.PicID, m.Target.Cell, m.Target.Pile,
-             m.Target.Cell == kHome ? static_cast<std::int16_t>(w.TheGame().Array.GetTop(kHome, m.Target.Pile) + 1)
-                                    : 0);
-    EXPECT_EQ(w.TheGame().Trans.GetTransID(), 1);
+             m.Target.Cell == kHome ? static_cast<std::int16_t>(w.TheGame().TopPos(kHome, m.Target.Pile) + 1) : 0);
+    EXPECT_EQ(w.TheGame().MovesInForce(), 1);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 
     // An unwinnable deal has no hint, only a word why.
@@ -132,33 +131,33 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     w.TheGame().StartGame(1.0);
     w.Tick();
     // At a replay tick a move: a key stops it, its moves stay the game's own.
-    const int dealt = w.TheGame().Trans.GetTransID();
+    const int dealt = w.TheGame().MovesInForce();
     w.W.action("G11")->trigger();
-    EXPECT_TRUE(Until([&] { return w.TheGame().Trans.GetTransID() > dealt; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().MovesInForce() > dealt; }));
     Key(w, Qt::Key_Escape);
     EXPECT_FALSE(w.W.advisor().SolutionPlaying());
     Key(w, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.TheGame().Trans.GetTransID(), dealt);
+    EXPECT_EQ(w.TheGame().MovesInForce(), dealt);
 
     // Asked again, it plays to the win: no end-of-game dialog, the player did not win this one.
     w.W.advisor().SetSolutionInterval(0);
     Key(w, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(Until([&] { return w.TheGame().Array.TotalGoalCards() == kTotalCards; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().GoalCardCount() == kTotalCards; }));
     QCoreApplication::processEvents();
     EXPECT_FALSE(w.W.advisor().SolutionPlaying());
     EXPECT_EQ(Line(w), QString("Won by Show Solution: the game counts as lost"));
-    const int moves = w.TheGame().Trans.GetTransID();
+    const int moves = w.TheGame().MovesInForce();
     Key(w, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(w.TheGame().Trans.GetTransID(), 0);
+    EXPECT_EQ(w.TheGame().MovesInForce(), 0);
     Key(w, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w.TheGame().Trans.GetTransID(), moves);
+    EXPECT_EQ(w.TheGame().MovesInForce(), moves);
     EXPECT_TRUE(Shown(w));
 
     // Ended by a new game: one game, no win.
     Key(w, Qt::Key_F2);
     const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(slot), 1);
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerWin(slot), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(slot), 1);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerWin(slot), 0);
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
@@ -198,7 +197,7 @@ TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog
     Key(w, Qt::Key_F2);
     w.W.RunCommand("G4");
     EXPECT_FALSE(w.W.advisor().Finding());
-    EXPECT_TRUE(Until([&] { return w.TheGame().Registry.GetPlayerWin(slot) == 1; }));
+    EXPECT_TRUE(Until([&] { return cRegistry(w.TheGame().Settings).GetPlayerWin(slot) == 1; }));
 
     // Found while a dialog is open: dealt when it closes.
     w.TheGame().StartGame(1.0);
@@ -235,7 +234,7 @@ TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
-    EXPECT_EQ(w.TheGame().Registry.WinnableOnly(), 1);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).WinnableOnly(), 1);
 }
 
 TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {

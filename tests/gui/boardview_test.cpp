@@ -218,15 +218,14 @@ TEST(BoardTravel, TheEventLoopRunsWhileCardsTravel) {
 
 TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
     BoardFixture b;
-    const cGames &games = b.game->Games;
+    const Game &g = *b.game;
     for (int id = 0; id < 52; ++id)
         ASSERT_TRUE(b.view.CardVisible(id)) << id;
     // Default rules: a marker under each of the 8 home, 4 reserve and 4 goal piles.
     for (auto [cell, piles] : {std::pair{kHome, 8}, std::pair{kReserve, 4}, std::pair{kGoal, 4}})
         for (std::int16_t p = 0; p < piles; ++p) {
             ASSERT_TRUE(b.view.Marker(cell, p) && b.view.Marker(cell, p)->isVisible()) << cell << " " << p;
-            EXPECT_EQ(b.view.Marker(cell, p)->pos(),
-                      QPointF(games.GetCordX(cell, p, 0) / 15.0, games.GetCordY(cell, p, 0) / 15.0));
+            EXPECT_EQ(b.view.Marker(cell, p)->pos(), QPointF(g.PlaceX(cell, p, 0) / 15.0, g.PlaceY(cell, p, 0) / 15.0));
         }
 
     b.game->EndGame(0);

@@ -49,7 +49,7 @@ struct Table {
     void Set(const QString &pairs) {
         for (const QString &pair : pairs.split(' ')) {
             const QStringList kv = pair.split('=');
-            TheGame.Registry.Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
+            cRegistry(TheGame.Settings).Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
         }
     }
 };
@@ -175,8 +175,8 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // A new game under the new variant, for the chosen player.
     EXPECT_TRUE(t.TheGame.GameRunning);
-    EXPECT_EQ(t.TheGame.Games.Piles(kHome), 5);
-    EXPECT_EQ(t.TheGame.Games.Order(kHome), 9);
+    EXPECT_EQ(t.TheGame.Piles(kHome), 5);
+    EXPECT_EQ(t.TheGame.Order(kHome), 9);
     EXPECT_EQ(t.TheGame.GoalBaseRank, 12);
     EXPECT_EQ(t.TheGame.CurrentPlayerName(), "Ann");
 
@@ -185,7 +185,7 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     frmSelect none(empty.TheGame, nullptr);
     EXPECT_EQ(Find(none, "imcPlayer")->count(), 0);
     Find<QPushButton>(none, "cmdPlay")->click();
-    EXPECT_EQ(empty.TheGame.Registry.CurPlayerInx(), "1");
+    EXPECT_EQ(cRegistry(empty.TheGame.Settings).CurPlayerInx(), "1");
     EXPECT_TRUE(empty.TheGame.GameRunning);
 }
 
@@ -208,7 +208,7 @@ TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
     EXPECT_TRUE(t.Settings.Log.empty());
     EXPECT_FALSE(t.TheGame.GameRunning);
     EXPECT_TRUE(t.TheGame.CurrentGameNo.empty());
-    EXPECT_EQ(t.TheGame.Registry.HomePiles(), 8);
+    EXPECT_EQ(cRegistry(t.TheGame.Settings).HomePiles(), 8);
 }
 
 namespace {
@@ -224,7 +224,7 @@ struct WonTable : Table {
         TheGame.StartGame(123.0);
         for (int i = 0; i < 3 && !TheGame.LegalMoves().empty(); ++i)
             TheGame.PlayMove(TheGame.LegalMoves().front().PicID, TheGame.LegalMoves().front().Target);
-        Moves = TheGame.Trans.GetTransID();
+        Moves = TheGame.MovesInForce();
         Clock.Now += 150;
         View.Sounds.clear();
         Score = TheGame.GameScore();
@@ -244,7 +244,7 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     WonTable t;
     frmFinishGame &dlg = *t.Dlg;
     ASSERT_GT(t.Moves, 0);
-    EXPECT_EQ(t.Score, t.TheGame.Array.TotalGoalCards() * 10 - 50);
+    EXPECT_EQ(t.Score, t.TheGame.GoalCardCount() * 10 - 50);
     auto *list = Find<QListWidget>(dlg, "ListView1");
     ASSERT_NE(list, nullptr);
     dlg.show();
@@ -262,8 +262,8 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
     // The win is counted as the dialog shows it, and only once: closing adds nothing.
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), t.Score);
+    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerScore(1), t.Score);
     EXPECT_TRUE(t.Commands.empty());
 }
 
@@ -278,11 +278,11 @@ TEST(FinishDialog, AKillWhileItIsOpenFindsTheWinCountedAsShownAndNothingToOfferA
     test::ScriptedRandom random;
     test::RecordingView view;
     Game again(t.Settings, clock, random, view);
-    EXPECT_FALSE(again.Saved.Present());
-    EXPECT_EQ(again.Registry.GetPlayerGames(1), 1);
-    EXPECT_EQ(again.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(again.Registry.GetPlayerScore(1), t.Score);
-    EXPECT_EQ(again.Registry.GetPlayerMoves(1), t.Moves);
+    EXPECT_FALSE(again.HasKeptGame());
+    EXPECT_EQ(cRegistry(again.Settings).GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(again.Settings).GetPlayerWin(1), 1);
+    EXPECT_EQ(cRegistry(again.Settings).GetPlayerScore(1), t.Score);
+    EXPECT_EQ(cRegistry(again.Settings).GetPlayerMoves(1), t.Moves);
 }
 
 // OK runs the chosen command after recording; Cancel and the close box run nothing.
@@ -297,7 +297,7 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
         int gamesWhenRun = -1;
         bool visibleWhenRun = true;
         t.OnCommand = [&] {
-            gamesWhenRun = t.TheGame.Registry.GetPlayerGames(1);
+            gamesWhenRun = cRegistry(t.TheGame.Settings).GetPlayerGames(1);
             visibleWhenRun = t.Dlg->isVisible();
         };
         t.Dlg->show();
@@ -323,11 +323,11 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
             t.Dlg->close();
             EXPECT_TRUE(t.Commands.empty());
         }
-        EXPECT_EQ(t.TheGame.Registry.GetPlayerGames(1), 1);
-        EXPECT_EQ(t.TheGame.Registry.GetPlayerWin(1), 1);
-        EXPECT_EQ(t.TheGame.Registry.GetPlayerScore(1), t.Score);
-        EXPECT_EQ(t.TheGame.Registry.GetPlayerMoves(1), t.Moves);
+        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerGames(1), 1);
+        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerWin(1), 1);
+        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerScore(1), t.Score);
+        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerMoves(1), t.Moves);
         EXPECT_FALSE(t.TheGame.GameRunning);
-        EXPECT_EQ(t.TheGame.Trans.GetTransID(), 0) << "the game has ended";
+        EXPECT_EQ(t.TheGame.MovesInForce(), 0) << "the game has ended";
     }
 }

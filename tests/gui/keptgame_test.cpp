@@ -66,13 +66,13 @@ void KillDuringAGame(const QString &file) {
     Game g(store, clock, random, view);
     g.EnsureFirstPlayer();
     g.CreatePlayer(2, "Second");
-    g.Registry.SetPlayerGames(2, 7);
-    g.Registry.SetPlayerScore(2, 1234);
-    g.Registry.SetCurPlayerInx("1");
-    g.Registry.SetAutoplay(0);
+    cRegistry(g.Settings).SetPlayerGames(2, 7);
+    cRegistry(g.Settings).SetPlayerScore(2, 1234);
+    cRegistry(g.Settings).SetCurPlayerInx("1");
+    cRegistry(g.Settings).SetAutoplay(0);
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
-        g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
     g.Undo(0);
 }
 
@@ -129,10 +129,10 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
                 EXPECT_TRUE(w.Told[0].contains("could not be brought back")) << w.Told[0].toStdString();
                 EXPECT_LT(w.Told[0].size(), 300);
             }
-            EXPECT_FALSE(w.TheGame().Saved.Present()) << "the broken game is removed";
-            EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "counted as lost";
+            EXPECT_FALSE(w.TheGame().HasKeptGame()) << "the broken game is removed";
+            EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1) << "counted as lost";
             w.W.close();
-            EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1) << "and not again";
+            EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1) << "and not again";
             // The other player's record and every name stay byte for byte; slot 1 took one game.
             QByteArray after = SectionOf(ReadFileBytes(file), "Players");
             QByteArray expected = players;
@@ -242,7 +242,7 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
                     EXPECT_TRUE(boxes.Shown[1].Text.contains(QString::fromUtf8(markup)));
                 }
             }
-            EXPECT_EQ(w.game().Registry.GetPlayerGames(1), 1);
+            EXPECT_EQ(cRegistry(w.game().Settings).GetPlayerGames(1), 1);
             w.close();
             EXPECT_FALSE(fifo.Opened) << "the box loaded a file the kept game named";
             QFile::remove(file);

@@ -75,19 +75,19 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
     ASSERT_EQ(line.Outcome, Verdict::Winnable);
     for (const Move &m : line.Moves) {
         Position want = g.CurrentPosition();
-        const std::int16_t logged = g.Trans.GetTransID();
+        const std::int16_t logged = g.MovesInForce();
         w.Play(want, m);
         tabloo::Play(want, m);
         ASSERT_EQ(g.CurrentPosition(), want) << "move " << logged;
-        ASSERT_GT(g.Trans.GetTransID(), logged);
+        ASSERT_GT(g.MovesInForce(), logged);
         ASSERT_EQ(w.K().LiftedCard(), -1);
         ASSERT_TRUE(Shown(w));
     }
-    EXPECT_EQ(g.Array.TotalGoalCards(), kTotalCards);
+    EXPECT_EQ(g.GoalCardCount(), kTotalCards);
     QApplication::processEvents();
     ASSERT_FALSE(w.Dialogs.empty());
     EXPECT_EQ(w.Dialogs.front(), "tabloo::frmFinishGame");
-    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
 }
 
 TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
@@ -110,16 +110,15 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     // Lifted and taken round the board, then Escape: the board as it was, nothing logged.
     w.Played.clear();
     w.Press(Qt::Key_Space);
-    const std::int16_t base = g.Array.GetPicID(kHome, 0, 3);
+    const std::int16_t base = g.CardAt(kHome, 0, 3);
     EXPECT_EQ(w.K().LiftedCard(), base);
-    EXPECT_NE(w.W.board().CardPos(base), QPoint(g.Games.GetCordX(kHome, 0, 3), g.Games.GetCordY(kHome, 0, 3)))
-        << "shown lifted";
+    EXPECT_NE(w.W.board().CardPos(base), QPoint(g.PlaceX(kHome, 0, 3), g.PlaceY(kHome, 0, 3))) << "shown lifted";
     w.Press(Qt::Key_Right);
     w.Press(Qt::Key_Up);
     w.Press(Qt::Key_Escape);
     EXPECT_EQ(w.K().LiftedCard(), -1);
     EXPECT_EQ(FormatBoard(g), dealt);
-    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_EQ(g.MovesInForce(), 0);
     EXPECT_TRUE(Shown(w));
 
     // A run laid on a reserve pile, or back on its own pile, goes back with the drop's sound.
@@ -140,9 +139,9 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     w.Press(Qt::Key_Space);
     w.FocusOn({kHome, 1});
     w.Press(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
-    EXPECT_EQ(g.Trans.Record(1).mCards, 4);
-    EXPECT_EQ(g.Array.GetTop(kHome, 1), 11);
+    EXPECT_EQ(g.MovesInForce(), 1);
+    EXPECT_EQ(g.LogRecord(1).mCards, 4);
+    EXPECT_EQ(g.TopPos(kHome, 1), 11);
     EXPECT_TRUE(Shown(w));
     w.W.RunCommand("G1");
     EXPECT_EQ(FormatBoard(g), dealt);
@@ -155,7 +154,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     // A card the rules refuse where it is laid: back it goes; a mouse press ends a lift.
     w.Set("HomeOrder", "4");
     g.StartGame(123.0);
-    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t ac = g.TopCard(kHome, 7);
     w.FocusOn({kHome, 7});
     w.Press(Qt::Key_Space);
     w.FocusOn({kHome, 0});
@@ -163,11 +162,11 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     EXPECT_EQ(g.Card(ac).Pile, 7);
     w.FocusOn({kHome, 7});
     w.Press(Qt::Key_Space);
-    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.Array.GetTopPicID(kHome, 3)));
+    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.TopCard(kHome, 3)));
     EXPECT_EQ(w.K().LiftedCard(), -1);
     EXPECT_FALSE(w.K().FrameShown()) << "the mouse took over";
-    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.Array.GetTopPicID(kHome, 3)));
-    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.TopCard(kHome, 3)));
+    EXPECT_EQ(g.MovesInForce(), 0);
     EXPECT_TRUE(Shown(w));
 }
 
@@ -181,39 +180,39 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     std::int16_t seven = -1;
     for (int n = 1; seven < 0 && n < 200; ++n) {
         g.StartGame(static_cast<double>(n));
-        for (std::int16_t p = 0; p < g.Games.Piles(kHome) && seven < 0; ++p)
-            if (g.Card(g.Array.GetTopPicID(kHome, p)).Num == 6 && p != 0)
-                seven = g.Array.GetTopPicID(kHome, p);
+        for (std::int16_t p = 0; p < g.Piles(kHome) && seven < 0; ++p)
+            if (g.Card(g.TopCard(kHome, p)).Num == 6 && p != 0)
+                seven = g.TopCard(kHome, p);
     }
     ASSERT_GE(seven, 0);
-    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 0), {kReserve, 0}));
-    const std::int16_t held = g.Array.GetTopPicID(kReserve, 0);
+    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 0), {kReserve, 0}));
+    const std::int16_t held = g.TopCard(kReserve, 0);
     w.W.board().LandFlights();
 
     // One move, with the one sound of a drop.
     EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
     EXPECT_EQ(g.Card(seven).Cell, kReserve);
     EXPECT_EQ(g.Card(seven).Pile, 1);
-    EXPECT_EQ(g.Trans.GetTransID(), 2);
+    EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
 
     // A card under another, and a reserve card no goal pile takes, stay where they are.
     const std::string before = FormatBoard(g);
-    const std::int16_t top = g.Array.GetTop(kHome, 3);
-    EXPECT_EQ(w.DoubleClick(g.Array.GetPicID(kHome, 3, static_cast<std::int16_t>(top - 1))), std::vector<QString>{});
+    const std::int16_t top = g.TopPos(kHome, 3);
+    EXPECT_EQ(w.DoubleClick(g.CardAt(kHome, 3, static_cast<std::int16_t>(top - 1))), std::vector<QString>{});
     if (g.Card(held).Num != 0) {
         EXPECT_EQ(w.DoubleClick(held), std::vector<QString>{});
     }
     EXPECT_EQ(FormatBoard(g), before);
-    EXPECT_EQ(g.Trans.GetTransID(), 2);
+    EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
 
     // Game 123: the Ace of clubs lies on top of home pile 7; it goes up.
     g.StartGame(123.0);
-    const std::int16_t ace = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t ace = g.TopCard(kHome, 7);
     w.DoubleClick(ace);
     EXPECT_EQ(g.Card(ace).Cell, kGoal);
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_TRUE(Shown(w));
 }
 
@@ -295,10 +294,10 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
         return d.result();
     };
     w.W.RunCommand("T1");
-    EXPECT_EQ(g.Registry.FitBoard(), 1);
+    EXPECT_EQ(cRegistry(g.Settings).FitBoard(), 1);
     EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
     // The cards are drawn afresh at twice their size.
-    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t ac = g.TopCard(kHome, 7);
     EXPECT_EQ(board.Card(ac)->ImageId(), g.Card(ac).FaceId());
     EXPECT_EQ(board.Pictures().Get(g.Card(ac).FaceId(), false, board.ArtRatio()).width(),
               2 * static_cast<int>(sgCard::kWidth));
@@ -306,7 +305,7 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
     w.DragTo(ac, kGoal, 2, 0);
     EXPECT_EQ(g.Card(ac).Cell, kGoal);
     EXPECT_EQ(g.Card(ac).Pile, 2);
-    const std::int16_t next = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t next = g.TopCard(kHome, 7);
     w.DragTo(next, kReserve, 3, 0);
     EXPECT_EQ(g.Card(next).Cell, kReserve);
     EXPECT_EQ(g.Card(next).Pile, 3);

@@ -49,7 +49,7 @@ struct OptionsDialog {
 };
 
 std::vector<int> SoundValues(const Game &g) {
-    const cRegistry &r = g.Registry;
+    const cRegistry &r = cRegistry(g.Settings);
     return {r.SoundStart(), r.SoundCardUp(), r.SoundCardDown(), r.SoundAutoPlay(),
             r.SoundUndo(),  r.SoundRedo(),   r.SoundWin()};
 }
@@ -72,7 +72,7 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
         EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(kDefaultColorIndex).Value});
     }
-    const cRegistry &r = t.TheGame.Registry;
+    const cRegistry &r = cRegistry(t.TheGame.Settings);
     EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
               (std::vector<int>{5, 5, 2, 7}));
@@ -122,7 +122,7 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
         EXPECT_TRUE(d.Applied.empty());
         EXPECT_EQ(t.Settings.Writes, writes);
-        EXPECT_EQ(t.TheGame.Registry.ColorIndex(), kDefaultColorIndex);
+        EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), kDefaultColorIndex);
     }
 }
 
@@ -152,5 +152,5 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     EXPECT_EQ(t.Colors.GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
-    EXPECT_EQ(t.TheGame.Registry.ColorIndex(), 42);
+    EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), 42);
 }

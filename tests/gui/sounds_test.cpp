@@ -16,7 +16,7 @@ namespace {
 // The game's sounds, with every sound that would play recorded instead.
 struct SoundTable {
     test::TestGame T;
-    cSounds Sounds{T.TheGame.Registry};
+    cSounds Sounds{T.Store};
     std::vector<std::string> Played;
     SoundTable() {
         Sounds.Output = [this](const QString &buffer, const QByteArray &wave) {

@@ -26,10 +26,10 @@ QString Label(const frmStatistics &d, const char *name) {
 
 void SetRecord(Game &g, std::int16_t slot, std::int64_t games, std::int64_t wins, std::int64_t score,
                std::int64_t moves) {
-    g.Registry.SetPlayerGames(slot, games);
-    g.Registry.SetPlayerWin(slot, wins);
-    g.Registry.SetPlayerScore(slot, score);
-    g.Registry.SetPlayerMoves(slot, moves);
+    cRegistry(g.Settings).SetPlayerGames(slot, games);
+    cRegistry(g.Settings).SetPlayerWin(slot, wins);
+    cRegistry(g.Settings).SetPlayerScore(slot, score);
+    cRegistry(g.Settings).SetPlayerMoves(slot, moves);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
         SetRecord(t.TheGame, slot, 10, 4, 2'000'000'000, 2'000'000'000);
     // A deleted player's counts stay in the store but no longer count.
     SetRecord(t.TheGame, 5, 99, 99, 99, 99);
-    t.TheGame.Registry.SetCurPlayerInx("2");
+    cRegistry(t.TheGame.Settings).SetCurPlayerInx("2");
     frmStatistics d(t.TheGame);
     const QStringList lines = Lines(d);
     EXPECT_EQ(lines[0], QStringLiteral("Games Played : 30"));
@@ -96,5 +96,5 @@ TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
     frmStatistics d(t.TheGame);
     EXPECT_TRUE(d.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
     EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.TheGame.GameScore()));
-    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.TheGame.Trans.GetTransID()));
+    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.TheGame.MovesInForce()));
 }

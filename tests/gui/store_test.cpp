@@ -41,11 +41,11 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     const QString file = dir.filePath("Tabloo.ini");
     FileGame copy(file);
     copy.PlayOneGame(5);
-    EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerGames(1), 1);
     // A stored 0 is no default 1; a missing key is told from an empty one, section by section.
-    copy.TheGame.Registry.SetAutoplay(0);
-    copy.TheGame.Registry.SetPlayerName(3, "");
-    EXPECT_EQ(FileGame(file).TheGame.Registry.Autoplay(), 0);
+    cRegistry(copy.TheGame.Settings).SetAutoplay(0);
+    cRegistry(copy.TheGame.Settings).SetPlayerName(3, "");
+    EXPECT_EQ(cRegistry(FileGame(file).TheGame.Settings).Autoplay(), 0);
     std::string value;
     EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerMoves", value));
     EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kData, "3PlayerName", value));
@@ -60,9 +60,9 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     text += "; kept as written\n[Game]\nStray=1\n\n[Players]\n9PlayerName=Doe, Jane\n\n[Game]\nStray=2\n";
     WriteFileBytes(file, text);
     EXPECT_EQ(copy.TheGame.CountPlayers(), 2) << "a name with a comma is a name";
-    EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(9), "Doe, Jane");
+    EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerName(9), "Doe, Jane");
     copy.PlayOneGame(6);
-    EXPECT_EQ(copy.TheGame.Registry.GetPlayerGames(1), 501);
+    EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerGames(1), 501);
     copy.Settings.Settle();
     const QByteArray after = ReadFileBytes(file);
     EXPECT_TRUE(after.contains("; kept as written"));
@@ -73,16 +73,16 @@ TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     // The game's own texts go in QSettings' form, and read back the same both ways.
     const std::string names[] = {"Zoë, the 2nd = best; #1", "  spaced  ", "@home", "a\"quoted\\back", "tab\there"};
     for (int i = 0; i < 5; ++i)
-        copy.TheGame.Registry.SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
+        cRegistry(copy.TheGame.Settings).SetPlayerName(static_cast<std::int16_t>(i + 2), names[i]);
     copy.Settings.Settle();
     QSettings qt(file, QSettings::IniFormat);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
+        EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerName(static_cast<std::int16_t>(i + 2)), names[i]);
         EXPECT_EQ(qt.value(QStringLiteral("Players/%1PlayerName").arg(i + 2)).toString().toStdString(), names[i]);
     }
     qt.setValue("Players/8PlayerName", QString::fromUtf8("Ünï \"x\", y\\z"));
     qt.sync();
-    EXPECT_EQ(copy.TheGame.Registry.GetPlayerName(8), "Ünï \"x\", y\\z");
+    EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerName(8), "Ünï \"x\", y\\z");
 }
 
 std::int64_t ChangedNs(const QString &file) {

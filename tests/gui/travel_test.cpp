@@ -43,11 +43,11 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
 
     // A key: the deal lands, then Undo takes the last autoplayed ace back at once.
     g.StartGame(123.0);
-    const std::int16_t moves = g.Trans.GetTransID();
+    const std::int16_t moves = g.MovesInForce();
     ASSERT_GE(moves, 1);
     w.Tick(); // the command states a tenth of a second later
     QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(g.Trans.GetTransID(), moves - 1);
+    EXPECT_EQ(g.MovesInForce(), moves - 1);
     EXPECT_TRUE(w.Flying()) << "the undone card travels back";
     w.Frames(5);
     EXPECT_FALSE(w.Flying());
@@ -60,14 +60,14 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.Tick();
     QWidget *redo = w.W.toolBar()->widgetForAction(w.W.action("G2"));
     QTest::mouseClick(redo, Qt::LeftButton);
-    EXPECT_EQ(g.Trans.GetTransID(), moves - 1);
+    EXPECT_EQ(g.MovesInForce(), moves - 1);
     w.Frames(10);
     EXPECT_TRUE(Shown(w));
 
     // A press on a card lifts it from where the table has it, not from where it flew.
     g.StartGame(124.0);
     ASSERT_TRUE(w.Flying());
-    const std::int16_t top = g.Array.GetTopPicID(kHome, 3);
+    const std::int16_t top = g.TopCard(kHome, 3);
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(top));
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(w.W.Dragging());
@@ -83,19 +83,19 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
     g.StartGame(123.0);
     for (std::int16_t p : {5, 4, 3})
-        ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
+        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
     const std::string end = FormatBoard(g);
     g.UndoAll(0);
     w.W.RunCommand("R1");
     w.W.ReplayStepForward();
     w.W.RunCommand("G4");
-    EXPECT_EQ(g.Registry.Autoplay(), 1);
+    EXPECT_EQ(cRegistry(g.Settings).Autoplay(), 1);
     EXPECT_TRUE(w.W.ReplayRunning());
-    EXPECT_EQ(g.Trans.LastIndex(), 3) << "the recorded moves are all still there";
+    EXPECT_EQ(g.LogLength(), 3) << "the recorded moves are all still there";
     while (w.W.ReplayRunning())
         w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.LastIndex(), 5) << "the three recorded moves, then the two aces home";
-    EXPECT_EQ(g.Array.TotalGoalCards(), 2);
+    EXPECT_EQ(g.LogLength(), 5) << "the three recorded moves, then the two aces home";
+    EXPECT_EQ(g.GoalCardCount(), 2);
     g.Undo(0);
     g.Undo(0);
     EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
@@ -107,8 +107,8 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     w.W.ReplayStepForward();
     w.W.RunCommand("G4");
     w.W.RunCommand("R6");
-    EXPECT_EQ(g.Trans.LastIndex(), 5);
-    EXPECT_EQ(g.Array.TotalGoalCards(), 0);
+    EXPECT_EQ(g.LogLength(), 5);
+    EXPECT_EQ(g.GoalCardCount(), 0);
 }
 
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
@@ -121,20 +121,20 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
     w.W.RunCommand("F1");
     ASSERT_GE(w.Dialogs.size(), 1u);
     EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
-    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "recorded once, as won";
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1) << "recorded once, as won";
     QApplication::processEvents(); // the dialog queued by the win finds the game over
-    EXPECT_EQ(g.Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1);
 }
 
 TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
     Window w;
     Game &g = w.Deal(123, false);
-    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t ac = g.TopCard(kHome, 7);
     // Fill the log to its last move by moving a card to and fro between two free cells.
-    const std::int16_t shuttle = g.Array.GetTopPicID(kHome, 5);
+    const std::int16_t shuttle = g.TopCard(kHome, 5);
     ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
-    while (g.Trans.GetTransID() < cTrans::kMaxMoves)
+    while (g.MovesInForce() < cTrans::kMaxMoves)
         ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
     const std::string before = FormatBoard(g);
     w.DragTo(ac, kGoal, 0, 0);
@@ -151,7 +151,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     w.W.resize(3840, 1000);
     QApplication::processEvents();
     Game &g = w.Deal(123, false);
-    const std::int16_t id = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t id = g.TopCard(kHome, 7);
     QWidget *vp = w.W.board().viewport();
     const QPoint from = w.CardPoint(id);
     const QPoint to(vp->width() - 20, from.y());
@@ -159,7 +159,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     QTest::mouseMove(vp, (from + to) / 2);
     QTest::mouseMove(vp, to);
     const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
-    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.Games.GetCordX(kHome, 7, g.Card(id).Pos) + moved, 30);
+    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.PlaceX(kHome, 7, g.Card(id).Pos) + moved, 30);
     EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
     QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
     EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
@@ -180,7 +180,7 @@ TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfte
     EXPECT_TRUE(w.W.Closed());
     EXPECT_TRUE(!help || !help->isVisible());
     EXPECT_FALSE(w.TheGame().GameRunning) << "nothing queued after the close dealt a game";
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 1);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1);
 }
 
 TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
@@ -231,10 +231,10 @@ void KillDuringAGame(cMemorySettings &store) {
     RecordingView view;
     Game g(store, clock, random, view);
     g.EnsureFirstPlayer();
-    g.Registry.SetAutoplay(0);
+    cRegistry(g.Settings).SetAutoplay(0);
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
-        g.PlayMove(g.Array.GetTopPicID(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
     g.Undo(0);
 }
 
@@ -246,7 +246,7 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         Window w;
         KillDuringAGame(w.Settings);
         if (broken)
-            w.TheGame().Registry.Write(cSavedGame::kSection, "Moves0", "not moves");
+            cRegistry(w.TheGame().Settings).Write(cSavedGame::kSection, "Moves0", "not moves");
         std::vector<QString> asked, told;
         w.W.AskYesNo = [&](const QString &q) {
             asked.push_back(q);
@@ -260,25 +260,25 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_TRUE(told.empty());
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
             EXPECT_EQ(g.CurrentGameNo, "123");
-            EXPECT_EQ(g.Trans.GetTransID(), 2);
-            EXPECT_TRUE(g.Trans.RedoPossible());
+            EXPECT_EQ(g.MovesInForce(), 2);
+            EXPECT_TRUE(g.CanRedo());
             EXPECT_FALSE(w.W.board().Flying()) << "the moves are made at once";
             EXPECT_TRUE(Shown(w));
-            EXPECT_EQ(g.Registry.GetPlayerGames(1), 0);
+            EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 0);
         } else {
             ASSERT_EQ(told.size(), broken ? 1u : 0u);
             if (broken) {
                 EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back"));
             }
-            EXPECT_EQ(g.Registry.GetPlayerGames(1), 1) << "counted as lost";
-            EXPECT_EQ(g.Registry.GetPlayerMoves(1), broken ? 0 : 2);
+            EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1) << "counted as lost";
+            EXPECT_EQ(cRegistry(g.Settings).GetPlayerMoves(1), broken ? 0 : 2);
             EXPECT_EQ(w.Dialogs, std::vector<QString>{"tabloo::frmSelect"}) << "as at any start";
         }
-        EXPECT_TRUE(g.Saved.Present() == g.GameRunning) << "the game dealt now is the one kept";
+        EXPECT_TRUE(g.HasKeptGame() == g.GameRunning) << "the game dealt now is the one kept";
         // Played and closed: the new game counts, the lost one not again.
         w.W.close();
-        EXPECT_EQ(g.Registry.GetPlayerGames(1), yes && !broken ? 1 : 2);
-        EXPECT_FALSE(g.Saved.Present());
+        EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), yes && !broken ? 1 : 2);
+        EXPECT_FALSE(g.HasKeptGame());
     }
 }
 

@@ -28,7 +28,7 @@ TEST(Window, CommandStatesFollowTheGame) {
     ASSERT_TRUE(w.TheGame().GameRunning);
     w.Tick();
     EXPECT_TRUE(w.Enabled("F4"));
-    EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().Trans.GetTransID()));
+    EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().MovesInForce()));
     EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
 
     // A game with autoplayed aces can be taken back; while a replay runs only Stop is offered.
@@ -64,16 +64,16 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
         w.Tick();
-        EXPECT_EQ(w.TheGame().Registry.Autoplay(), on ? 1 : 0);
+        EXPECT_EQ(cRegistry(w.TheGame().Settings).Autoplay(), on ? 1 : 0);
         EXPECT_EQ(w.W.action("G4")->isChecked(), on);
     }
-    EXPECT_EQ(w.TheGame().Array.TotalGoalCards(), 2) << "switching on played at once";
+    EXPECT_EQ(w.TheGame().GoalCardCount(), 2) << "switching on played at once";
 
     const int boardHeight = w.W.board().height();
     w.W.RunCommand("G9");
     QApplication::processEvents();
     w.Tick();
-    EXPECT_EQ(w.TheGame().Registry.ShowToolbar(), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).ShowToolbar(), 0);
     EXPECT_TRUE(w.W.toolBar()->isHidden());
     EXPECT_FALSE(w.W.action("G9")->isChecked());
     EXPECT_GT(w.W.board().height(), boardHeight) << "the board takes the toolbar's room";
@@ -85,16 +85,16 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     Window w;
     Game &g = w.Deal(123, false);
     // Game 123: AC lies on top of home pile 7, AS on top of home pile 6.
-    const std::int16_t ac = g.Array.GetTopPicID(kHome, 7);
+    const std::int16_t ac = g.TopCard(kHome, 7);
     ASSERT_EQ(g.Card(ac).Num, 0);
     // Onto a home pile that does not take it: back it goes, nothing logged.
-    w.DragTo(ac, kHome, 0, g.Array.GetTop(kHome, 0) + 1);
-    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    w.DragTo(ac, kHome, 0, g.TopPos(kHome, 0) + 1);
+    EXPECT_EQ(g.MovesInForce(), 0);
     EXPECT_EQ(g.Card(ac).Pile, 7);
     EXPECT_TRUE(Shown(w));
     // Onto a goal pile: one move.
     w.DragTo(ac, kGoal, 2, 0);
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_EQ(g.Card(ac).Cell, kGoal);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
@@ -102,18 +102,18 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     // A run within the capacity, under "Any Card".
     w.Set("HomeOrder", "6");
     g.StartGame(123.0);
-    const std::int16_t base = g.Array.GetPicID(kHome, 0, 4);
-    w.DragTo(base, kHome, 1, g.Array.GetTop(kHome, 1) + 1);
-    EXPECT_EQ(g.Array.GetTop(kHome, 0), 3);
-    EXPECT_EQ(g.Array.GetTop(kHome, 1), 9);
-    EXPECT_EQ(g.Trans.Record(1).mCards, 2);
+    const std::int16_t base = g.CardAt(kHome, 0, 4);
+    w.DragTo(base, kHome, 1, g.TopPos(kHome, 1) + 1);
+    EXPECT_EQ(g.TopPos(kHome, 0), 3);
+    EXPECT_EQ(g.TopPos(kHome, 1), 9);
+    EXPECT_EQ(g.LogRecord(1).mCards, 2);
     EXPECT_TRUE(Shown(w));
     // Without multi-move the run is refused at the press: nothing moves, nothing is logged.
     w.Set("MultiMove", "0");
-    const std::int16_t under = g.Array.GetPicID(kHome, 2, 5);
-    w.DragTo(under, kHome, 3, g.Array.GetTop(kHome, 3) + 1);
+    const std::int16_t under = g.CardAt(kHome, 2, 5);
+    w.DragTo(under, kHome, 3, g.TopPos(kHome, 3) + 1);
     EXPECT_FALSE(w.W.Dragging());
-    EXPECT_EQ(g.Trans.GetTransID(), 1);
+    EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
 }
@@ -121,9 +121,9 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
 TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     Window w;
     Game &g = w.Deal(123, false);
-    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 7), {kReserve, 0}));
-    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 6), {kReserve, 1}));
-    ASSERT_TRUE(g.PlayMove(g.Array.GetTopPicID(kHome, 5), {kReserve, 2}));
+    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 7), {kReserve, 0}));
+    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 6), {kReserve, 1}));
+    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 5), {kReserve, 2}));
     const std::string end = FormatBoard(g);
     w.W.RunCommand("R2");
     for (int tick = 0; tick < 3; ++tick) {
@@ -133,12 +133,12 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     w.W.ReplayStepBackward();
     EXPECT_FALSE(w.W.ReplayRunning()) << "the fourth tick finds the deal and stops";
     EXPECT_FALSE(w.Enabled("R6"));
-    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_EQ(g.MovesInForce(), 0);
     // Replay All from the end: back to the deal in one go, then forward move by move.
     g.RedoAll(0);
     g.Undo(0);
     w.W.RunCommand("R4");
-    EXPECT_EQ(g.Trans.GetTransID(), 0);
+    EXPECT_EQ(g.MovesInForce(), 0);
     int ticks = 0;
     while (w.W.ReplayRunning() && ticks < 10) {
         w.W.ReplayStepForward();
@@ -154,26 +154,26 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     w.W.ReplayStepForward();
     ASSERT_TRUE(w.W.board().Flying());
     w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 1) << "the tick waits while the card flies";
+    EXPECT_EQ(g.MovesInForce(), 1) << "the tick waits while the card flies";
     w.W.board().LandFlights();
     w.W.ReplayStepForward();
-    EXPECT_EQ(g.Trans.GetTransID(), 2);
+    EXPECT_EQ(g.MovesInForce(), 2);
 }
 
 TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheChoice) {
     Window w;
     w.DealAGameTheAutoplayCommandWins();
     Game &g = w.TheGame();
-    const int games = g.Registry.GetPlayerGames(1);
+    const int games = cRegistry(g.Settings).GetPlayerGames(1);
     w.W.RunCommand("G4"); // every card goes home
-    ASSERT_EQ(g.Array.TotalGoalCards(), 52);
+    ASSERT_EQ(g.GoalCardCount(), 52);
     EXPECT_TRUE(w.Dialogs.empty()) << "the dialog waits until the move has returned";
     w.W.RunCommand("G1"); // before the queued dialog opens
     QApplication::processEvents();
     EXPECT_TRUE(w.Dialogs.empty()) << "no dialog for a game that is no longer won";
     EXPECT_TRUE(g.GameRunning);
     // Not stuck: a card can be lifted again.
-    const std::int16_t back = g.Trans.Record(g.Trans.GetTransID() + 1).PicID;
+    const std::int16_t back = g.LogRecord(g.MovesInForce() + 1).PicID;
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
     EXPECT_TRUE(w.W.Dragging());
     QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
@@ -182,8 +182,8 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     w.W.RunCommand("G2");
     QApplication::processEvents();
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
-    EXPECT_EQ(g.Registry.GetPlayerWin(1), 1);
-    EXPECT_EQ(g.Registry.GetPlayerGames(1), games + 1);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
+    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), games + 1);
     EXPECT_TRUE(g.GameRunning);
 }
 
@@ -222,8 +222,8 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     // Customize: OK on what it shows turns the switches into -1 and repaints the board.
     w.Set("ColorIndex", "2");
     w.W.RunCommand("T1");
-    EXPECT_EQ(w.TheGame().Registry.SoundUndo(), -1);
-    EXPECT_EQ(w.TheGame().Registry.CardSpeed(), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).SoundUndo(), -1);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).CardSpeed(), 0);
     const QImage board = w.W.board().grab().toImage();
     EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(cColorTable().GetColorEntry(2).Value));
     w.Played.clear();
@@ -279,12 +279,12 @@ TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
         return d.result();
     };
     w.W.RunCommand("T3");
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerName(1), "");
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerName(1), "");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Doe, Jane] [123]");
     w.W.RunCommand("F1");
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(2), 0);
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerScore(2), 0);
-    EXPECT_EQ(w.TheGame().Registry.GetPlayerGames(1), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(2), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerScore(2), 0);
+    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 0);
     EXPECT_TRUE(w.W.windowTitle().startsWith("Tabloo 3.0 [Doe, Jane] ["));
 }
 

@@ -20,6 +20,10 @@
 
 namespace tabloo {
 
+namespace test {
+struct TestGame;
+}
+
 // A place the engine can lay a lifted card on.
 struct PileRef {
     std::int16_t Cell = -1;
@@ -41,18 +45,50 @@ public:
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 
+    // The store the game is played on (the window's settings and records share it).
     ISettingsBackend &Settings;
-    IClock &Clock;
-    IRandomSource &Random;
-    ITableView &View;
 
-    cRegistry Registry;
-    // The running game as the store keeps it, to bring it back after a crash or a kill.
-    cSavedGame Saved{Registry};
-    cGames Games;
-    cArray Array;
-    cTrans Trans;
+    // ---- the table as the window and the tool see it ----
     const cCard &Card(std::int16_t picId) const { return Array.Card(picId); }
+    // The card at a place, -1 where none lies; the top card of a pile and its position
+    // (-1 when the pile is empty).
+    std::int16_t CardAt(std::int16_t cell, std::int16_t pile, std::int16_t pos) const {
+        return Array.GetPicID(cell, pile, pos);
+    }
+    std::int16_t TopCard(std::int16_t cell, std::int16_t pile = 0) const { return Array.GetTopPicID(cell, pile); }
+    std::int16_t TopPos(std::int16_t cell, std::int16_t pile = 0) const { return Array.GetTop(cell, pile); }
+    std::int16_t GoalCardCount() const { return Array.TotalGoalCards(); }
+    // The running game's piles of an area, the cards dealt onto it, its build order.
+    std::int16_t Piles(std::int16_t cell) const { return Games.Piles(cell); }
+    std::int16_t DealtCards(std::int16_t cell) const { return Games.Cards(cell); }
+    std::int32_t Order(std::int16_t cell) const { return Games.Order(cell); }
+    bool AK(std::int16_t cell) const { return Games.AK(cell); }
+    // Where a card of (cell, pile, pos) lies: its top-left corner in twips.
+    std::int16_t PlaceX(std::int16_t cell, std::int16_t pile, std::int16_t pos) const {
+        return Games.GetCordX(cell, pile, pos);
+    }
+    std::int16_t PlaceY(std::int16_t cell, std::int16_t pile, std::int16_t pos) const {
+        return Games.GetCordY(cell, pile, pos);
+    }
+
+    // Plays the sound once the travels asked for before it have landed.
+    void PlaySound(std::string_view name) { View.PlaySound(name); }
+
+    // ---- the log ----
+    // The moves in force (the log's current index), whether undo or redo has a move.
+    std::int16_t MovesInForce() const { return Trans.GetTransID(); }
+    bool CanUndo() const { return Trans.UndoPossible(); }
+    bool CanRedo() const { return Trans.RedoPossible(); }
+    std::int16_t LogLength() const { return Trans.LastIndex(); }
+    const TransRecord &LogRecord(std::int16_t i) const { return Trans.Record(i); }
+    std::span<const TransRecord> Log() const { return Trans.Log(); }
+
+    // ---- the game kept in the store ----
+    // Takes a kept-game slot no other running copy holds; without one, no game is kept.
+    bool ClaimKeptSlot(ISlotLocks &locks) { return KeepRunningGame = Saved.ClaimSlot(locks); }
+    int KeptSlot() const { return Saved.Slot(); }
+    bool HasKeptGame() const { return Saved.Present(); }
+    std::string KeptGameNo() const { return Saved.GameNo(); }
 
     bool GameRunning = false;
     // Whether the running game is kept in the store (the window's store outlives the
@@ -181,6 +217,18 @@ public:
     std::int16_t GameScore() const;
 
 private:
+    IClock &Clock;
+    IRandomSource &Random;
+    ITableView &View;
+    cRegistry Registry;
+    // The running game as the store keeps it, to bring it back after a crash or a kill.
+    cSavedGame Saved{Registry};
+    cGames Games;
+    cArray Array;
+    cTrans Trans;
+    // The engine's tests lay boards out card by card.
+    friend struct test::TestGame;
+
     // Shuffles and deals a game of this number under these rules, without its first
     // autoplay; no game runs yet.
     void DealGame(std::string_view gameNo, const GameRules &rules);

@@ -16,7 +16,7 @@ cDealer::cDealer(const Variant &variant) {
     // Nothing dealt here is a game anyone plays: no record, no game kept for later.
     TheGame.KeepRunningGame = false;
     for (const auto &[key, value] : variant)
-        TheGame.Registry.Write(cRegistry::kData, key, value);
+        cRegistry(TheGame.Settings).Write(cRegistry::kData, key, value);
     TheGame.EnsureFirstPlayer();
 }
 

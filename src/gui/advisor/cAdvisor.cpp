@@ -33,7 +33,7 @@ std::atomic<std::chrono::steady_clock::time_point (*)()> FindNow{RealNow};
 } // namespace
 
 cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, QObject *parent)
-    : QObject(parent), TheGame(game), Board(board), Service(service), Line(line) {
+    : QObject(parent), TheGame(game), Store(game.Settings), Board(board), Service(service), Line(line) {
     ThinkingTimer.setSingleShot(true);
     ThinkingTimer.setInterval(kThinkingMs);
     connect(&ThinkingTimer, &QTimer::timeout, this, &cAdvisor::ShowLine);
@@ -78,7 +78,7 @@ void cAdvisor::Look(bool asked) {
         // A hint or a solution asked for another position lapses with it.
         Wanted = Waiting::Nothing;
         // Searches only when someone wants the answer: the line, a hint or a solution.
-        if (TheGame.Registry.ShowVerdict() != 0 || asked)
+        if (Store.ShowVerdict() != 0 || asked)
             StartSearch(now);
         else {
             cSolveService::Cancel(Search);
@@ -121,7 +121,7 @@ void cAdvisor::ShowLine() {
     Verdict v = Verdict::None;
     if (Finding())
         v = Verdict::Thinking;
-    else if (TheGame.GameRunning && Searched && TheGame.Registry.ShowVerdict() != 0) {
+    else if (TheGame.GameRunning && Searched && Store.ShowVerdict() != 0) {
         // A quick answer replaces the last one without a flicker; the last game's verdict
         // is no word about a new deal, so a deal clears the line at once.
         if (!Answered)
@@ -160,7 +160,7 @@ QString cAdvisor::LineText() const {
         const QString note = QStringLiteral("no winnable deal turned up in 2 s");
         text = text.isEmpty() || Shown == Verdict::Thinking ? note : text + QStringLiteral(" \u2014 ") + note;
     }
-    if (GaveUp() && TheGame.Array.TotalGoalCards() == kTotalCards)
+    if (GaveUp() && TheGame.GoalCardCount() == kTotalCards)
         text = QStringLiteral("Won by Show Solution: the game counts as lost");
     return text;
 }
@@ -214,12 +214,11 @@ void cAdvisor::HighlightMove(const Move &m) {
     HintCard = lm.PicID;
     // Where the table has the card, even while the cards of the last move still fly there.
     const cCard &card = TheGame.Card(lm.PicID);
-    const QPoint from(TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos),
-                      TheGame.Games.GetCordY(card.Cell, card.Pile, card.Pos));
-    const std::int16_t top = TheGame.Array.GetTop(lm.Target.Cell, lm.Target.Pile);
+    const QPoint from(TheGame.PlaceX(card.Cell, card.Pile, card.Pos), TheGame.PlaceY(card.Cell, card.Pile, card.Pos));
+    const std::int16_t top = TheGame.TopPos(lm.Target.Cell, lm.Target.Pile);
     const std::int16_t pos = lm.Target.Cell == kHome && top > 0 ? top : 0;
-    const QPointF to(TheGame.Games.GetCordX(lm.Target.Cell, lm.Target.Pile, pos),
-                     TheGame.Games.GetCordY(lm.Target.Cell, lm.Target.Pile, pos));
+    const QPointF to(TheGame.PlaceX(lm.Target.Cell, lm.Target.Pile, pos),
+                     TheGame.PlaceY(lm.Target.Cell, lm.Target.Pile, pos));
     // The lifted card with its riders, and the place it goes to.
     const qreal riders = lm.Riding * double(kFanStep) / kTwipsPerPixel;
     const QSizeF size(sgCard::kWidth, sgCard::kHeight);

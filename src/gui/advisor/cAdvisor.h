@@ -98,6 +98,8 @@ private:
     void SolutionStep();
 
     Game &TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     cBoardView &Board;
     cSolveService &Service;
     QLabel &Line;

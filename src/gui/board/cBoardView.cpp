@@ -269,7 +269,7 @@ void cBoardView::RaiseCard(int picId) {
 void cBoardView::HangRiders(int picId, int riding, int left, int top) {
     const cCard &card = mGame->Card(picId);
     for (int i = 1; i <= riding; ++i) {
-        const std::int16_t rider = mGame->Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
+        const std::int16_t rider = mGame->CardAt(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i));
         if (rider < 0)
             continue;
         MoveCardTo(rider, left, top + kFanStep * i);

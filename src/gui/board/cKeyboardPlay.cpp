@@ -153,9 +153,9 @@ std::vector<PileRef> cKeyboardPlay::Row(bool home) const {
             row.push_back({cell, p});
     };
     if (home) {
-        add(kHome, TheGame.Games.Piles(kHome));
+        add(kHome, TheGame.Piles(kHome));
     } else {
-        add(kReserve, TheGame.Games.Piles(kReserve));
+        add(kReserve, TheGame.Piles(kReserve));
         add(kGoal, kGoalPiles);
     }
     return row;
@@ -173,10 +173,10 @@ void cKeyboardPlay::MoveAlongRow(int step) {
 
 void cKeyboardPlay::ChangeRow() {
     // To the pile of the other row that stands nearest across.
-    const int x = TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
+    const int x = TheGame.PlaceX(mFocus.Cell, mFocus.Pile, 0);
     int best = -1;
     for (const PileRef &p : Row(mFocus.Cell != kHome)) {
-        const int d = std::abs(TheGame.Games.GetCordX(p.Cell, p.Pile, 0) - x);
+        const int d = std::abs(TheGame.PlaceX(p.Cell, p.Pile, 0) - x);
         if (best < 0 || d < best) {
             best = d;
             mFocus = p;
@@ -186,7 +186,7 @@ void cKeyboardPlay::ChangeRow() {
 }
 
 int cKeyboardPlay::MostChosen() const {
-    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     if (top < 0 || mFocus.Cell != kHome)
         return 1;
     // A run that may be lifted is one whose every shorter part may be lifted too.
@@ -216,11 +216,10 @@ void cKeyboardPlay::LiftOrDrop() {
     }
     if (TheGame.WinNoticed())
         return;
-    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     if (top < 0)
         return;
-    const std::int16_t id =
-        TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
+    const std::int16_t id = TheGame.CardAt(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
     const std::int16_t riding = TheGame.PickUpCount(id);
     // As with the mouse, a card that may not be lifted is silently left where it lies.
     if (riding < 0 || riding != mChosen - 1)
@@ -236,17 +235,17 @@ void cKeyboardPlay::HangLifted() {
     const cCard &card = TheGame.Card(mLifted->PicID);
     int x, y;
     if (mFocus == mLifted->From) {
-        x = TheGame.Games.GetCordX(card.Cell, card.Pile, card.Pos);
-        y = TheGame.Games.GetCordY(card.Cell, card.Pile, card.Pos);
+        x = TheGame.PlaceX(card.Cell, card.Pile, card.Pos);
+        y = TheGame.PlaceY(card.Cell, card.Pile, card.Pos);
     } else if (mFocus.Cell == kHome) {
         // Where the cards would lie on the pile.
-        const auto next = static_cast<std::int16_t>(TheGame.Array.GetTop(kHome, mFocus.Pile) + 1);
-        x = TheGame.Games.GetCordX(kHome, mFocus.Pile, next);
-        y = TheGame.Games.GetCordY(kHome, mFocus.Pile, next);
+        const auto next = static_cast<std::int16_t>(TheGame.TopPos(kHome, mFocus.Pile) + 1);
+        x = TheGame.PlaceX(kHome, mFocus.Pile, next);
+        y = TheGame.PlaceY(kHome, mFocus.Pile, next);
     } else {
         // A fan step down, so that the card on the pile still shows its corner.
-        x = TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0);
-        y = TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, 0) + kFanStep;
+        x = TheGame.PlaceX(mFocus.Cell, mFocus.Pile, 0);
+        y = TheGame.PlaceY(mFocus.Cell, mFocus.Pile, 0) + kFanStep;
     }
     x -= kLiftShift;
     y -= kLiftShift;
@@ -261,10 +260,9 @@ void cKeyboardPlay::PlaceLiftedBack() {
     const cCard &card = TheGame.Card(mLifted->PicID);
     for (std::int16_t i = 0; i <= mLifted->Riding; ++i) {
         const auto pos = static_cast<std::int16_t>(card.Pos + i);
-        const std::int16_t id = TheGame.Array.GetPicID(card.Cell, card.Pile, pos);
+        const std::int16_t id = TheGame.CardAt(card.Cell, card.Pile, pos);
         if (id >= 0)
-            Board.MoveCardTo(id, TheGame.Games.GetCordX(card.Cell, card.Pile, pos),
-                             TheGame.Games.GetCordY(card.Cell, card.Pile, pos));
+            Board.MoveCardTo(id, TheGame.PlaceX(card.Cell, card.Pile, pos), TheGame.PlaceY(card.Cell, card.Pile, pos));
     }
     // The focus goes back with the cards, so that the same key lifts them again.
     mFocus = mLifted->From;
@@ -290,7 +288,7 @@ bool cKeyboardPlay::SendAway(int picId) {
     for (std::int16_t p = 0; p < kGoalPiles && !target.Valid(); ++p)
         if (TheGame.Accepts(id, 0, kGoal, p))
             target = {kGoal, p};
-    for (std::int16_t p = 0; p < TheGame.Games.Piles(kReserve) && !target.Valid() && card.Cell == kHome; ++p)
+    for (std::int16_t p = 0; p < TheGame.Piles(kReserve) && !target.Valid() && card.Cell == kHome; ++p)
         if (TheGame.Accepts(id, 0, kReserve, p))
             target = {kReserve, p};
     if (!target.Valid())
@@ -305,25 +303,24 @@ void cKeyboardPlay::Refresh() {
     if (!TheGame.GameRunning)
         mLifted.reset();
     // A new deal may have fewer piles than the focus remembers.
-    if (mFocus.Cell == kReserve && mFocus.Pile >= TheGame.Games.Piles(kReserve))
+    if (mFocus.Cell == kReserve && mFocus.Pile >= TheGame.Piles(kReserve))
         mFocus = {kGoal, 0};
-    if (mFocus.Cell == kHome && mFocus.Pile >= TheGame.Games.Piles(kHome))
-        mFocus = {kHome, static_cast<std::int16_t>(std::max(0, TheGame.Games.Piles(kHome) - 1))};
+    if (mFocus.Cell == kHome && mFocus.Pile >= TheGame.Piles(kHome))
+        mFocus = {kHome, static_cast<std::int16_t>(std::max(0, TheGame.Piles(kHome) - 1))};
     if (!mLifted)
         mChosen = std::clamp(mChosen, 1, MostChosen());
 
-    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     const auto first = static_cast<std::int16_t>(mLifted || top < 0 ? 0 : top - (mChosen - 1));
     const auto last = static_cast<std::int16_t>(mFocus.Cell == kHome ? std::max<int>(top, 0) : 0);
-    const QRectF twips(TheGame.Games.GetCordX(mFocus.Cell, mFocus.Pile, 0),
-                       TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, first), kCardWidth,
-                       TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, last) + kCardHeight -
-                           TheGame.Games.GetCordY(mFocus.Cell, mFocus.Pile, first));
+    const QRectF twips(
+        TheGame.PlaceX(mFocus.Cell, mFocus.Pile, 0), TheGame.PlaceY(mFocus.Cell, mFocus.Pile, first), kCardWidth,
+        TheGame.PlaceY(mFocus.Cell, mFocus.Pile, last) + kCardHeight - TheGame.PlaceY(mFocus.Cell, mFocus.Pile, first));
     Frame->Place(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel), Board.BoardScale());
     // Lifted cards hang in front of the frame round the pile they would be laid on.
     const sgCard *lifted = mLifted ? Board.Card(mLifted->PicID) : nullptr;
     Frame->setZValue(lifted ? lifted->zValue() - 0.5 : kFrameZ);
-    Frame->setVisible(mShown && TheGame.GameRunning && TheGame.Games.Piles(kHome) > 0);
+    Frame->setVisible(mShown && TheGame.GameRunning && TheGame.Piles(kHome) > 0);
 
     const QString name = Description();
     if (Board.accessibleName() != name)
@@ -345,16 +342,16 @@ QString cKeyboardPlay::PileName(PileRef pile) const {
 QString cKeyboardPlay::Description() const {
     if (!TheGame.GameRunning)
         return QStringLiteral("Board, no game");
-    const std::int16_t top = TheGame.Array.GetTop(mFocus.Cell, mFocus.Pile);
+    const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     QString where;
     if (top < 0) {
         where = QStringLiteral("Empty ") + PileName(mFocus);
     } else {
-        const std::int16_t topCard = TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, top);
+        const std::int16_t topCard = TheGame.CardAt(mFocus.Cell, mFocus.Pile, top);
         where = CardName(topCard) + QStringLiteral(" on ") + PileName(mFocus);
         if (!mLifted && mChosen > 1) {
             const std::int16_t chosen =
-                TheGame.Array.GetPicID(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
+                TheGame.CardAt(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
             where = CardName(chosen) + QStringLiteral(" to ") + CardName(topCard) + QStringLiteral(" on ") +
                     PileName(mFocus);
         }

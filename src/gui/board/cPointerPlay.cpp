@@ -30,8 +30,7 @@ void cPointerPlay::PlaceCardsFromTable() {
     // Whatever was lifted goes back where the table has it.
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
         const cCard &c = TheGame.Card(id);
-        Board.MoveCardTo(id, TheGame.Games.GetCordX(c.Cell, c.Pile, c.Pos),
-                         TheGame.Games.GetCordY(c.Cell, c.Pile, c.Pos));
+        Board.MoveCardTo(id, TheGame.PlaceX(c.Cell, c.Pile, c.Pos), TheGame.PlaceY(c.Cell, c.Pile, c.Pos));
     }
 }
 
@@ -62,7 +61,7 @@ void cPointerPlay::Pressed(int picId, double x, double y) {
     Board.PlaySound("CardDown");
     const cCard &card = TheGame.Card(picId);
     for (std::int16_t i = 1; i <= riding; ++i)
-        Board.RaiseCard(TheGame.Array.GetPicID(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
+        Board.RaiseCard(TheGame.CardAt(kHome, card.Pile, static_cast<std::int16_t>(card.Pos + i)));
 }
 
 void cPointerPlay::Moved(int picId, double x, double y) {
@@ -86,7 +85,7 @@ void cPointerPlay::DropCard(int picId) {
     const auto id = static_cast<std::int16_t>(picId);
     const cCard &card = TheGame.Card(id);
     if (!TheGame.GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
-        TheGame.Array.GetTop(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
+        TheGame.TopPos(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
         // The board changed under the lifted cards: they go back where the table has them.
         PlaceCardsFromTable();
         return;

@@ -66,7 +66,7 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
     ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(TheGame.ElapsedSeconds())));
     ListView1->addItem(QStringLiteral(" Player :") + ToQString(TheGame.CurrentPlayerName()));
     ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));
-    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(TheGame.Trans.GetTransID()));
+    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(TheGame.MovesInForce()));
     // Room for the five lines and a long name, without scroll bars.
     const QFontMetrics metrics = ListView1->fontMetrics();
     int widest = 0;
@@ -80,7 +80,7 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
     // The clock stops here, and the win is counted as shown: a kill while the dialog is
     // open finds it recorded and the game no longer kept.
     TheGame.RecordWin(Score);
-    TheGame.View.PlaySound("Win");
+    TheGame.PlaySound("Win");
     optSelect->setChecked(true);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmFinishGame::Ok);

@@ -100,7 +100,7 @@ private:
 
 frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint32 colour)> applyBackground,
                        QWidget *owner)
-    : QDialog(owner), TheGame(game), Colors(colors), ApplyBackground(std::move(applyBackground)) {
+    : QDialog(owner), TheGame(game), Store(game.Settings), Colors(colors), ApplyBackground(std::move(applyBackground)) {
     SetUpDialog(*this, "frmOptions", QStringLiteral("Customize"));
 
     SSTab1 = new QTabWidget(this);
@@ -113,7 +113,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setIconSize(QSize(16, 12));
     // The entry the board is painted with, taken before the list walks through them all.
-    const ColorEntry current = Colors.GetColorEntry(TheGame.Registry.ColorIndex());
+    const ColorEntry current = Colors.GetColorEntry(Store.ColorIndex());
     for (int n = 1; n <= kColorCount; ++n) {
         const ColorEntry entry = Colors.GetColorEntry(n);
         auto *item = new QListWidgetItem(Swatch(entry.Value), entry.Name, ListView1);
@@ -137,7 +137,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     // The whole board grows with the window, its cards drawn afresh at the size shown.
     chkFitBoard = new QCheckBox(QStringLiteral("&Fit the board to the window"), background);
     chkFitBoard->setObjectName(QStringLiteral("chkFitBoard"));
-    chkFitBoard->setChecked(TheGame.Registry.FitBoard() == 1);
+    chkFitBoard->setChecked(Store.FitBoard() == 1);
     auto *backgroundLayout = new QVBoxLayout(background);
     backgroundLayout->addLayout(colourRow, 1);
     backgroundLayout->addWidget(chkFitBoard);
@@ -155,7 +155,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
         slider->setPageStep(5);
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(5);
-        slider->setValue(kSlowest - std::clamp<int>(TheGame.Registry.Get(kSpeeds[i].Key), 0, kSlowest));
+        slider->setValue(kSlowest - std::clamp<int>(Store.Get(kSpeeds[i].Key), 0, kSlowest));
         Sliders[i] = slider;
         auto *ends = new QHBoxLayout;
         ends->addWidget(SmallLabel(QStringLiteral("Slow"), frame));
@@ -177,7 +177,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     for (const CaptionedKey &sound : kSounds) {
         auto *item = new QListWidgetItem(QString::fromLatin1(sound.Caption), lvSound);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(TheGame.Registry.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(Store.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
     }
     // Just the seven switches, without scrolling.
     lvSound->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -199,7 +199,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
 
     chkVerdict = new QCheckBox(QStringLiteral("Tell whether the game can still be won"), this);
     chkVerdict->setObjectName(QStringLiteral("chkVerdict"));
-    chkVerdict->setChecked(TheGame.Registry.ShowVerdict() != 0);
+    chkVerdict->setChecked(Store.ShowVerdict() != 0);
 
     cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
     cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -213,7 +213,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
 
     // The board's colour selected and in sight. A stored number with no entry in the list
     // selects nothing: the preview shows the colour the board is painted with.
-    const int index = TheGame.Registry.ColorIndex();
+    const int index = Store.ColorIndex();
     QListWidgetItem *selected = index >= 1 && index <= kColorCount ? ListView1->item(index - 1) : nullptr;
     // Filling the list moved the remembered entry: put it back, so that the board keeps
     // its colour whatever the player does here.
@@ -250,19 +250,19 @@ void frmOptions::ShowSelectedColor() {
 
 void frmOptions::Ok() {
     // Every setting of the dialog reaches the file in one replacement of it.
-    cRegistry::Update update(TheGame.Registry);
+    cRegistry::Update update(Store);
     const int n = SelectedColor();
     if (n >= 1) {
-        TheGame.Registry.SetColorIndex(static_cast<std::int16_t>(n));
+        Store.SetColorIndex(static_cast<std::int16_t>(n));
         if (ApplyBackground)
             ApplyBackground(Colors.GetColorEntry(n).Value);
     }
-    TheGame.Registry.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
+    Store.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < kSpeeds.size(); ++i)
-        TheGame.Registry.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
+        Store.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
     for (std::size_t i = 0; i < kSounds.size(); ++i)
-        TheGame.Registry.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
-    TheGame.Registry.SetShowVerdict(chkVerdict->isChecked() ? 1 : 0);
+        Store.Set(kSounds[i].Key, lvSound->item(static_cast<int>(i))->checkState() == Qt::Checked ? -1 : 0);
+    Store.SetShowVerdict(chkVerdict->isChecked() ? 1 : 0);
     accept();
 }
 

@@ -5,6 +5,8 @@
 // nothing.
 #pragma once
 
+#include "cRegistry.h"
+
 #include <QDialog>
 #include <QtGlobal>
 
@@ -42,6 +44,8 @@ private:
     void Ok();
 
     Game &TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     cColorTable &Colors;
     std::function<void(quint32)> ApplyBackground;
 

@@ -27,7 +27,8 @@ constexpr int kMaxNameLength = 32;
 
 } // namespace
 
-frmPlayers::frmPlayers(Game &game, QWidget *owner) : QDialog(owner), TheGame(game), RowIcon(mIcons::PlayerIcon()) {
+frmPlayers::frmPlayers(Game &game, QWidget *owner)
+    : QDialog(owner), TheGame(game), Store(game.Settings), RowIcon(mIcons::PlayerIcon()) {
     SetUpDialog(*this, "frmPlayers", QStringLiteral("Players"));
 
     Frame1 = new QFrame(this);
@@ -123,14 +124,14 @@ void frmPlayers::FitColumns() {
 void frmPlayers::FillPlayerList() {
     ListView1->clear();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string name = TheGame.Registry.GetPlayerName(slot);
+        const std::string name = Store.GetPlayerName(slot);
         if (name.empty())
             continue;
         auto *item = new QTreeWidgetItem(ListView1);
         item->setText(0, QString::fromStdString(name));
         // A long name is cut short in the column; the whole of it shows on hovering.
         item->setToolTip(0, item->text(0));
-        item->setText(1, QString::number(TheGame.Registry.GetPlayerUID(slot)));
+        item->setText(1, QString::number(Store.GetPlayerUID(slot)));
         item->setIcon(0, RowIcon);
         item->setData(0, Qt::UserRole, int(slot));
     }
@@ -176,7 +177,7 @@ void frmPlayers::AddPlayer() {
     }
     std::int16_t freeSlot = 0;
     for (std::int16_t slot = cRegistry::kSlots; slot >= 1; --slot)
-        if (TheGame.Registry.GetPlayerName(slot).empty())
+        if (Store.GetPlayerName(slot).empty())
             freeSlot = slot;
     if (freeSlot == 0)
         return;
@@ -187,7 +188,7 @@ void frmPlayers::AddPlayer() {
 // Whether a player other than the one in `exceptSlot` has the name, compared exactly.
 bool frmPlayers::NameTaken(const std::string &name, std::int16_t exceptSlot) const {
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot)
-        if (slot != exceptSlot && TheGame.Registry.GetPlayerName(slot) == name)
+        if (slot != exceptSlot && Store.GetPlayerName(slot) == name)
             return true;
     return false;
 }
@@ -199,7 +200,7 @@ void frmPlayers::EditPlayer() {
     if (slot == 0)
         return;
     bool ok = false;
-    const QString current = QString::fromStdString(TheGame.Registry.GetPlayerName(slot));
+    const QString current = QString::fromStdString(Store.GetPlayerName(slot));
     const QString answer = AskText(kTitle, QStringLiteral("Edit Player"), current, &ok);
     if (!ok || answer.trimmed().isEmpty())
         return;
@@ -208,7 +209,7 @@ void frmPlayers::EditPlayer() {
         ShowMessage(kTitle, QStringLiteral("Player Exists !"));
         return;
     }
-    TheGame.Registry.SetPlayerName(slot, name);
+    Store.SetPlayerName(slot, name);
     FillPlayerList();
 }
 

@@ -3,6 +3,8 @@
 // empties the name; the slot keeps its id and counts until a new player takes it.
 #pragma once
 
+#include "cRegistry.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <QString>
@@ -49,6 +51,8 @@ private:
     void DeletePlayer();
 
     Game &TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     // The picture beside each player's name, drawn once for the dialog.
     const QIcon RowIcon;
     QFrame *Frame1 = nullptr;

@@ -49,7 +49,8 @@ QFormLayout *NewForm(QGroupBox *box) {
 
 } // namespace
 
-frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDialog(owner), TheGame(game) {
+frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service)
+    : QDialog(owner), TheGame(game), Store(game.Settings) {
     SetUpDialog(*this, "frmSelect", QStringLiteral("Select Game"));
 
     auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
@@ -110,7 +111,7 @@ frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service) : QDial
     // Dealing only games that can be won, and how often these rules can be.
     chkWinnable = new QCheckBox(QStringLiteral("Winnable deals only"), this);
     chkWinnable->setObjectName(QStringLiteral("chkWinnable"));
-    chkWinnable->setChecked(TheGame.Registry.WinnableOnly() != 0);
+    chkWinnable->setChecked(Store.WinnableOnly() != 0);
     lblOdds = new QLabel(this);
     lblOdds->setObjectName(QStringLiteral("lblOdds"));
     auto *odds = new QHBoxLayout;
@@ -160,7 +161,7 @@ std::vector<std::pair<std::string, std::string>> frmSelect::ChosenVariant() cons
     put(keys::GoalBase, Tag(imcGoalBase));
     put(keys::MultiMove, chkMulti->isChecked() ? 1 : 0);
     put(keys::HomeAK, chkHomeAK->isChecked() ? 1 : 0);
-    put(keys::Autoplay, TheGame.Registry.Autoplay());
+    put(keys::Autoplay, Store.Autoplay());
     return v;
 }
 
@@ -174,7 +175,7 @@ void frmSelect::ShowOdds() {
 }
 
 void frmSelect::FillLists() {
-    const cRegistry &reg = TheGame.Registry;
+    const cRegistry &reg = Store;
 
     for (int n = 4; n <= 10; ++n)
         AddEntry(imcHomePiles, mIcons::CountIcon(n), QString::number(n), n);
@@ -217,7 +218,7 @@ void frmSelect::FillPlayers() {
     SelectedPlayer = 1;
     const QIcon icon = mIcons::PlayerIcon();
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
-        const std::string name = TheGame.Registry.GetPlayerName(slot);
+        const std::string name = Store.GetPlayerName(slot);
         if (!name.empty())
             AddEntry(imcPlayer, icon, ToQString(name), slot);
     }
@@ -229,7 +230,7 @@ void frmSelect::FillPlayers() {
 }
 
 void frmSelect::Play() {
-    cRegistry &reg = TheGame.Registry;
+    cRegistry &reg = Store;
     {
         // The variant and the player reach the file in one replacement of it.
         cRegistry::Update update(reg);

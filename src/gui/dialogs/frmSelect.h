@@ -4,6 +4,8 @@
 // game with a random number; closing the dialog any other way stores nothing.
 #pragma once
 
+#include "cRegistry.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -49,6 +51,8 @@ private:
     void ShowOdds();
 
     Game &TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     std::int16_t SelectedPlayer = 1;
 
     QComboBox *imcHomePiles = nullptr;

@@ -56,7 +56,8 @@ std::int64_t Average(std::int64_t total, std::int64_t games) {
 
 } // namespace
 
-frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), TheGame(game), TotalsIcon(ChartIcon()) {
+frmStatistics::frmStatistics(Game &game, QWidget *owner)
+    : QDialog(owner), TheGame(game), Store(game.Settings), TotalsIcon(ChartIcon()) {
     SetUpDialog(*this, "frmStatistics", QStringLiteral("Statistics"));
 
     SSTab1 = new QTabWidget(this);
@@ -134,7 +135,7 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner) : QDialog(owner), TheGa
 }
 
 void frmStatistics::FillGeneralTab() {
-    const cRegistry &r = TheGame.Registry;
+    const cRegistry &r = Store;
     std::int64_t games = 0, wins = 0, score = 0, moves = 0;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         if (r.GetPlayerName(slot).empty())
@@ -156,7 +157,7 @@ void frmStatistics::FillGeneralTab() {
     line("Average Moves : ", Average(moves, games));
 
     lblScore->setText(QStringLiteral("Score : ") + QString::number(TheGame.GameScore()));
-    lblMoves->setText(QStringLiteral("Moves : ") + QString::number(TheGame.Trans.GetTransID()));
+    lblMoves->setText(QStringLiteral("Moves : ") + QString::number(TheGame.MovesInForce()));
     // Greyed, not hidden, while no game is on the board.
     frameGame->setEnabled(TheGame.GameRunning);
     lblScore->setEnabled(TheGame.GameRunning);
@@ -172,7 +173,7 @@ void frmStatistics::FillGeneralTab() {
 }
 
 void frmStatistics::Create_PlayerLV() {
-    const cRegistry &r = TheGame.Registry;
+    const cRegistry &r = Store;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot) {
         const std::string name = r.GetPlayerName(slot);
         if (name.empty())

@@ -4,6 +4,8 @@
 // they still hold.
 #pragma once
 
+#include "cRegistry.h"
+
 #include <QDialog>
 #include <QIcon>
 
@@ -29,6 +31,8 @@ private:
     void Create_PlayerLV();
 
     Game &TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     // The picture beside each line of the totals, drawn once for the dialog.
     const QIcon TotalsIcon;
     QTabWidget *SSTab1 = nullptr;

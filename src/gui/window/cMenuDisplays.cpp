@@ -36,7 +36,7 @@ void cMenuDisplays::Show(const Game &game) {
     if (game.GameRunning) {
         Labels[0]->setText(QString("Score :%1").arg(game.GameScore()));
         Labels[1]->setText(QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(game.ElapsedSeconds()))));
-        Labels[2]->setText(QString("Moves :%1").arg(game.Trans.GetTransID()));
+        Labels[2]->setText(QString("Moves :%1").arg(game.MovesInForce()));
     } else {
         for (QLabel *d : Labels)
             d->setText(QString());

@@ -57,7 +57,7 @@ bool IsInput(QEvent::Type type) {
 
 } // namespace
 
-frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent) {
+frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(parent), Store(settings) {
     setWindowTitle("Tabloo 3.0");
     ExecDialog = [this](QDialog &d) {
         // Centred over the window, whatever the window manager would do, and inside the
@@ -88,7 +88,7 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     setCentralWidget(Board);
     TheGame = std::make_unique<Game>(settings, Clock, Random, *Board);
     Board->SetGame(*TheGame);
-    Sounds = std::make_unique<cSounds>(TheGame->Registry);
+    Sounds = std::make_unique<cSounds>(Store);
     Sounds->LoadSounds();
 
     // The verdict line, under the board; it is there from the start, so that nothing moves
@@ -181,11 +181,11 @@ const frmMain::Command frmMain::kCommands[] = {
     {"F5",  mnuFile,   "&Close Game",     Qt::Key_F12,                      kEndsGame,                {},                                                             [](frmMain &w) { w.CloseGame(); }},
     {"F7",  mnuFile,   "Select a Number", Qt::CTRL | Qt::Key_F12,           kEndsGame | kLineAbove,   {},                                                             [](frmMain &w) { w.ChooseNumber(); }},
     {"F9",  mnuFile,   "E&xit",           {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.ExitAtOnce(); }},
-    {"G1",  mnuGame,   "&Undo",           Qt::CTRL | Qt::Key_Z,             0,                        {31, "Undo", "Undo", "Undo"},                                   [](frmMain &w) { w.TheGame->Undo(w.TheGame->Registry.UndoSpeed()); }},
-    {"G2",  mnuGame,   "&Redo",           Qt::CTRL | Qt::Key_X,             0,                        {32, "Redo", "Redo", "Redo"},                                   [](frmMain &w) { w.TheGame->Redo(w.TheGame->Registry.UndoSpeed()); }},
+    {"G1",  mnuGame,   "&Undo",           Qt::CTRL | Qt::Key_Z,             0,                        {31, "Undo", "Undo", "Undo"},                                   [](frmMain &w) { w.TheGame->Undo(w.Store.UndoSpeed()); }},
+    {"G2",  mnuGame,   "&Redo",           Qt::CTRL | Qt::Key_X,             0,                        {32, "Redo", "Redo", "Redo"},                                   [](frmMain &w) { w.TheGame->Redo(w.Store.UndoSpeed()); }},
     {"G4",  mnuGame,   "Autoplay",        Qt::Key_F7,                       kTicked | kLineAbove,     {21, "Autoplay", "Autoplay", "Autoplay"},                       [](frmMain &w) { w.SwitchAutoplay(); }},
-    {"G6",  mnuGame,   "U&ndo All",       Qt::CTRL | Qt::Key_C,             kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(w.TheGame->Registry.UndoallSpeed()); }},
-    {"G7",  mnuGame,   "R&edo All",       Qt::CTRL | Qt::Key_V,             0,                        {},                                                             [](frmMain &w) { w.TheGame->RedoAll(w.TheGame->Registry.UndoallSpeed()); }},
+    {"G6",  mnuGame,   "U&ndo All",       Qt::CTRL | Qt::Key_C,             kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(w.Store.UndoallSpeed()); }},
+    {"G7",  mnuGame,   "R&edo All",       Qt::CTRL | Qt::Key_V,             0,                        {},                                                             [](frmMain &w) { w.TheGame->RedoAll(w.Store.UndoallSpeed()); }},
     {"G10", mnuGame,   "&Hint",           Qt::CTRL | Qt::Key_H,             kLineAbove,               {33, "Hint", "Hint", "Hint: the first move of a winning line"}, [](frmMain &w) { w.Advisor->Hint(); }},
     {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
     {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
@@ -270,7 +270,7 @@ void frmMain::BuildToolbar() {
 
 void frmMain::UseSlotLocks(std::unique_ptr<ISlotLocks> locks) {
     SlotLocks = std::move(locks);
-    TheGame->KeepRunningGame = TheGame->Saved.ClaimSlot(*SlotLocks);
+    TheGame->ClaimKeptSlot(*SlotLocks);
 }
 
 void frmMain::Load() {
@@ -287,9 +287,9 @@ void frmMain::Load() {
 }
 
 bool frmMain::OfferUnfinishedGame() {
-    if (!TheGame->Saved.Present())
+    if (!TheGame->HasKeptGame())
         return false;
-    const QString number = QString::fromStdString(TheGame->Saved.GameNo());
+    const QString number = QString::fromStdString(TheGame->KeptGameNo());
     if (!AskYesNo(QStringLiteral("Continue the unfinished game %1?").arg(number))) {
         TheGame->AbandonSavedGame();
         return false;
@@ -313,12 +313,12 @@ void frmMain::StartGameNo(double gameNo) {
 }
 
 void frmMain::DealRandomGame() {
-    if (TheGame->Registry.WinnableOnly() == 0) {
+    if (Store.WinnableOnly() == 0) {
         StartGameNo(TheGame->RandomGameNo());
         return;
     }
     Pending.reset();
-    Advisor->FindWinnableDeal(cDealer::FromStore(TheGame->Registry), [this](double gameNo, bool found) {
+    Advisor->FindWinnableDeal(cDealer::FromStore(Store), [this](double gameNo, bool found) {
         Pending = PendingDeal{gameNo, found};
         DealPending();
     });
@@ -397,8 +397,8 @@ void frmMain::ChooseNumber() {
     StopReplay();
     frmChooseGame dialog(*TheGame, this);
     // With winnable deals only, the number offered is a winnable one once it is found.
-    if (TheGame->Registry.WinnableOnly() != 0)
-        Advisor->FindWinnableDeal(cDealer::FromStore(TheGame->Registry),
+    if (Store.WinnableOnly() != 0)
+        Advisor->FindWinnableDeal(cDealer::FromStore(Store),
                                   [&dialog](double gameNo, bool) { dialog.OfferNumber(gameNo); });
     ExecDialog(dialog);
     Advisor->CancelFinding();
@@ -414,7 +414,7 @@ void frmMain::ExitAtOnce() {
 }
 
 void frmMain::SwitchAutoplay() {
-    cRegistry &reg = TheGame->Registry;
+    cRegistry &reg = Store;
     if (ReplayRunning() && reg.Autoplay() != 1) {
         // Autoplay now would cut off the moves still to be replayed: it plays when the
         // replay has made the last of them.
@@ -426,7 +426,7 @@ void frmMain::SwitchAutoplay() {
 }
 
 void frmMain::SwitchToolbar() {
-    cRegistry &reg = TheGame->Registry;
+    cRegistry &reg = Store;
     reg.SetShowToolbar(reg.ShowToolbar() != 1 ? 1 : 0);
     ArrangeBoard();
 }
@@ -448,7 +448,7 @@ void frmMain::SwitchFullScreen() {
 bool frmMain::KeptMaximized() const { return isFullScreen() ? MaximizedBeforeFullScreen : isMaximized(); }
 
 void frmMain::RestoreWindowPlace() {
-    const cRegistry &reg = TheGame->Registry;
+    const cRegistry &reg = Store;
     auto number = [&reg](std::string_view key, int &value) {
         std::string text;
         if (!reg.Read(kWindowSection, key, text))
@@ -485,7 +485,7 @@ void frmMain::SaveWindowPlace() {
     // The size and place of the window as it stands when neither maximised nor full screen;
     // a window closed in full screen opens as it was before it went full screen.
     const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
-    cRegistry &reg = TheGame->Registry;
+    cRegistry &reg = Store;
     cRegistry::Update update(reg);
     // On the disk before the window is gone, as the game's record written with it is.
     update.KeepSafe();
@@ -512,21 +512,21 @@ void frmMain::ShowPlayers() {
 }
 
 void frmMain::UpdateMenuStates() {
-    const cRegistry &reg = TheGame->Registry;
+    const cRegistry &reg = Store;
     const bool running = TheGame->GameRunning;
     Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
     Actions["G12"]->setChecked(isFullScreen());
     Actions["F4"]->setEnabled(running);
     Actions["F5"]->setEnabled(running);
     const bool playable = running && !ReplayRunning();
-    const bool undo = playable && TheGame->Trans.UndoPossible();
-    const bool redo = playable && TheGame->Trans.RedoPossible();
+    const bool undo = playable && TheGame->CanUndo();
+    const bool redo = playable && TheGame->CanRedo();
     for (const char *k : {"G1", "G6", "R2"})
         Actions[k]->setEnabled(undo);
     for (const char *k : {"G2", "G7", "R1"})
         Actions[k]->setEnabled(redo);
     Actions["R4"]->setEnabled(undo || redo);
-    const bool open = playable && TheGame->Array.TotalGoalCards() < kTotalCards;
+    const bool open = playable && TheGame->GoalCardCount() < kTotalCards;
     Actions["G10"]->setEnabled(open);
     Actions["G11"]->setEnabled(open && !Advisor->SolutionPlaying());
     Actions["R6"]->setEnabled(ReplayRunning() || Advisor->SolutionPlaying());
@@ -535,7 +535,7 @@ void frmMain::UpdateMenuStates() {
 void frmMain::UpdateToolbarStates() {
     // Menu items and toolbar buttons share their actions, so the enabled states already
     // agree; the Autoplay button and item show the setting.
-    Actions["G4"]->setChecked(TheGame->Registry.Autoplay() == 1);
+    Actions["G4"]->setChecked(Store.Autoplay() == 1);
 }
 
 void frmMain::UpdateDisplays() { Displays->Show(*TheGame); }
@@ -547,13 +547,13 @@ void frmMain::ReplayStep(bool forward) {
     CancelDrag();
     (forward ? tmrBackward : tmrForward).stop();
     Actions["R6"]->setEnabled(true);
-    const std::int16_t speed = TheGame->Registry.ReplaySpeed();
+    const std::int16_t speed = Store.ReplaySpeed();
     // At either end of the log the replay stops by itself.
     if (forward ? TheGame->Redo(speed) : TheGame->Undo(speed))
         return;
-    const bool autoplay = AutoplayAfterReplay && forward && !TheGame->Trans.RedoPossible();
+    const bool autoplay = AutoplayAfterReplay && forward && !TheGame->CanRedo();
     StopReplay();
-    if (autoplay && TheGame->Registry.Autoplay() == 1)
+    if (autoplay && Store.Autoplay() == 1)
         TheGame->AutoplayAll();
 }
 
@@ -568,9 +568,9 @@ void frmMain::StopReplay() {
 void frmMain::ArrangeBoard() {
     if (isMinimized())
         return;
-    Toolbar1->setVisible(TheGame->Registry.ShowToolbar() != 0);
-    Board->SetFitToWindow(TheGame->Registry.FitBoard() == 1);
-    Board->SetBoardColor(Colors.GetColorEntry(TheGame->Registry.ColorIndex()).Value);
+    Toolbar1->setVisible(Store.ShowToolbar() != 0);
+    Board->SetFitToWindow(Store.FitBoard() == 1);
+    Board->SetBoardColor(Colors.GetColorEntry(Store.ColorIndex()).Value);
 }
 
 void frmMain::showEvent(QShowEvent *event) {
@@ -607,7 +607,7 @@ void frmMain::ShowHelp() {
 
 bool frmMain::WonAndWaiting() const {
     // A game the solver finished is no win of the player's.
-    return TheGame->GameRunning && TheGame->WinNoticed() && TheGame->Array.TotalGoalCards() == kTotalCards &&
+    return TheGame->GameRunning && TheGame->WinNoticed() && TheGame->GoalCardCount() == kTotalCards &&
            !Advisor->GaveUp();
 }
 

@@ -168,6 +168,8 @@ private:
     // This copy's kept-game slot, let go after everything else.
     std::unique_ptr<ISlotLocks> SlotLocks;
     std::unique_ptr<Game> TheGame;
+    // The settings and records of the store the game is played on.
+    cRegistry Store;
     // Play with the pointer; from the keyboard and by double-click.
     cPointerPlay *Pointer = nullptr;
     cKeyboardPlay *Keys = nullptr;
