@@ -138,6 +138,16 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     EXPECT_FALSE(w.W.advisor().SolutionPlaying());
     Key(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(w.TheGame().MovesInForce(), dealt);
+    // One line plays at a time: the replay takes over from the solution.
+    w.W.action("G11")->trigger();
+    EXPECT_TRUE(Until([&] { return w.TheGame().MovesInForce() > dealt; }));
+    w.W.StartReplay(false);
+    EXPECT_TRUE(w.W.ReplayRunning());
+    EXPECT_FALSE(w.W.advisor().SolutionPlaying());
+    w.W.StopReplay();
+    EXPECT_FALSE(w.W.ReplayRunning());
+    while (w.TheGame().MovesInForce() > dealt)
+        Key(w, Qt::Key_Z, Qt::ControlModifier);
 
     // Asked again, it plays to the win: no end-of-game dialog, the player did not win this one.
     w.W.advisor().SetSolutionInterval(0);

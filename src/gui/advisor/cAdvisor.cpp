@@ -25,23 +25,27 @@ constexpr int kThinkingMs = 250;
 constexpr auto kFindFor = std::chrono::milliseconds(2000);
 // A drawn number's search is kept short, so that a rarely winnable variant still tries many.
 constexpr std::uint64_t kFindStates = 200'000;
-constexpr int kReplayTickMs = 500;
 
 std::chrono::steady_clock::time_point RealNow() { return std::chrono::steady_clock::now(); }
 std::atomic<std::chrono::steady_clock::time_point (*)()> FindNow{RealNow};
 
 } // namespace
 
-cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, QObject *parent)
-    : QObject(parent), TheGame(game), Store(game.Settings), Board(board), Service(service), Line(line) {
+cAdvisor::cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, cStepPlayer &steps,
+                   QObject *parent)
+    : QObject(parent), TheGame(game), Store(game.Settings), Board(board), Service(service), Line(line), Steps(steps) {
     ThinkingTimer.setSingleShot(true);
     ThinkingTimer.setInterval(kThinkingMs);
     connect(&ThinkingTimer, &QTimer::timeout, this, &cAdvisor::ShowLine);
     HintTimer.setSingleShot(true);
     HintTimer.setInterval(kHintMs);
     connect(&HintTimer, &QTimer::timeout, this, &cAdvisor::ClearHint);
-    SolutionTimer.setInterval(kReplayTickMs);
-    connect(&SolutionTimer, &QTimer::timeout, this, &cAdvisor::SolutionStep);
+    connect(&Steps, &cStepPlayer::Stopped, this, [this](cStepPlayer::Line ended) {
+        if (ended != cStepPlayer::Line::Solution)
+            return;
+        Solution.clear();
+        emit SolutionStateChanged();
+    });
     for (QGraphicsRectItem *&mark : HintMarks) {
         mark = Board.scene()->addRect(QRectF(0, 0, sgCard::kWidth, sgCard::kHeight));
         // Light blue: the keyboard's focus frame is yellow.
@@ -58,7 +62,8 @@ cAdvisor::~cAdvisor() { Stop(); }
 void cAdvisor::Stop() {
     cSolveService::Cancel(Search);
     cSolveService::Cancel(Finder);
-    SolutionTimer.stop();
+    if (SolutionPlaying())
+        Steps.Stop();
     ThinkingTimer.stop();
     Wanted = Waiting::Nothing;
 }
@@ -202,7 +207,7 @@ void cAdvisor::Act(Waiting what) {
     }
     Solution = Winning;
     SolutionAt = *Searched;
-    SolutionTimer.start();
+    Steps.Play(cStepPlayer::Line::Solution, [this] { return SolutionStep(); });
     emit SolutionStateChanged();
 }
 
@@ -239,36 +244,23 @@ void cAdvisor::ClearHint() {
 void cAdvisor::StopSolution() {
     if (Wanted == Waiting::Solution)
         Wanted = Waiting::Nothing;
-    if (!SolutionTimer.isActive())
-        return;
-    SolutionTimer.stop();
-    Solution.clear();
-    emit SolutionStateChanged();
+    if (SolutionPlaying())
+        Steps.Stop();
 }
 
 bool cAdvisor::GaveUp() const { return TheGame.GameRunning && TheGame.GivenUp; }
 
-void cAdvisor::SolutionStep() {
-    // One move per tick, when the cards of the last one have landed.
-    if (Board.Flying())
-        return;
+bool cAdvisor::SolutionStep() {
     const Position now = TheGame.CurrentPosition();
-    if (Solution.empty() || !TheGame.GameRunning || !(now == SolutionAt)) {
-        StopSolution();
-        return;
-    }
+    if (Solution.empty() || !TheGame.GameRunning || !(now == SolutionAt))
+        return false;
     const Move m = Solution.front();
     Solution.erase(Solution.begin());
     const LegalMove lm = TheGame.ToLegalMove(now, m);
     Play(SolutionAt, m);
     // From the first move on, the game is the solver's: it counts as lost.
     TheGame.GiveUp();
-    if (!TheGame.PlayMove(lm.PicID, lm.Target)) {
-        StopSolution();
-        return;
-    }
-    if (Solution.empty())
-        StopSolution();
+    return TheGame.PlayMove(lm.PicID, lm.Target) && !Solution.empty();
 }
 
 // ---- winnable deals ----

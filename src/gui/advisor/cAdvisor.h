@@ -9,6 +9,7 @@
 #include "cDealer.h"
 #include "cSolveService.h"
 #include "cSolver.h"
+#include "cStepPlayer.h"
 
 #include <QObject>
 #include <QString>
@@ -32,7 +33,8 @@ class cAdvisor : public QObject {
 public:
     enum class Verdict { None, Thinking, Winnable, NotWinnable, CantTell };
 
-    cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, QObject *parent = nullptr);
+    cAdvisor(Game &game, cBoardView &board, cSolveService &service, QLabel &line, cStepPlayer &steps,
+             QObject *parent = nullptr);
     ~cAdvisor() override;
 
     // How the advisor tells the player something short ("No winning line found.").
@@ -58,7 +60,7 @@ public:
     // Plays the rest of a winning line, one move per replay tick; any input stops it.
     void ShowSolution();
     void StopSolution();
-    bool SolutionPlaying() const { return SolutionTimer.isActive(); }
+    bool SolutionPlaying() const { return Steps.Playing() == cStepPlayer::Line::Solution; }
     // Show Solution has played a move of the game in play: the game counts as lost.
     bool GaveUp() const;
 
@@ -79,7 +81,7 @@ public:
     void Stop();
 
     // The replay tick the solution is played at (tests set 0).
-    void SetSolutionInterval(int ms) { SolutionTimer.setInterval(ms); }
+    void SetSolutionInterval(int ms) { Steps.SetInterval(ms); }
 
 signals:
     // Show Solution started or stopped.
@@ -95,7 +97,8 @@ private:
     void Act(Waiting what);
     void ShowLine();
     void HighlightMove(const Move &m);
-    void SolutionStep();
+    // One move of the solution; false when the line ends.
+    bool SolutionStep();
 
     Game &TheGame;
     // The settings and records of the store the game is played on.
@@ -122,7 +125,7 @@ private:
 
     std::vector<Move> Solution;
     Position SolutionAt;
-    QTimer SolutionTimer;
+    cStepPlayer &Steps;
 
     cSolveService::Ticket Finder;
     // The deal for which no winnable number turned up.

@@ -7,6 +7,7 @@
 #include "cKeyboardPlay.h"
 #include "cPointerPlay.h"
 #include "cSolveService.h"
+#include "cStepPlayer.h"
 #include "frmAbout.h"
 #include "frmChooseGame.h"
 #include "frmFinishGame.h"
@@ -100,7 +101,8 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
     VerdictLine->setMinimumWidth(1);
     statusBar()->addWidget(VerdictLine, 1);
     Solver = std::make_unique<cSolveService>(2);
-    Advisor = std::make_unique<cAdvisor>(*TheGame, *Board, *Solver, *VerdictLine);
+    Steps = std::make_unique<cStepPlayer>(*Board);
+    Advisor = std::make_unique<cAdvisor>(*TheGame, *Board, *Solver, *VerdictLine, *Steps);
     Advisor->Tell = [this](const QString &text) { statusBar()->showMessage(text, 5000); };
 
     BuildMenus();
@@ -138,15 +140,11 @@ frmMain::frmMain(ISettingsBackend &settings, QWidget *parent) : QMainWindow(pare
 
     tmrMain.setInterval(100);
     tmrTime.setInterval(1000);
-    tmrForward.setInterval(500);
-    tmrBackward.setInterval(500);
     connect(&tmrMain, &QTimer::timeout, this, [this] {
         UpdateMenuStates();
         UpdateToolbarStates();
     });
     connect(&tmrTime, &QTimer::timeout, this, &frmMain::UpdateDisplays);
-    connect(&tmrForward, &QTimer::timeout, this, &frmMain::ReplayStepForward);
-    connect(&tmrBackward, &QTimer::timeout, this, &frmMain::ReplayStepBackward);
     tmrMain.start();
     tmrTime.start();
 
@@ -167,8 +165,7 @@ frmMain::~frmMain() {
     qApp->removeEventFilter(this);
     tmrMain.stop();
     tmrTime.stop();
-    tmrForward.stop();
-    tmrBackward.stop();
+    Steps->Stop();
 }
 
 // The window's commands. A line: key, menu, caption, shortcut, flags, toolbar button (place,
@@ -190,9 +187,9 @@ const frmMain::Command frmMain::kCommands[] = {
     {"G11", mnuGame,   "&Show Solution",  Qt::CTRL | Qt::SHIFT | Qt::Key_H, 0,                        {},                                                             [](frmMain &w) { w.StopReplay(); w.Advisor->ShowSolution(); }},
     {"G9",  mnuGame,   "View Toolbar",    {},                               kTicked | kLineAbove,     {},                                                             [](frmMain &w) { w.SwitchToolbar(); }},
     {"G12", mnuGame,   "&Full Screen",    Qt::Key_F11,                      kTicked,                  {},                                                             [](frmMain &w) { w.SwitchFullScreen(); }},
-    {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.tmrForward.start(); }},
-    {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.tmrBackward.start(); }},
-    {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(1); w.tmrForward.start(); }},
+    {"R1",  mnuReplay, "&Forward",        Qt::SHIFT | Qt::Key_F1,           0,                        {43, "Forward", "Forward", "Replay Forward"},                   [](frmMain &w) { w.StartReplay(true); }},
+    {"R2",  mnuReplay, "&Back",           Qt::SHIFT | Qt::Key_F2,           0,                        {41, "Back", "Back", "Replay Back"},                            [](frmMain &w) { w.StartReplay(false); }},
+    {"R4",  mnuReplay, "Replay &All",     {},                               kLineAbove,               {},                                                             [](frmMain &w) { w.TheGame->UndoAll(1); w.StartReplay(true); }},
     {"R6",  mnuReplay, "Sto&p",           {},                               kLineAbove | kOffAtFirst, {42, "Stop", "ReplayStop", "Replay Stop"},                      [](frmMain &w) { w.StopReplay(); }},
     {"T1",  mnuTools,  "Customize",       Qt::CTRL | Qt::Key_U,             0,                        {},                                                             [](frmMain &w) { w.Customize(); }},
     {"T3",  mnuTools,  "Players",         Qt::CTRL | Qt::Key_L,             kLineAbove,               {},                                                             [](frmMain &w) { w.ShowPlayers(); }},
@@ -540,12 +537,25 @@ void frmMain::UpdateToolbarStates() {
 
 void frmMain::UpdateDisplays() { Displays->Show(*TheGame); }
 
+bool frmMain::ReplayRunning() const {
+    const cStepPlayer::Line line = Steps->Playing();
+    return line == cStepPlayer::Line::Forward || line == cStepPlayer::Line::Back;
+}
+
+void frmMain::StartReplay(bool forward) {
+    Steps->Play(forward ? cStepPlayer::Line::Forward : cStepPlayer::Line::Back, [this, forward] {
+        ReplayStep(forward);
+        return true;
+    });
+}
+
 void frmMain::ReplayStep(bool forward) {
     // The next step waits while the cards of the last one are still travelling.
     if (IsClosed || Board->Flying())
         return;
     CancelDrag();
-    (forward ? tmrBackward : tmrForward).stop();
+    if (Steps->Playing() == (forward ? cStepPlayer::Line::Back : cStepPlayer::Line::Forward))
+        Steps->Stop();
     Actions["R6"]->setEnabled(true);
     const std::int16_t speed = Store.ReplaySpeed();
     // At either end of the log the replay stops by itself.
@@ -560,8 +570,8 @@ void frmMain::ReplayStep(bool forward) {
 void frmMain::StopReplay() {
     Advisor->StopSolution();
     Actions["R6"]->setEnabled(false);
-    tmrBackward.stop();
-    tmrForward.stop();
+    if (ReplayRunning())
+        Steps->Stop();
     AutoplayAfterReplay = false;
 }
 

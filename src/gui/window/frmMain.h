@@ -31,6 +31,7 @@ class cSolveService;
 class cKeyboardPlay;
 class cPointerPlay;
 class cSounds;
+class cStepPlayer;
 
 class ISlotLocks;
 
@@ -60,7 +61,7 @@ public:
     QWidget *helpWindow() const { return Help; }
     QToolBar *toolBar() const { return Toolbar1; }
     QLabel *display(int i) const { return Displays->Display(i); }
-    bool ReplayRunning() const { return tmrForward.isActive() || tmrBackward.isActive(); }
+    bool ReplayRunning() const;
     bool Dragging() const;
 
     // How modal dialogs are shown, centred over the window; tests replace it so that nothing
@@ -79,6 +80,8 @@ public:
     void UpdateMenuStates();
     void UpdateToolbarStates();
     void UpdateDisplays();
+    // Replays the log forward or back, one move a tick.
+    void StartReplay(bool forward);
     void ReplayStep(bool forward);
     void ReplayStepForward() { ReplayStep(true); }
     void ReplayStepBackward() { ReplayStep(false); }
@@ -176,6 +179,8 @@ private:
     std::unique_ptr<cSounds> Sounds;
     // The workers go after the advisor, which cancels what it asked of them.
     std::unique_ptr<cSolveService> Solver;
+    // Plays the replay and Show Solution out, a move a tick.
+    std::unique_ptr<cStepPlayer> Steps;
     std::unique_ptr<cAdvisor> Advisor;
     QLabel *VerdictLine = nullptr;
 
@@ -186,7 +191,7 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QPointer<QWidget> Help;
     std::unique_ptr<cMenuDisplays> Displays;
-    QTimer tmrMain, tmrTime, tmrForward, tmrBackward;
+    QTimer tmrMain, tmrTime;
     bool FinishQueued = false;
     struct PendingDeal {
         double GameNo;
