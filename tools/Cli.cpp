@@ -81,7 +81,7 @@ struct Session {
     cHeadlessView View;
     Game TheGame{Settings, Clock, Random, View};
     // The tool's store ends with it: nothing to keep a game in for later.
-    Session() { TheGame.KeepRunningGame = false; }
+    Session() { TheGame.KeepGames(false); }
 };
 
 void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_t pile) {
@@ -103,7 +103,6 @@ void PrintCards(std::ostream &out, const Game &g, std::int16_t cell, std::int16_
 void FinishWonGame(Game &g, std::ostream &out) {
     out << "won\n";
     const std::int16_t score = g.GameScore();
-    g.GameRunning = false;
     g.EndGame(1, score);
 }
 
@@ -574,8 +573,8 @@ constexpr std::uint64_t kBytesPerPosition = 100;
 
 std::string FormatBoard(const Game &g) {
     std::ostringstream out;
-    out << "game " << g.CurrentGameNo << '\n';
-    out << "base " << kRanks[g.GoalBaseRank] << '\n';
+    out << "game " << g.GameNo() << '\n';
+    out << "base " << kRanks[g.GoalBase()] << '\n';
     for (std::int16_t p = 0; p < g.Piles(kHome); ++p) {
         out << "home " << p << ':';
         PrintCards(out, g, kHome, p);

@@ -89,12 +89,12 @@ int TimeNewGames(tabloo::frmMain &w, int count, const QString &title, std::funct
         }
         QElapsedTimer t;
         t.start();
-        const std::uint32_t deals = w.game().Deals;
+        const std::uint32_t deals = w.game().DealCount();
         w.RunCommand("F1");
         // Watch as often as the event loop allows.
         auto *poll = new QTimer(&w);
         QObject::connect(poll, &QTimer::timeout, &w, [&w, t, times, next, poll, deals, arrived, noted] {
-            if (w.game().Deals == deals || !arrived())
+            if (w.game().DealCount() == deals || !arrived())
                 return;
             times->push_back(t.nsecsElapsed() / 1e6);
             if (noted)
@@ -133,7 +133,7 @@ int Winnable(tabloo::frmMain &w, int count) {
         [&w] { return w.advisor().Knows(); },
         [&w](double ms) {
             Say("dealt",
-                QString::fromStdString(w.game().CurrentGameNo) +
+                QString::fromStdString(w.game().GameNo()) +
                     QStringLiteral(" in %1 ms, the line says: %2").arg(ms, 0, 'f', 0).arg(w.advisor().LineText()));
         });
 }

@@ -25,8 +25,8 @@ TEST(Deal, Game123UnderDefaultRulesIsPinned) {
                          "moves 2\n");
     EXPECT_TRUE(Consistent(t.TheGame));
     EXPECT_EQ(t.View.Title, "Tabloo 3.0 [Player 1] [123]");
-    EXPECT_TRUE(t.TheGame.GameRunning);
-    EXPECT_EQ(t.TheGame.GameStartTime, t.Clock.Now);
+    EXPECT_TRUE(t.TheGame.Running());
+    EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
 }
 
 TEST(Deal, WithoutAutoplayHomePilesGetSevenAndSixAndNothingIsLogged) {
@@ -105,7 +105,7 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
         t.Set("GoalBase", "13");
         t.Set("GoalCards", "4");
         t.TheGame.StartGame(static_cast<double>(gameNo));
-        const int base = t.TheGame.GoalBaseRank;
+        const int base = t.TheGame.GoalBase();
         bases.insert(base);
         for (std::int16_t p = 0; p < 4; ++p) {
             EXPECT_EQ((t.View.Markers[{kGoal, p}]), base);
@@ -129,7 +129,7 @@ TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     t.TheGame.StartGame(std::string_view("31"));
     const std::string first = t.Board();
     t.Clock.Now += 60;
-    t.TheGame.StartGame(t.TheGame.CurrentGameNo);
+    t.TheGame.StartGame(t.TheGame.GameNo());
     EXPECT_EQ(t.Board(), first);
     EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
     EXPECT_EQ(t.Store.GetPlayerWin(1), 0);
@@ -163,7 +163,7 @@ TEST(Board, StoredRulesOutsideTheirRangeCountAsDefaults) {
     EXPECT_EQ(t.TheGame.Piles(kHome), 8);
     EXPECT_EQ(t.TheGame.Piles(kReserve), 4);
     EXPECT_EQ(t.TheGame.DealtCards(kGoal), 0);
-    EXPECT_EQ(t.TheGame.GoalBaseRank, 0);
+    EXPECT_EQ(t.TheGame.GoalBase(), 0);
     // More reserve cards than reserve piles: none are dealt there.
     t.Set("ResPiles", "2");
     t.Set("ResCards", "3");
@@ -176,7 +176,7 @@ TEST(Board, EndingAGameTakesTheBoardDownAndAutoplayFindsNothing) {
     TestGame t;
     t.TheGame.StartGame(123.0);
     t.TheGame.EndGame(0);
-    EXPECT_FALSE(t.TheGame.GameRunning);
+    EXPECT_FALSE(t.TheGame.Running());
     EXPECT_EQ(t.View.Cleared, 1);
     EXPECT_EQ(t.TheGame.MovesInForce(), 0);
     for (std::int16_t cell : {kHome, kReserve, kGoal, kDeck})

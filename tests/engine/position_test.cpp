@@ -43,7 +43,7 @@ struct TableRules {
             return riding == 0 && top == -1;
         if (riding != 0 || (c.Cell == kGoal && c.Pile == pile) || top >= 12)
             return false;
-        return top == -1 ? c.Num == TheGame.GoalBaseRank
+        return top == -1 ? c.Num == TheGame.GoalBase()
                          : TheGame.FitsOrder(TheGame.TopCard(cell, pile), id, TheGame.Order(kGoal), TheGame.AK(kGoal));
     }
 

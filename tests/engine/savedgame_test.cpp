@@ -42,7 +42,7 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         t.TheGame.StartGame(std::to_string(rng() % 100000));
         t.Clock.Now += 95;
         const int steps = PlayAWhile(t.TheGame, rng, 20 + static_cast<int>(rng() % 150));
-        if (!t.TheGame.GameRunning || t.TheGame.WinNoticed())
+        if (!t.TheGame.Running() || t.TheGame.WinNoticed())
             continue;
         const std::string board = t.Board();
         // A game handed to the solver stays handed over.
@@ -55,8 +55,8 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         std::string fault;
         ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
         EXPECT_EQ(FormatBoard(again.TheGame), board) << "round " << round;
-        EXPECT_EQ(again.TheGame.CurrentGameNo, t.TheGame.CurrentGameNo);
-        EXPECT_EQ(again.TheGame.GivenUp, givenUp);
+        EXPECT_EQ(again.TheGame.GameNo(), t.TheGame.GameNo());
+        EXPECT_EQ(again.TheGame.HandedOver(), givenUp);
         EXPECT_EQ(again.TheGame.MovesInForce(), t.TheGame.MovesInForce());
         EXPECT_TRUE(Records(again.TheGame) == Records(t.TheGame)) << "round " << round;
         // The time played up to the last move, not the time the program was away.
@@ -94,7 +94,7 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
         EXPECT_FALSE(fault.empty()) << key;
         EXPECT_EQ(again.Store.GetPlayerGames(1), 1) << key;
         EXPECT_FALSE(again.TheGame.HasKeptGame()) << key;
-        EXPECT_FALSE(again.TheGame.GameRunning) << key;
+        EXPECT_FALSE(again.TheGame.Running()) << key;
     }
     // A move the rules refuse: the moves before it count, and the game as lost.
     TestGame t;
@@ -314,7 +314,7 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     Restarted again(t.Settings, t.Clock.Now + 100);
     std::string fault;
     ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
-    EXPECT_EQ(again.TheGame.GivenUpGoalCards, home);
+    EXPECT_EQ(again.TheGame.HandedOverGoalCards(), home);
     EXPECT_EQ(again.TheGame.GameScore(), home * 10 - 10);
     // Cards taken back below what lay home then count as they lie.
     again.TheGame.UndoAll(0);
@@ -350,14 +350,14 @@ TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
             ASSERT_TRUE(again->TheGame.ResumeSavedGame(fault)) << fault;
             g = &again->TheGame;
         }
-        EXPECT_EQ(g->GamePlayer, 0);
+        EXPECT_EQ(g->Player(), 0);
         g->StartGame(124.0);
         for (std::int16_t slot : {1, 2}) {
             EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(slot), 0) << slot;
             EXPECT_EQ(cRegistry(g->Settings).GetPlayerScore(slot), 0) << slot;
         }
         // The next game is the current player's.
-        EXPECT_EQ(g->GamePlayer, 2);
+        EXPECT_EQ(g->Player(), 2);
         g->EndGame(0);
         EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(2), 1);
     }

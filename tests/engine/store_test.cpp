@@ -165,16 +165,17 @@ TEST(Clock, ElapsedTimeAndItsText) {
     // A clock set back counts as no time at all.
     t.Clock.Now -= 1000;
     EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
-    t.TheGame.GameRunning = false;
+    t.TheGame.EndGame(0);
     t.Clock.Now += 5000;
     EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
 }
 
 TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
     TestGame t;
+    std::int64_t start = 0;
     auto score = [&](int seconds, const std::map<std::pair<int, int>, std::string> &goals) {
         t.Arrange(8, 4, goals);
-        t.TheGame.GameStartTime = t.Clock.Now;
+        start = t.Clock.Now;
         t.Clock.Now += seconds;
         return t.TheGame.GameScore();
     };
@@ -186,14 +187,14 @@ TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
         for (const char *rank : {"A", "2", "3", "4", "5", "6", "7", "8", "9", "T", "J", "Q", "K"})
             all[{kGoal, suit}] += std::string(rank) + "HSDC"[suit] + " ";
     EXPECT_EQ(score(90, all), 490);
-    t.Clock.Now = t.TheGame.GameStartTime + 10;
+    t.Clock.Now = start + 10;
     EXPECT_EQ(t.TheGame.GameScore(), 517);
-    t.Clock.Now = t.TheGame.GameStartTime + 12;
+    t.Clock.Now = start + 12;
     EXPECT_EQ(t.TheGame.GameScore(), 516);
     // After a day and more the score stops at the edge of 16 bits.
-    t.Clock.Now = t.TheGame.GameStartTime + 200000;
+    t.Clock.Now = start + 200000;
     EXPECT_EQ(t.TheGame.GameScore(), -32768);
-    t.TheGame.GameRunning = false;
+    t.TheGame.EndGame(0);
     EXPECT_EQ(t.TheGame.GameScore(), 0);
 }
 

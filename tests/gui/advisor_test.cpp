@@ -177,21 +177,20 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
     NoFreeCells(w);
     w.Set("WinnableOnly", "1");
     for (int i = 0; i < 4; ++i) {
-        const std::uint32_t deals = w.TheGame().Deals;
+        const std::uint32_t deals = w.TheGame().DealCount();
         Key(w, Qt::Key_F2);
-        EXPECT_TRUE(Until([&] { return w.TheGame().Deals == deals + 1; }));
-        EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable)
-            << w.TheGame().CurrentGameNo;
+        EXPECT_TRUE(Until([&] { return w.TheGame().DealCount() == deals + 1; }));
+        EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable) << w.TheGame().GameNo();
     }
     // Four home piles and no free cell: nothing can be won; after its time (here a clock
     // that jumps 3 s at every look) the search deals the last number and the line says so.
     w.Set("HomePiles", "4");
     static std::atomic<int> looks{0};
     cAdvisor::SetFindClock([] { return std::chrono::steady_clock::time_point(std::chrono::seconds(3 * ++looks)); });
-    const std::uint32_t deals = w.TheGame().Deals;
+    const std::uint32_t deals = w.TheGame().DealCount();
     Key(w, Qt::Key_F2);
     EXPECT_EQ(Line(w), QString("Looking for a winnable deal\u2026"));
-    EXPECT_TRUE(Until([&] { return w.TheGame().Deals == deals + 1; }));
+    EXPECT_TRUE(Until([&] { return w.TheGame().DealCount() == deals + 1; }));
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
     cAdvisor::SetFindClock(nullptr);
     EXPECT_EQ(looks, 2) << "one number drawn, searched, and the time was up";
@@ -217,16 +216,16 @@ TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog
     w.W.ExecDialog = [&](QDialog &d) {
         d.setWindowModality(Qt::ApplicationModal);
         d.show();
-        const std::uint32_t deals = w.TheGame().Deals;
+        const std::uint32_t deals = w.TheGame().DealCount();
         EXPECT_TRUE(Until([&] { return !w.W.advisor().Finding(); }));
-        underTheDialog = w.TheGame().Deals - deals;
+        underTheDialog = w.TheGame().DealCount() - deals;
         d.close();
         return int(QDialog::Rejected);
     };
-    const std::uint32_t before = w.TheGame().Deals;
+    const std::uint32_t before = w.TheGame().DealCount();
     Key(w, Qt::Key_F4); // Statistics
     EXPECT_EQ(underTheDialog, 0u);
-    EXPECT_EQ(w.TheGame().Deals, before + 1);
+    EXPECT_EQ(w.TheGame().DealCount(), before + 1);
 }
 
 TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {

@@ -78,7 +78,7 @@ TEST(ChooseGame, AGoodNumberIsDealtAsTypedAnyOtherEntryResetsToZeroWithFocus) {
                 EXPECT_TRUE(d.Said.Texts.empty());
                 EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
                 EXPECT_FALSE(d.Dialog.isVisible());
-                EXPECT_EQ(t.TheGame.CurrentGameNo, typed);
+                EXPECT_EQ(t.TheGame.GameNo(), typed);
                 EXPECT_EQ(t.View.Title, std::string("Tabloo 3.0 [Player 1] [") + typed + "]");
                 continue;
             }
@@ -88,12 +88,12 @@ TEST(ChooseGame, AGoodNumberIsDealtAsTypedAnyOtherEntryResetsToZeroWithFocus) {
             EXPECT_EQ(d.Entry->text(), QStringLiteral("0"));
             EXPECT_EQ(d.Dialog.focusWidget(), d.Entry);
             EXPECT_TRUE(d.Dialog.isVisible());
-            EXPECT_FALSE(t.TheGame.GameRunning);
+            EXPECT_FALSE(t.TheGame.Running());
             // After the refusal a good number still plays.
             d.Type(QStringLiteral("42"));
             d.Select->click();
             EXPECT_EQ(d.Said.Texts.size(), 1u);
-            EXPECT_EQ(t.TheGame.CurrentGameNo, "42");
+            EXPECT_EQ(t.TheGame.GameNo(), "42");
         }
 }
 
@@ -106,7 +106,7 @@ TEST(ChooseGame, CancelStartsNothing) {
     d.Cancel->click();
     EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(d.Said.Texts.empty());
-    EXPECT_TRUE(t.TheGame.GameRunning);
-    EXPECT_EQ(t.TheGame.CurrentGameNo, "77");
+    EXPECT_TRUE(t.TheGame.Running());
+    EXPECT_EQ(t.TheGame.GameNo(), "77");
     EXPECT_EQ(t.View.Title, title);
 }

@@ -174,10 +174,10 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     EXPECT_EQ(std::count(t.Settings.In.begin(), t.Settings.In.end(), t.Settings.In[0]), 11);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // A new game under the new variant, for the chosen player.
-    EXPECT_TRUE(t.TheGame.GameRunning);
+    EXPECT_TRUE(t.TheGame.Running());
     EXPECT_EQ(t.TheGame.Piles(kHome), 5);
     EXPECT_EQ(t.TheGame.Order(kHome), 9);
-    EXPECT_EQ(t.TheGame.GoalBaseRank, 12);
+    EXPECT_EQ(t.TheGame.GoalBase(), 12);
     EXPECT_EQ(t.TheGame.CurrentPlayerName(), "Ann");
 
     // With no players the list is empty and Play stores player one.
@@ -186,7 +186,7 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     EXPECT_EQ(Find(none, "imcPlayer")->count(), 0);
     Find<QPushButton>(none, "cmdPlay")->click();
     EXPECT_EQ(cRegistry(empty.TheGame.Settings).CurPlayerInx(), "1");
-    EXPECT_TRUE(empty.TheGame.GameRunning);
+    EXPECT_TRUE(empty.TheGame.Running());
 }
 
 TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
@@ -206,8 +206,8 @@ TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
     }
     EXPECT_TRUE(t.Settings.Log.empty());
-    EXPECT_FALSE(t.TheGame.GameRunning);
-    EXPECT_TRUE(t.TheGame.CurrentGameNo.empty());
+    EXPECT_FALSE(t.TheGame.Running());
+    EXPECT_TRUE(t.TheGame.GameNo().empty());
     EXPECT_EQ(cRegistry(t.TheGame.Settings).HomePiles(), 8);
 }
 
@@ -256,7 +256,7 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(lines, QStringList({" Game :123", " Time Taken :0:02:30", " Player :Player 1",
                                   " Score :" + QString::number(t.Score), " Moves :" + QString::number(t.Moves)}));
     EXPECT_EQ(dlg.HeldScore(), t.Score);
-    EXPECT_FALSE(t.TheGame.GameRunning);
+    EXPECT_FALSE(t.TheGame.Running());
     EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
@@ -327,7 +327,7 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
         EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerWin(1), 1);
         EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerScore(1), t.Score);
         EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerMoves(1), t.Moves);
-        EXPECT_FALSE(t.TheGame.GameRunning);
+        EXPECT_FALSE(t.TheGame.Running());
         EXPECT_EQ(t.TheGame.MovesInForce(), 0) << "the game has ended";
     }
 }

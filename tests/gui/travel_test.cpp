@@ -179,7 +179,7 @@ TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfte
     QApplication::processEvents();
     EXPECT_TRUE(w.W.Closed());
     EXPECT_TRUE(!help || !help->isVisible());
-    EXPECT_FALSE(w.TheGame().GameRunning) << "nothing queued after the close dealt a game";
+    EXPECT_FALSE(w.TheGame().Running()) << "nothing queued after the close dealt a game";
     EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1);
 }
 
@@ -259,7 +259,7 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         if (yes && !broken) {
             EXPECT_TRUE(told.empty());
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
-            EXPECT_EQ(g.CurrentGameNo, "123");
+            EXPECT_EQ(g.GameNo(), "123");
             EXPECT_EQ(g.MovesInForce(), 2);
             EXPECT_TRUE(g.CanRedo());
             EXPECT_FALSE(w.W.board().Flying()) << "the moves are made at once";
@@ -274,7 +274,7 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_EQ(cRegistry(g.Settings).GetPlayerMoves(1), broken ? 0 : 2);
             EXPECT_EQ(w.Dialogs, std::vector<QString>{"tabloo::frmSelect"}) << "as at any start";
         }
-        EXPECT_TRUE(g.HasKeptGame() == g.GameRunning) << "the game dealt now is the one kept";
+        EXPECT_TRUE(g.HasKeptGame() == g.Running()) << "the game dealt now is the one kept";
         // Played and closed: the new game counts, the lost one not again.
         w.W.close();
         EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), yes && !broken ? 1 : 2);

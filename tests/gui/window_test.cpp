@@ -25,7 +25,7 @@ TEST(Window, CommandStatesFollowTheGame) {
 
     w.W.RunCommand("F2");
     EXPECT_EQ(w.Dialogs.back(), "tabloo::frmSelect");
-    ASSERT_TRUE(w.TheGame().GameRunning);
+    ASSERT_TRUE(w.TheGame().Running());
     w.Tick();
     EXPECT_TRUE(w.Enabled("F4"));
     EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().MovesInForce()));
@@ -55,7 +55,7 @@ TEST(Window, CommandStatesFollowTheGame) {
     // A key of no command does nothing.
     w.W.RunCommand("Z9");
     w.W.RunCommand("F3");
-    EXPECT_TRUE(w.TheGame().GameRunning);
+    EXPECT_TRUE(w.TheGame().Running());
 }
 
 TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
@@ -171,7 +171,7 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     w.W.RunCommand("G1"); // before the queued dialog opens
     QApplication::processEvents();
     EXPECT_TRUE(w.Dialogs.empty()) << "no dialog for a game that is no longer won";
-    EXPECT_TRUE(g.GameRunning);
+    EXPECT_TRUE(g.Running());
     // Not stuck: a card can be lifted again.
     const std::int16_t back = g.LogRecord(g.MovesInForce() + 1).PicID;
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
@@ -184,7 +184,7 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
     EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
     EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), games + 1);
-    EXPECT_TRUE(g.GameRunning);
+    EXPECT_TRUE(g.Running());
 }
 
 TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
@@ -298,7 +298,7 @@ TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
         w.game().EnsureFirstPlayer();
         w.game().StartGame(77.0);
         w.close();
-        EXPECT_FALSE(w.game().GameRunning);
+        EXPECT_FALSE(w.game().Running());
     }
     QSettings file(QSettings::IniFormat, QSettings::UserScope, "Tabloo", "Tabloo");
     EXPECT_TRUE(file.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << file.fileName().toStdString();
@@ -344,7 +344,7 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
         if (roll < 4) {
             // A drag from a card to anywhere.
             const std::int16_t id = static_cast<std::int16_t>(rng() % kTotalCards);
-            if (w.TheGame().GameRunning)
+            if (w.TheGame().Running())
                 w.Drag(w.CardPoint(id), p);
         } else if (roll == 4) {
             QTest::mousePress(vp, Qt::LeftButton, {}, p);
@@ -362,7 +362,7 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
             QApplication::processEvents();
         }
         w.Tick();
-        if (w.TheGame().GameRunning) {
+        if (w.TheGame().Running()) {
             ASSERT_TRUE(Consistent(w.TheGame())) << "step " << step;
             if (!w.W.Dragging() && !w.W.board().Flying()) {
                 ASSERT_TRUE(Shown(w)) << "step " << step;

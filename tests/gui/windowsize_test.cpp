@@ -96,7 +96,7 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     EXPECT_TRUE(w.W.isFullScreen());
     EXPECT_TRUE(full->isChecked());
     EXPECT_EQ(w.W.frameGeometry(), w.W.screen()->geometry());
-    EXPECT_TRUE(w.TheGame().GameRunning) << "the game goes on";
+    EXPECT_TRUE(w.TheGame().Running()) << "the game goes on";
     QTest::keyClick(&w.W.board(), Qt::Key_F11);
     QApplication::processEvents();
     w.Tick();

@@ -39,12 +39,12 @@ void Game::StartGame(std::string_view gameNo) {
     // The end of the last game and the first record of this one reach the store together:
     // a kill finds either the last game still kept, or it counted and this one kept.
     cRegistry::Update update(Registry);
-    if (GameRunning)
+    if (Running())
         EndGame(0);
     DealGame(gameNo, ReadGameRules());
     GamePlayer = CurrentPlayerSlot();
     Cascade();
-    GameRunning = true;
+    Phase = State::Playing;
     GameStartTime = Clock.NowSeconds();
     UnsavedFrom = 0;
     SaveRunningGame();
@@ -57,8 +57,7 @@ void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     ++Deals;
     GivenUp = false;
     GivenUpGoalCards = 0;
-    WinPending = false;
-    Recorded = false;
+    Phase = State::NoGame;
     DealtRules = rules;
     SetTitle();
 
@@ -128,27 +127,24 @@ void Game::EndGame(std::int16_t result, std::int16_t score) {
     // The record and the removal of the kept game reach the store together: a game is
     // counted once, whenever the program is killed.
     cRegistry::Update update(Registry);
-    if (!Recorded) {
+    if (Phase != State::Recorded) {
         RecordGameResult(GamePlayer, result, score);
         Saved.Remove();
     }
-    Recorded = false;
-    GameRunning = false;
-    WinPending = false;
+    Phase = State::NoGame;
     Trans.Reset();
     ClearBoard();
 }
 
 void Game::RecordWin(std::int16_t score) {
-    if (Recorded)
+    if (Phase == State::Recorded)
         return;
     {
         cRegistry::Update update(Registry);
         RecordGameResult(GamePlayer, 1, score);
         Saved.Remove();
     }
-    Recorded = true;
-    GameRunning = false;
+    Phase = State::Recorded;
 }
 
 void Game::ClearBoard() {
@@ -162,13 +158,15 @@ void Game::ClearBoard() {
 void Game::CheckWin() {
     // Judged after every move: an undo that takes a goal card back takes the win back too,
     // and the redo that makes it again wins again.
-    if (!GameRunning || Array.TotalGoalCards() != kTotalCards) {
-        WinPending = false;
+    if (!Running())
+        return;
+    if (Array.TotalGoalCards() != kTotalCards) {
+        Phase = State::Playing;
         return;
     }
-    if (WinPending)
+    if (Phase == State::AllHome)
         return;
-    WinPending = true;
+    Phase = State::AllHome;
     View.GameWon();
 }
 
@@ -178,7 +176,7 @@ void Game::LogChangedFrom(std::int16_t index) {
 }
 
 void Game::SaveRunningGame() {
-    if (!GameRunning || !KeepRunningGame)
+    if (!Running() || !KeepRunningGame)
         return;
     SavedGame game;
     game.Seconds = ElapsedSeconds();
@@ -213,7 +211,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
     if (!game) {
         // Nothing to deal: the game counts as lost with nothing played.
         cRegistry::Update update(Registry);
-        if (GameRunning)
+        if (Running())
             EndGame(0);
         RecordGameResult(CurrentPlayerSlot(), 0);
         Saved.Remove();
@@ -239,7 +237,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
     Trans.Truncate(made);
     while (Trans.GetTransID() > std::min(game->Current, made))
         Undo(0);
-    GameRunning = true;
+    Phase = State::Playing;
     GameStartTime = Clock.NowSeconds() - game->Seconds;
     if (!fault.empty()) {
         EndGame(0);
@@ -252,7 +250,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
 }
 
 void Game::GiveUp() {
-    if (!GameRunning || GivenUp)
+    if (!Running() || GivenUp)
         return;
     GivenUp = true;
     GivenUpGoalCards = Array.TotalGoalCards();

@@ -90,26 +90,34 @@ public:
     bool HasKeptGame() const { return Saved.Present(); }
     std::string KeptGameNo() const { return Saved.GameNo(); }
 
-    bool GameRunning = false;
-    // Whether the running game is kept in the store (the window's store outlives the
-    // program; the headless tool's, in memory, does not).
-    bool KeepRunningGame = true;
-    std::int64_t GameStartTime = 0;
+    // ---- the game in play ----
+    // Where the game stands: none on the board (before the first deal, after the end), in
+    // play, in play with every card home (the win noticed, until a move takes it back), or
+    // won with its result recorded while the board still shows it.
+    enum class State : std::uint8_t { NoGame, Playing, AllHome, Recorded };
+    State GameState() const { return Phase; }
+    bool Running() const { return Phase == State::Playing || Phase == State::AllHome; }
+    bool WinNoticed() const { return Phase == State::AllHome || Phase == State::Recorded; }
+    bool ResultRecorded() const { return Phase == State::Recorded; }
     // The game number exactly as it was given, as text.
-    std::string CurrentGameNo;
-    std::int16_t GoalBaseRank = 0;
+    const std::string &GameNo() const { return CurrentGameNo; }
+    // The rank the goal piles start from in the running game.
+    std::int16_t GoalBase() const { return GoalBaseRank; }
     // How many games have been dealt: a new value is a new game (a restart included).
-    std::uint32_t Deals = 0;
-    // The player handed the running game to the solver: it counts as lost when it ends, even
+    std::uint32_t DealCount() const { return Deals; }
+    // The player slot the running game counts for; 0: nobody (its player was deleted).
+    std::int16_t Player() const { return GamePlayer; }
+    // Whether running games are kept in the store (the window's store outlives the
+    // program; the headless tool's, in memory, does not).
+    void KeepGames(bool keep) { KeepRunningGame = keep; }
+    // The player hands the running game to the solver: it counts as lost when it ends, even
     // with every card home. Kept with the running game, so that a kill does not turn it into
     // a win.
-    bool GivenUp = false;
+    void GiveUp();
+    bool HandedOver() const { return GivenUp; }
     // The goal cards that lay home when the player handed the game over: the score counts
     // no more than these (the clock goes on costing), so that the solver earns nothing.
-    std::int16_t GivenUpGoalCards = 0;
-    void GiveUp();
-    // The player slot the running game counts for; 0: nobody (its player was deleted).
-    std::int16_t GamePlayer = 0;
+    std::int16_t HandedOverGoalCards() const { return GivenUpGoalCards; }
 
     // ---- the life of a game ----
     // Ends a running game as lost, then deals the game of this number (text holding a
@@ -123,11 +131,9 @@ public:
     // opens: the clock stops, the kept game goes, and a kill while the dialog is open finds
     // the win counted and nothing to offer again. EndGame then only takes the board down.
     void RecordWin(std::int16_t score);
-    bool ResultRecorded() const { return Recorded; }
     // Tells the view when all 52 cards of a running game come to lie on the goal piles (once
     // until a move takes the win back).
     void CheckWin();
-    bool WinNoticed() const { return WinPending; }
     std::string Title() const;
     // Hands the title to the view (the player's name may have changed since the deal).
     void SetTitle();
@@ -262,9 +268,15 @@ private:
     // An undo or redo step of log record `r` to the given place.
     void Step(const TransRecord &r, bool back, std::int16_t speed);
 
-    bool WinPending = false;
-    // The running game's result has reached its player's record.
-    bool Recorded = false;
+    State Phase = State::NoGame;
+    bool KeepRunningGame = true;
+    std::int64_t GameStartTime = 0;
+    std::string CurrentGameNo;
+    std::int16_t GoalBaseRank = 0;
+    std::uint32_t Deals = 0;
+    bool GivenUp = false;
+    std::int16_t GivenUpGoalCards = 0;
+    std::int16_t GamePlayer = 0;
     // The rules the running game was dealt with.
     GameRules DealtRules;
     // The store's copy of the log is good up to the record before this one; 0: the game

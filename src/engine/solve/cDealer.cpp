@@ -14,7 +14,7 @@ cDealer::Variant cDealer::FromStore(const cRegistry &registry) {
 
 cDealer::cDealer(const Variant &variant) {
     // Nothing dealt here is a game anyone plays: no record, no game kept for later.
-    TheGame.KeepRunningGame = false;
+    TheGame.KeepGames(false);
     for (const auto &[key, value] : variant)
         cRegistry(TheGame.Settings).Write(cRegistry::kData, key, value);
     TheGame.EnsureFirstPlayer();

@@ -69,7 +69,7 @@ void Game::DeletePlayer(std::int16_t slot) {
         Registry.SetCurPlayerInx(std::to_string(CurrentPlayerSlot()));
     // The deleted player's game is nobody's: not the next player's, nor a new player's who
     // takes the slot, also after a kill.
-    if (GameRunning && GamePlayer == slot) {
+    if (Running() && GamePlayer == slot) {
         GamePlayer = 0;
         UnsavedFrom = 0;
         SaveRunningGame();

@@ -8,7 +8,7 @@
 namespace tabloo {
 
 std::int32_t Game::ElapsedSeconds() const {
-    if (!GameRunning)
+    if (!Running())
         return 0;
     // A clock set back makes no negative time.
     const std::int64_t t = Clock.NowSeconds() - GameStartTime;
@@ -26,7 +26,7 @@ std::string Game::FormatElapsed(std::int64_t n) {
 }
 
 std::int16_t Game::GameScore() const {
-    if (!GameRunning)
+    if (!Running())
         return 0;
     // A game handed to the solver earns nothing for the cards the solver sent home.
     const std::int16_t cards = GivenUp ? std::min(Array.TotalGoalCards(), GivenUpGoalCards) : Array.TotalGoalCards();

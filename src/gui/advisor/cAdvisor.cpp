@@ -73,7 +73,7 @@ void cAdvisor::Stop() {
 void cAdvisor::Refresh() { Look(false); }
 
 void cAdvisor::Look(bool asked) {
-    const bool running = TheGame.GameRunning;
+    const bool running = TheGame.Running();
     const Position now = running ? TheGame.CurrentPosition() : Position{};
     if (!running || now.Won()) {
         cSolveService::Cancel(Search);
@@ -126,18 +126,20 @@ void cAdvisor::ShowLine() {
     Verdict v = Verdict::None;
     if (Finding())
         v = Verdict::Thinking;
-    else if (TheGame.GameRunning && Searched && Store.ShowVerdict() != 0) {
+    else if (TheGame.Running() && Searched && Store.ShowVerdict() != 0) {
         // A quick answer replaces the last one without a flicker; the last game's verdict
         // is no word about a new deal, so a deal clears the line at once.
         if (!Answered)
-            v = !ThinkingTimer.isActive() ? Verdict::Thinking : ShownDeal == TheGame.Deals ? Shown : Verdict::None;
+            v = !ThinkingTimer.isActive()          ? Verdict::Thinking
+                : ShownDeal == TheGame.DealCount() ? Shown
+                                                   : Verdict::None;
         else
             v = Outcome == tabloo::Verdict::Winnable     ? Verdict::Winnable
                 : Outcome == tabloo::Verdict::Unwinnable ? Verdict::NotWinnable
                                                          : Verdict::CantTell;
     }
     Shown = v;
-    ShownDeal = TheGame.Deals;
+    ShownDeal = TheGame.DealCount();
     Line.setText(LineText());
 }
 
@@ -161,7 +163,7 @@ QString cAdvisor::LineText() const {
         text = QStringLiteral("Can't tell");
         break;
     }
-    if (TheGame.GameRunning && NoteDeal == TheGame.Deals) {
+    if (TheGame.Running() && NoteDeal == TheGame.DealCount()) {
         const QString note = QStringLiteral("no winnable deal turned up in 2 s");
         text = text.isEmpty() || Shown == Verdict::Thinking ? note : text + QStringLiteral(" \u2014 ") + note;
     }
@@ -179,7 +181,7 @@ void cAdvisor::ShowSolution() { Ask(Waiting::Solution); }
 void cAdvisor::Ask(Waiting what) {
     ClearHint();
     StopSolution();
-    if (!TheGame.GameRunning)
+    if (!TheGame.Running())
         return;
     // At once when the position on the table has its answer, else when the search gives it.
     Look(true);
@@ -191,7 +193,7 @@ void cAdvisor::Ask(Waiting what) {
 }
 
 void cAdvisor::Act(Waiting what) {
-    if (what == Waiting::Nothing || !TheGame.GameRunning)
+    if (what == Waiting::Nothing || !TheGame.Running())
         return;
     if (Outcome != tabloo::Verdict::Winnable) {
         if (Tell)
@@ -248,11 +250,11 @@ void cAdvisor::StopSolution() {
         Steps.Stop();
 }
 
-bool cAdvisor::GaveUp() const { return TheGame.GameRunning && TheGame.GivenUp; }
+bool cAdvisor::GaveUp() const { return TheGame.Running() && TheGame.HandedOver(); }
 
 bool cAdvisor::SolutionStep() {
     const Position now = TheGame.CurrentPosition();
-    if (Solution.empty() || !TheGame.GameRunning || !(now == SolutionAt))
+    if (Solution.empty() || !TheGame.Running() || !(now == SolutionAt))
         return false;
     const Move m = Solution.front();
     Solution.erase(Solution.begin());
@@ -296,7 +298,7 @@ void cAdvisor::CancelFinding() {
 }
 
 void cAdvisor::NoteNoWinnableDeal() {
-    NoteDeal = TheGame.Deals;
+    NoteDeal = TheGame.DealCount();
     ShowLine();
 }
 

@@ -110,7 +110,7 @@ bool cKeyboardPlay::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool cKeyboardPlay::KeyPressed(int key, bool shift) {
-    if (!TheGame.GameRunning)
+    if (!TheGame.Running())
         return false;
     switch (key) {
     case Qt::Key_Left:
@@ -276,7 +276,7 @@ void cKeyboardPlay::Cancel() {
 }
 
 bool cKeyboardPlay::SendAway(int picId) {
-    if (!TheGame.GameRunning || TheGame.WinNoticed() || picId < 0 || picId >= kTotalCards)
+    if (!TheGame.Running() || TheGame.WinNoticed() || picId < 0 || picId >= kTotalCards)
         return false;
     const auto id = static_cast<std::int16_t>(picId);
     const cCard &card = TheGame.Card(id);
@@ -300,7 +300,7 @@ bool cKeyboardPlay::SendAway(int picId) {
 }
 
 void cKeyboardPlay::Refresh() {
-    if (!TheGame.GameRunning)
+    if (!TheGame.Running())
         mLifted.reset();
     // A new deal may have fewer piles than the focus remembers.
     if (mFocus.Cell == kReserve && mFocus.Pile >= TheGame.Piles(kReserve))
@@ -320,7 +320,7 @@ void cKeyboardPlay::Refresh() {
     // Lifted cards hang in front of the frame round the pile they would be laid on.
     const sgCard *lifted = mLifted ? Board.Card(mLifted->PicID) : nullptr;
     Frame->setZValue(lifted ? lifted->zValue() - 0.5 : kFrameZ);
-    Frame->setVisible(mShown && TheGame.GameRunning && TheGame.Piles(kHome) > 0);
+    Frame->setVisible(mShown && TheGame.Running() && TheGame.Piles(kHome) > 0);
 
     const QString name = Description();
     if (Board.accessibleName() != name)
@@ -340,7 +340,7 @@ QString cKeyboardPlay::PileName(PileRef pile) const {
 }
 
 QString cKeyboardPlay::Description() const {
-    if (!TheGame.GameRunning)
+    if (!TheGame.Running())
         return QStringLiteral("Board, no game");
     const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     QString where;

@@ -40,7 +40,7 @@ void cPointerPlay::Pressed(int picId, double x, double y) {
     emit Pressing();
     Cancel();
     Drag = DragState{};
-    if (!TheGame.GameRunning || TheGame.WinNoticed())
+    if (!TheGame.Running() || TheGame.WinNoticed())
         return;
     Drag.GrabX = Twips(x);
     Drag.GrabY = Twips(y);
@@ -84,7 +84,7 @@ void cPointerPlay::Released(int picId) {
 void cPointerPlay::DropCard(int picId) {
     const auto id = static_cast<std::int16_t>(picId);
     const cCard &card = TheGame.Card(id);
-    if (!TheGame.GameRunning || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
+    if (!TheGame.Running() || card.Cell != Drag.Cell || card.Pile != Drag.Pile || card.Pos != Drag.Pos ||
         TheGame.TopPos(card.Cell, card.Pile) - card.Pos != Drag.RidingCount) {
         // The board changed under the lifted cards: they go back where the table has them.
         PlaceCardsFromTable();

@@ -62,7 +62,7 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
 
     // The summary, taken while the clock still runs: the score shown is the one recorded.
     Score = TheGame.GameScore();
-    ListView1->addItem(QStringLiteral(" Game :") + ToQString(TheGame.CurrentGameNo));
+    ListView1->addItem(QStringLiteral(" Game :") + ToQString(TheGame.GameNo()));
     ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(TheGame.ElapsedSeconds())));
     ListView1->addItem(QStringLiteral(" Player :") + ToQString(TheGame.CurrentPlayerName()));
     ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));

@@ -159,9 +159,9 @@ void frmStatistics::FillGeneralTab() {
     lblScore->setText(QStringLiteral("Score : ") + QString::number(TheGame.GameScore()));
     lblMoves->setText(QStringLiteral("Moves : ") + QString::number(TheGame.MovesInForce()));
     // Greyed, not hidden, while no game is on the board.
-    frameGame->setEnabled(TheGame.GameRunning);
-    lblScore->setEnabled(TheGame.GameRunning);
-    lblMoves->setEnabled(TheGame.GameRunning);
+    frameGame->setEnabled(TheGame.Running());
+    lblScore->setEnabled(TheGame.Running());
+    lblMoves->setEnabled(TheGame.Running());
 
     const std::int16_t cur = TheGame.CurrentPlayerSlot();
     const std::int64_t curGames = r.GetPlayerGames(cur);

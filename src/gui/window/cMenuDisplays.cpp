@@ -33,7 +33,7 @@ cMenuDisplays::cMenuDisplays(QMenuBar &bar, QStatusBar &status) : Bar(bar), Stat
 }
 
 void cMenuDisplays::Show(const Game &game) {
-    if (game.GameRunning) {
+    if (game.Running()) {
         Labels[0]->setText(QString("Score :%1").arg(game.GameScore()));
         Labels[1]->setText(QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(game.ElapsedSeconds()))));
         Labels[2]->setText(QString("Moves :%1").arg(game.MovesInForce()));

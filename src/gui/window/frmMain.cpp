@@ -379,14 +379,14 @@ void frmMain::SelectGame() {
 
 void frmMain::RestartGame() {
     StopReplay();
-    const std::string gameNo = TheGame->CurrentGameNo;
+    const std::string gameNo = TheGame->GameNo();
     if (!gameNo.empty())
         TheGame->StartGame(std::string_view(gameNo));
 }
 
 void frmMain::CloseGame() {
     StopReplay();
-    if (TheGame->GameRunning)
+    if (TheGame->Running())
         TheGame->EndGame(0);
 }
 
@@ -504,13 +504,13 @@ void frmMain::ShowPlayers() {
     frmPlayers dialog(*TheGame, this);
     ExecDialog(dialog);
     // A renamed or deleted current player changes the name in the title.
-    if (!TheGame->CurrentGameNo.empty())
+    if (!TheGame->GameNo().empty())
         TheGame->SetTitle();
 }
 
 void frmMain::UpdateMenuStates() {
     const cRegistry &reg = Store;
-    const bool running = TheGame->GameRunning;
+    const bool running = TheGame->Running();
     Actions["G9"]->setChecked(reg.ShowToolbar() != 0);
     Actions["G12"]->setChecked(isFullScreen());
     Actions["F4"]->setEnabled(running);
@@ -617,8 +617,7 @@ void frmMain::ShowHelp() {
 
 bool frmMain::WonAndWaiting() const {
     // A game the solver finished is no win of the player's.
-    return TheGame->GameRunning && TheGame->WinNoticed() && TheGame->GoalCardCount() == kTotalCards &&
-           !Advisor->GaveUp();
+    return TheGame->Running() && TheGame->WinNoticed() && TheGame->GoalCardCount() == kTotalCards && !Advisor->GaveUp();
 }
 
 void frmMain::ShowFinishGame() {
@@ -655,7 +654,7 @@ void frmMain::closeEvent(QCloseEvent *event) {
         // the goal piles is won, although its dialog had no time to open.
         if (WonAndWaiting())
             TheGame->EndGame(1, TheGame->GameScore());
-        else if (TheGame->GameRunning)
+        else if (TheGame->Running())
             TheGame->EndGame(0);
     }
     // The program ends with its window: the help window goes too, and nothing still waiting
