@@ -7,7 +7,7 @@
 namespace tabloo {
 
 Game::Game(ISettingsBackend &settings, IClock &clock, IRandomSource &random, ITableView &view)
-    : Settings(settings), Clock(clock), Random(random), View(view), Registry(settings) {}
+    : Settings(settings), Random(random), View(view), Registry(settings), GameClock(clock) {}
 
 GameRules Game::ReadGameRules() const {
     GameRules r;
@@ -45,7 +45,7 @@ void Game::StartGame(std::string_view gameNo) {
     GamePlayer = CurrentPlayerSlot();
     Cascade();
     Phase = State::Playing;
-    GameStartTime = Clock.NowSeconds();
+    GameClock.Start();
     UnsavedFrom = 0;
     SaveRunningGame();
     // A deal whose first autoplay already sent every card home is a won game too.
@@ -238,7 +238,7 @@ bool Game::ResumeSavedGame(std::string &fault) {
     while (Trans.GetTransID() > std::min(game->Current, made))
         Undo(0);
     Phase = State::Playing;
-    GameStartTime = Clock.NowSeconds() - game->Seconds;
+    GameClock.Start(game->Seconds);
     if (!fault.empty()) {
         EndGame(0);
         return false;
@@ -390,6 +390,31 @@ void Game::RedoAll(std::int16_t speed) {
     cRegistry::Update update(Registry);
     while (Redo(speed)) {
     }
+}
+
+// ---- players and score ----
+
+void Game::DeletePlayer(std::int16_t slot) {
+    cRegistry::Update update(Registry);
+    Players.Delete(slot);
+    // The deleted player's game is nobody's: not the next player's, nor a new player's who
+    // takes the slot, also after a kill.
+    if (Running() && GamePlayer == slot) {
+        GamePlayer = 0;
+        UnsavedFrom = 0;
+        SaveRunningGame();
+    }
+}
+
+void Game::RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t score) {
+    Players.Record(slot, result, result == 1 ? score : GameScore(), Trans.GetTransID());
+}
+
+std::int16_t Game::GameScore() const {
+    if (!Running())
+        return 0;
+    const std::int16_t home = Array.TotalGoalCards();
+    return cGameClock::Score(GivenUp ? std::min(home, GivenUpGoalCards) : home, ElapsedSeconds());
 }
 
 } // namespace tabloo

@@ -7,7 +7,9 @@
 #include "Position.h"
 #include "cArray.h"
 #include "cCard.h"
+#include "cGameClock.h"
 #include "cGames.h"
+#include "cPlayers.h"
 #include "cRegistry.h"
 #include "cSavedGame.h"
 #include "cTrans.h"
@@ -201,32 +203,37 @@ public:
     // Switches the Autoplay setting; switching it on plays at once. Returns the new state.
     bool ToggleAutoplay();
 
-    // ---- players ----
-    void EnsureFirstPlayer();
-    std::int16_t CountPlayers() const;
+    // ---- players (their records live in the store: cPlayers) ----
+    void EnsureFirstPlayer() { Players.EnsureFirst(); }
+    std::int16_t CountPlayers() const { return Players.Count(); }
     // The slot whose record counts: CurPlayerInx when it names a used slot, else the
     // lowest used slot.
-    std::int16_t CurrentPlayerSlot() const;
-    std::string CurrentPlayerName() const;
-    void ResetPlayerStats(std::int16_t slot);
-    void CreatePlayer(std::int16_t slot, std::string_view name);
+    std::int16_t CurrentPlayerSlot() const { return Players.CurrentSlot(); }
+    std::string CurrentPlayerName() const { return Players.CurrentName(); }
+    void ResetPlayerStats(std::int16_t slot) { Players.ResetStats(slot); }
+    void CreatePlayer(std::int16_t slot, std::string_view name) { Players.Create(slot, name); }
     // Deletes the player of the slot (its name only; the id and counts stay until a new
     // player takes the slot). The current player becomes the lowest slot still in use, and a
     // running game of the deleted player counts for nobody.
     void DeletePlayer(std::int16_t slot);
-    // Adds a game's result to the record of the player in `slot` (0: nobody's, nothing).
+    // Adds a game's result to the record of the player in `slot` (0: nobody's, nothing):
+    // a win counts the score given, a loss the running game's score now.
     void RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t score = 0);
 
-    // ---- clock and score ----
-    std::int32_t ElapsedSeconds() const;
-    static std::string FormatElapsed(std::int64_t seconds);
+    // ---- clock and score (cGameClock) ----
+    // The running game's seconds; 0 with no game running.
+    std::int32_t ElapsedSeconds() const { return Running() ? GameClock.Elapsed() : 0; }
+    static std::string FormatElapsed(std::int64_t seconds) { return cGameClock::Format(seconds); }
+    // The running game's score (a game handed to the solver earns nothing for the cards
+    // the solver sent home); 0 with no game running.
     std::int16_t GameScore() const;
 
 private:
-    IClock &Clock;
     IRandomSource &Random;
     ITableView &View;
     cRegistry Registry;
+    cPlayers Players{Registry, Random};
+    cGameClock GameClock;
     // The running game as the store keeps it, to bring it back after a crash or a kill.
     cSavedGame Saved{Registry};
     cGames Games;
@@ -270,7 +277,6 @@ private:
 
     State Phase = State::NoGame;
     bool KeepRunningGame = true;
-    std::int64_t GameStartTime = 0;
     std::string CurrentGameNo;
     std::int16_t GoalBaseRank = 0;
     std::uint32_t Deals = 0;

@@ -1,13 +1,10 @@
-// The player records: at least one player, the current player's slot, new players' ids
-// and the update of a record when a game ends.
-#include "Game.h"
-#include "NumText.h"
+#include "cPlayers.h"
 
-#include <limits>
+#include "NumText.h"
 
 namespace tabloo {
 
-std::int16_t Game::CountPlayers() const {
+std::int16_t cPlayers::Count() const {
     std::int16_t n = 0;
     for (std::int16_t slot = 1; slot <= cRegistry::kSlots; ++slot)
         if (!Registry.GetPlayerName(slot).empty())
@@ -15,15 +12,15 @@ std::int16_t Game::CountPlayers() const {
     return n;
 }
 
-void Game::EnsureFirstPlayer() {
-    if (CountPlayers() != 0)
+void cPlayers::EnsureFirst() {
+    if (Count() != 0)
         return;
     Registry.SetPlayerName(1, "Player 1");
     Registry.SetPlayerUID(1, 100);
-    ResetPlayerStats(1);
+    ResetStats(1);
 }
 
-std::int16_t Game::CurrentPlayerSlot() const {
+std::int16_t cPlayers::CurrentSlot() const {
     auto stored = ParseWholeAs<std::int16_t>(Registry.CurPlayerInx());
     if (stored && *stored >= 1 && *stored <= cRegistry::kSlots && !Registry.GetPlayerName(*stored).empty())
         return *stored;
@@ -33,16 +30,14 @@ std::int16_t Game::CurrentPlayerSlot() const {
     return 1;
 }
 
-std::string Game::CurrentPlayerName() const { return Registry.GetPlayerName(CurrentPlayerSlot()); }
-
-void Game::ResetPlayerStats(std::int16_t slot) {
+void cPlayers::ResetStats(std::int16_t slot) {
     Registry.SetPlayerGames(slot, 0);
     Registry.SetPlayerMoves(slot, 0);
     Registry.SetPlayerScore(slot, 0);
     Registry.SetPlayerWin(slot, 0);
 }
 
-void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
+void cPlayers::Create(std::int16_t slot, std::string_view name) {
     cRegistry::Update update(Registry);
     auto taken = [&](std::int16_t uid) {
         for (std::int16_t s = 1; s <= cRegistry::kSlots; ++s)
@@ -57,26 +52,19 @@ void Game::CreatePlayer(std::int16_t slot, std::string_view name) {
     } while (taken(uid));
     Registry.SetPlayerName(slot, name);
     Registry.SetPlayerUID(slot, uid);
-    ResetPlayerStats(slot);
+    ResetStats(slot);
 }
 
-void Game::DeletePlayer(std::int16_t slot) {
+void cPlayers::Delete(std::int16_t slot) {
     cRegistry::Update update(Registry);
-    const bool current = CurrentPlayerSlot() == slot;
+    const bool current = CurrentSlot() == slot;
     Registry.SetPlayerName(slot, "");
     // With the slot free, the current player is the lowest slot in use: store it.
     if (current)
-        Registry.SetCurPlayerInx(std::to_string(CurrentPlayerSlot()));
-    // The deleted player's game is nobody's: not the next player's, nor a new player's who
-    // takes the slot, also after a kill.
-    if (Running() && GamePlayer == slot) {
-        GamePlayer = 0;
-        UnsavedFrom = 0;
-        SaveRunningGame();
-    }
+        Registry.SetCurPlayerInx(std::to_string(CurrentSlot()));
 }
 
-void Game::RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t score) {
+void cPlayers::Record(std::int16_t slot, std::int16_t result, std::int32_t score, std::int32_t moves) {
     if (slot < 1 || slot > cRegistry::kSlots)
         return;
     cRegistry::Update update(Registry);
@@ -86,8 +74,8 @@ void Game::RecordGameResult(std::int16_t slot, std::int16_t result, std::int16_t
     Registry.AddPlayerGames(slot, 1);
     if (result == 1)
         Registry.AddPlayerWin(slot, 1);
-    Registry.AddPlayerScore(slot, result == 1 ? score : GameScore());
-    Registry.AddPlayerMoves(slot, Trans.GetTransID());
+    Registry.AddPlayerScore(slot, score);
+    Registry.AddPlayerMoves(slot, moves);
 }
 
 } // namespace tabloo
