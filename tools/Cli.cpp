@@ -292,6 +292,8 @@ int Bench(std::ostream &out) {
 
 struct Settings {
     std::vector<std::pair<std::string, std::string>> Sets;
+    // The solver's searches, run in turn (--searches).
+    std::vector<SearchKind> Searches{std::begin(kSearches), std::end(kSearches)};
     void ApplyTo(Game &g) const {
         for (const auto &[key, value] : Sets)
             cRegistry(g.Settings).Write(cRegistry::kData, key, value);
@@ -325,7 +327,7 @@ bool SolveMany(const Settings &settings, std::uint64_t count, std::int64_t first
         try {
             Session s;
             settings.ApplyTo(s.TheGame);
-            cSolver solver(maxStates);
+            cSolver solver(maxStates, settings.Searches);
             for (;;) {
                 std::uint64_t i;
                 {
@@ -549,6 +551,35 @@ std::vector<Position> ReadBoards(std::istream &in, const Position &rules) {
     return boards;
 }
 
+// The names of the solver's searches, in the order it runs them: "balanced,dig,...".
+std::string SearchNames() {
+    std::string names;
+    for (const SearchKind &k : kSearches) {
+        if (!names.empty())
+            names += ',';
+        names += k.Name;
+    }
+    return names;
+}
+
+// The searches of a --searches list, NAME,NAME..., in its order; throws at a name that is
+// none, or at a search after the complete one, which takes all the budget left.
+std::vector<SearchKind> ParseSearches(std::string_view list) {
+    std::vector<SearchKind> chosen;
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t end = std::min(list.find(',', at), list.size());
+        const std::string_view name = list.substr(at, end - at);
+        const SearchKind *kind = FindSearch(name);
+        if (!kind)
+            throw Failure{"--searches: no search " + Quote(name) + "; the searches are " + SearchNames()};
+        if (!chosen.empty() && chosen.back().Complete)
+            throw Failure{"--searches: " + Quote(name) + " after the complete search, which takes all the budget left"};
+        chosen.push_back(*kind);
+        at = end + 1;
+    }
+    return chosen;
+}
+
 // The memory this machine lets the tool have, in bytes: the smallest of its memory, the
 // process's address-space limit and its control group's limit.
 std::uint64_t MemoryAtHand() {
@@ -596,9 +627,11 @@ std::string FormatBoard(const Game &g) {
 }
 
 int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err) {
-    static const char kUsage[] = "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | "
-                                 "solve GAMENO [--max-states N] | solve-range FROM TO [--max-states N] [--jobs J] | "
-                                 "solve-boards [--max-states N] [--jobs J] < BOARDS | bench";
+    const std::string usage =
+        "usage: tabloo-cli [--set KEY=VALUE]... deal GAMENO | play GAMENO | solve GAMENO [SOLVE-OPTION]... | "
+        "solve-range FROM TO [SOLVE-OPTION]... [--jobs J] | solve-boards [SOLVE-OPTION]... [--jobs J] < BOARDS | "
+        "bench; SOLVE-OPTION: --max-states N, --searches NAME[,NAME]... (of " +
+        SearchNames() + ")";
     auto fail = [&](const std::string &message) {
         out.flush();
         err << "tabloo-cli: " << message << '\n';
@@ -620,7 +653,7 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         i += 2;
     }
     if (i >= args.size())
-        return fail(kUsage);
+        return fail(usage);
     const std::string &command = args[i++];
     if (command == "bench") {
         if (i != args.size())
@@ -629,7 +662,7 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
     }
     if (command != "deal" && command != "play" && command != "solve" && command != "solve-range" &&
         command != "solve-boards")
-        return fail("unknown command " + Quote(command) + "; " + kUsage);
+        return fail("unknown command " + Quote(command) + "; " + usage);
 
     // The words after the command: its numbers, and for the solve commands their options.
     std::vector<std::string> numbers;
@@ -639,7 +672,15 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
     const bool batch = command == "solve-range" || command == "solve-boards";
     for (; i < args.size(); ++i) {
         const std::string &a = args[i];
-        if (solving && (a == "--max-states" || (a == "--jobs" && batch))) {
+        if (solving && a == "--searches") {
+            if (i + 1 >= args.size())
+                return fail("--searches needs NAME[,NAME]...");
+            try {
+                settings.Searches = ParseSearches(args[++i]);
+            } catch (const Failure &f) {
+                return fail(f.Message);
+            }
+        } else if (solving && (a == "--max-states" || (a == "--jobs" && batch))) {
             if (i + 1 >= args.size())
                 return fail(a + " needs a number");
             const auto v = ParseWhole(args[++i]);
@@ -728,7 +769,7 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
     }
     if (command == "solve") {
         try {
-            cSolver solver(maxStates);
+            cSolver solver(maxStates, settings.Searches);
             out << SolveBlock(solver.Solve(s.TheGame.CurrentPosition())) << '\n';
         } catch (const std::bad_alloc &) {
             return stopped();
