@@ -108,9 +108,9 @@ public:
     int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }
     int Top(int pile) const { return P.Card[S[pile + 1] - 1]; }
 
-    // The moves the quick searches leave out: breaking a run in the home piles (but to send
-    // a card up), and laying the last card of a home pile on a reserve pile, which gives up
-    // an empty home pile for a full reserve pile.
+    // The moves a search that leaves moves out (SearchKind::LeavesOut) skips: breaking a run
+    // in the home piles (but to send a card up), and laying the last card of a home pile on
+    // a reserve pile, which gives up an empty home pile for a full reserve pile.
     bool LeftOut(Move m) const {
         if (!Position::IsHome(m.From) || Position::IsGoal(m.To))
             return false;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
@@ -35,7 +36,8 @@ struct SearchKind {
     bool LeavesOut;
     // The complete search: every move, and without autoplay it sends home only the cards
     // that no card in play can ever need (the quick ones send home also those no card is
-    // likely to need, and take nothing down from a goal pile). It goes last.
+    // likely to need, and take nothing down from a goal pile). It goes last: a search after
+    // it would find no budget left.
     bool Complete;
 };
 
@@ -46,9 +48,10 @@ inline constexpr SearchKind kSearches[] = {
     {"dig", {10, 3, 0, 6, 20, 8, 4}, {10, 3, 0, 6, 20, 8, 4}, 10000, true, false},
     // Cards parked in the reserve cost little; nothing for digging or broken runs.
     {"park", {10, 8, 0, 3, 10, 0, 4}, {10, 8, 0, 3, 10, 0, 4}, 30000, false, false},
-    // The rest of the budget, weighing as the first.
+    // The rest of the budget, weighing as the first does with autoplay on.
     {"complete", {10, 8, 2, 6, 10, 3, 4}, {10, 8, 2, 6, 10, 3, 4}, kRestOfBudget, false, true},
 };
+static_assert(kSearches[std::size(kSearches) - 1].Complete, "the searches end with the complete one");
 
 // The search of the table with that name; null when there is none.
 constexpr const SearchKind *FindSearch(std::string_view name) {
