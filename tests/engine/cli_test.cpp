@@ -116,7 +116,8 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         "solve 1 --max-states 0|solve 1 --max-states -3|solve 1 --max-states 1.5|"
         "solve 1 --max-states abc|solve 1 --max-states|solve 1 --jobs 2|solve 1 --fast|"
         "deal 1 --max-states 5|solve-range 1|solve-range 5 1|solve-range 1 2.5|solve-range 1 2 --jobs 0|"
-        "solve-range 1 2 --jobs x|solve-boards 1");
+        "solve-range 1 2 --jobs x|solve-boards 1|solve 1 --searches|solve 1 --searches fast|"
+        "solve 1 --searches dig,|solve 1 --searches complete,dig|deal 1 --searches dig");
     for (std::string args; std::getline(bad, args, '|');) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.Status, 2) << args;
@@ -189,6 +190,19 @@ TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {
     const CliRun none = Cli("--set HomePiles=4 --set ResPiles=0 --set HomeOrder=0 play 1", "hint\nsolve\n");
     EXPECT_EQ(none.Out, "hint none\nunwinnable\nstates 1\n");
     EXPECT_EQ(Cli("solve 61 --max-states 25").Out, "unknown\nstates 25\n");
+}
+
+// --searches runs only the searches named, each with its share of the budget; by default
+// all of them, in the table's order.
+TEST(Cli, SearchesRunAsNamed) {
+    // Game 122 takes 3,460 positions in all: the first search alone stops at its 3,000.
+    EXPECT_EQ(Cli("solve 122 --searches balanced").Out, "unknown\nstates 3000\n");
+    EXPECT_EQ(Cli("solve 122 --searches balanced,dig,park,complete").Out, Cli("solve 122").Out);
+    // With two free cells and no autoplay game 192 cannot be won. A quick search sends home
+    // cards a card might still need, so its running out proves nothing; the complete one's does.
+    const std::string twoCells = "--set ResPiles=2 --set Autoplay=0 solve 192 --searches ";
+    EXPECT_EQ(LinesOf(Cli(twoCells + "park").Out)[0], "unknown");
+    EXPECT_EQ(LinesOf(Cli(twoCells + "complete").Out)[0], "unwinnable");
 }
 
 TEST(Cli, SolveRangeLinesInOrderWhateverTheThreads) {

@@ -36,6 +36,13 @@ enum BuildOrder : std::int32_t {
     kUpDownAlternateColor,
     kUpDownRegardless,
 };
+// Is a pile of the order built up only, or down only.
+constexpr bool BuildsUp(int order) { return order >= kUpSameSuit && order <= kUpRegardless; }
+constexpr bool BuildsDown(int order) { return order >= kDownSameSuit && order <= kDownRegardless; }
+// Built one way in suit: a pile holds one suit, and a card fits on one card at most.
+constexpr bool OneWayInSuit(int order) { return order == kUpSameSuit || order == kDownSameSuit; }
+// Built up or down in suit: a pile holds one suit, and its second card fixes its way.
+constexpr bool EitherWayInSuit(int order) { return order == kUpDownSameSuit; }
 inline constexpr std::array<std::string_view, 10> kOrderTexts = {"Up Same Suit",
                                                                  "Up Alternate Color",
                                                                  "Up Regardless of Suit",

@@ -3,16 +3,18 @@
 // copies of the position it is given. It searches best first: of all the positions seen
 // and not yet looked into, the one that looks closest to a win, remembering every position
 // it has seen. A few short searches that judge positions differently go first; the last
-// has the rest of the budget. A search that ends without a win has looked into every
-// position that can be reached: the position is unwinnable. One solver runs one search at a time; solvers on
-// several threads share nothing.
+// has the rest of the budget (the table of SolverSearches.h). A search that ends without a
+// win has looked into every position that can be reached: the position is unwinnable. One
+// solver runs one search at a time; solvers on several threads share nothing.
 #pragma once
 
 #include "Position.h"
+#include "SolverSearches.h"
 #include "cStateSet.h"
 
 #include <atomic>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tabloo {
@@ -38,7 +40,9 @@ public:
     // queue 8 to 16): the default budget stays under 200 MB.
     static constexpr std::uint64_t kDefaultMaxStates = 2'000'000;
 
-    explicit cSolver(std::uint64_t maxStates = kDefaultMaxStates) : MaxStates(maxStates) {}
+    // `searches`: the searches to run, in turn (by default the whole table).
+    explicit cSolver(std::uint64_t maxStates = kDefaultMaxStates, std::span<const SearchKind> searches = kSearches)
+        : MaxStates(maxStates), Plan(searches.begin(), searches.end()) {}
 
     // Searches from `start`. `cancel`, when given, is polled: once it is true the search
     // stops and reports Cancelled.
@@ -46,12 +50,7 @@ public:
 
     std::uint64_t MaxStates;
 
-    // How a search weighs a position: per card still to go up, per card lying on one the
-    // goal piles want sooner, per broken run, per card in the reserve, per empty home pile
-    // (a gain), per card above a card the goal piles take now, per eighth of a move made.
-    struct Weights {
-        int ToGo, Blockers, Breaks, OnReserve, EmptyHome, Dig, Depth;
-    };
+    using Weights = SearchWeights;
     // The blockers and broken runs a position's home piles hold.
     struct HomeCounts {
         std::uint16_t Blockers = 0, Breaks = 0;
@@ -62,6 +61,8 @@ private:
                    const std::atomic<bool> *cancel);
     std::vector<Move> PathTo(const Position &start, std::uint32_t last) const;
 
+    // The searches Solve runs, in turn.
+    std::vector<SearchKind> Plan;
     Alike Alikeness = kAllAlike;
     // Does the search leave out moves that break a run (so that running out of positions
     // proves nothing).
