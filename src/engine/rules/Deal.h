@@ -1,6 +1,6 @@
 // Dealing as a pure function: a variant and a game number make the same cards in the same
-// places on every machine, with no game, no store and no board behind them. The game, the
-// window's background work and the headless tool all deal here.
+// places on every machine, with no game, no store and no board behind them: exactly the
+// deal and first autoplay of a game started with that number under that variant.
 #pragma once
 
 #include "Position.h"
@@ -15,8 +15,8 @@ namespace tabloo {
 
 class IRandomSource;
 
-// The shuffle: card i (0..51) gets value Shuffle[i] (suit × 13 + rank). `random` is left
-// where the shuffle leaves it: the random goal base is its next draw.
+// The shuffle: the value (suit × 13 + rank) of each card 0..51. `random` is left where the
+// shuffle leaves it: the random goal base is its next draw.
 std::array<std::uint8_t, kTotalCards> ShuffleCards(double gameNo, cDealRandom &random);
 
 // Where the deal lays a card: area (kHome, kReserve, kGoal), pile of the area, place in it
