@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "CliBoards.h"
+#include "Deal.h"
 #include "Game.h"
 #include "NumText.h"
 #include "cMemorySettings.h"
@@ -527,9 +528,11 @@ int RunCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
         if (range[0] > range[1])
             return fail("solve-range needs FROM no greater than TO");
         const std::int64_t from = range[0];
-        auto deal = [from](Game &g, std::size_t i) {
-            g.StartGame(static_cast<double>(from + static_cast<std::int64_t>(i)));
-            return g.CurrentPosition();
+        // Dealt as a new game deals them, with no game behind them.
+        Session s;
+        settings.ApplyTo(s.TheGame);
+        auto deal = [from, variant = cRegistry(s.Settings).StoredVariant()](Game &, std::size_t i) {
+            return StartPosition(variant, FormatGameNo(static_cast<double>(from + static_cast<std::int64_t>(i))));
         };
         if (!SolveMany(settings, static_cast<std::uint64_t>(range[1] - from + 1), from, deal, maxStates, jobs, out))
             return stopped();

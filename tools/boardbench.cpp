@@ -71,7 +71,9 @@ int main(int argc, char **argv) {
         for (int j = 0; j < 2; ++j)
             service.Run([&solved](tabloo::cSolveService::cJob &job) {
                 // Up-or-down goal piles: the slowest variant to search.
-                tabloo::cDealer dealer(tabloo::cDealer::Variant{{"GoalOrder", "7"}});
+                tabloo::Variant variant;
+                variant.Rules.GoalOrder = tabloo::kUpDownSameSuit;
+                tabloo::cDealer dealer(variant);
                 tabloo::cSolver solver;
                 while (!job.Cancelled()) {
                     solver.Solve(dealer.Deal(dealer.RandomGameNo()), &job.CancelFlag());

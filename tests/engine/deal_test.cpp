@@ -1,6 +1,8 @@
-// Whole deals pinned card by card, the variants of the deal, the board geometry and the
-// taking down of a board.
+// Whole deals pinned card by card, the variants of the deal, the pure deal against the
+// game's, the board geometry and the taking down of a board.
+#include "Deal.h"
 #include "TestGame.h"
+#include "cDealer.h"
 
 #include <set>
 
@@ -133,6 +135,101 @@ TEST(Deal, RestartDealsTheSameCardsAndCountsTheAbandonedGameAsLost) {
     EXPECT_EQ(t.Board(), first);
     EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
     EXPECT_EQ(t.Store.GetPlayerWin(1), 0);
+}
+
+// The game dealt under `v` (written to its store as text) and the pure deal agree: the
+// cards, their dealt places, the goal base, the first autoplay and the position it leaves.
+void ExpectSameDeal(const Variant &v, const std::string &gameNo, const std::string &what) {
+    const DealtGame d = Deal(v, gameNo);
+    TestGame played, dealt;
+    for (TestGame *t : {&played, &dealt}) {
+        const GameRules &r = v.Rules;
+        for (auto [key, value] : {std::pair{"HomePiles", r.HomePiles},
+                                  {"ResPiles", r.ResPiles},
+                                  {"HomeOrder", r.HomeOrder},
+                                  {"GoalOrder", r.GoalOrder},
+                                  {"GoalCards", r.GoalCards},
+                                  {"ResCards", r.ResCards},
+                                  {"GoalBase", r.GoalBase},
+                                  {"HomeAK", r.HomeAK},
+                                  {"MultiMove", r.MultiMove}})
+            t->Set(key, std::to_string(value));
+        t->Set("Autoplay", t == &played ? (v.Autoplay ? "1" : "0") : "0");
+        ASSERT_EQ(t->Store.StoredVariant(), (Variant{r, t == &played && v.Autoplay})) << what;
+        t->TheGame.StartGame(std::string_view(gameNo));
+    }
+    const Game &g = played.TheGame;
+    ASSERT_EQ(d.Start, g.CurrentPosition()) << what << '\n' << played.Board();
+    EXPECT_EQ(d.GoalBase, g.GoalBase()) << what;
+    for (std::int16_t id = 0; id < kTotalCards; ++id) {
+        ASSERT_EQ(d.Value[id], g.CardValue(id)) << what;
+        const cCard &c = dealt.TheGame.Card(id);
+        ASSERT_EQ(d.Place[id], (CardPlace{c.Cell, c.Pile, c.Pos})) << what << " card " << id;
+    }
+    Position before = dealt.TheGame.CurrentPosition();
+    before.Autoplay = v.Autoplay;
+    EXPECT_EQ(d.Dealt, before) << what;
+    // The first autoplay as the game logs it: card by card, to the same goal piles.
+    ASSERT_EQ(d.OpeningCount, g.LogLength()) << what;
+    for (int k = 0; k < d.OpeningCount; ++k) {
+        const TransRecord &r = g.Log()[k];
+        EXPECT_EQ(d.Opening[k].Card, g.CardValue(r.PicID)) << what;
+        EXPECT_EQ(AreaOf(d.Opening[k].Pile), r.DCell) << what;
+        EXPECT_EQ(AreaPile(d.Opening[k].Pile), r.DPile) << what;
+    }
+}
+
+TEST(Deal, PureDealIsTheGamesOverEveryValueOfEverySetting) {
+    // Each setting's values, with some out of range that count as their defaults (or, for
+    // a build order, fit no pair); the first cases take every value in turn.
+    const std::vector<std::int16_t> homePiles{4, 5, 6, 7, 8, 9, 10, 3, 11}, resPiles{0, 1, 2, 3, 4, -1, 5},
+        resCards{0, 1, 2, 3, 4, 5, -1}, goalCards{0, 1, 2, 3, 4, -1, 5},
+        goalBase{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 13, 13, -1, 14},
+        orders{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, -3}, flags{0, 1, 2};
+    // Game numbers as text, read as a typed or stored one is: leading zeros, a fraction,
+    // an exponent, a sign, and text that holds no number (game 0).
+    const std::vector<std::string> texts{"00012", "1e3", "12.5", "+5",   "-7", "0x1F",           "abc",
+                                         "",      " 42", "inf",  "7abc", "0",  "999999999999999"};
+    std::mt19937 rng(20261209);
+    for (int i = 0; i < 400; ++i) {
+        auto pick = [&](const std::vector<std::int16_t> &values) {
+            return values[i < static_cast<int>(values.size()) ? i : rng() % values.size()];
+        };
+        Variant v;
+        v.Rules.HomePiles = pick(homePiles);
+        v.Rules.ResPiles = pick(resPiles);
+        v.Rules.ResCards = pick(resCards);
+        v.Rules.GoalCards = pick(goalCards);
+        v.Rules.GoalBase = pick(goalBase);
+        v.Rules.HomeOrder = pick(orders);
+        v.Rules.GoalOrder = pick(orders);
+        v.Rules.HomeAK = pick(flags);
+        v.Rules.MultiMove = pick(flags);
+        v.Autoplay = pick(flags) != 0;
+        const std::string gameNo = i % 3 == 0 ? texts[i / 3 % texts.size()] : std::to_string(rng() % 1000000);
+        ExpectSameDeal(v, gameNo, "case " + std::to_string(i) + " game '" + gameNo + "'");
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(Deal, DealerDealsAsANewGameDrawsAndDeals) {
+    TestGame t;
+    t.Set("GoalBase", "13");
+    t.Set("GoalCards", "3");
+    const cDealer dealer(cDealer::FromStore(t.Store));
+    for (double gameNo : {1.0, 123.0, 2.5, 3.5, 999999999999999.0}) {
+        t.TheGame.StartGame(gameNo);
+        EXPECT_EQ(dealer.Deal(gameNo), t.TheGame.CurrentPosition()) << gameNo;
+    }
+    // The same fractions make the same game numbers, up to the highest.
+    for (double f : {0.0, 0.25, 0.9999999999999999}) {
+        ScriptedRandom mine;
+        mine.Values = t.Random.Values = {f};
+        t.Random.Next = 0;
+        EXPECT_EQ(RandomGameNo(mine), t.TheGame.RandomGameNo()) << f;
+        EXPECT_EQ(mine.Seeds, 1);
+    }
 }
 
 TEST(Board, HomePilesSitSideBySideAroundTheMiddleAndFanDown) {

@@ -74,6 +74,14 @@ struct GameRules {
     // A value outside its range counts as its default, so that no stored value can break
     // a deal. Build orders stay as they are: an order outside 0..9 fits no pair.
     GameRules Sanitized() const;
+    bool operator==(const GameRules &) const = default;
+};
+
+// A variant as it is dealt and played: its nine rules and the Autoplay setting.
+struct Variant {
+    GameRules Rules;
+    bool Autoplay = true;
+    bool operator==(const Variant &) const = default;
 };
 
 struct AreaInfo {

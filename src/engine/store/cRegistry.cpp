@@ -38,6 +38,21 @@ void cRegistry::SetD(std::string_view key, std::int16_t value) {
     Backend.Write(kApp, kData, key, std::to_string(value));
 }
 
+Variant cRegistry::StoredVariant() const {
+    Variant v;
+    v.Rules.GoalOrder = GoalOrder();
+    v.Rules.GoalBase = GoalBase();
+    v.Rules.GoalCards = GoalCards();
+    v.Rules.HomeOrder = HomeOrder();
+    v.Rules.HomePiles = HomePiles();
+    v.Rules.HomeAK = HomeAK();
+    v.Rules.MultiMove = MultiMove();
+    v.Rules.ResPiles = ResPiles();
+    v.Rules.ResCards = ResCards();
+    v.Autoplay = Autoplay() != 0;
+    return v;
+}
+
 std::string cRegistry::CurPlayerInx() const {
     std::string text;
     if (!Backend.Read(kApp, kData, "CurPlayerInx", text))

@@ -111,6 +111,9 @@ public:
     void SetResPiles(std::int16_t v) { Set(keys::ResPiles, v); }
     std::int16_t ResCards() const { return Get(keys::ResCards); }
     void SetResCards(std::int16_t v) { Set(keys::ResCards, v); }
+    // The variant the store holds now, the one the next new game is dealt under: its nine
+    // rules as stored (Deal makes an out-of-range value its default) and the Autoplay setting.
+    Variant StoredVariant() const;
     std::int16_t CardSpeed() const { return Get(keys::CardSpeed); }
     void SetCardSpeed(std::int16_t v) { Set(keys::CardSpeed, v); }
     std::int16_t UndoSpeed() const { return Get(keys::UndoSpeed); }

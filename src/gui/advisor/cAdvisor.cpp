@@ -269,7 +269,7 @@ bool cAdvisor::SolutionStep() {
 
 void cAdvisor::SetFindClock(std::chrono::steady_clock::time_point (*now)()) { FindNow = now ? now : RealNow; }
 
-void cAdvisor::FindWinnableDeal(const cDealer::Variant &variant, std::function<void(double, bool)> done) {
+void cAdvisor::FindWinnableDeal(const Variant &variant, std::function<void(double, bool)> done) {
     cSolveService::Cancel(Finder);
     Finder = Service.Run([this, variant, done](cSolveService::cJob &job) {
         const auto until = FindNow.load()() + kFindFor;

@@ -66,7 +66,7 @@ public:
 
     // Draws random game numbers under `variant` until the solver calls one winnable, for
     // about 2 s at most; `done` gets the number, and whether it is a winnable one.
-    void FindWinnableDeal(const cDealer::Variant &variant, std::function<void(double gameNo, bool found)> done);
+    void FindWinnableDeal(const Variant &variant, std::function<void(double gameNo, bool found)> done);
     void CancelFinding();
     // The game just dealt is the last number drawn: no winnable one turned up in time.
     void NoteNoWinnableDeal();

@@ -22,7 +22,7 @@ cOdds::cOdds(cSolveService &service, QObject *parent) : QObject(parent), Service
 
 cOdds::~cOdds() { cSolveService::Cancel(Job); }
 
-void cOdds::Estimate(const cDealer::Variant &variant) {
+void cOdds::Estimate(const Variant &variant) {
     cSolveService::Cancel(Job);
     Won = Lost = Undecided = 0;
     ++Runs;

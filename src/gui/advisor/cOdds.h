@@ -20,7 +20,7 @@ public:
     ~cOdds() override;
 
     // Starts counting again for these rules.
-    void Estimate(const cDealer::Variant &variant);
+    void Estimate(const Variant &variant);
     // "About N % (±M %) of deals can be won, from D decided of C", or that the count has
     // only begun.
     QString Text() const;

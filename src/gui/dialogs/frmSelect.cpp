@@ -149,19 +149,18 @@ frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service)
     }
 }
 
-std::vector<std::pair<std::string, std::string>> frmSelect::ChosenVariant() const {
-    std::vector<std::pair<std::string, std::string>> v;
-    auto put = [&](const DataKey &key, int value) { v.emplace_back(std::string(key.Name), std::to_string(value)); };
-    put(keys::HomePiles, Tag(imcHomePiles));
-    put(keys::ResPiles, Tag(imcResPiles));
-    put(keys::HomeOrder, Tag(imcHorder));
-    put(keys::GoalOrder, Tag(imcGorder));
-    put(keys::GoalCards, Tag(imcGoalCards));
-    put(keys::ResCards, Tag(imcResCards));
-    put(keys::GoalBase, Tag(imcGoalBase));
-    put(keys::MultiMove, chkMulti->isChecked() ? 1 : 0);
-    put(keys::HomeAK, chkHomeAK->isChecked() ? 1 : 0);
-    put(keys::Autoplay, Store.Autoplay());
+Variant frmSelect::ChosenVariant() const {
+    Variant v;
+    v.Rules.HomePiles = Tag(imcHomePiles);
+    v.Rules.ResPiles = Tag(imcResPiles);
+    v.Rules.HomeOrder = Tag(imcHorder);
+    v.Rules.GoalOrder = Tag(imcGorder);
+    v.Rules.GoalCards = Tag(imcGoalCards);
+    v.Rules.ResCards = Tag(imcResCards);
+    v.Rules.GoalBase = Tag(imcGoalBase);
+    v.Rules.MultiMove = chkMulti->isChecked() ? 1 : 0;
+    v.Rules.HomeAK = chkHomeAK->isChecked() ? 1 : 0;
+    v.Autoplay = Store.Autoplay() != 0;
     return v;
 }
 

@@ -4,15 +4,13 @@
 // game with a random number; closing the dialog any other way stores nothing.
 #pragma once
 
+#include "cGames.h"
 #include "cRegistry.h"
 
 #include <QDialog>
 
 #include <cstdint>
 #include <functional>
-#include <string>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +45,7 @@ private:
     void FillPlayers();
     void Play();
     // The variant as the lists stand now.
-    std::vector<std::pair<std::string, std::string>> ChosenVariant() const;
+    Variant ChosenVariant() const;
     void ShowOdds();
 
     Game &TheGame;
