@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "Deal.h"
 #include "NumText.h"
 
 #include <algorithm>
@@ -26,12 +27,7 @@ std::string Game::Title() const { return "Tabloo 3.0 [" + CurrentPlayerName() + 
 
 void Game::SetTitle() { View.TitleChanged(Title()); }
 
-double Game::RandomGameNo() {
-    Random.SeedFromClock();
-    double r = Random.NextFraction();
-    double v = RoundHalfEven(r * kMaxGameNo);
-    return v > kMaxGameNo ? kMaxGameNo : v;
-}
+double Game::RandomGameNo() { return tabloo::RandomGameNo(Random); }
 
 void Game::StartGame(double gameNo) { StartGame(FormatGameNo(gameNo)); }
 
@@ -64,18 +60,20 @@ void Game::DealGame(std::string_view gameNo, const GameRules &rules) {
     Games.FillFromRules(rules);
     LoadBoard();
 
-    // Identities from the shuffle, then a new log.
-    Array.Init(GameNoValue(CurrentGameNo));
+    // The cards and their places as the deal makes them (its first autoplay is the game's
+    // own, logged move by move), then a new log.
+    const DealtGame dealt = Deal({rules, false}, CurrentGameNo);
+    Array.Clear();
     for (std::int16_t id = 0; id < kTotalCards; ++id) {
-        std::int16_t v = Array.GetRandom(id);
-        Array.SetCardValue(id, static_cast<std::int16_t>((v % 52) / 13), static_cast<std::int16_t>(v % 13),
-                           static_cast<std::int16_t>(v / 13));
+        const int v = dealt.Value[static_cast<std::size_t>(id)];
+        Array.SetCardValue(id, static_cast<std::int16_t>(CardSuit(v)), static_cast<std::int16_t>(CardRank(v)),
+                           static_cast<std::int16_t>(CardSuit(v)));
         View.CardChanged(id, Card(id));
         View.BringCardToFront(id);
     }
     Trans.Reset();
 
-    DealBoard();
+    LayOut(dealt);
 }
 
 void Game::LoadBoard() {
@@ -83,44 +81,39 @@ void Game::LoadBoard() {
     View.LoadControls(Games.Piles(kHome), Games.Piles(kReserve));
 }
 
-void Game::DealBoard() {
+void Game::LayOut(const DealtGame &dealt) {
     const std::int16_t resPiles = Games.Piles(kReserve), homePiles = Games.Piles(kHome);
     for (std::int16_t p = 0; p < resPiles; ++p)
         View.PlaceMarker(kReserve, p, Games.GetCordX(kReserve, p, 0), Games.GetCordY(kReserve, p, 0), 14);
     for (std::int16_t p = 0; p < homePiles; ++p)
         View.PlaceMarker(kHome, p, Games.GetCordX(kHome, p, 0), Games.GetCordY(kHome, p, 0), 14);
+    GoalBaseRank = dealt.GoalBase;
 
-    // The goal base: a rank, or one drawn right after the shuffle.
-    std::int16_t base = Games.GoalBase();
-    if (base == kRandomBase)
-        base = static_cast<std::int16_t>(static_cast<double>(Array.NextDraw()) * 13.0);
-    GoalBaseRank = base;
-
-    // Goal pile k receives the base card of suit pile k, for the first GoalCards piles.
-    const std::int16_t goalCards = Games.Cards(kGoal);
-    if (goalCards > 0)
-        for (std::int16_t id = 0; id < kTotalCards; ++id)
-            if (Card(id).Num == base && Card(id).Suitpile < goalCards)
-                Book(id, kGoal, Card(id).Suitpile, 0, 0, kDealMove, 0);
-
-    for (std::int16_t p = 0; p < kGoalPiles; ++p)
-        View.PlaceMarker(kGoal, p, Games.GetCordX(kGoal, p, 0), Games.GetCordY(kGoal, p, 0), base);
-
-    // Everything else goes face down onto the deck spot, lowest card first.
+    // The goal piles' first cards go straight there.
+    auto placeOf = [&dealt](std::int16_t id) { return dealt.Place[static_cast<std::size_t>(id)]; };
     for (std::int16_t id = 0; id < kTotalCards; ++id)
-        if (Card(id).Cell != kGoal)
-            Book(id, kDeck, 0, static_cast<std::int16_t>(Array.GetTop(kDeck, 0) + 1), 0, kDealMove, 0, 1);
+        if (placeOf(id).Cell == kGoal)
+            Book(id, kGoal, placeOf(id).Pile, placeOf(id).Pos, 0, kDealMove, 0);
+    for (std::int16_t p = 0; p < kGoalPiles; ++p)
+        View.PlaceMarker(kGoal, p, Games.GetCordX(kGoal, p, 0), Games.GetCordY(kGoal, p, 0), GoalBaseRank);
 
-    // From the top of the deck round the reserve piles, then round the home piles.
-    const std::int16_t resCards = Games.Cards(kReserve);
-    for (std::int16_t i = 0; i < resCards && resPiles > 0; ++i)
-        Book(Array.GetTopPicID(kDeck, 0), kReserve, static_cast<std::int16_t>(i % resPiles),
-             static_cast<std::int16_t>(i / resPiles), 0, kDealMove, 5);
-    View.PlaySound("Start");
-    const std::int16_t homeCards = Games.Cards(kHome);
-    for (std::int16_t i = 0; i < homeCards; ++i)
-        Book(Array.GetTopPicID(kDeck, 0), kHome, static_cast<std::int16_t>(i % homePiles),
-             static_cast<std::int16_t>(i / homePiles), 0, kDealMove, 5);
+    // Everything else goes face down onto the deck spot, lowest card first; then from the
+    // top of the deck each card to its place: the reserve piles' first, then the home piles'.
+    for (std::int16_t id = 0; id < kTotalCards; ++id)
+        if (placeOf(id).Cell != kGoal)
+            Book(id, kDeck, 0, static_cast<std::int16_t>(Array.GetTop(kDeck, 0) + 1), 0, kDealMove, 0, 1);
+    bool started = false;
+    for (std::int16_t id; (id = Array.GetTopPicID(kDeck, 0)) >= 0;) {
+        const CardPlace to = placeOf(id);
+        if (to.Cell != kReserve && !started) {
+            View.PlaySound("Start");
+            started = true;
+        }
+        if (!Book(id, to.Cell, to.Pile, to.Pos, 0, kDealMove, 5))
+            break;
+    }
+    if (!started)
+        View.PlaySound("Start");
 }
 
 void Game::EndGame(std::int16_t result, std::int16_t score) {

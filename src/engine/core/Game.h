@@ -22,6 +22,8 @@
 
 namespace tabloo {
 
+struct DealtGame;
+
 namespace test {
 struct TestGame;
 }
@@ -251,7 +253,8 @@ private:
     // cards ride on it, as the log records them; false when the rules refuse the drop.
     bool RuledMove(std::int16_t picId, PileRef target, std::int16_t &dPos, std::int16_t &mCards) const;
     void LoadBoard();
-    void DealBoard();
+    // Lays the dealt cards out as the deal places them, from the deck spot.
+    void LayOut(const DealtGame &dealt);
     void ClearBoard();
     GameRules ReadGameRules() const;
     // The table as a position, without reading the settings (MultiMove and Autoplay on).

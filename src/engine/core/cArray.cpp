@@ -1,7 +1,5 @@
 #include "cArray.h"
 
-#include "NumText.h"
-
 #include <algorithm>
 
 namespace tabloo {
@@ -29,10 +27,6 @@ std::int16_t cArray::GetPicID(std::int16_t cell, std::int16_t pile, std::int16_t
     return PicIDs[cell][pile][pos];
 }
 
-std::int16_t cArray::GetRandom(std::int16_t picId) const {
-    return picId >= 0 && picId < kPositions ? Shuffle[picId] : std::int16_t(0);
-}
-
 std::int16_t cArray::TotalGoalCards() const {
     int total = 0;
     for (std::int16_t pile = 0; pile < kGoalPiles; ++pile)
@@ -48,30 +42,6 @@ void cArray::ResetCards() {
 void cArray::Clear() {
     // Every pile empty. Slots above a pile's top are never read, so PicIDs keeps them.
     std::fill(&Tops[0][0], &Tops[0][0] + kCells * kPiles, std::int16_t(-1));
-}
-
-void cArray::Init(double gameNo) {
-    Clear();
-    RandomInit(gameNo);
-}
-
-void cArray::RandomInit(double gameNo) {
-    constexpr int n = kTotalCards;
-    std::int16_t pool[n + 1];
-    for (int i = 0; i < n; ++i)
-        pool[i] = static_cast<std::int16_t>(i);
-    pool[n] = 0;
-    Random.rtcRandomNext(-10);
-    int last = n;
-    for (int j = 0; j < n; ++j) {
-        Random.rtcRandomize(gameNo);
-        --last;
-        // k = 0 and k = last are half as likely as the others: the deal depends on it.
-        double r = Random.rtcRandomNext();
-        int k = static_cast<int>(RoundHalfEven(r * last));
-        Shuffle[j] = pool[k];
-        pool[k] = pool[last];
-    }
 }
 
 bool cArray::CanMove(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos,

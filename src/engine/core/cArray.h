@@ -1,10 +1,9 @@
-// The card table: the 52 cards, which card lies at every place of the board, how high
-// every pile is, and the shuffle that turns a game number into a deal. MoveCard is the only
-// way a card changes place; it books the move and nothing else.
+// The card table: the 52 cards, which card lies at every place of the board and how high
+// every pile is. MoveCard is the only way a card changes place; it books the move and
+// nothing else.
 #pragma once
 
 #include "cCard.h"
-#include "cDealRandom.h"
 #include "cGames.h"
 
 #include <array>
@@ -40,8 +39,6 @@ public:
     std::int16_t GetTopPicID(std::int16_t cell, std::int16_t pile = 0) const;
     // The card at a place; -1 where no card lies.
     std::int16_t GetPicID(std::int16_t cell, std::int16_t pile, std::int16_t pos) const;
-    // The card's value 0..51 from the shuffle.
-    std::int16_t GetRandom(std::int16_t picId) const;
     std::int16_t TotalGoalCards() const;
 
     // Whether the card with the mCards cards riding on it can be laid at (dCell, dPile,
@@ -56,14 +53,8 @@ public:
     void MoveCard(std::int16_t picId, std::int16_t dCell, std::int16_t dPile, std::int16_t dPos, std::int16_t mCards,
                   std::int32_t tMod, std::int32_t dFace, std::array<bool, kPositions> &turned);
 
-    // Empties the tables and shuffles for a game number.
-    void Init(double gameNo);
-    // The shuffle alone.
-    void RandomInit(double gameNo);
-    // Empties the tables and keeps the shuffle (the board was taken down).
+    // Every pile empty.
     void Clear();
-    // The next value of the deal generator (the random goal base follows the shuffle).
-    float NextDraw() { return Random.rtcRandomNext(); }
 
 private:
     static bool OnBoard(int cell, int pile, int pos) {
@@ -75,8 +66,6 @@ private:
     std::array<cCard, kTotalCards> Cards{};
     std::int16_t PicIDs[kCells][kPiles][kPositions];
     std::int16_t Tops[kCells][kPiles];
-    std::int16_t Shuffle[kPositions] = {};
-    cDealRandom Random;
 };
 
 } // namespace tabloo
