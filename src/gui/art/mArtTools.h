@@ -27,9 +27,10 @@ inline const QColor kBlackInk(24, 24, 28);
 inline const QColor kGold(222, 172, 48);
 inline const QColor kGoldDark(150, 104, 16);
 
-// The four-colour deck's diamonds and clubs: a clear blue and a dark green, each far from the
-// hearts' red in lightness or hue, so that players who tell red from green poorly still tell
-// the four apart.
+// The four-colour deck's diamonds and clubs: a clear blue, which every kind of colour
+// blindness tells from the red and the black, and a dark green, which differs from the red in
+// hue for most players; to those who confuse red and green the two look alike in lightness,
+// and the suit signs tell them apart.
 inline const QColor kBlueInk(18, 82, 214);
 inline const QColor kGreenInk(0, 122, 52);
 
