@@ -1,4 +1,4 @@
-// tabloo-artsheet OUT.png [DPR]
+// tabloo-artsheet OUT.png [DPR] [--large-print] [--four-colours]
 // Draws every face, back and marker of the game (and a few faces in their selected look) onto
 // one sheet on the board's green, each labelled with its id, so a person can look them over.
 #include "cCardArt.h"
@@ -14,6 +14,7 @@
 #include <vector>
 
 using tabloo::cCardArt;
+using tabloo::cFaceLook;
 
 namespace {
 
@@ -48,9 +49,15 @@ std::vector<std::vector<cTile>> Layout() {
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    // The look of the faces, from the flags.
+    cFaceLook look;
+    if (args.removeAll(QStringLiteral("--large-print")) > 0)
+        look.Faces = cFaceLook::kLargePrint;
+    if (args.removeAll(QStringLiteral("--four-colours")) > 0)
+        look.FourColours = true;
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: tabloo-artsheet OUT.png [DPR]\n");
+        std::fprintf(stderr, "usage: tabloo-artsheet OUT.png [DPR] [--large-print] [--four-colours]\n");
         return 2;
     }
     qreal dpr = 1.0;
@@ -73,13 +80,13 @@ int main(int argc, char **argv) {
         QElapsedTimer timer;
         timer.start();
         for (int id : ids)
-            (void)cCardArt::Render(id, 1.0);
+            (void)cCardArt::Render(id, 1.0, look);
         ms = timer.nsecsElapsed() / 1e6;
     }
     QElapsedTimer scaledTimer;
     scaledTimer.start();
     for (int id : ids)
-        (void)cCardArt::Render(id, dpr);
+        (void)cCardArt::Render(id, dpr, look);
     const double scaledMs = scaledTimer.nsecsElapsed() / 1e6;
     std::printf("%zu images at dpr 1: first pass %.1f ms, second pass %.1f ms; at dpr %g: %.1f ms\n", ids.size(),
                 passMs[0], passMs[1], double(dpr), scaledMs);
@@ -108,9 +115,13 @@ int main(int argc, char **argv) {
     p.setFont(font);
     p.setPen(QColor(230, 240, 230));
     p.drawText(QRectF(margin, margin, width - 2 * margin, header), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Tabloo card art - %1 images at device pixel ratio %2, selected looks at the end")
+               QStringLiteral("Tabloo card art - %1 images at device pixel ratio %2, selected looks at the end%3")
                    .arg(ids.size())
-                   .arg(dpr));
+                   .arg(dpr)
+                   .arg(look == cFaceLook{} ? QString()
+                                            : QStringLiteral(" - %1%2")
+                                                  .arg(look.Faces == cFaceLook::kLargePrint ? "large print" : "classic")
+                                                  .arg(look.FourColours ? ", four colours" : "")));
     font.setPixelSize(11);
     font.setBold(false);
     p.setFont(font);
@@ -119,7 +130,7 @@ int main(int argc, char **argv) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const cTile tile = rows[r][c];
             const QPointF at(margin + int(c) * cellW + 5, margin + header + int(r) * cellH);
-            QImage image = cCardArt::Render(tile.Id, dpr);
+            QImage image = cCardArt::Render(tile.Id, dpr, look);
             if (tile.Negative)
                 image = cCardArt::Negative(image);
             p.drawImage(at, image);

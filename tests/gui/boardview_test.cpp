@@ -265,6 +265,31 @@ TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
 }
 
+TEST(BoardGame, ANewFaceLookRedrawsTheCardsAtOnce) {
+    BoardFixture b;
+    cCard card = b.game->Card(5);
+    card.FaceMode = 0;
+    card.Selected = false;
+    b.view.CardChanged(5, card);
+    b.view.TravelCard(5, 0, 0, 0, kPlayMove);
+    const cFaceLook large{cFaceLook::kLargePrint, true};
+    b.view.SetFaceLook(large);
+    // The card on screen is the new picture, inside its rounded corners.
+    const QImage want = cCardArt::Render(card.FaceId(), 1.0, large).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = Grab(b.view);
+    const int left = qRound(b.view.BoardOrigin().x());
+    int off = 0;
+    for (int y = 5; y < 91; ++y)
+        for (int x = 5; x < 66; ++x)
+            off += shown.pixel(left + x, y) != want.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(off, 0);
+    // The same look again draws nothing anew.
+    const int renders = b.view.Pictures().RenderCount();
+    b.view.SetFaceLook(large);
+    (void)Grab(b.view);
+    EXPECT_EQ(b.view.Pictures().RenderCount(), renders);
+}
+
 TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
     BoardFixture b(false, QSize(1200, 800));
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0);

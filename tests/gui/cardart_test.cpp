@@ -2,6 +2,7 @@
 // red and black inks where a player reads the suit, the same either way up, and the negative;
 // and the game's icon.
 #include "cCardArt.h"
+#include "cGames.h"
 #include "mAppIcon.h"
 
 #include <QColor>
@@ -16,6 +17,7 @@
 #include <vector>
 
 using tabloo::cCardArt;
+using tabloo::cFaceLook;
 
 namespace {
 
@@ -131,6 +133,84 @@ TEST(CardArt, TheSamePictureAtEveryScale) {
             }
         EXPECT_LT(sum / (71.0 * 96.0 * 3.0), 12.0) << id;
     }
+}
+
+namespace {
+
+bool Inked(const QColor &c) { return c.alpha() == 255 && c.lightness() < 200; }
+
+// The rows of the top-left corner (left of the index's suit sign) with ink in them: from the
+// first to the last of the run that starts at the top.
+std::pair<int, int> IndexRows(const QImage &image) {
+    int first = -1, last = -1;
+    for (int y = 2; y < 40; ++y) {
+        const bool ink = Count(image, QRect(3, y, 14, 1), Inked) > 0;
+        if (ink && first < 0)
+            first = y;
+        if (ink)
+            last = y;
+        else if (first >= 0)
+            break;
+    }
+    return {first, last};
+}
+
+bool SameImage(const QImage &a, const QImage &b) { return a == b; }
+
+} // namespace
+
+TEST(CardArt, LargePrintIndexIsTallerAndStaysInTheStripAFannedPileShows) {
+    const cFaceLook large{cFaceLook::kLargePrint, false};
+    const double strip = double(tabloo::kFanStep) / tabloo::kTwipsPerPixel;
+    for (int suit = 0; suit < 4; ++suit)
+        for (int num = 0; num < 13; ++num) {
+            const int id = FaceId(suit, num);
+            const QImage classic = cCardArt::Render(id), big = cCardArt::Render(id, 1.0, large);
+            EXPECT_FALSE(SameImage(classic, big)) << id;
+            const auto [c0, c1] = IndexRows(classic);
+            const auto [b0, b1] = IndexRows(big);
+            ASSERT_GE(c0, 0) << id;
+            // The classic J and Q already reach to the strip's foot with their tails: Large
+            // print makes them bolder only.
+            const bool tail = num == 10 || num == 11;
+            EXPECT_GE(b1 - b0 + 1, (c1 - c0 + 1) * (tail ? 4 : 5) / 4) << id << " rank rows " << b0 << ".." << b1;
+            // Rank and suit sign both end above the next card of a fanned pile.
+            EXPECT_LT(b1, strip) << id;
+            const QRect sign(22, 2, 18, int(strip) - 2);
+            EXPECT_GE(Count(big, sign, Inked), 60) << id;
+            EXPECT_EQ(Count(big, QRect(2, int(strip) + 1, 40, 2), Inked), 0) << id << " ink just below the strip";
+        }
+}
+
+TEST(CardArt, FourColoursInkDiamondsBlueAndClubsGreenAndLeaveHeartsAndSpades) {
+    auto blue = [](const QColor &c) { return c.alpha() == 255 && c.blue() - std::max(c.red(), c.green()) > 80; };
+    auto green = [](const QColor &c) { return c.alpha() == 255 && c.green() - std::max(c.red(), c.blue()) > 50; };
+    const QRect index(2, 2, 36, 14);
+    for (auto faces : {cFaceLook::kClassic, cFaceLook::kLargePrint})
+        for (int suit = 0; suit < 4; ++suit)
+            for (int num = 0; num < 13; ++num) {
+                const int id = FaceId(suit, num);
+                const QImage two = cCardArt::Render(id, 1.0, {faces, false});
+                const QImage four = cCardArt::Render(id, 1.0, {faces, true});
+                if (suit == 0 || suit == 1) {
+                    EXPECT_TRUE(SameImage(two, four)) << id << " in design " << faces;
+                    continue;
+                }
+                const auto ownColour = suit == 2 ? +blue : +green;
+                EXPECT_EQ(Count(two, index, ownColour), 0) << id;
+                EXPECT_GE(Count(four, index, ownColour), 20) << id << " in design " << faces;
+                EXPECT_EQ(Count(four, index, IsSaturatedRed) + Count(four, index, IsBlack), 0) << id;
+            }
+}
+
+TEST(CardArt, AnUnknownFacesSettingDrawsTheClassicFaces) {
+    EXPECT_EQ(cFaceLook::FromSettings(1, 1), (cFaceLook{cFaceLook::kLargePrint, true}));
+    for (int stored : {0, 2, -1, 32767}) {
+        const cFaceLook look = cFaceLook::FromSettings(stored, 0);
+        EXPECT_EQ(look, cFaceLook{}) << stored;
+        EXPECT_TRUE(SameImage(cCardArt::Render(13, 1.0, look), cCardArt::Render(13))) << stored;
+    }
+    EXPECT_FALSE(cFaceLook::FromSettings(0, 2).FourColours);
 }
 
 TEST(AppIcon, EverySizeShowsBothAcesOnAClearBackground) {

@@ -1,4 +1,4 @@
-// The Customize dialog shows the stored colour, speeds and sounds, stores them all with OK
+// The Customize dialog shows the stored colour, card faces, speeds and sounds, stores them all with OK
 // (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
 // way out stores nothing and repaints nothing.
 #include "TestGame.h"
@@ -6,6 +6,8 @@
 #include "mColors.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -153,4 +155,27 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
     EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), 42);
+}
+
+TEST(Options, CardFacesAndFourColoursShowAsStoredAndOnlyOkStoresThem) {
+    OptionsTable t;
+    t.Set("CardFaces", "7"); // a design the game does not know: the classic faces
+    const cRegistry &r = cRegistry(t.TheGame.Settings);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        OptionsDialog d(t);
+        auto *faces = d.Dialog.findChild<QComboBox *>(QStringLiteral("cboCardFaces"));
+        auto *four = d.Dialog.findChild<QCheckBox *>(QStringLiteral("chkFourColours"));
+        ASSERT_TRUE(faces && four);
+        ASSERT_EQ(faces->count(), 2);
+        // Round 0 opens on the unknown value, the others on what OK stored in round 0.
+        EXPECT_EQ(faces->currentIndex(), round == 0 ? 0 : 1);
+        EXPECT_EQ(four->isChecked(), round != 0);
+        faces->setCurrentIndex(round == 0 ? 1 : 0);
+        four->setChecked(round == 0);
+        d.Click(round == 1 ? "cmdCancel" : "cmdOK");
+        // Round 1 is cancelled; round 2 turns both back with OK.
+        EXPECT_EQ(r.CardFaces(), round < 2 ? 1 : 0);
+        EXPECT_EQ(r.FourColours(), round < 2 ? 1 : 0);
+    }
 }

@@ -22,7 +22,7 @@ bool cRegistry::IsDataKey(std::string_view key) {
                                       keys::CardSpeed,    keys::UndoSpeed,     keys::UndoallSpeed, keys::ReplaySpeed,
                                       keys::SoundStart,   keys::SoundCardDown, keys::SoundCardUp,  keys::SoundUndo,
                                       keys::SoundRedo,    keys::SoundAutoPlay, keys::SoundWin,     keys::ShowVerdict,
-                                      keys::WinnableOnly, keys::FitBoard};
+                                      keys::WinnableOnly, keys::FitBoard,      keys::CardFaces,    keys::FourColours};
     return key == "CurPlayerInx" ||
            std::any_of(std::begin(all), std::end(all), [&](const DataKey &k) { return k.Name == key; });
 }

@@ -49,6 +49,10 @@ inline constexpr DataKey WinnableOnly{"WinnableOnly", 0};
 // 1: the board grows with the window, keeping its proportions; 0: it stays at its own size.
 // Absent, it counts as on: at the window's first size the board has its own size either way.
 inline constexpr DataKey FitBoard{"FitBoard", 1};
+// The card faces: 0 the classic ones, 1 Large print (any other value reads as the classic).
+// FourColours 1: every suit prints in a colour of its own; 0: red and black.
+inline constexpr DataKey CardFaces{"CardFaces", 0};
+inline constexpr DataKey FourColours{"FourColours", 0};
 } // namespace keys
 
 class cRegistry {
@@ -93,6 +97,10 @@ public:
     void SetShowToolbar(std::int16_t v) { Set(keys::ShowToolbar, v); }
     std::int16_t FitBoard() const { return Get(keys::FitBoard); }
     void SetFitBoard(std::int16_t v) { Set(keys::FitBoard, v); }
+    std::int16_t CardFaces() const { return Get(keys::CardFaces); }
+    void SetCardFaces(std::int16_t v) { Set(keys::CardFaces, v); }
+    std::int16_t FourColours() const { return Get(keys::FourColours); }
+    void SetFourColours(std::int16_t v) { Set(keys::FourColours, v); }
     std::int16_t GoalOrder() const { return Get(keys::GoalOrder); }
     void SetGoalOrder(std::int16_t v) { Set(keys::GoalOrder, v); }
     std::int16_t GoalBase() const { return Get(keys::GoalBase); }

@@ -13,7 +13,7 @@ bool cCardArt::IsValidId(int id) {
     return (id >= 1 && id <= 52) || (id >= 101 && id <= 116) || (id >= 201 && id <= 218);
 }
 
-QImage cCardArt::Render(int id, qreal devicePixelRatio) {
+QImage cCardArt::Render(int id, qreal devicePixelRatio, cFaceLook look) {
     if (!IsValidId(id))
         return {};
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
@@ -23,17 +23,17 @@ QImage cCardArt::Render(int id, qreal devicePixelRatio) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    Paint(p, id);
+    Paint(p, id, look);
     p.end();
     return image;
 }
 
-void cCardArt::Paint(QPainter &p, int id) {
+void cCardArt::Paint(QPainter &p, int id, cFaceLook look) {
     if (!IsValidId(id))
         return;
     p.save();
     if (id <= 52)
-        mArt::PaintFace(p, (id - 1) / 13, (id - 1) % 13);
+        mArt::PaintFace(p, (id - 1) / 13, (id - 1) % 13, look);
     else if (id <= 116)
         mArt::PaintBack(p, id - 101);
     else

@@ -364,6 +364,11 @@ void PaintCourt(QPainter &p, int suit, int num, const QColor &ink) {
     c.RobeDark = red ? QColor(150, 12, 30) : QColor(14, 14, 20);
     c.Lining = red ? QColor(255, 236, 200) : QColor(232, 232, 240);
     c.Jewel = red ? QColor(40, 90, 200) : QColor(210, 30, 50);
+    // The four-colour deck dresses the diamonds' and clubs' courts in their suit's colour.
+    if (ink == kBlueInk)
+        c = {QColor(30, 92, 214), QColor(14, 50, 140), QColor(255, 236, 200), QColor(210, 30, 50)};
+    else if (ink == kGreenInk)
+        c = {QColor(16, 128, 60), QColor(4, 74, 32), QColor(232, 240, 226), QColor(210, 30, 50)};
 
     // The panel starts below the corner index; the figures, drawn for a panel reaching up to
     // kOldTop, are shrunk towards the middle of the card to fit.

@@ -13,11 +13,13 @@ namespace {
 // The pip height of the pip cards; diamonds are slimmer and get a little more height.
 qreal PipSize(int suit) { return suit == 2 ? 13.5 : 12.0; }
 
-void PaintPips(QPainter &p, int suit, int num, const QColor &ink) {
+} // namespace
+
+void PaintPips(QPainter &p, int suit, int num, const QColor &ink, qreal scale, qreal top) {
     constexpr qreal left = 23.5, centre = kMidX, right = kW - 23.5;
     // The top row stays clear of the corner index, which runs across the top edge.
-    constexpr qreal top = 21.5, bottom = kH - 21.5, mid = kMidY;
-    constexpr qreal q1 = top + (bottom - top) / 3.0, q2 = top + 2.0 * (bottom - top) / 3.0;
+    const qreal bottom = kH - top, mid = kMidY;
+    const qreal q1 = top + (bottom - top) / 3.0, q2 = top + 2.0 * (bottom - top) / 3.0;
     // The classic layouts, column by column; the centre column of the seven, eight and ten
     // sits between the rows of the side columns.
     std::vector<QPointF> at;
@@ -69,8 +71,10 @@ void PaintPips(QPainter &p, int suit, int num, const QColor &ink) {
     // Pips below the middle are turned upside down.
     const QPainterPath &shape = Shapes().Suit[suit];
     for (QPointF pip : at)
-        FillShape(p, shape, pip, PipSize(suit), pip.y() > mid + 0.1, ink);
+        FillShape(p, shape, pip, PipSize(suit) * scale, pip.y() > mid + 0.1, ink);
 }
+
+namespace {
 
 void PaintAce(QPainter &p, int suit, const QColor &ink) {
     const QPainterPath &shape = Shapes().Suit[suit];
@@ -101,15 +105,19 @@ void PaintIndex(QPainter &p, int suit, int num, const QColor &ink) {
 
 } // namespace
 
-void PaintFace(QPainter &p, int suit, int num) {
+void PaintFace(QPainter &p, int suit, int num, cFaceLook look) {
     p.setPen(QPen(QColor(150, 150, 150), 1.0));
     p.setBrush(Qt::white);
     p.drawPath(CardShape(0.5));
-    const QColor ink = IsRedSuit(suit) ? kRedInk : kBlackInk;
+    const QColor ink = SuitInk(suit, look.FourColours);
+    if (look.Faces == cFaceLook::kLargePrint) {
+        PaintLargePrintFace(p, suit, num, ink);
+        return;
+    }
     if (num == 0)
         PaintAce(p, suit, ink);
     else if (num <= 9)
-        PaintPips(p, suit, num, ink);
+        PaintPips(p, suit, num, ink, 1.0, 21.5);
     else
         PaintCourt(p, suit, num, ink);
     PaintIndex(p, suit, num, ink);

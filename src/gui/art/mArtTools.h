@@ -27,7 +27,23 @@ inline const QColor kBlackInk(24, 24, 28);
 inline const QColor kGold(222, 172, 48);
 inline const QColor kGoldDark(150, 104, 16);
 
+// The four-colour deck's diamonds and clubs: a clear blue, which every kind of colour
+// blindness tells from the red and the black, and a dark green, which differs from the red in
+// hue for most players; to those who confuse red and green the two look alike in lightness,
+// and the suit signs tell them apart.
+inline const QColor kBlueInk(18, 82, 214);
+inline const QColor kGreenInk(0, 122, 52);
+
 inline bool IsRedSuit(int suit) { return suit == 0 || suit == 2; }
+
+// The ink a suit prints in: red or black, or with four colours one of its own.
+inline QColor SuitInk(int suit, bool fourColours) {
+    if (fourColours && suit == 2)
+        return kBlueInk;
+    if (fourColours && suit == 3)
+        return kGreenInk;
+    return IsRedSuit(suit) ? kRedInk : kBlackInk;
+}
 
 // Path set operations flatten curves at a fixed tolerance in path units, so shapes that need
 // them are built large and scaled down afterwards.
@@ -91,10 +107,15 @@ QPainterPath CardShape(qreal inset);
 QLinearGradient Vertical(qreal top, qreal bottom, const QColor &a, const QColor &b);
 
 // The painters, one a kind of picture; each leaves the painter's pen and brush as it likes.
-void PaintFace(QPainter &p, int suit, int num);                     // mArtFaces.cpp
+void PaintFace(QPainter &p, int suit, int num, cFaceLook look);     // mArtFaces.cpp
 void PaintCourt(QPainter &p, int suit, int num, const QColor &ink); // mArtCourt.cpp
-void PaintBack(QPainter &p, int index);                             // mArtBacks.cpp
-void PaintPicture(QPainter &p, int picture, const QRectF &area);    // mArtPictures.cpp
-void PaintMarker(QPainter &p, int mode);                            // mArtMarkers.cpp
+// The pips of the two to the ten, each `scale` times the classic size, the top row's centres
+// `top` below the card's top edge (21.5 on the classic faces).
+void PaintPips(QPainter &p, int suit, int num, const QColor &ink, qreal scale, qreal top); // mArtFaces.cpp
+// Large print: the big corner index, the plain courts and the ace.
+void PaintLargePrintFace(QPainter &p, int suit, int num, const QColor &ink); // mArtLargePrint.cpp
+void PaintBack(QPainter &p, int index);                                      // mArtBacks.cpp
+void PaintPicture(QPainter &p, int picture, const QRectF &area);             // mArtPictures.cpp
+void PaintMarker(QPainter &p, int mode);                                     // mArtMarkers.cpp
 
 } // namespace tabloo::mArt

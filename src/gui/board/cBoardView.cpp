@@ -96,6 +96,14 @@ void cBoardView::SetFitToWindow(bool fit) {
     FitBoard();
 }
 
+void cBoardView::SetFaceLook(cFaceLook look) {
+    if (!mPictures.SetFaceLook(look))
+        return;
+    for (sgCard *card : mCards)
+        card->RedrawPicture();
+    // The markers look the same in every look, and keep the pictures they hold.
+}
+
 qreal cBoardView::WantedArtRatio() const {
     // Card images are rendered at the scale they are shown with, so they stay sharp when
     // the board is drawn smaller or larger.

@@ -42,6 +42,8 @@ public:
     // On: the board grows (or shrinks) to the largest size the view holds, keeping its
     // proportions. Off: it stays at its own size and only shrinks to fit a smaller view.
     void SetFitToWindow(bool fit);
+    // The look of the faces; a new one redraws every card at once.
+    void SetFaceLook(cFaceLook look);
 
     // The travels still to be shown, and the sounds and won notice between them; their frame
     // interval is 1/60 s, or 0 to land every travel at once (tests, tools).

@@ -1,7 +1,5 @@
 #include "cPixmapCache.h"
 
-#include "cCardArt.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -36,10 +34,10 @@ const QPixmap &cPixmapCache::Get(int id, bool negative, qreal dpr) {
     const qreal ratio = key.DprMilli / 1000.0;
     QImage image;
     if (ratio >= 1.0) {
-        image = cCardArt::Render(id, ratio);
+        image = cCardArt::Render(id, ratio, Look);
     } else {
         // A board drawn smaller: the full-size picture, shrunk smoothly to the size shown.
-        image = cCardArt::Render(id, 1.0);
+        image = cCardArt::Render(id, 1.0, Look);
         if (!image.isNull()) {
             image = image.scaled(qMax(1, qRound(cCardArt::kWidth * ratio)), qMax(1, qRound(cCardArt::kHeight * ratio)),
                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -58,6 +56,14 @@ void cPixmapCache::KeepLastRatioOnly() {
     const int last = Ratios.front();
     Ratios.erase(Ratios.begin() + 1, Ratios.end());
     Images.removeIf([last](const auto &entry) { return entry.key().DprMilli != last; });
+}
+
+bool cPixmapCache::SetFaceLook(cFaceLook look) {
+    if (look == Look)
+        return false;
+    Look = look;
+    Clear();
+    return true;
 }
 
 void cPixmapCache::Clear() {

@@ -3,6 +3,8 @@
 // cards and markers take their pictures from it.
 #pragma once
 
+#include "cCardArt.h"
+
 #include <QHash>
 #include <QPixmap>
 
@@ -19,6 +21,10 @@ public:
     int RenderCount() const { return Renders; }
     int ImageCount() const { return static_cast<int>(Images.size()); }
     void Clear();
+    // The look the faces are drawn in. A new look lets go of every image, so that the next
+    // Get of a face draws it anew; true when the look changed.
+    bool SetFaceLook(cFaceLook look);
+    cFaceLook FaceLook() const { return Look; }
     // Lets go of the images of every ratio but the one used last (once a resize is over).
     void KeepLastRatioOnly();
 
@@ -37,6 +43,7 @@ private:
     // The ratios held, the one used last first.
     std::vector<int> Ratios;
     int Renders = 0;
+    cFaceLook Look;
 };
 
 } // namespace tabloo

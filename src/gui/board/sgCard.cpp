@@ -38,6 +38,11 @@ void sgCard::SetArtRatio(qreal dpr) {
     update();
 }
 
+void sgCard::RedrawPicture() {
+    UsePicture();
+    update();
+}
+
 void sgCard::UsePicture() { mPixmap = mImageId > 0 ? mBoard->Pictures().Get(mImageId, mNegative, mDpr) : QPixmap(); }
 
 void sgCard::SetPosTwips(QPointF twips) {

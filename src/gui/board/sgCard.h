@@ -26,6 +26,8 @@ public:
     void RefreshCard(const cCard &card, qreal dpr);
     // Draws the same picture again at another device pixel ratio.
     void SetArtRatio(qreal dpr);
+    // Takes its picture afresh from the board's pictures (after the faces changed their look).
+    void RedrawPicture();
 
     // The card's left and top in twips, kept exactly as set (the item stands at twips / 15).
     QPointF PosTwips() const { return mPosTwips; }

@@ -1,10 +1,12 @@
 #include "frmOptions.h"
 
 #include "Game.h"
+#include "cCardArt.h"
 #include "mColors.h"
 #include "mDialogs.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -138,9 +140,29 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     chkFitBoard = new QCheckBox(QStringLiteral("&Fit the board to the window"), background);
     chkFitBoard->setObjectName(QStringLiteral("chkFitBoard"));
     chkFitBoard->setChecked(Store.FitBoard() == 1);
+    // The faces: the classic design or Large print, in two colours or four.
+    const cFaceLook look = cFaceLook::FromSettings(Store.CardFaces(), Store.FourColours());
+    cboCardFaces = new QComboBox(background);
+    cboCardFaces->setObjectName(QStringLiteral("cboCardFaces"));
+    cboCardFaces->addItem(QStringLiteral("Classic"), int(cFaceLook::kClassic));
+    cboCardFaces->addItem(QStringLiteral("Large print"), int(cFaceLook::kLargePrint));
+    cboCardFaces->setCurrentIndex(cboCardFaces->findData(int(look.Faces)));
+    auto *facesCaption = new QLabel(QStringLiteral("Card fa&ces:"), background);
+    facesCaption->setBuddy(cboCardFaces);
+    chkFourColours = new QCheckBox(QStringLiteral("Four-colour &deck"), background);
+    chkFourColours->setObjectName(QStringLiteral("chkFourColours"));
+    chkFourColours->setToolTip(QStringLiteral("Hearts red, diamonds blue, clubs green, spades black"));
+    chkFourColours->setChecked(look.FourColours);
+    auto *facesRow = new QHBoxLayout;
+    facesRow->addWidget(facesCaption);
+    facesRow->addWidget(cboCardFaces);
+    facesRow->addSpacing(12);
+    facesRow->addWidget(chkFourColours);
+    facesRow->addStretch(1);
     auto *backgroundLayout = new QVBoxLayout(background);
     backgroundLayout->addLayout(colourRow, 1);
     backgroundLayout->addWidget(chkFitBoard);
+    backgroundLayout->addLayout(facesRow);
     SSTab1->addTab(background, QStringLiteral("Background"));
 
     // Animation and sounds: a slider for each kind of card movement, a switch per sound.
@@ -258,6 +280,8 @@ void frmOptions::Ok() {
             ApplyBackground(Colors.GetColorEntry(n).Value);
     }
     Store.SetFitBoard(chkFitBoard->isChecked() ? 1 : 0);
+    Store.SetCardFaces(static_cast<std::int16_t>(cboCardFaces->currentData().toInt()));
+    Store.SetFourColours(chkFourColours->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < kSpeeds.size(); ++i)
         Store.Set(kSpeeds[i].Key, static_cast<std::int16_t>(kSlowest - Sliders[i]->value()));
     for (std::size_t i = 0; i < kSounds.size(); ++i)

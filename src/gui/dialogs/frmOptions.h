@@ -1,4 +1,5 @@
 // "Customize": the board's background colour and whether the board grows with the window,
+// the look of the card faces (the design, and two or four suit colours),
 // the speeds of the card animations, which sounds play and whether the window tells if the
 // game can still be won. Picking a colour only repaints the preview; OK stores everything at
 // once and repaints the board in the chosen colour. Cancel, Escape and the close box store
@@ -14,6 +15,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -53,6 +55,8 @@ private:
     QListWidget *ListView1 = nullptr;
     Preview *Picture1 = nullptr;
     QCheckBox *chkFitBoard = nullptr;
+    QComboBox *cboCardFaces = nullptr;
+    QCheckBox *chkFourColours = nullptr;
     std::array<QSlider *, 4> Sliders{};
     QListWidget *lvSound = nullptr;
     QCheckBox *chkVerdict = nullptr;

@@ -452,6 +452,7 @@ void frmMain::ArrangeBoard() {
         return;
     Toolbar1->setVisible(Store.ShowToolbar() != 0);
     Board->SetFitToWindow(Store.FitBoard() == 1);
+    Board->SetFaceLook(cFaceLook::FromSettings(Store.CardFaces(), Store.FourColours()));
     Board->SetBoardColor(Colors.GetColorEntry(Store.ColorIndex()).Value);
 }
 
