@@ -1,6 +1,6 @@
 # Installs the Debian packages the game needs to build and test, only those missing.
 # Sourced by run.sh and test.sh.
-TABLOO_PACKAGES=(cmake make g++ libgtest-dev libgmock-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
+TABLOO_PACKAGES=(cmake make g++ libgtest-dev libgmock-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-dejavu-core)
 
 ensure_packages() {
     local missing=()

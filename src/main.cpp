@@ -1,6 +1,7 @@
 // Tabloo: the splash, then the game window on the player's own settings.
 #include "cQtSettings.h"
 #include "cSlotLocks.h"
+#include "cTranslators.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "mAppIcon.h"
@@ -29,6 +30,9 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName("Tabloo");
     QApplication::setApplicationVersion("3.0");
     QApplication::setDesktopFileName(QStringLiteral(TABLOO_APP_ID));
+    // The desktop's language (LANG, LC_ALL, LC_MESSAGES), before any window is made.
+    tabloo::cTranslators translators;
+    translators.Install(QLocale::system());
 
     auto *splash = new tabloo::frmSplash;
     splash->show();

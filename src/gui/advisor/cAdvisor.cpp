@@ -145,7 +145,7 @@ void cAdvisor::ShowLine() {
 
 QString cAdvisor::LineText() const {
     if (Finding())
-        return QStringLiteral("Looking for a winnable deal\u2026");
+        return tr("Looking for a winnable deal\u2026");
     QString text;
     switch (Shown) {
     case Verdict::None:
@@ -154,21 +154,21 @@ QString cAdvisor::LineText() const {
         text = QStringLiteral("\u2026");
         break;
     case Verdict::Winnable:
-        text = QStringLiteral("Winnable");
+        text = tr("Winnable");
         break;
     case Verdict::NotWinnable:
-        text = QStringLiteral("Not winnable");
+        text = tr("Not winnable");
         break;
     case Verdict::CantTell:
-        text = QStringLiteral("Can't tell");
+        text = tr("Can't tell");
         break;
     }
     if (TheGame.Running() && NoteDeal == TheGame.DealCount()) {
-        const QString note = QStringLiteral("no winnable deal turned up in 2 s");
+        const QString note = tr("no winnable deal turned up in 2 s");
         text = text.isEmpty() || Shown == Verdict::Thinking ? note : text + QStringLiteral(" \u2014 ") + note;
     }
     if (GaveUp() && TheGame.GoalCardCount() == kTotalCards)
-        text = QStringLiteral("Won by Show Solution: the game counts as lost");
+        text = tr("Won by Show Solution: the game counts as lost");
     return text;
 }
 
@@ -197,8 +197,8 @@ void cAdvisor::Act(Waiting what) {
         return;
     if (Outcome != tabloo::Verdict::Winnable) {
         if (Tell)
-            Tell(Outcome == tabloo::Verdict::Unwinnable ? QStringLiteral("No move leads to a win from here.")
-                                                        : QStringLiteral("No winning line found."));
+            Tell(Outcome == tabloo::Verdict::Unwinnable ? tr("No move leads to a win from here.")
+                                                        : tr("No winning line found."));
         return;
     }
     if (Winning.empty())

@@ -2,6 +2,8 @@
 
 #include "cSolver.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -61,9 +63,8 @@ std::pair<double, double> Interval(int k, int n) {
 QString cOdds::Text() const {
     const int decided = Won + Lost, counted = decided + Undecided;
     if (decided < kFirstFigure)
-        return counted < kDeals
-                   ? QStringLiteral("Counting how often these rules can be won\u2026")
-                   : QStringLiteral("Too few deals could be decided to tell how often these rules can be won");
+        return counted < kDeals ? tr("Counting how often these rules can be won\u2026")
+                                : tr("Too few deals could be decided to tell how often these rules can be won");
     const double percent = 100.0 * Won / decided;
     // The margin holds the chance of the sample and every undecided deal either way: the
     // share of all deals lies between that of the won alone and that of the won and the
@@ -72,8 +73,8 @@ QString cOdds::Text() const {
     const int margin = std::max(1, int(std::ceil(std::max(percent - low, high - percent))));
     // Below 10 % a tenth tells a rare variant from a hopeless one.
     const QString figure =
-        percent < 10 && Won > 0 ? QString::number(percent, 'f', 1) : QString::number(qRound(percent));
-    return QStringLiteral("About %1 % (\u00b1%2 %) of deals can be won, from %3 decided of %4")
+        percent < 10 && Won > 0 ? QLocale().toString(percent, 'f', 1) : QLocale().toString(qRound(percent));
+    return tr("About %1 % (\u00b1%2 %) of deals can be won, from %3 decided of %4")
         .arg(figure)
         .arg(margin)
         .arg(decided)

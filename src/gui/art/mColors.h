@@ -12,6 +12,9 @@ class QPainter;
 namespace tabloo {
 
 // A named colour. Value holds red in the low byte, then green, then blue.
+// A colour's name in the player's language (the table's names are English).
+QString ColourName(const QString &name);
+
 struct ColorEntry {
     QString Name;
     quint32 Value = 0;

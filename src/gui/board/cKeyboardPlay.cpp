@@ -24,7 +24,9 @@ constexpr int kLiftShift = 90;
 // The frame stands in front of every card, however often cards come to the front.
 constexpr qreal kFrameZ = 1e9;
 
-const char *const kSuits[4] = {"hearts", "spades", "diamonds", "clubs"};
+const char *const kSuits[4] = {
+    QT_TRANSLATE_NOOP("tabloo::cKeyboardPlay", "hearts"), QT_TRANSLATE_NOOP("tabloo::cKeyboardPlay", "spades"),
+    QT_TRANSLATE_NOOP("tabloo::cKeyboardPlay", "diamonds"), QT_TRANSLATE_NOOP("tabloo::cKeyboardPlay", "clubs")};
 
 } // namespace
 
@@ -330,40 +332,42 @@ void cKeyboardPlay::Refresh() {
 QString cKeyboardPlay::CardName(std::int16_t picId) const {
     const cCard &c = TheGame.Card(picId);
     if (!c.FaceUp())
-        return QStringLiteral("A card face down");
-    return QStringLiteral("%1 of %2").arg(ToQString(kBaseTexts[c.Num % 13]), QLatin1String(kSuits[c.Suit & 3]));
+        return tr("A card face down");
+    return tr("%1 of %2").arg(RuleText(kBaseTexts[c.Num % 13]), tr(kSuits[c.Suit & 3]));
 }
 
 QString cKeyboardPlay::PileName(PileRef pile) const {
-    const char *area = pile.Cell == kHome ? "home" : pile.Cell == kGoal ? "goal" : "reserve";
-    return QStringLiteral("%1 pile %2").arg(QLatin1String(area)).arg(pile.Pile + 1);
+    if (pile.Cell == kHome)
+        return tr("home pile %1").arg(pile.Pile + 1);
+    if (pile.Cell == kGoal)
+        return tr("goal pile %1").arg(pile.Pile + 1);
+    return tr("reserve pile %1").arg(pile.Pile + 1);
 }
 
 QString cKeyboardPlay::Description() const {
     if (!TheGame.Running())
-        return QStringLiteral("Board, no game");
+        return tr("Board, no game");
     const std::int16_t top = TheGame.TopPos(mFocus.Cell, mFocus.Pile);
     QString where;
     if (top < 0) {
-        where = QStringLiteral("Empty ") + PileName(mFocus);
+        where = tr("Empty %1").arg(PileName(mFocus));
     } else {
         const std::int16_t topCard = TheGame.CardAt(mFocus.Cell, mFocus.Pile, top);
-        where = CardName(topCard) + QStringLiteral(" on ") + PileName(mFocus);
+        where = tr("%1 on %2").arg(CardName(topCard), PileName(mFocus));
         if (!mLifted && mChosen > 1) {
             const std::int16_t chosen =
                 TheGame.CardAt(mFocus.Cell, mFocus.Pile, static_cast<std::int16_t>(top - (mChosen - 1)));
-            where = CardName(chosen) + QStringLiteral(" to ") + CardName(topCard) + QStringLiteral(" on ") +
-                    PileName(mFocus);
+            where = tr("%1 to %2 on %3").arg(CardName(chosen), CardName(topCard), PileName(mFocus));
         }
     }
     if (!mLifted)
         return where;
     QString lifted = CardName(mLifted->PicID);
     if (mLifted->Riding > 0)
-        lifted += QStringLiteral(" and %1 more").arg(mLifted->Riding);
+        lifted = tr("%1 and %2 more").arg(lifted).arg(mLifted->Riding);
     if (top < 0)
         where[0] = where[0].toLower();
-    return lifted + QStringLiteral(" lifted, over ") + where;
+    return tr("%1 lifted, over %2").arg(lifted, where);
 }
 
 } // namespace tabloo

@@ -53,7 +53,7 @@ QPixmap frmAbout::Picture(qreal devicePixelRatio) {
 }
 
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
-    SetUpDialog(*this, "frmAbout", QStringLiteral("About Tabloo 3.0"));
+    SetUpDialog(*this, "frmAbout", tr("About Tabloo 3.0"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -67,21 +67,21 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {
     big.setBold(true);
     lblProduct->setFont(big);
 
-    lblVersion = new QLabel(QStringLiteral("Version 3.0"), this);
+    lblVersion = new QLabel(tr("Version 3.0"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    lblAbout = new QLabel(QStringLiteral("A patience game of many variants:\n"
-                                         "bring every card home to the goal piles."),
+    lblAbout = new QLabel(tr("A patience game of many variants:\n"
+                             "bring every card home to the goal piles."),
                           this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
 
-    lblLicense = new QLabel(QStringLiteral("Tabloo is free software: you may share and change it\n"
-                                           "under the GNU General Public License, version 3 or later.\n"
-                                           "It comes with no warranty."),
+    lblLicense = new QLabel(tr("Tabloo is free software: you may share and change it\n"
+                               "under the GNU General Public License, version 3 or later.\n"
+                               "It comes with no warranty."),
                             this);
     lblLicense->setObjectName(QStringLiteral("lblLicense"));
 
-    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
+    cmdOK = NewButton(this, "cmdOK", tr("OK"), true);
 
     auto *text = new QVBoxLayout;
     text->addWidget(lblProduct);

@@ -17,18 +17,18 @@
 namespace tabloo {
 
 frmChooseGame::frmChooseGame(Game &game, QWidget *owner) : QDialog(owner), TheGame(game) {
-    SetUpDialog(*this, "frmChooseGame", QStringLiteral("Select Game"));
+    SetUpDialog(*this, "frmChooseGame", tr("Select Game"));
 
     // The range stands on a line of its own.
-    Label1 = new QLabel(QStringLiteral("Select a Game Number between\n0 and 999,999,999,999,999"), this);
+    Label1 = new QLabel(tr("Select a Game Number between\n0 and 999,999,999,999,999"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("9999999999999999")) + 16);
 
-    cmdSelect = NewButton(this, "cmdSelect", QStringLiteral("Select"), true);
-    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdSelect = NewButton(this, "cmdSelect", tr("Select"), true);
+    cmdCancel = NewButton(this, "cmdCancel", tr("Cancel"));
     QHBoxLayout *buttons = ButtonRow({cmdSelect, cmdCancel});
 
     auto *layout = new QVBoxLayout(this);
@@ -75,8 +75,7 @@ void frmChooseGame::Select() {
 
 void frmChooseGame::InvalidNumber() {
     if (ShowMessage)
-        ShowMessage(QStringLiteral("Tabloo"),
-                    QStringLiteral("Please Enter a valid number between 0 and 999,999,999,999,999"));
+        ShowMessage(QStringLiteral("Tabloo"), tr("Please Enter a valid number between 0 and 999,999,999,999,999"));
     Text1->setText(QStringLiteral("0"));
     Text1->setFocus();
 }

@@ -29,7 +29,7 @@ QRadioButton *NewOption(const char *name, const QString &caption, const char *ke
 
 frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)> runCommand, QWidget *owner)
     : QDialog(owner), TheGame(game), RunCommand(std::move(runCommand)) {
-    SetUpDialog(*this, "frmFinishGame", QStringLiteral("Congrats"));
+    SetUpDialog(*this, "frmFinishGame", tr("Congrats"));
 
     ListView1 = new QListWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -40,16 +40,16 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    optNew = NewOption("optNew", QStringLiteral("New Game"), "F1", Frame1);
-    optSelect = NewOption("optSelect", QStringLiteral("Select Game"), "F2", Frame1);
-    optRestart = NewOption("optRestart", QStringLiteral("Restart Game"), "F4", Frame1);
-    optChoose = NewOption("optChoose", QStringLiteral("Select a Number"), "F7", Frame1);
+    optNew = NewOption("optNew", tr("New Game"), "F1", Frame1);
+    optSelect = NewOption("optSelect", tr("Select Game"), "F2", Frame1);
+    optRestart = NewOption("optRestart", tr("Restart Game"), "F4", Frame1);
+    optChoose = NewOption("optChoose", tr("Select a Number"), "F7", Frame1);
     auto *options = new QVBoxLayout(Frame1);
     for (QRadioButton *option : {optNew, optSelect, optRestart, optChoose})
         options->addWidget(option);
 
-    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
-    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdOK = NewButton(this, "cmdOK", tr("OK"), true);
+    cmdCancel = NewButton(this, "cmdCancel", tr("Cancel"));
     QHBoxLayout *buttons = ButtonRow({cmdOK, cmdCancel});
 
     auto *top = new QHBoxLayout;
@@ -62,19 +62,18 @@ frmFinishGame::frmFinishGame(Game &game, std::function<void(const QString &key)>
 
     // The summary, taken while the clock still runs: the score shown is the one recorded.
     Score = TheGame.GameScore();
-    ListView1->addItem(QStringLiteral(" Game :") + ToQString(TheGame.GameNo()));
-    ListView1->addItem(QStringLiteral(" Time Taken :") + ToQString(Game::FormatElapsed(TheGame.ElapsedSeconds())));
-    ListView1->addItem(QStringLiteral(" Player :") + ToQString(TheGame.CurrentPlayerName()));
-    ListView1->addItem(QStringLiteral(" Score :") + QString::number(Score));
-    ListView1->addItem(QStringLiteral(" Moves :") + QString::number(TheGame.MovesInForce()));
+    ListView1->addItem(tr(" Game :") + ToQString(TheGame.GameNo()));
+    ListView1->addItem(tr(" Time Taken :") + ToQString(Game::FormatElapsed(TheGame.ElapsedSeconds())));
+    ListView1->addItem(tr(" Player :") + ToQString(TheGame.CurrentPlayerName()));
+    ListView1->addItem(tr(" Score :") + QString::number(Score));
+    ListView1->addItem(tr(" Moves :") + QString::number(TheGame.MovesInForce()));
     // Room for the five lines and a long name, without scroll bars.
     const QFontMetrics metrics = ListView1->fontMetrics();
     int widest = 0;
     for (int i = 0; i < ListView1->count(); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(ListView1->item(i)->text()));
     const int frame = 2 * ListView1->frameWidth() + 12;
-    ListView1->setFixedWidth(std::max(widest, metrics.horizontalAdvance(QStringLiteral(" Time Taken :0:00:00"))) +
-                             frame + 16);
+    ListView1->setFixedWidth(std::max(widest, metrics.horizontalAdvance(tr(" Time Taken :0:00:00"))) + frame + 16);
     ListView1->setMinimumHeight(ListView1->sizeHintForRow(0) * ListView1->count() + frame);
 
     // The clock stops here, and the win is counted as shown: a kill while the dialog is

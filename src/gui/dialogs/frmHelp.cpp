@@ -4,6 +4,7 @@
 #include "cGames.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +18,8 @@ namespace {
 
 QString Escaped(const QString &text) { return text.toHtmlEscaped(); }
 
+QString HelpText(const char *text) { return QCoreApplication::translate("tabloo::frmHelp", text); }
+
 // A menu caption without its access-key marks ("&New Game" reads "New Game").
 QString PlainCaption(const QAction &a) {
     QString caption = a.text();
@@ -26,40 +29,44 @@ QString PlainCaption(const QAction &a) {
 
 QString OrderRows() {
     static const char *const kMeaning[] = {
-        "one rank higher, of the same suit",
-        "one rank higher, red on black or black on red",
-        "one rank higher, any suit",
-        "one rank lower, of the same suit",
-        "one rank lower, red on black or black on red",
-        "one rank lower, any suit",
-        "any card on any card",
-        "one rank higher or lower, of the same suit",
-        "one rank higher or lower, red on black or black on red",
-        "one rank higher or lower, any suit",
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher, of the same suit"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher, red on black or black on red"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher, any suit"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank lower, of the same suit"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank lower, red on black or black on red"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank lower, any suit"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "any card on any card"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher or lower, of the same suit"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher or lower, red on black or black on red"),
+        QT_TRANSLATE_NOOP("tabloo::frmHelp", "one rank higher or lower, any suit"),
     };
     static_assert(std::size(kMeaning) == kOrderTexts.size());
     QString rows;
     for (std::size_t i = 0; i < kOrderTexts.size(); ++i)
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(Escaped(ToQString(kOrderTexts[i])), QString::fromLatin1(kMeaning[i]));
+                    .arg(Escaped(RuleText(kOrderTexts[i])), HelpText(kMeaning[i]));
     return rows;
 }
 
 // The keys of the board, which belong to no menu.
 const char *const kBoardKeys[][2] = {
-    {"Left, Right", "move the focus frame along the row of piles"},
-    {"Up, Down", "move the focus frame between the top row and the tableau"},
-    {"Shift+Up, Shift+Down", "on a tableau pile: take one card more, or one less, of a run"},
-    {"Space, Enter", "lift the framed cards; with cards lifted, lay them on the framed pile"},
-    {"Esc", "put the lifted cards back"},
-    {"Double-click", "send a card to a foundation, else to the first empty free cell"},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Left, Right"),
+     QT_TRANSLATE_NOOP("tabloo::frmHelp", "move the focus frame along the row of piles")},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Up, Down"),
+     QT_TRANSLATE_NOOP("tabloo::frmHelp", "move the focus frame between the top row and the tableau")},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Shift+Up, Shift+Down"),
+     QT_TRANSLATE_NOOP("tabloo::frmHelp", "on a tableau pile: take one card more, or one less, of a run")},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Space, Enter"),
+     QT_TRANSLATE_NOOP("tabloo::frmHelp", "lift the framed cards; with cards lifted, lay them on the framed pile")},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Esc"), QT_TRANSLATE_NOOP("tabloo::frmHelp", "put the lifted cards back")},
+    {QT_TRANSLATE_NOOP("tabloo::frmHelp", "Double-click"),
+     QT_TRANSLATE_NOOP("tabloo::frmHelp", "send a card to a foundation, else to the first empty free cell")},
 };
 
 QString KeyRows(const QList<QAction *> &commands) {
     QString rows;
     for (const auto &k : kBoardKeys)
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(QString::fromLatin1(k[0]), QString::fromLatin1(k[1]));
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(HelpText(k[0]), HelpText(k[1]));
     for (const QAction *a : commands) {
         if (!a || a->shortcut().isEmpty())
             continue;
@@ -69,22 +76,21 @@ QString KeyRows(const QList<QAction *> &commands) {
     return rows;
 }
 
-const char *const kPage = R"(
-<h1>Tabloo</h1>
+// The page, a section at a time, each translated on its own.
+const char *const kPage[] = {
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h1>Tabloo</h1>
 <p>Tabloo is a patience game for one player with one deck of 52 cards. You design the game
 yourself: how many piles there are, how cards are built on them, how many free cells help you.
-The aim is always the same: bring all 52 cards to the four foundations.</p>
-
-<h2>The board</h2>
+The aim is always the same: bring all 52 cards to the four foundations.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>The board</h2>
 <ul>
 <li><b>Tableau</b> &ndash; the home piles along the middle of the board (4 to 10 of them). Their
 cards are fanned, so you can see every card of a pile.</li>
 <li><b>Free Cells</b> &ndash; up to four reserve piles at the top left. Each holds one card.</li>
 <li><b>Foundation</b> &ndash; the four goal piles at the top right. Each starts with the base card
 and is built from there; a foundation holds at most 13 cards.</li>
-</ul>
-
-<h2>How to play</h2>
+</ul>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>How to play</h2>
 <p>Press a card with the mouse and drag it onto the pile where it should go, then let go. If the
 pile takes the card it is laid there; if not, the card goes back where it came from.</p>
 <ul>
@@ -112,9 +118,8 @@ to lay them there. If that pile does not take them they go back; <b>Esc</b> puts
 any time.</p>
 
 <p>When the last card reaches the foundations the game is won: the score is shown and you can
-start the next game from there.</p>
-
-<h2>Designing the game</h2>
+start the next game from there.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Designing the game</h2>
 <p><b>File &rsaquo; Select Game</b> opens the game's design. <b>Play</b> keeps your choices and deals
 a new game with them; they stay until you change them.</p>
 <table border="1" cellspacing="0" cellpadding="4">
@@ -136,22 +141,19 @@ piles from the left.</p>
 <table border="1" cellspacing="0" cellpadding="4">
 <tr><th>Order</th><th>A card may go on a card</th></tr>
 %ORDERS%
-</table>
-
-<h2>Game numbers</h2>
+</table>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Game numbers</h2>
 <p>Every deal has a number. The same number with the same design gives the same deal, so you can
 play a game again (<b>File &rsaquo; Restart Game</b>) or play a number someone told you
 (<b>File &rsaquo; Select a Number</b>; any number above 0 and below 999,999,999,999,999).
-<b>File &rsaquo; New Game</b> deals a random number. The number is shown in the window's title.</p>
-
-<h2>Autoplay</h2>
+<b>File &rsaquo; New Game</b> deals a random number. The number is shown in the window's title.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Autoplay</h2>
 <p>While <b>Game &rsaquo; Autoplay</b> is ticked, every card that a foundation would take goes there
 by itself after each of your moves. Switch it off to keep cards on the tableau for building.
 While it is on, a card you take back from a foundation with <b>Undo</b> stays back only until your
 next move, and a card you drag off a foundation flies home again if nothing else goes there
-first.</p>
-
-<h2>Undo, redo and replay</h2>
+first.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Undo, redo and replay</h2>
 <ul>
 <li><b>Undo</b> takes back the last move, <b>Redo</b> makes it again. <b>Undo All</b> and
 <b>Redo All</b> go to the start or the end of the game at once. A new move after an undo drops
@@ -159,30 +161,26 @@ the moves that were taken back.</li>
 <li><b>Replay &rsaquo; Forward</b> and <b>Back</b> step through the game by themselves, a move every
 half second, until you choose <b>Stop</b> or the end is reached. <b>Replay All</b> shows the whole
 game from the deal.</li>
-</ul>
-
-<h2>Can it still be won?</h2>
+</ul>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Can it still be won?</h2>
 <p>The line under the board tells, after every move, whether the game in front of you can still be
 won: <b>Winnable</b>, <b>Not winnable</b>, or <b>Can't tell</b> when the search gives up; while it
 thinks it shows <b>&hellip;</b>. <b>Game &rsaquo; Hint</b> rings the card to move next and where it
 goes, in light blue. <b>Game &rsaquo; Show Solution</b> plays the rest of a winning line, a move every
 half second, until you press a key or click; you can undo its moves, but a game it has played
 counts as lost. In <b>File &rsaquo; Select Game</b>, <b>Winnable deals only</b> deals only games
-that can be won, and the line beside it tells how often your design can be won at all.</p>
-
-<h2>Score and time</h2>
+that can be won, and the line beside it tells how often your design can be won at all.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Score and time</h2>
 <p>While a game runs, the menu bar shows the score, the time and the number of moves. Each card
 on the foundations is worth 10 points, and every 3 seconds cost one point, so a won game scores
-up to 520 and a slow game goes below zero. Undone moves do not count as moves.</p>
-
-<h2>Players</h2>
+up to 520 and a slow game goes below zero. Undone moves do not count as moves.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Players</h2>
 <p>Up to ten players keep their own records. Add, rename and delete players in
 <b>Tools &rsaquo; Players</b>; choose who plays in <b>File &rsaquo; Select Game</b>. A finished game
 counts for the current player: a win with its score, and a game that is closed, replaced by a new
 one or left when the window closes as lost. <b>Tools &rsaquo; Statistics</b> shows the totals of
-all players and the record of each.</p>
-
-<h2>Customize</h2>
+all players and the record of each.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Customize</h2>
 <p><b>Tools &rsaquo; Customize</b> sets the colour of the board, whether the board grows with the
 window (<b>Fit the board to the window</b>: the cards are drawn afresh at the size shown), whether
 the line under the board tells if the game can still be won, the speed of moving cards (for your
@@ -190,24 +188,24 @@ moves, for undo and redo, for Undo All and Redo All, and for replay; at the righ
 cards jump) and which sounds play: <b>Card Down</b> sounds as you pick a card up, <b>Card Up</b> as
 you lay it down (or it goes back), <b>Start</b> with each deal, <b>Autoplay</b> with each card that
 goes home by itself, <b>Undo</b> and <b>Redo</b> with slow undo and redo moves, <b>Win</b> with a
-won game.</p>
-
-<h2>The window</h2>
+won game.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>The window</h2>
 <p><b>Game &rsaquo; Full Screen</b> (F11) gives the whole screen to the game; F11 again brings the
 window back as it was. The window opens at the size and place it had when it was last closed,
-maximised if it was.</p>
-
-<h2>Keys</h2>
+maximised if it was.</p>)"),
+    QT_TRANSLATE_NOOP("tabloo::frmHelp", R"(<h2>Keys</h2>
 <table border="1" cellspacing="0" cellpadding="4">
 <tr><th>Key</th><th>Command</th></tr>
 %KEYS%
-</table>
-)";
+</table>)"),
+};
 
 } // namespace
 
 QString frmHelp::HelpHtml(const QList<QAction *> &commands) {
-    QString page = QString::fromUtf8(kPage);
+    QString page;
+    for (const char *section : kPage)
+        page += tr(section) + QLatin1Char('\n');
     page.replace(QStringLiteral("%ORDERS%"), OrderRows());
     page.replace(QStringLiteral("%KEYS%"), KeyRows(commands));
     return QStringLiteral("<html><body>") + page + QStringLiteral("</body></html>");
@@ -215,7 +213,7 @@ QString frmHelp::HelpHtml(const QList<QAction *> &commands) {
 
 frmHelp::frmHelp(const QList<QAction *> &commands, QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Tabloo Help"));
+    setWindowTitle(tr("Tabloo Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("txtHelp"));

@@ -35,20 +35,20 @@ struct CaptionedKey {
     const DataKey &Key;
 };
 const std::array<CaptionedKey, 4> kSpeeds = {{
-    {"Card Moving Speed", keys::CardSpeed},
-    {"Undo/Redo Speed", keys::UndoSpeed},
-    {"Undoall/Redoall Speed", keys::UndoallSpeed},
-    {"Replay Speed", keys::ReplaySpeed},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Card Moving Speed"), keys::CardSpeed},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Undo/Redo Speed"), keys::UndoSpeed},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Undoall/Redoall Speed"), keys::UndoallSpeed},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Replay Speed"), keys::ReplaySpeed},
 }};
 
 const std::array<CaptionedKey, 7> kSounds = {{
-    {"Initial Shuffle", keys::SoundStart},
-    {"Card Up", keys::SoundCardUp},
-    {"Card Down", keys::SoundCardDown},
-    {"Autoplay Move", keys::SoundAutoPlay},
-    {"Undo", keys::SoundUndo},
-    {"Redo", keys::SoundRedo},
-    {"Game Won", keys::SoundWin},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Initial Shuffle"), keys::SoundStart},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Card Up"), keys::SoundCardUp},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Card Down"), keys::SoundCardDown},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Autoplay Move"), keys::SoundAutoPlay},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Undo"), keys::SoundUndo},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Redo"), keys::SoundRedo},
+    {QT_TRANSLATE_NOOP("tabloo::frmOptions", "Game Won"), keys::SoundWin},
 }};
 
 constexpr int kColorRole = Qt::UserRole;
@@ -103,7 +103,7 @@ private:
 frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint32 colour)> applyBackground,
                        QWidget *owner)
     : QDialog(owner), TheGame(game), Store(game.Settings), Colors(colors), ApplyBackground(std::move(applyBackground)) {
-    SetUpDialog(*this, "frmOptions", QStringLiteral("Customize"));
+    SetUpDialog(*this, "frmOptions", tr("Customize"));
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -118,7 +118,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     const ColorEntry current = Colors.GetColorEntry(Store.ColorIndex());
     for (int n = 1; n <= kColorCount; ++n) {
         const ColorEntry entry = Colors.GetColorEntry(n);
-        auto *item = new QListWidgetItem(Swatch(entry.Value), entry.Name, ListView1);
+        auto *item = new QListWidgetItem(Swatch(entry.Value), ColourName(entry.Name), ListView1);
         item->setData(kColorRole, n);
         item->setData(kValueRole, entry.Value);
     }
@@ -128,7 +128,7 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
 
     Picture1 = new Preview(background);
     Picture1->setFixedSize(150, 190);
-    auto *previewCaption = new QLabel(QStringLiteral("Preview"), background);
+    auto *previewCaption = new QLabel(tr("Preview"), background);
     auto *previewColumn = new QVBoxLayout;
     previewColumn->addWidget(previewCaption);
     previewColumn->addWidget(Picture1);
@@ -137,21 +137,21 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     colourRow->addWidget(ListView1, 1);
     colourRow->addLayout(previewColumn);
     // The whole board grows with the window, its cards drawn afresh at the size shown.
-    chkFitBoard = new QCheckBox(QStringLiteral("&Fit the board to the window"), background);
+    chkFitBoard = new QCheckBox(tr("&Fit the board to the window"), background);
     chkFitBoard->setObjectName(QStringLiteral("chkFitBoard"));
     chkFitBoard->setChecked(Store.FitBoard() == 1);
     // The faces: the classic design or Large print, in two colours or four.
     const cFaceLook look = cFaceLook::FromSettings(Store.CardFaces(), Store.FourColours());
     cboCardFaces = new QComboBox(background);
     cboCardFaces->setObjectName(QStringLiteral("cboCardFaces"));
-    cboCardFaces->addItem(QStringLiteral("Classic"), int(cFaceLook::kClassic));
-    cboCardFaces->addItem(QStringLiteral("Large print"), int(cFaceLook::kLargePrint));
+    cboCardFaces->addItem(tr("Classic"), int(cFaceLook::kClassic));
+    cboCardFaces->addItem(tr("Large print"), int(cFaceLook::kLargePrint));
     cboCardFaces->setCurrentIndex(cboCardFaces->findData(int(look.Faces)));
-    auto *facesCaption = new QLabel(QStringLiteral("Card fa&ces:"), background);
+    auto *facesCaption = new QLabel(tr("Card fa&ces:"), background);
     facesCaption->setBuddy(cboCardFaces);
-    chkFourColours = new QCheckBox(QStringLiteral("Four-colour &deck"), background);
+    chkFourColours = new QCheckBox(tr("Four-colour &deck"), background);
     chkFourColours->setObjectName(QStringLiteral("chkFourColours"));
-    chkFourColours->setToolTip(QStringLiteral("Hearts red, diamonds blue, clubs green, spades black"));
+    chkFourColours->setToolTip(tr("Hearts red, diamonds blue, clubs green, spades black"));
     chkFourColours->setChecked(look.FourColours);
     auto *facesRow = new QHBoxLayout;
     facesRow->addWidget(facesCaption);
@@ -163,13 +163,13 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     backgroundLayout->addLayout(colourRow, 1);
     backgroundLayout->addWidget(chkFitBoard);
     backgroundLayout->addLayout(facesRow);
-    SSTab1->addTab(background, QStringLiteral("Background"));
+    SSTab1->addTab(background, tr("Background"));
 
     // Animation and sounds: a slider for each kind of card movement, a switch per sound.
     auto *animation = new QWidget(SSTab1);
     auto *speedColumn = new QVBoxLayout;
     for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
-        auto *frame = new QGroupBox(QString::fromLatin1(kSpeeds[i].Caption), animation);
+        auto *frame = new QGroupBox(tr(kSpeeds[i].Caption), animation);
         auto *slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QStringLiteral("Slider%1").arg(i + 1));
         slider->setRange(0, kSlowest);
@@ -180,9 +180,9 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
         slider->setValue(kSlowest - std::clamp<int>(Store.Get(kSpeeds[i].Key), 0, kSlowest));
         Sliders[i] = slider;
         auto *ends = new QHBoxLayout;
-        ends->addWidget(SmallLabel(QStringLiteral("Slow"), frame));
+        ends->addWidget(SmallLabel(tr("Slow"), frame));
         ends->addStretch(1);
-        ends->addWidget(SmallLabel(QStringLiteral("Fast"), frame));
+        ends->addWidget(SmallLabel(tr("Fast"), frame));
         auto *frameLayout = new QVBoxLayout(frame);
         frameLayout->setContentsMargins(8, 4, 8, 4);
         frameLayout->setSpacing(0);
@@ -192,12 +192,12 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     }
     speedColumn->addStretch(1);
 
-    auto *soundFrame = new QGroupBox(QStringLiteral("Sounds"), animation);
+    auto *soundFrame = new QGroupBox(tr("Sounds"), animation);
     lvSound = new QListWidget(soundFrame);
     lvSound->setObjectName(QStringLiteral("lvSound"));
     lvSound->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const CaptionedKey &sound : kSounds) {
-        auto *item = new QListWidgetItem(QString::fromLatin1(sound.Caption), lvSound);
+        auto *item = new QListWidgetItem(tr(sound.Caption), lvSound);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Store.Get(sound.Key) != 0 ? Qt::Checked : Qt::Unchecked);
     }
@@ -217,14 +217,14 @@ frmOptions::frmOptions(Game &game, cColorTable &colors, std::function<void(quint
     auto *animationLayout = new QHBoxLayout(animation);
     animationLayout->addLayout(speedColumn, 1);
     animationLayout->addWidget(soundFrame);
-    SSTab1->addTab(animation, QStringLiteral("&Animation && Sounds"));
+    SSTab1->addTab(animation, tr("&Animation && Sounds"));
 
-    chkVerdict = new QCheckBox(QStringLiteral("Tell whether the game can still be won"), this);
+    chkVerdict = new QCheckBox(tr("Tell whether the game can still be won"), this);
     chkVerdict->setObjectName(QStringLiteral("chkVerdict"));
     chkVerdict->setChecked(Store.ShowVerdict() != 0);
 
-    cmdOK = NewButton(this, "cmdOK", QStringLiteral("OK"), true);
-    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdOK = NewButton(this, "cmdOK", tr("OK"), true);
+    cmdCancel = NewButton(this, "cmdCancel", tr("Cancel"));
     QHBoxLayout *buttons = ButtonRow({cmdOK, cmdCancel});
 
     auto *layout = new QVBoxLayout(this);

@@ -29,7 +29,7 @@ constexpr int kMaxNameLength = 32;
 
 frmPlayers::frmPlayers(Game &game, QWidget *owner)
     : QDialog(owner), TheGame(game), Store(game.Settings), RowIcon(mIcons::PlayerIcon()) {
-    SetUpDialog(*this, "frmPlayers", QStringLiteral("Players"));
+    SetUpDialog(*this, "frmPlayers", tr("Players"));
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -39,7 +39,7 @@ frmPlayers::frmPlayers(Game &game, QWidget *owner)
     ListView1 = new QTreeWidget(Frame1);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumnCount(2);
-    ListView1->setHeaderLabels({QStringLiteral("Player Name"), QStringLiteral("Player ID")});
+    ListView1->setHeaderLabels({tr("Player Name"), tr("Player ID")});
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -54,10 +54,10 @@ frmPlayers::frmPlayers(Game &game, QWidget *owner)
     frameLayout->setContentsMargins(6, 6, 6, 6);
     frameLayout->addWidget(ListView1);
 
-    cmdAdd = NewButton(this, "cmdAdd", QStringLiteral("New"));
-    cmdEdit = NewButton(this, "cmdEdit", QStringLiteral("Edit"));
-    cmdDelete = NewButton(this, "cmdDelete", QStringLiteral("Delete"));
-    cmdClose = NewButton(this, "cmdClose", QStringLiteral("Close"), true);
+    cmdAdd = NewButton(this, "cmdAdd", tr("New"));
+    cmdEdit = NewButton(this, "cmdEdit", tr("Edit"));
+    cmdDelete = NewButton(this, "cmdDelete", tr("Delete"));
+    cmdClose = NewButton(this, "cmdClose", tr("Close"), true);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdEdit);
@@ -162,17 +162,17 @@ void frmPlayers::UpdateButtons() {
 
 void frmPlayers::AddPlayer() {
     if (TheGame.CountPlayers() >= cRegistry::kSlots) {
-        ShowMessage(kTitle, QStringLiteral("Maximum 10 Players Only!"));
+        ShowMessage(kTitle, tr("Maximum 10 Players Only!"));
         return;
     }
     bool ok = false;
-    const QString answer = AskText(kTitle, QStringLiteral("Enter Player Name :"), QString(), &ok);
+    const QString answer = AskText(kTitle, tr("Enter Player Name :"), QString(), &ok);
     // A name of blanks only would look like no name at all.
     if (!ok || answer.trimmed().isEmpty())
         return;
     const std::string name = answer.toStdString();
     if (NameTaken(name, 0)) {
-        ShowMessage(kTitle, QStringLiteral("Player Exists !"));
+        ShowMessage(kTitle, tr("Player Exists !"));
         return;
     }
     std::int16_t freeSlot = 0;
@@ -201,12 +201,12 @@ void frmPlayers::EditPlayer() {
         return;
     bool ok = false;
     const QString current = QString::fromStdString(Store.GetPlayerName(slot));
-    const QString answer = AskText(kTitle, QStringLiteral("Edit Player"), current, &ok);
+    const QString answer = AskText(kTitle, tr("Edit Player"), current, &ok);
     if (!ok || answer.trimmed().isEmpty())
         return;
     const std::string name = answer.toStdString();
     if (NameTaken(name, slot)) {
-        ShowMessage(kTitle, QStringLiteral("Player Exists !"));
+        ShowMessage(kTitle, tr("Player Exists !"));
         return;
     }
     Store.SetPlayerName(slot, name);
@@ -220,10 +220,10 @@ void frmPlayers::DeletePlayer() {
     if (slot == 0)
         return;
     if (TheGame.CountPlayers() == 1) {
-        ShowMessage(kTitle, QStringLiteral("First Player Cannot be deleted"));
+        ShowMessage(kTitle, tr("First Player Cannot be deleted"));
         return;
     }
-    if (!AskYesNo(kTitle, QStringLiteral("Are you sure you want to delete this player")))
+    if (!AskYesNo(kTitle, tr("Are you sure you want to delete this player")))
         return;
     TheGame.DeletePlayer(slot);
     FillPlayerList();

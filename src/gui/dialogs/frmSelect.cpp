@@ -51,45 +51,45 @@ QFormLayout *NewForm(QGroupBox *box) {
 
 frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service)
     : QDialog(owner), TheGame(game), Store(game.Settings) {
-    SetUpDialog(*this, "frmSelect", QStringLiteral("Select Game"));
+    SetUpDialog(*this, "frmSelect", tr("Select Game"));
 
-    auto *tableau = new QGroupBox(QStringLiteral("Tableau"), this);
+    auto *tableau = new QGroupBox(tr("Tableau"), this);
     tableau->setObjectName(QStringLiteral("fraTableau"));
     imcHomePiles = NewList("imcHomePiles", tableau);
     imcHorder = NewList("imcHorder", tableau);
-    chkMulti = new QCheckBox(QStringLiteral("Multi Move"), tableau);
+    chkMulti = new QCheckBox(tr("Multi Move"), tableau);
     chkMulti->setObjectName(QStringLiteral("chkMulti"));
-    chkHomeAK = new QCheckBox(QStringLiteral("Ace-King Wrapping"), tableau);
+    chkHomeAK = new QCheckBox(tr("Ace-King Wrapping"), tableau);
     chkHomeAK->setObjectName(QStringLiteral("chkHomeAK"));
     QFormLayout *tableauForm = NewForm(tableau);
-    tableauForm->addRow(QStringLiteral("Piles"), imcHomePiles);
-    tableauForm->addRow(QStringLiteral("Card Arranging Order"), imcHorder);
+    tableauForm->addRow(tr("Piles"), imcHomePiles);
+    tableauForm->addRow(tr("Card Arranging Order"), imcHorder);
     tableauForm->addRow(QString(), chkMulti);
     tableauForm->addRow(QString(), chkHomeAK);
 
-    auto *foundation = new QGroupBox(QStringLiteral("Foundation"), this);
+    auto *foundation = new QGroupBox(tr("Foundation"), this);
     foundation->setObjectName(QStringLiteral("fraFoundation"));
     imcGorder = NewList("imcGorder", foundation);
     imcGoalBase = NewList("imcGoalBase", foundation);
     imcGoalCards = NewList("imcGoalCards", foundation);
     QFormLayout *foundationForm = NewForm(foundation);
-    foundationForm->addRow(QStringLiteral("Card Arranging Order"), imcGorder);
-    foundationForm->addRow(QStringLiteral("Base Card"), imcGoalBase);
-    foundationForm->addRow(QStringLiteral("Initial Cards"), imcGoalCards);
+    foundationForm->addRow(tr("Card Arranging Order"), imcGorder);
+    foundationForm->addRow(tr("Base Card"), imcGoalBase);
+    foundationForm->addRow(tr("Initial Cards"), imcGoalCards);
 
-    auto *freeCells = new QGroupBox(QStringLiteral("Free Cells"), this);
+    auto *freeCells = new QGroupBox(tr("Free Cells"), this);
     freeCells->setObjectName(QStringLiteral("fraFreeCells"));
     imcResPiles = NewList("imcResPiles", freeCells);
     imcResCards = NewList("imcResCards", freeCells);
     QFormLayout *freeForm = NewForm(freeCells);
-    freeForm->addRow(QStringLiteral("Number of Free Cells"), imcResPiles);
-    freeForm->addRow(QStringLiteral("Total Cards in Free Cells"), imcResCards);
+    freeForm->addRow(tr("Number of Free Cells"), imcResPiles);
+    freeForm->addRow(tr("Total Cards in Free Cells"), imcResCards);
 
     // Who plays, and the one button.
     imcPlayer = NewList("imcPlayer", this);
-    imcPlayer->setToolTip(QStringLiteral("Player"));
+    imcPlayer->setToolTip(tr("Player"));
     imcPlayer->setMinimumContentsLength(16);
-    cmdPlay = NewButton(this, "cmdPlay", QStringLiteral("Play"), true);
+    cmdPlay = NewButton(this, "cmdPlay", tr("Play"), true);
     cmdPlay->setAutoDefault(true);
     cmdPlay->setMinimumWidth(96);
     auto *bottom = new QHBoxLayout;
@@ -109,7 +109,7 @@ frmSelect::frmSelect(Game &game, QWidget *owner, cSolveService *service)
     grid->addLayout(bottom, 1, 1, Qt::AlignBottom);
 
     // Dealing only games that can be won, and how often these rules can be.
-    chkWinnable = new QCheckBox(QStringLiteral("Winnable deals only"), this);
+    chkWinnable = new QCheckBox(tr("Winnable deals only"), this);
     chkWinnable->setObjectName(QStringLiteral("chkWinnable"));
     chkWinnable->setChecked(Store.WinnableOnly() != 0);
     lblOdds = new QLabel(this);
@@ -166,7 +166,7 @@ Variant frmSelect::ChosenVariant() const {
 
 void frmSelect::ShowOdds() {
     lblOdds->setText(OddsCount->Text());
-    lblOdds->setToolTip(QStringLiteral("From %1 random deals: %2 winnable, %3 not winnable, %4 undecided")
+    lblOdds->setToolTip(tr("From %1 random deals: %2 winnable, %3 not winnable, %4 undecided")
                             .arg(OddsCount->Won + OddsCount->Lost + OddsCount->Undecided)
                             .arg(OddsCount->Won)
                             .arg(OddsCount->Lost)
@@ -188,16 +188,16 @@ void frmSelect::FillLists() {
     SelectTag(imcResPiles, reg.ResPiles());
 
     for (int n = 0; n < static_cast<int>(kBaseTexts.size()); ++n)
-        AddEntry(imcGoalBase, mIcons::RankIcon(n), ToQString(kBaseTexts[n]), n);
+        AddEntry(imcGoalBase, mIcons::RankIcon(n), RuleText(kBaseTexts[n]), n);
     SelectTag(imcGoalBase, reg.GoalBase());
 
     // The goal piles are built one way only: the first six orders.
     for (int n = 0; n <= 5; ++n)
-        AddEntry(imcGorder, mIcons::OrderIcon(n), ToQString(kOrderTexts[n]), n);
+        AddEntry(imcGorder, mIcons::OrderIcon(n), RuleText(kOrderTexts[n]), n);
     SelectTag(imcGorder, reg.GoalOrder());
 
     for (int n = 0; n < static_cast<int>(kOrderTexts.size()); ++n)
-        AddEntry(imcHorder, mIcons::OrderIcon(n), ToQString(kOrderTexts[n]), n);
+        AddEntry(imcHorder, mIcons::OrderIcon(n), RuleText(kOrderTexts[n]), n);
     SelectTag(imcHorder, reg.HomeOrder());
 
     FillResCards(Tag(imcResPiles), reg.ResCards());

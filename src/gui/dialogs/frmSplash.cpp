@@ -65,11 +65,11 @@ void frmSplash::paintEvent(QPaintEvent *) {
     small.setPixelSize(16);
     p.setFont(small);
     p.setPen(QColor(230, 240, 230));
-    p.drawText(QRect(232, 140, 220, 24), Qt::AlignLeft, "Version 3.0");
+    p.drawText(QRect(232, 140, 220, 24), Qt::AlignLeft, tr("Version 3.0"));
     small.setPixelSize(12);
     p.setFont(small);
     p.setPen(QColor(190, 215, 195));
-    p.drawText(QRect(232, 168, 220, 40), Qt::AlignLeft | Qt::TextWordWrap, "A patience game of many variants");
+    p.drawText(QRect(232, 168, 220, 40), Qt::AlignLeft | Qt::TextWordWrap, tr("A patience game of many variants"));
 }
 
 } // namespace tabloo

@@ -58,7 +58,7 @@ std::int64_t Average(std::int64_t total, std::int64_t games) {
 
 frmStatistics::frmStatistics(Game &game, QWidget *owner)
     : QDialog(owner), TheGame(game), Store(game.Settings), TotalsIcon(ChartIcon()) {
-    SetUpDialog(*this, "frmStatistics", QStringLiteral("Statistics"));
+    SetUpDialog(*this, "frmStatistics", tr("Statistics"));
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -72,7 +72,7 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner)
     LVGen->setIconSize(QSize(16, 16));
     LVGen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    frameGame = new QGroupBox(QStringLiteral("Current Game"), general);
+    frameGame = new QGroupBox(tr("Current Game"), general);
     frameGame->setObjectName(QStringLiteral("frameGame"));
     lblScore = NewLabel("lblScore", frameGame);
     lblMoves = NewLabel("lblMoves", frameGame);
@@ -80,7 +80,7 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner)
     gameLayout->addWidget(lblScore);
     gameLayout->addWidget(lblMoves);
 
-    framePlayer = new QGroupBox(QStringLiteral("Current Player"), general);
+    framePlayer = new QGroupBox(tr("Current Player"), general);
     framePlayer->setObjectName(QStringLiteral("framePlayer"));
     lblPlayer = NewLabel("lblPlayer", framePlayer);
     lblTotal = NewLabel("lblTotal", framePlayer);
@@ -97,14 +97,13 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner)
     auto *generalLayout = new QHBoxLayout(general);
     generalLayout->addWidget(LVGen, 1);
     generalLayout->addLayout(right, 1);
-    SSTab1->addTab(general, QStringLiteral("General"));
+    SSTab1->addTab(general, tr("General"));
 
     // Players: one row for each player in use.
     auto *players = new QWidget;
     lvPlayer = new QTreeWidget(players);
     lvPlayer->setObjectName(QStringLiteral("lvPlayer"));
-    lvPlayer->setHeaderLabels({QStringLiteral("Player"), QStringLiteral("Total"), QStringLiteral("Won"),
-                               QStringLiteral("Lost"), QStringLiteral("Score"), QStringLiteral("Moves")});
+    lvPlayer->setHeaderLabels({tr("Player"), tr("Total"), tr("Won"), tr("Lost"), tr("Score"), tr("Moves")});
     lvPlayer->setRootIsDecorated(false);
     lvPlayer->setItemsExpandable(false);
     lvPlayer->setUniformRowHeights(true);
@@ -118,9 +117,9 @@ frmStatistics::frmStatistics(Game &game, QWidget *owner)
         lvPlayer->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     auto *playersLayout = new QVBoxLayout(players);
     playersLayout->addWidget(lvPlayer);
-    SSTab1->addTab(players, QStringLiteral("Players"));
+    SSTab1->addTab(players, tr("Players"));
 
-    cmdClose = NewButton(this, "cmdClose", QStringLiteral("Close"), true);
+    cmdClose = NewButton(this, "cmdClose", tr("Close"), true);
     QHBoxLayout *buttons = ButtonRow({cmdClose});
 
     auto *layout = new QVBoxLayout(this);
@@ -146,18 +145,18 @@ void frmStatistics::FillGeneralTab() {
         moves += r.GetPlayerMoves(slot);
     }
     auto line = [&](const char *label, std::int64_t value) {
-        LVGen->addItem(new QListWidgetItem(TotalsIcon, QString::fromLatin1(label) + QString::number(value)));
+        LVGen->addItem(new QListWidgetItem(TotalsIcon, tr(label) + QString::number(value)));
     };
-    line("Games Played : ", games);
-    line("Games Won : ", wins);
-    line("Games Lost : ", games - wins);
-    line("Total Score : ", score);
-    line("Total Moves : ", moves);
-    line("Average Score : ", Average(score, games));
-    line("Average Moves : ", Average(moves, games));
+    line(QT_TR_NOOP("Games Played : "), games);
+    line(QT_TR_NOOP("Games Won : "), wins);
+    line(QT_TR_NOOP("Games Lost : "), games - wins);
+    line(QT_TR_NOOP("Total Score : "), score);
+    line(QT_TR_NOOP("Total Moves : "), moves);
+    line(QT_TR_NOOP("Average Score : "), Average(score, games));
+    line(QT_TR_NOOP("Average Moves : "), Average(moves, games));
 
-    lblScore->setText(QStringLiteral("Score : ") + QString::number(TheGame.GameScore()));
-    lblMoves->setText(QStringLiteral("Moves : ") + QString::number(TheGame.MovesInForce()));
+    lblScore->setText(tr("Score : ") + QString::number(TheGame.GameScore()));
+    lblMoves->setText(tr("Moves : ") + QString::number(TheGame.MovesInForce()));
     // Greyed, not hidden, while no game is on the board.
     frameGame->setEnabled(TheGame.Running());
     lblScore->setEnabled(TheGame.Running());
@@ -166,10 +165,10 @@ void frmStatistics::FillGeneralTab() {
     const std::int16_t cur = TheGame.CurrentPlayerSlot();
     const std::int64_t curGames = r.GetPlayerGames(cur);
     const std::int64_t curWins = r.GetPlayerWin(cur);
-    lblPlayer->setText(QStringLiteral("Current Player : ") + QString::fromStdString(TheGame.CurrentPlayerName()));
-    lblTotal->setText(QStringLiteral("Total : ") + QString::number(curGames));
-    lblWon->setText(QStringLiteral("Won : ") + QString::number(curWins));
-    lblLost->setText(QStringLiteral("Lost : ") + QString::number(curGames - curWins));
+    lblPlayer->setText(tr("Current Player : ") + QString::fromStdString(TheGame.CurrentPlayerName()));
+    lblTotal->setText(tr("Total : ") + QString::number(curGames));
+    lblWon->setText(tr("Won : ") + QString::number(curWins));
+    lblLost->setText(tr("Lost : ") + QString::number(curGames - curWins));
 }
 
 void frmStatistics::Create_PlayerLV() {

@@ -12,4 +12,7 @@ inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A rule text of the engine (a build order, a rank) in the player's language.
+QString RuleText(std::string_view text);
+
 } // namespace tabloo

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tabloo {
@@ -14,7 +16,10 @@ namespace tabloo {
 namespace {
 // The widest each display shows in a game of an ordinary length, so that nothing moves as
 // the figures grow.
-const char *const kWidest[3] = {"Score :-9999", "Time :9:59:59", "Moves :9999"};
+const char *const kWidest[3] = {QT_TRANSLATE_NOOP("tabloo::cMenuDisplays", "Score :-9999"),
+                                QT_TRANSLATE_NOOP("tabloo::cMenuDisplays", "Time :9:59:59"),
+                                QT_TRANSLATE_NOOP("tabloo::cMenuDisplays", "Moves :9999")};
+QString Tr(const char *text) { return QCoreApplication::translate("tabloo::cMenuDisplays", text); }
 } // namespace
 
 cMenuDisplays::cMenuDisplays(QMenuBar &bar, QStatusBar &status) : Bar(bar), Status(status) {
@@ -26,7 +31,7 @@ cMenuDisplays::cMenuDisplays(QMenuBar &bar, QStatusBar &status) : Bar(bar), Stat
     for (int i = 0; i < 3; ++i) {
         Labels[i] = new QLabel(Corner);
         Labels[i]->setObjectName(names[i]);
-        Labels[i]->setMinimumWidth(Labels[i]->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidest[i])) + 4);
+        Labels[i]->setMinimumWidth(Labels[i]->fontMetrics().horizontalAdvance(Tr(kWidest[i])) + 4);
         row->addWidget(Labels[i]);
     }
     bar.setCornerWidget(Corner, Qt::TopRightCorner);
@@ -34,9 +39,10 @@ cMenuDisplays::cMenuDisplays(QMenuBar &bar, QStatusBar &status) : Bar(bar), Stat
 
 void cMenuDisplays::Show(const Game &game) {
     if (game.Running()) {
-        Labels[0]->setText(QString("Score :%1").arg(game.GameScore()));
-        Labels[1]->setText(QString("Time :%1").arg(QString::fromStdString(Game::FormatElapsed(game.ElapsedSeconds()))));
-        Labels[2]->setText(QString("Moves :%1").arg(game.MovesInForce()));
+        Labels[0]->setText(QCoreApplication::translate("tabloo::cMenuDisplays", "Score :%1").arg(game.GameScore()));
+        Labels[1]->setText(QCoreApplication::translate("tabloo::cMenuDisplays", "Time :%1")
+                               .arg(QString::fromStdString(Game::FormatElapsed(game.ElapsedSeconds()))));
+        Labels[2]->setText(QCoreApplication::translate("tabloo::cMenuDisplays", "Moves :%1").arg(game.MovesInForce()));
     } else {
         for (QLabel *d : Labels)
             d->setText(QString());

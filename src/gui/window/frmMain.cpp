@@ -187,7 +187,7 @@ bool frmMain::OfferUnfinishedGame() {
     if (!TheGame->HasKeptGame())
         return false;
     const QString number = QString::fromStdString(TheGame->KeptGameNo());
-    if (!AskYesNo(QStringLiteral("Continue the unfinished game %1?").arg(number))) {
+    if (!AskYesNo(tr("Continue the unfinished game %1?").arg(number))) {
         TheGame->AbandonSavedGame();
         return false;
     }
@@ -199,7 +199,7 @@ bool frmMain::OfferUnfinishedGame() {
     UpdateToolbarStates();
     UpdateDisplays();
     if (!resumed)
-        Tell(QStringLiteral("The unfinished game %1 could not be brought back (%2). It counts as lost.")
+        Tell(tr("The unfinished game %1 could not be brought back (%2). It counts as lost.")
                  .arg(number, QString::fromStdString(fault)));
     return resumed;
 }

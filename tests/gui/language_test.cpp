@@ -1,0 +1,119 @@
+// The window in German, French and Spanish: the translations are built in and put in force,
+// and no caption of the main window or of a dialog is cut off by the longer words.
+#include "NumText.h"
+#include "WindowFixture.h"
+#include "cTranslators.h"
+#include "frmAbout.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <clocale>
+#include <set>
+#include <string>
+
+using namespace tabloo;
+
+namespace {
+
+// The captions of `top` that show less than their whole text, on every page of its tabs;
+// `seen` counts the captions looked at.
+std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
+    std::vector<std::string> cut;
+    seen = 0;
+    std::vector<QTabWidget *> tabs;
+    for (QTabWidget *t : top.findChildren<QTabWidget *>())
+        tabs.push_back(t);
+    const int pages = tabs.empty() ? 1 : tabs.front()->count();
+    for (int page = 0; page < pages; ++page) {
+        if (!tabs.empty())
+            tabs.front()->setCurrentIndex(page);
+        if (top.layout())
+            top.layout()->activate();
+        for (QWidget *w : top.findChildren<QWidget *>()) {
+            const bool caption = qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w) ||
+                                 qobject_cast<QRadioButton *>(w) || qobject_cast<QPushButton *>(w) ||
+                                 qobject_cast<QGroupBox *>(w);
+            if (!caption || !w->isVisible())
+                continue;
+            // A word-wrapped label fits any width by breaking its lines.
+            if (auto *label = qobject_cast<QLabel *>(w); label && label->wordWrap())
+                continue;
+            ++seen;
+            if (w->sizeHint().width() > w->width()) {
+                QString text = w->property("text").toString();
+                if (auto *box = qobject_cast<QGroupBox *>(w))
+                    text = box->title();
+                cut.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" " +
+                              std::to_string(w->width()) + " < " + std::to_string(w->sizeHint().width()));
+            }
+        }
+    }
+    return cut;
+}
+
+class InEveryLanguage : public ::testing::TestWithParam<const char *> {};
+
+} // namespace
+
+TEST_P(InEveryLanguage, NoCaptionOfTheWindowOrADialogIsCutOff) {
+    cTranslators translators;
+    // English has no translation: its texts are the code's own.
+    const bool english = std::string(GetParam()) == "en";
+    EXPECT_EQ(translators.Install(QLocale(QString::fromLatin1(GetParam()))), !english) << GetParam();
+    test::Window w;
+    // The window's own texts are translated, not only the dialogs'.
+    EXPECT_EQ(w.W.menuBar()->actions().front()->text() == QStringLiteral("&File"), english);
+
+    std::set<std::string> opened;
+    w.W.ExecDialog = [&](QDialog &d) {
+        opened.insert(d.metaObject()->className());
+        d.adjustSize();
+        d.show();
+        int seen = 0;
+        for (const std::string &c : CutCaptions(d, seen))
+            ADD_FAILURE() << GetParam() << " " << d.metaObject()->className() << ": " << c;
+        EXPECT_GE(seen, 2) << d.metaObject()->className();
+        d.reject();
+        return static_cast<int>(QDialog::Rejected);
+    };
+    w.Deal(5);
+    w.Tick();
+    int seen = 0;
+    for (const std::string &c : CutCaptions(w.W, seen))
+        ADD_FAILURE() << GetParam() << " main window: " << c;
+    // The score, the time, the moves and the verdict line.
+    EXPECT_GE(seen, 4);
+    for (const char *key : {"F2", "F7", "T1", "T3", "T5", "H5"})
+        w.W.RunCommand(QString::fromLatin1(key));
+    // A won game opens its "Congrats" dialog.
+    w.DealAGameTheAutoplayCommandWins();
+    w.W.board().LandFlights();
+    w.W.RunCommand("G4");
+    w.W.RunCommand("F1");
+    EXPECT_EQ(opened, (std::set<std::string>{"tabloo::frmSelect", "tabloo::frmChooseGame", "tabloo::frmOptions",
+                                             "tabloo::frmPlayers", "tabloo::frmStatistics", "tabloo::frmAbout",
+                                             "tabloo::frmFinishGame"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Translations, InEveryLanguage, ::testing::Values("en", "de", "fr", "es"));
+
+// The desktop's language reaches the C library's numbers as well (Qt puts it there); a game
+// number typed with a fraction is still the same game in German.
+TEST(Translations, AGameNumberReadsTheSameInEveryLanguage) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
+    cTranslators translators;
+    translators.Install(QLocale(QStringLiteral("de_DE")));
+    const std::optional<double> number = ParseGameNo("123.5");
+    std::setlocale(LC_ALL, before.c_str());
+    ASSERT_TRUE(number.has_value());
+    EXPECT_EQ(*number, 123.5);
+}
