@@ -18,7 +18,7 @@ constexpr qreal kStrip = double(kFanStep) / kTwipsPerPixel;
 constexpr qreal kIndexTop = 2.0, kIndexBottom = kStrip - 1.0;
 constexpr qreal kIndexCap = kIndexBottom - kIndexTop;
 
-void PaintIndex(QPainter &p, int suit, int num, const QColor &ink) {
+void PaintLargeIndex(QPainter &p, int suit, int num, const QColor &ink) {
     BothWaysUp(p, [&] {
         // The whole letter stands in the strip: the J and the Q, which reach below the line,
         // are set a little smaller and higher.
@@ -56,7 +56,7 @@ void PaintLargePrintFace(QPainter &p, int suit, int num, const QColor &ink) {
         PaintPips(p, suit, num, ink, 0.92, 26.0);
     else
         PaintPlainCourt(p, suit, num, ink);
-    PaintIndex(p, suit, num, ink);
+    PaintLargeIndex(p, suit, num, ink);
 }
 
 } // namespace tabloo::mArt
