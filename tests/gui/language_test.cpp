@@ -60,8 +60,6 @@ std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
 
 class InEveryLanguage : public ::testing::TestWithParam<const char *> {};
 
-} // namespace
-
 TEST_P(InEveryLanguage, NoCaptionOfTheWindowOrADialogIsCutOff) {
     cTranslators translators;
     // English has no translation: its texts are the code's own.
@@ -117,3 +115,5 @@ TEST(Translations, AGameNumberReadsTheSameInEveryLanguage) {
     ASSERT_TRUE(number.has_value());
     EXPECT_EQ(*number, 123.5);
 }
+
+} // namespace
