@@ -217,7 +217,7 @@ TEST(Deal, DealerDealsAsANewGameDrawsAndDeals) {
     TestGame t;
     t.Set("GoalBase", "13");
     t.Set("GoalCards", "3");
-    const cDealer dealer(cDealer::FromStore(t.Store));
+    const cDealer dealer(t.Store.StoredVariant());
     for (double gameNo : {1.0, 123.0, 2.5, 3.5, 999999999999999.0}) {
         t.TheGame.StartGame(gameNo);
         EXPECT_EQ(dealer.Deal(gameNo), t.TheGame.CurrentPosition()) << gameNo;

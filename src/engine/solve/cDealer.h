@@ -7,16 +7,12 @@
 #include "Deal.h"
 #include "NumText.h"
 #include "Position.h"
-#include "cRegistry.h"
 #include "cSystemClock.h"
 
 namespace tabloo {
 
 class cDealer {
 public:
-    // The variant the store holds now: the one the next new game is dealt under.
-    static Variant FromStore(const cRegistry &registry) { return registry.StoredVariant(); }
-
     explicit cDealer(const Variant &variant) : TheVariant(variant) {}
 
     // The position game `gameNo` starts from under the variant.

@@ -7,6 +7,7 @@
 
 #include "Position.h"
 #include "cDealer.h"
+#include "cRegistry.h"
 #include "cSolveService.h"
 #include "cSolver.h"
 #include "cStepPlayer.h"

@@ -3,7 +3,6 @@
 #include "NumText.h"
 #include "cAdvisor.h"
 #include "cBoardView.h"
-#include "cDealer.h"
 #include "cKeyboardPlay.h"
 #include "cPointerPlay.h"
 #include "cSolveService.h"
@@ -215,7 +214,7 @@ void frmMain::DealRandomGame() {
         return;
     }
     Pending.reset();
-    Advisor->FindWinnableDeal(cDealer::FromStore(Store), [this](double gameNo, bool found) {
+    Advisor->FindWinnableDeal(Store.StoredVariant(), [this](double gameNo, bool found) {
         Pending = PendingDeal{gameNo, found};
         DealPending();
     });
@@ -267,7 +266,7 @@ void frmMain::ChooseNumber() {
     frmChooseGame dialog(*TheGame, this);
     // With winnable deals only, the number offered is a winnable one once it is found.
     if (Store.WinnableOnly() != 0)
-        Advisor->FindWinnableDeal(cDealer::FromStore(Store),
+        Advisor->FindWinnableDeal(Store.StoredVariant(),
                                   [&dialog](double gameNo, bool) { dialog.OfferNumber(gameNo); });
     ExecDialog(dialog);
     Advisor->CancelFinding();
