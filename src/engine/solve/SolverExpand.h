@@ -124,7 +124,7 @@ public:
     // every position has had its cascade) a whole pile onto an empty pile of its own area,
     // which leads back to the same position.
     bool Repeats(Move m) const {
-        if (Alike != kAllAlike || P.Len[m.To] != 0 || Position::IsGoal(m.To))
+        if (!EveryAreaAlike(Alike) || P.Len[m.To] != 0 || Position::IsGoal(m.To))
             return false;
         return m.To != FirstEmpty[Position::IsReserve(m.To)] ||
                (!Start && m.Pos == 0 && AreaOf(m.From) == AreaOf(m.To));

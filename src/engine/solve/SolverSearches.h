@@ -21,13 +21,16 @@ struct SearchWeights {
 
 // A share of the budget that is all the searches before it left.
 inline constexpr std::uint64_t kRestOfBudget = std::numeric_limits<std::uint64_t>::max();
+// A share of the budget that is half what the searches before it left.
+inline constexpr std::uint64_t kHalfTheRest = kRestOfBudget - 1;
 
 struct SearchKind {
     std::string_view Name;
     // How it weighs positions with autoplay on, and off (where cards go home a move at a
     // time).
     SearchWeights Weights, WeightsByHand;
-    // The most positions it may examine (what the searches before it left, if less).
+    // The most positions it may examine (what the searches before it left, if less), or
+    // kRestOfBudget, or kHalfTheRest.
     std::uint64_t Share;
     // Does it leave out moves that seldom help, where home piles are built down and runs
     // move whole: breaking a run in the home piles (but to send a card up), and laying the
@@ -39,6 +42,13 @@ struct SearchKind {
     // likely to need, and take nothing down from a goal pile). It goes last: a search after
     // it would find no budget left.
     bool Complete;
+    // Runs only where goal piles go up or down in suit and autoplay is on: there the order
+    // autoplay scans the piles in decides which way a goal pile of one card goes, so the
+    // other searches count no home or reserve piles as alike. Once every goal pile holds
+    // two cards its way is settled, each card has one place to go up, and a cascade sends
+    // the same cards whatever the order: this search then counts the piles of every area
+    // as sets, and takes no goal pile back to one card (so it may miss a win).
+    bool Settles = false;
 };
 
 inline constexpr SearchKind kSearches[] = {
@@ -48,6 +58,12 @@ inline constexpr SearchKind kSearches[] = {
     {"dig", {10, 3, 0, 6, 20, 8, 4}, {10, 3, 0, 6, 20, 8, 4}, 10000, true, false},
     // Cards parked in the reserve cost little; nothing for digging or broken runs.
     {"park", {10, 8, 0, 3, 10, 0, 4}, {10, 8, 0, 3, 10, 0, 4}, 30000, false, false},
+    // Up or down in suit with autoplay: the piles as sets once every goal pile's way is
+    // settled. Weighs as dig does, with broken runs: digging out the cards a goal pile of
+    // one card takes (either way) is what starts the goal piles. Half the budget left: wins
+    // there take long searches, and the complete search seldom proves such a deal lost.
+    {"settled", {10, 8, 2, 6, 10, 3, 4}, {10, 8, 2, 6, 10, 3, 4}, 300000, false, false, true},
+    {"settled-dig", {10, 3, 2, 6, 20, 8, 4}, {10, 3, 2, 6, 20, 8, 4}, kHalfTheRest, false, false, true},
     // The rest of the budget, weighing as the first does with autoplay on.
     {"complete", {10, 8, 2, 6, 10, 3, 4}, {10, 8, 2, 6, 10, 3, 4}, kRestOfBudget, false, true},
 };

@@ -101,6 +101,15 @@ int SendHome(Position &p, bool sure, Placed *placed, std::vector<Move> *moves = 
 
 } // namespace
 
+Alike cSolver::StyleOf(const Position &p) const {
+    if (!Settling)
+        return Alikeness;
+    for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+        if (p.Len[goal] < 2)
+            return Alikeness;
+    return kSettled;
+}
+
 SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cancel) {
     SolveResult r;
     Alikeness = PilesAlike(start);
@@ -112,8 +121,11 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
                                                                             : std::min(up, down));
     }
     for (const SearchKind &kind : Plan) {
+        Settling = kind.Settles;
+        if (Settling && !(start.Autoplay && EitherWayInSuit(start.GoalOrder)))
+            continue;
         const std::uint64_t left = MaxStates > r.States ? MaxStates - r.States : 0;
-        const std::uint64_t limit = std::min(kind.Share, left);
+        const std::uint64_t limit = kind.Share == kHalfTheRest ? left / 2 : std::min(kind.Share, left);
         if (limit == 0)
             break;
         // A search that leaves out moves (LeftOut) does so where home piles are built down
@@ -128,8 +140,9 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
         SureHome = kind.Complete;
         r.Outcome = Search(start, start.Autoplay ? kind.Weights : kind.WeightsByHand, limit, r, cancel);
         if (r.Outcome != Verdict::Unknown)
-            return r;
+            break;
     }
+    Settling = false;
     return r;
 }
 
@@ -146,7 +159,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     }
     Queue.Clear();
     bool added;
-    const StateKey rootKey = MakeKey(start, Alikeness);
+    const StateKey rootKey = MakeKey(start, StyleOf(start));
     Seen.Insert(rootKey, cStateSet::Hash(rootKey), cStateSet::kNone, 0, added);
     const std::uint64_t before = r.States;
     r.States = before + 1;
@@ -157,7 +170,8 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
     Queue.Push(0, 0);
     Placed placed[53];
     std::uint32_t polls = 0;
-    bool pruned = SendingHome && !SureHome;
+    // A search that sends home cards a card in play may need, or that settles, proves nothing.
+    bool pruned = (SendingHome && !SureHome) || Settling;
     while (!Queue.Empty()) {
         if (cancel && (polls++ & 255) == 0 && cancel->load(std::memory_order_relaxed))
             return Verdict::Cancelled;
@@ -169,7 +183,13 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const bool cached = !root && recent.Index == index && recent.Search == Searches;
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alikeness);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
-        const search::Parent parent(p, root, Alikeness, SendingHome, SendingHome && !SureHome);
+        const Alike style = StyleOf(p);
+        search::Parent parent(p, root, style, SendingHome, SendingHome && !SureHome);
+        // Once settled, no goal pile goes back to one card.
+        if (style == kSettled)
+            for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
+                if (p.Len[goal] == 2)
+                    parent.Sources &= ~(1u << goal);
         const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -205,10 +225,15 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             int n = Play(c.P, m, placed);
             if (SendingHome)
                 n += SendHome(c.P, SureHome, placed + n);
-            c.Key = key;
-            for (int i = 0; i < n; ++i)
-                c.Key.SetUnder(placed[i].Card,
-                               placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, Alikeness));
+            const Alike childStyle = Settling ? StyleOf(c.P) : style;
+            if (childStyle != style)
+                c.Key = MakeKey(c.P, childStyle);
+            else {
+                c.Key = key;
+                for (int i = 0; i < n; ++i)
+                    c.Key.SetUnder(placed[i].Card,
+                                   placed[i].On >= 0 ? placed[i].On : BottomCode(placed[i].Pile, style));
+            }
             c.Hash = cStateSet::Hash(c.Key);
             Seen.Prefetch(c.Hash);
             c.Note = NoteMove(placed[0]);
@@ -292,7 +317,8 @@ std::vector<Move> cSolver::PathTo(const Position &start, std::uint32_t last) con
         else {
             // An empty pile: where piles are alike, the first empty one of the area.
             m.To = static_cast<std::uint8_t>(onto - 52);
-            const bool alike = Alikeness == kAllAlike || (Alikeness == kGoalsAlike && Position::IsGoal(onto - 52));
+            const Alike style = StyleOf(cur);
+            const bool alike = EveryAreaAlike(style) || (style == kGoalsAlike && Position::IsGoal(onto - 52));
             for (int pile = Position::kPiles - 1; alike && pile >= 0; --pile)
                 if (cur.Len[pile] == 0 && cur.InPlay(pile) && AreaOf(pile) == AreaOf(onto - 52))
                     m.To = static_cast<std::uint8_t>(pile);

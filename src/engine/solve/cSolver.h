@@ -64,6 +64,12 @@ private:
     // The searches Solve runs, in turn.
     std::vector<SearchKind> Plan;
     Alike Alikeness = kAllAlike;
+    // Does the search count the piles of every area as sets once every goal pile holds
+    // two cards (SearchKind::Settles).
+    bool Settling = false;
+    // How the search keys position `p`: kSettled where it settles and p's goal piles all
+    // hold two cards or more, else as Alikeness says.
+    Alike StyleOf(const Position &p) const;
     // Does the search leave out moves that break a run (so that running out of positions
     // proves nothing).
     bool Pruning = false;

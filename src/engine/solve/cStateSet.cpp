@@ -54,7 +54,8 @@ Position FromKey(const StateKey &key, const Position &rules, Alike alike) {
         if (u < 52)
             above[u] = static_cast<std::int8_t>(c);
         else if (u != kNowhere)
-            bottom[alike == kAllAlike                                   ? next[u - 52]++
+            bottom[u >= 100                                             ? next[u - 100]++
+                   : alike == kAllAlike                                 ? next[u - 52]++
                    : alike == kGoalsAlike && u - 52 == Position::kGoal0 ? next[2]++
                                                                         : u - 52] = static_cast<std::int8_t>(c);
     }

@@ -28,13 +28,18 @@ struct StateKey {
 };
 
 // Which piles a key counts as a set, by area: none, the goal piles only, or the piles of
-// every area (the home piles, the reserve piles, the goal piles).
-enum Alike : std::uint8_t { kNoneAlike, kGoalsAlike, kAllAlike };
+// every area (the home piles, the reserve piles, the goal piles). kSettled counts every
+// area as a set too, with bottoms of their own, so that its keys never meet the keys of
+// positions whose piles count apart in the same search (see cSolver, "settled").
+enum Alike : std::uint8_t { kNoneAlike, kGoalsAlike, kAllAlike, kSettled };
+
+// Does a key count the piles of every area as a set.
+constexpr bool EveryAreaAlike(Alike alike) { return alike == kAllAlike || alike == kSettled; }
 
 // What a card lying at the bottom of `pile` lies on, in a key.
 inline int BottomCode(int pile, Alike alike) {
-    if (alike == kAllAlike)
-        return Position::IsHome(pile) ? 52 : Position::IsReserve(pile) ? 53 : 54;
+    if (EveryAreaAlike(alike))
+        return (alike == kSettled ? 100 : 52) + (Position::IsHome(pile) ? 0 : Position::IsReserve(pile) ? 1 : 2);
     return alike == kGoalsAlike && Position::IsGoal(pile) ? 52 + Position::kGoal0 : 52 + pile;
 }
 
@@ -42,7 +47,7 @@ inline int BottomCode(int pile, Alike alike) {
 StateKey MakeKey(const Position &p, Alike alike);
 // The position of a key, on the rules of `rules` (whose cards are ignored). The piles of
 // an area that count as a set are filled from its first pile, in the order of their
-// bottom cards.
+// bottom cards. A key of kSettled reads as one whatever `alike` says.
 Position FromKey(const StateKey &key, const Position &rules, Alike alike);
 
 class cStateSet {
