@@ -23,6 +23,8 @@ struct SearchWeights {
 inline constexpr std::uint64_t kRestOfBudget = std::numeric_limits<std::uint64_t>::max();
 // A share of the budget that is half what the searches before it left.
 inline constexpr std::uint64_t kHalfTheRest = kRestOfBudget - 1;
+// A share that is a tenth of the whole budget.
+inline constexpr std::uint64_t kTenthOfBudget = kRestOfBudget - 2;
 
 struct SearchKind {
     std::string_view Name;
@@ -30,7 +32,7 @@ struct SearchKind {
     // time).
     SearchWeights Weights, WeightsByHand;
     // The most positions it may examine (what the searches before it left, if less), or
-    // kRestOfBudget, or kHalfTheRest.
+    // kRestOfBudget, or kHalfTheRest, or kTenthOfBudget.
     std::uint64_t Share;
     // Does it leave out moves that seldom help, where home piles are built down and runs
     // move whole: breaking a run in the home piles (but to send a card up), and laying the
@@ -49,6 +51,10 @@ struct SearchKind {
     // the same cards whatever the order: this search then counts the piles of every area
     // as sets, and takes no goal pile back to one card (so it may miss a win).
     bool Settles = false;
+    // Runs only where cards go home by hand (Autoplay off) and there are two reserve piles
+    // or fewer: there the wins lie deep, past what the short searches see, where with more
+    // reserve piles the complete search soon finds them.
+    bool FewCellsByHand = false;
 };
 
 inline constexpr SearchKind kSearches[] = {
@@ -58,11 +64,15 @@ inline constexpr SearchKind kSearches[] = {
     {"dig", {10, 3, 0, 6, 20, 8, 4}, {10, 3, 0, 6, 20, 8, 4}, 10000, true, false},
     // Cards parked in the reserve cost little; nothing for digging or broken runs.
     {"park", {10, 8, 0, 3, 10, 0, 4}, {10, 8, 0, 3, 10, 0, 4}, 30000, false, false},
+    // Without autoplay and with few reserve piles, a longer search weighing as dig does,
+    // every move tried.
+    {"deep-dig", {10, 3, 0, 6, 20, 8, 4}, {10, 3, 0, 6, 20, 8, 4}, kTenthOfBudget, false, false, false, true},
     // Up or down in suit with autoplay: the piles as sets once every goal pile's way is
-    // settled. Weighs as dig does, with broken runs: digging out the cards a goal pile of
-    // one card takes (either way) is what starts the goal piles. Half the budget left: wins
-    // there take long searches, and the complete search seldom proves such a deal lost.
+    // settled. First weighing as the complete search does (its wins are as short)...
     {"settled", {10, 8, 2, 6, 10, 3, 4}, {10, 8, 2, 6, 10, 3, 4}, 300000, false, false, true},
+    // ... then as dig does, with broken runs: digging out the cards a goal pile of one card
+    // takes (either way) is what starts the goal piles. Half the budget left: wins there
+    // take long searches, and the complete search seldom proves such a deal lost.
     {"settled-dig", {10, 3, 2, 6, 20, 8, 4}, {10, 3, 2, 6, 20, 8, 4}, kHalfTheRest, false, false, true},
     // The rest of the budget, weighing as the first does with autoplay on.
     {"complete", {10, 8, 2, 6, 10, 3, 4}, {10, 8, 2, 6, 10, 3, 4}, kRestOfBudget, false, true},

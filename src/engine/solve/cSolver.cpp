@@ -122,10 +122,14 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
     }
     for (const SearchKind &kind : Plan) {
         Settling = kind.Settles;
-        if (Settling && !(start.Autoplay && EitherWayInSuit(start.GoalOrder)))
+        if ((Settling && !(start.Autoplay && EitherWayInSuit(start.GoalOrder))) ||
+            (kind.FewCellsByHand && (start.Autoplay || start.ResPiles > 2)))
             continue;
         const std::uint64_t left = MaxStates > r.States ? MaxStates - r.States : 0;
-        const std::uint64_t limit = kind.Share == kHalfTheRest ? left / 2 : std::min(kind.Share, left);
+        const std::uint64_t share = kind.Share == kHalfTheRest     ? left / 2
+                                    : kind.Share == kTenthOfBudget ? MaxStates / 10
+                                                                   : kind.Share;
+        const std::uint64_t limit = std::min(share, left);
         if (limit == 0)
             break;
         // A search that leaves out moves (LeftOut) does so where home piles are built down
