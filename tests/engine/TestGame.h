@@ -8,8 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <map>
+#include <memory>
+#include <optional>
 #include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 

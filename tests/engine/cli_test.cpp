@@ -3,7 +3,6 @@
 #include "TestGame.h"
 
 #include <regex>
-#include <sstream>
 
 namespace tabloo {
 namespace {

@@ -4,8 +4,6 @@
 #include "TestGame.h"
 #include "cDealer.h"
 
-#include <set>
-
 namespace tabloo::test {
 namespace {
 

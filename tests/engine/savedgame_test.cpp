@@ -4,10 +4,6 @@
 #include "TestGame.h"
 #include "cSolver.h"
 
-#include <functional>
-#include <optional>
-#include <set>
-
 namespace tabloo::test {
 namespace {
 

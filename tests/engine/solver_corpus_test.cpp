@@ -6,8 +6,6 @@
 #include "cSolver.h"
 
 #include <fstream>
-#include <set>
-#include <sstream>
 
 namespace tabloo::test {
 namespace {

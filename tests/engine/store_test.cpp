@@ -2,9 +2,6 @@
 #include "NumText.h"
 #include "TestGame.h"
 
-#include <cmath>
-#include <limits>
-
 namespace tabloo::test {
 namespace {
 

@@ -5,15 +5,6 @@
 #include "cAdvisor.h"
 #include "cOdds.h"
 #include "cSolveService.h"
-#include "cSolver.h"
-#include "frmSelect.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QStatusBar>
-
-#include <atomic>
-#include <chrono>
 
 namespace tabloo::test {
 namespace {

@@ -1,24 +1,7 @@
 // The board on screen: its colours and gradient, cards travelling frame by frame with their
 // sounds and looks in order, the dealt board, hit tests and the scale of the view.
-#include "TestGame.h"
-#include "cBoardView.h"
-#include "cCardArt.h"
-#include "cFlights.h"
-#include "cSystemClock.h"
-#include "mColors.h"
-#include "sgCard.h"
+#include "WindowFixture.h"
 #include "sgPic.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QPainter>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <set>
 
 using namespace tabloo;
 

@@ -1,20 +1,11 @@
 // The card pictures: sizes at every screen scale, clear corners, one distinct image per id,
 // red and black inks where a player reads the suit, the same either way up, and the negative;
 // and the game's icon.
-#include "cCardArt.h"
+#include "WindowFixture.h"
 #include "cGames.h"
 #include "mAppIcon.h"
 
-#include <QColor>
-#include <QImage>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
-#include <map>
-#include <vector>
 
 using tabloo::cCardArt;
 using tabloo::cFaceLook;

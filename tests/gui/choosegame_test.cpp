@@ -1,13 +1,6 @@
 // The choose-game dialog deals the number the player typed, exactly as typed, and refuses
 // anything that is not a plain number strictly between 0 and 999,999,999,999,999.
-#include "TestGame.h"
-#include "frmChooseGame.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include <algorithm>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 

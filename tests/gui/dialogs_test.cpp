@@ -1,21 +1,7 @@
 // The dialogs around a game: the variant dialog (what it
 // shows, what Play stores and deals, what closing leaves alone) and the end-of-game dialog
 // (its summary, and the win recorded once whichever way it closes).
-#include "TestGame.h"
-#include "cSystemClock.h"
-#include "frmFinishGame.h"
-#include "frmSelect.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <algorithm>
-
-#include <functional>
-#include <memory>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 

@@ -1,33 +1,12 @@
 // The game kept in the settings file, as a hand edit, a broken disk or a hostile file leaves
 // it: the window asks, refuses or brings it back at once, counts it once, and leaves the
 // players' records as they were.
-#include "../engine/TestGame.h"
-#include "TestFiles.h"
-#include "cQtSettings.h"
-#include "frmMain.h"
-#include "frmStatistics.h"
+#include "WindowFixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <cstdio>
-#include <memory>
-#include <thread>
-
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tabloo::test {

@@ -3,18 +3,6 @@
 // board grown with the window.
 #include "WindowFixture.h"
 #include "cKeyboardPlay.h"
-#include "cSolver.h"
-#include "frmChooseGame.h"
-#include "frmHelp.h"
-#include "frmOptions.h"
-#include "sgCard.h"
-
-#include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTextBrowser>
 
 namespace tabloo::test {
 namespace {

@@ -1,22 +1,9 @@
 // The Customize dialog shows the stored colour, card faces, speeds and sounds, stores them all with OK
 // (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
 // way out stores nothing and repaints nothing.
-#include "TestGame.h"
-#include "frmOptions.h"
-#include "mColors.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "WindowFixture.h"
 
 #include <cstdlib>
-#include <vector>
 
 using namespace tabloo;
 

@@ -1,11 +1,7 @@
 // The players dialog: at most ten players, names compared exactly and never twice (new or
 // renamed), the lowest free slot for a new player, the last player kept, and a deleted
 // current player replaced by the lowest slot still in use.
-#include "TestGame.h"
-#include "frmPlayers.h"
-
-#include <QPushButton>
-#include <QTreeWidget>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 

@@ -1,12 +1,9 @@
 // The built-in sounds are sound WAVE files; the header reader refuses what is not one; each
 // request plays its sound only while its switch is on, read at the moment of the request.
-#include "TestGame.h"
-#include "mSounds.h"
+#include "WindowFixture.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <utility>
 
 using namespace tabloo;

@@ -1,12 +1,6 @@
 // The statistics dialog: totals over the players in use only, in 64 bits, averages rounded
 // down, the game on the board greyed when there is none, and a row for each player.
-#include "TestGame.h"
-#include "frmStatistics.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTreeWidget>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 

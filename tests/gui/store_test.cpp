@@ -1,18 +1,7 @@
 // The player's settings file as the game keeps it: every read sees the file as it is now,
 // hand edits survive, and two copies of the game ending games at once lose no record.
-#include "../engine/TestGame.h"
-#include "TestFiles.h"
-#include "cQtSettings.h"
+#include "WindowFixture.h"
 #include "cSlotLocks.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <chrono>
-#include <memory>
 
 #include <csignal>
 #include <sys/stat.h>

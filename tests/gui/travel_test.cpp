@@ -3,14 +3,6 @@
 // and the faults found in play stay mended.
 #include "WindowFixture.h"
 #include "frmSplash.h"
-#include "sgCard.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QToolButton>
 
 namespace tabloo::test {
 namespace {

@@ -1,17 +1,6 @@
 // The game window driven as a player drives it: commands and their states, drags and
 // drops, replay, the won game, closing, and a long run of random input.
 #include "WindowFixture.h"
-#include "cQtSettings.h"
-#include "frmHelp.h"
-#include "frmPlayers.h"
-#include "mColors.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSettings>
-#include <QSlider>
-#include <QTextBrowser>
 
 namespace tabloo::test {
 namespace {

@@ -1,16 +1,6 @@
 // The window on the screen: the board that fills it, full screen, the size and place kept
 // between runs, windows that open inside the screen, the menu bar's displays at any width.
 #include "WindowFixture.h"
-#include "cMemorySettings.h"
-#include "cRegistry.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QMenu>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
 
 namespace tabloo::test {
 namespace {
