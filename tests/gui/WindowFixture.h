@@ -55,15 +55,13 @@ struct Window {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
     }
     Game &TheGame() { return W.game(); }
-    void Set(std::string_view key, std::string_view value) {
-        cRegistry(TheGame().Settings).Write(cRegistry::kData, key, value);
-    }
+    cRegistry Store() { return cRegistry(TheGame().Settings); }
+    void Set(std::string_view key, std::string_view value) { Store().Write(cRegistry::kData, key, value); }
+    void Set(std::string_view pairs) { SetAll(Store(), pairs); }
     // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
     // the autoplay command ("G4") sends every card home and wins.
     void DealAGameTheAutoplayCommandWins() {
-        Set("Autoplay", "0");
-        Set("GoalOrder", "6");
-        Set("GoalCards", "4");
+        Set("Autoplay=0 GoalOrder=6 GoalCards=4");
         TheGame().StartGame(5.0);
     }
 

@@ -157,8 +157,8 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     // Ended by a new game: one game, no win.
     Key(w, Qt::Key_F2);
     const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(slot), 1);
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerWin(slot), 0);
+    EXPECT_EQ(w.Store().GetPlayerGames(slot), 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(slot), 0);
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
@@ -197,7 +197,7 @@ TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog
     Key(w, Qt::Key_F2);
     w.W.RunCommand("G4");
     EXPECT_FALSE(w.W.advisor().Finding());
-    EXPECT_TRUE(Until([&] { return cRegistry(w.TheGame().Settings).GetPlayerWin(slot) == 1; }));
+    EXPECT_TRUE(Until([&] { return w.Store().GetPlayerWin(slot) == 1; }));
 
     // Found while a dialog is open: dealt when it closes.
     w.TheGame().StartGame(1.0);
@@ -234,7 +234,7 @@ TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).WinnableOnly(), 1);
+    EXPECT_EQ(w.Store().WinnableOnly(), 1);
 }
 
 TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {

@@ -75,7 +75,7 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
     QApplication::processEvents();
     ASSERT_FALSE(w.Dialogs.empty());
     EXPECT_EQ(w.Dialogs.front(), "tabloo::frmFinishGame");
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(1), 1);
 }
 
 TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
@@ -282,7 +282,7 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
         return d.result();
     };
     w.W.RunCommand("T1");
-    EXPECT_EQ(cRegistry(g.Settings).FitBoard(), 1);
+    EXPECT_EQ(w.Store().FitBoard(), 1);
     EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
     // The cards are drawn afresh at twice their size.
     const std::int16_t ac = g.TopCard(kHome, 7);

@@ -61,7 +61,7 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
         EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(kDefaultColorIndex).Value});
     }
-    const cRegistry &r = cRegistry(t.TheGame.Settings);
+    const cRegistry &r = t.Store;
     EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
               (std::vector<int>{5, 5, 2, 7}));
@@ -111,7 +111,7 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
         EXPECT_TRUE(d.Applied.empty());
         EXPECT_EQ(t.Settings.Writes, writes);
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), kDefaultColorIndex);
+        EXPECT_EQ(t.Store.ColorIndex(), kDefaultColorIndex);
     }
 }
 
@@ -141,13 +141,13 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     EXPECT_EQ(t.Colors.GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), 42);
+    EXPECT_EQ(t.Store.ColorIndex(), 42);
 }
 
 TEST(Options, CardFacesAndFourColoursShowAsStoredAndOnlyOkStoresThem) {
     OptionsTable t;
     t.Set("CardFaces", "7"); // a design the game does not know: the classic faces
-    const cRegistry &r = cRegistry(t.TheGame.Settings);
+    const cRegistry &r = t.Store;
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         OptionsDialog d(t);
