@@ -15,10 +15,7 @@ template <typename F> bool Until(F done) { return QTest::qWaitFor(done, 10000); 
 QString Line(Window &w) { return w.W.findChild<QLabel *>("lblVerdict")->text(); }
 
 // No free cells and ten home piles: game 5 can be won, game 4 cannot.
-void NoFreeCells(Window &w) {
-    w.Set("ResPiles", "0");
-    w.Set("HomePiles", "10");
-}
+void NoFreeCells(Window &w) { w.Set("ResPiles=0 HomePiles=10"); }
 
 void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&w.W, key, mods); }
 

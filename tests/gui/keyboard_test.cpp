@@ -81,10 +81,8 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
 TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    w.Set("HomeOrder", "6"); // any card on any card: every stack is a run
-    w.Set("SoundCardUp", "1");
-    w.Set("SoundCardDown", "1");
+    // Any card on any card: every stack is a run.
+    w.Set("Autoplay=0 HomeOrder=6 SoundCardUp=1 SoundCardDown=1");
     g.StartGame(123.0);
     const std::string dealt = FormatBoard(g);
     // Four empty reserve piles and no empty home pile: runs of five at most.
@@ -161,9 +159,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlone) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    w.Set("SoundCardUp", "1");
-    w.Set("SoundCardDown", "1");
+    w.Set("Autoplay=0 SoundCardUp=1 SoundCardDown=1");
     // A deal with a Seven on top of a home pile.
     std::int16_t seven = -1;
     for (int n = 1; seven < 0 && n < 200; ++n) {
@@ -261,9 +257,8 @@ TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys)
 TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    // Turned off before, by a player who wants the board at its own size.
-    w.Set("FitBoard", "0");
+    // Fitting turned off before, by a player who wants the board at its own size.
+    w.Set("Autoplay=0 FitBoard=0");
     w.W.ArrangeBoard();
     g.StartGame(123.0);
     cBoardView &board = w.W.board();
