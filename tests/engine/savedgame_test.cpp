@@ -292,7 +292,18 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
 
 // Deleting the player whose game is on the board: the game is nobody's, neither the next
 // current player's nor a new player's in the freed slot, and after a kill neither.
-TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
+TEST(SavedGame, TheGameCountsForItsOwnPlayerAndOnceThePlayerIsDeletedForNobody) {
+    {
+        // Another player chosen in the variant dialog: the game on the board still counts for
+        // the one who played it.
+        TestGame t;
+        t.TheGame.CreatePlayer(2, "Doe, Jane");
+        t.TheGame.StartGame(123.0);
+        t.Store.SetCurPlayerInx("2");
+        t.TheGame.StartGame(124.0);
+        EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
+        EXPECT_EQ(t.Store.GetPlayerGames(2), 0);
+    }
     for (const bool killed : {false, true}) {
         SCOPED_TRACE(killed ? "killed" : "ended");
         TestGame t;
@@ -322,18 +333,6 @@ TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
         g->EndGame(0);
         EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(2), 1);
     }
-}
-
-// Another player chosen in the variant dialog: the game on the board still counts for the
-// one who played it.
-TEST(SavedGame, AGameEndedByAnotherPlayersDealCountsForItsOwnPlayer) {
-    TestGame t;
-    t.TheGame.CreatePlayer(2, "Doe, Jane");
-    t.TheGame.StartGame(123.0);
-    t.Store.SetCurPlayerInx("2");
-    t.TheGame.StartGame(124.0);
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.Store.GetPlayerGames(2), 0);
 }
 
 } // namespace

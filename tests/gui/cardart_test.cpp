@@ -186,9 +186,7 @@ TEST(CardArt, FourColoursInkDiamondsBlueAndClubsGreenAndLeaveHeartsAndSpades) {
                 EXPECT_GE(Count(four, index, ownColour), 20) << id << " in design " << faces;
                 EXPECT_EQ(Count(four, index, IsSaturatedRed) + Count(four, index, IsBlack), 0) << id;
             }
-}
-
-TEST(CardArt, AnUnknownFacesSettingDrawsTheClassicFaces) {
+    // An unknown faces setting draws the classic faces.
     EXPECT_EQ(cFaceLook::FromSettings(1, 1), (cFaceLook{cFaceLook::kLargePrint, true}));
     for (int stored : {0, 2, -1, 32767}) {
         const cFaceLook look = cFaceLook::FromSettings(stored, 0);

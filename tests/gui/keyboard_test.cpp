@@ -19,6 +19,10 @@ struct KeyWindow : Window {
         ASSERT_EQ(focus, &W.board()) << "the board has the keys";
         QTest::keyClick(focus, static_cast<Qt::Key>(key), mods);
     }
+    void Keys(std::initializer_list<QKeyCombination> keys) {
+        for (QKeyCombination k : keys)
+            Press(k.key(), k.keyboardModifiers());
+    }
     void FocusOn(PileRef pile) {
         if ((K().Focus().Cell == kHome) != (pile.Cell == kHome))
             Press(Qt::Key_Down);
@@ -99,9 +103,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     const std::int16_t base = g.CardAt(kHome, 0, 3);
     EXPECT_EQ(w.K().LiftedCard(), base);
     EXPECT_NE(w.W.board().CardPos(base), QPoint(g.PlaceX(kHome, 0, 3), g.PlaceY(kHome, 0, 3))) << "shown lifted";
-    w.Press(Qt::Key_Right);
-    w.Press(Qt::Key_Up);
-    w.Press(Qt::Key_Escape);
+    w.Keys({Qt::Key_Right, Qt::Key_Up, Qt::Key_Escape});
     EXPECT_EQ(w.K().LiftedCard(), -1);
     EXPECT_EQ(FormatBoard(g), dealt);
     EXPECT_EQ(g.MovesInForce(), 0);
@@ -109,11 +111,8 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 
     // A run laid on a reserve pile, or back on its own pile, goes back with the drop's sound.
     w.FocusOn({kHome, 0});
-    w.Press(Qt::Key_Up, Qt::ShiftModifier);
-    w.Press(Qt::Key_Space);
-    w.Press(Qt::Key_Return);
-    w.Press(Qt::Key_Up, Qt::ShiftModifier);
-    w.Press(Qt::Key_Space);
+    w.Keys(
+        {Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space, Qt::Key_Return, Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space});
     w.FocusOn({kReserve, 1});
     w.Press(Qt::Key_Return);
     EXPECT_EQ(w.Played, (std::vector<QString>{"CardDown", "CardUp", "CardDown", "CardUp", "CardDown", "CardUp"}));

@@ -97,7 +97,16 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     EXPECT_TRUE(w.W.isMaximized());
 }
 
-TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwn) {
+// Whether a window, its frame included, lies wholly inside the free area of the screen.
+::testing::AssertionResult OnScreen(const QWidget &window) {
+    const QRect area = window.screen()->availableGeometry(), outer = window.frameGeometry();
+    if (area.contains(outer))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                         << outer.height() << " on " << area.width() << "x" << area.height();
+}
+
+TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwnAndOnTheScreen) {
     cMemorySettings store;
     const QRect place(60, 50, 640, 420);
     {
@@ -138,20 +147,20 @@ TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInA
         w.close();
         EXPECT_EQ(WindowKeys(store), "60 50 640 420 0 ");
     }
+    {
+        frmMain w(store);
+        ShowUp(w);
+        EXPECT_FALSE(w.isFullScreen());
+        EXPECT_FALSE(w.isMaximized());
+        EXPECT_EQ(w.geometry(), place);
+    }
+    // Kept off the screen, it comes back on it.
+    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}})
+        cRegistry(store).Write(frmMain::kWindowSection, key, value);
     frmMain w(store);
     ShowUp(w);
-    EXPECT_FALSE(w.isFullScreen());
-    EXPECT_FALSE(w.isMaximized());
-    EXPECT_EQ(w.geometry(), place);
-}
-
-// Whether a window, its frame included, lies wholly inside the free area of the screen.
-::testing::AssertionResult OnScreen(const QWidget &window) {
-    const QRect area = window.screen()->availableGeometry(), outer = window.frameGeometry();
-    if (area.contains(outer))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
-                                         << outer.height() << " on " << area.width() << "x" << area.height();
+    EXPECT_TRUE(OnScreen(w));
+    EXPECT_EQ(w.size(), QSize(640, 420));
 }
 
 TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameStands) {
@@ -188,17 +197,6 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
         w.RunCommand("T1");
         EXPECT_TRUE(seen);
     }
-}
-
-TEST(WindowSize, AWindowKeptOffTheScreenComesBackOnIt) {
-    cMemorySettings store;
-    cRegistry reg(store);
-    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}, {"Width", "640"}, {"Height", "420"}})
-        reg.Write(frmMain::kWindowSection, key, value);
-    frmMain w(store);
-    ShowUp(w);
-    EXPECT_TRUE(OnScreen(w));
-    EXPECT_EQ(w.size(), QSize(640, 420));
 }
 
 // The score, time and moves beside the verdict line, and every menu without an overflow arrow.
