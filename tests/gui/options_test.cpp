@@ -68,10 +68,7 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
     EXPECT_EQ(SoundValues(t.TheGame), (std::vector<int>{-1, 0, 0, -1, -1, -1, -1}));
 
     // Stored values show, and OK keeps them and the sliders' ends.
-    t.Set("ColorIndex", "100");
-    t.Set("UndoSpeed", "13");
-    t.Set("SoundCardUp", "1");
-    t.Set("SoundWin", "0");
+    t.Set("ColorIndex=100 UndoSpeed=13 SoundCardUp=1 SoundWin=0");
     {
         OptionsDialog d(t);
         EXPECT_EQ(d.Slider(2)->value(), 37);
@@ -117,8 +114,7 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
 
 TEST(Options, OutOfRangeValuesOpenSafely) {
     OptionsTable t;
-    t.Set("CardSpeed", "80");
-    t.Set("UndoSpeed", "-5");
+    t.Set("CardSpeed=80 UndoSpeed=-5");
     {
         OptionsDialog d(t);
         EXPECT_EQ(d.Slider(1)->value(), 0);
