@@ -63,6 +63,28 @@ void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
     }
 }
 
+void SetAll(cRegistry store, std::string_view pairs) {
+    std::istringstream words{std::string(pairs)};
+    for (std::string pair; words >> pair;)
+        store.Write(cRegistry::kData, pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+}
+
+std::string Record(const cRegistry &store, std::int16_t slot) {
+    return "games " + std::to_string(store.GetPlayerGames(slot)) + " won " + std::to_string(store.GetPlayerWin(slot)) +
+           " score " + std::to_string(store.GetPlayerScore(slot)) + " moves " +
+           std::to_string(store.GetPlayerMoves(slot));
+}
+
+bool PlayMoves(Game &g, const std::vector<Move> &moves, std::size_t count) {
+    for (std::size_t i = 0; i < moves.size() && i < count; ++i) {
+        const Move m = moves[i];
+        if (g.WinNoticed() ||
+            !g.PlayMove(g.CardAt(AreaOf(m.From), AreaPile(m.From), m.Pos), {AreaOf(m.To), AreaPile(m.To)}))
+            return false;
+    }
+    return true;
+}
+
 ::testing::AssertionResult Consistent(const Game &g) {
     std::set<int> seen;
     for (std::int16_t cell = 0; cell < cArray::kCells; ++cell)

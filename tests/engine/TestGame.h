@@ -8,8 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <map>
+#include <memory>
+#include <optional>
 #include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,18 +71,31 @@ struct RecordingView : ITableView {
 // the board.
 inline constexpr std::int16_t kParking = 2;
 
-struct TestGame {
-    cMemorySettings Settings;
+// Writes "Key=value Key=value ..." into the options.
+void SetAll(cRegistry store, std::string_view pairs);
+
+// A game on a store of the test's choosing, as a program started over that store has it.
+struct GameOn {
     FixedClock Clock;
     ScriptedRandom Random;
     RecordingView View;
-    Game TheGame{Settings, Clock, Random, View};
+    Game TheGame;
     // The settings and records of the store the game is played on.
-    cRegistry Store{Settings};
+    cRegistry Store{TheGame.Settings};
+    explicit GameOn(ISettingsBackend &settings, std::int64_t now = 1'000'000) : TheGame(settings, Clock, Random, View) {
+        Clock.Now = now;
+    }
+};
 
-    TestGame() { TheGame.EnsureFirstPlayer(); }
+struct MemoryStore {
+    cMemorySettings Settings;
+};
+
+struct TestGame : MemoryStore, GameOn {
+    TestGame() : GameOn(Settings) { TheGame.EnsureFirstPlayer(); }
 
     void Set(std::string_view key, std::string_view value) { Store.Write(cRegistry::kData, key, value); }
+    void Set(std::string_view pairs) { SetAll(Store, pairs); }
     std::string Board() const { return FormatBoard(TheGame); }
     // Changes the build order of an area in the middle of a game.
     void SetOrder(std::int16_t cell, std::int32_t order) { TheGame.Games.SetOrder(cell, order); }
@@ -92,6 +115,13 @@ struct TestGame {
         return TheGame.PlayMove(TheGame.CardAt(cell, pile, pos), {dCell, dPile});
     }
 };
+
+// A player's record as one line: "games 3 won 1 score 290 moves 12".
+std::string Record(const cRegistry &store, std::int16_t slot);
+
+// Plays the first `count` of the solver's moves through the game as a player drops them;
+// false at the first one refused, or one after the win.
+bool PlayMoves(Game &g, const std::vector<Move> &moves, std::size_t count = SIZE_MAX);
 
 // Every card lies in exactly one place, and the table and the cards agree.
 ::testing::AssertionResult Consistent(const Game &g);

@@ -3,7 +3,6 @@
 #include "TestGame.h"
 
 #include <regex>
-#include <sstream>
 
 namespace tabloo {
 namespace {
@@ -108,9 +107,27 @@ TEST(Cli, WonGameEndsThePlay) {
     EXPECT_EQ(d.Out, "won\n");
 }
 
+// A whole board of 52 cards in `columns` columns and `cells` free cells.
+std::string BoardOf(int columns, int cells) {
+    const auto card = [](int i) { return std::string(" ") + "A23456789TJQK"[i % 13] + "HSDC"[i / 13]; };
+    std::string board = "Freecells:";
+    for (int c = 0; c < cells; ++c)
+        board += card(51 - c);
+    for (int col = 0; col < columns; ++col) {
+        board += "\n:";
+        for (int i = col; i < 52 - cells; i += columns)
+            board += card(i);
+    }
+    return board + "\n";
+}
+
 TEST(Cli, BadInputIsOneLineAndStatusTwo) {
+    struct Bad {
+        std::string Args, Input, Says;
+    };
+    std::vector<Bad> bad;
     // Command lines apart by '|' (the first is none at all).
-    std::istringstream bad(
+    std::istringstream lines(
         "|deal|deal 1 2|deal 1000000000000000|deal -1|deal abc|deal 1e3|deal ''|shuffle 1|"
         "--set Colour=3 deal 1|--set HomePiles deal 1|--set|bench now|--set =1 deal 1|solve|solve 1 2|"
         "solve 1 --max-states 0|solve 1 --max-states -3|solve 1 --max-states 1.5|"
@@ -118,28 +135,40 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         "deal 1 --max-states 5|solve-range 1|solve-range 5 1|solve-range 1 2.5|solve-range 1 2 --jobs 0|"
         "solve-range 1 2 --jobs x|solve-boards 1|solve 1 --searches|solve 1 --searches fast|"
         "solve 1 --searches dig,|solve 1 --searches complete,dig|deal 1 --searches dig");
-    for (std::string args; std::getline(bad, args, '|');) {
-        const CliRun r = Cli(args);
-        EXPECT_EQ(r.Status, 2) << args;
-        EXPECT_EQ(r.Out, "");
+    for (std::string args; std::getline(lines, args, '|');)
+        bad.push_back({args, "", ""});
+    // Play commands: the output stops before the bad line.
+    for (auto [input, says] : {std::pair{"print\nfly\nprint\n", "line 2: unknown command 'fly'"},
+                               {"move 0 0 0\n", "line 1: move needs"},
+                               {"\n\nmove 0 0 x 0 1\n", "line 3: move:"},
+                               {"undo 3\n", "line 1: 'undo' takes no arguments"},
+                               {"move 0 0 0 0 99999999999999999999\n", "line 1: move:"},
+                               {"hint now\n", "line 1: 'hint' takes no arguments"}})
+        bad.push_back({"play 1", input, says});
+    for (const char *board : {": KS KS\n", ": AH\n", ": XX\n", "Foundations: H-Z\n", "Freecells: AH 2H 3H 4H 5H\n"})
+        bad.push_back({"solve-boards", board, ""});
+    // A budget the machine cannot hold is refused before any search.
+    for (const char *args : {"solve 5052 --max-states 1099511627776", "solve-range 1 2 --max-states 1099511627776",
+                             "solve-boards --max-states 1000000000000 --jobs 256"})
+        bad.push_back({args, "", "more than the"});
+    // Boards of more piles than the rules have.
+    for (auto [args, columns, cells] : {std::tuple{"--set HomePiles=10 solve-boards", 11, 0},
+                                        {"--set HomePiles=10 solve-boards", 14, 0},
+                                        {"--set HomePiles=4 solve-boards", 8, 4},
+                                        {"--set ResPiles=2 solve-boards", 8, 3},
+                                        {"solve-boards", 8, 5},
+                                        {"--set ResPiles=0 solve-boards", 8, 1}})
+        bad.push_back({args, BoardOf(columns, cells), "more "});
+    for (const Bad &b : bad) {
+        const CliRun r = Cli(b.Args, b.Input);
+        EXPECT_EQ(r.Status, 2) << b.Args << "\n" << b.Input;
+        EXPECT_EQ(r.Out, b.Input.rfind("print", 0) ? "" : Cli("play 1", "print\n").Out) << b.Args;
         EXPECT_EQ(Lines(r.Err), 1) << r.Err;
         EXPECT_EQ(r.Err.rfind("tabloo-cli: ", 0), 0u) << r.Err;
+        EXPECT_NE(r.Err.find(b.Says), std::string::npos) << r.Err;
     }
-    struct Case {
-        const char *Input, *Says;
-    };
-    for (const Case &c :
-         {Case{"print\nfly\nprint\n", "line 2: unknown command 'fly'"}, Case{"move 0 0 0\n", "line 1: move needs"},
-          Case{"\n\nmove 0 0 x 0 1\n", "line 3: move:"}, Case{"undo 3\n", "line 1: 'undo' takes no arguments"},
-          Case{"move 0 0 0 0 99999999999999999999\n", "line 1: move:"},
-          Case{"hint now\n", "line 1: 'hint' takes no arguments"}}) {
-        const CliRun r = Cli("play 1", c.Input);
-        EXPECT_EQ(r.Status, 2);
-        EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
-        EXPECT_EQ(Lines(r.Err), 1);
-    }
-    // Nothing is printed after the message: the output stops before the bad line.
-    EXPECT_EQ(Lines(Cli("play 1", "print\nfly\nprint\n").Out), 19);
+    ASSERT_EQ(Cli("--set HomePiles=10 solve-boards --max-states 1000", BoardOf(10, 0)).Status, 0);
+    ASSERT_EQ(Cli("--set ResPiles=2 solve-boards --max-states 1000", BoardOf(8, 2)).Status, 0);
     // Huge numbers that are whole are a refused move, not a malformed one.
     EXPECT_EQ(Cli("play 1", "move 0 0 0 0 70000\nmove -5 0 0 0 1\n").Out, "refused\nrefused\n");
 }
@@ -150,14 +179,11 @@ TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {
     for (int round = 0; round < 8; ++round) {
         // The default rules first, then random variants.
         std::string sets;
-        for (const auto &[key, most] : {std::pair{"HomePiles", 10},
-                                        {"GoalOrder", 9},
-                                        {"GoalBase", 13},
-                                        {"HomeOrder", 9},
-                                        {"HomeAK", 1},
-                                        {"Autoplay", 0}})
+        const char *keys[] = {"HomePiles", "GoalOrder", "GoalBase", "HomeOrder", "HomeAK", "Autoplay"};
+        const unsigned most[] = {10, 9, 13, 9, 1, 0};
+        for (int k = 0; k < 6; ++k)
             if (round > 0 && rng() % 2)
-                sets += std::string("--set ") + key + "=" + std::to_string(rng() % (most + 1)) + " ";
+                sets += std::string("--set ") + keys[k] + "=" + std::to_string(rng() % (most[k] + 1)) + " ";
         const std::string game = std::to_string(rng() % 100000);
         const CliRun r = Cli(sets + "solve " + game + " --max-states 30000");
         ASSERT_EQ(r.Status, 0) << r.Err;
@@ -244,13 +270,6 @@ TEST(Cli, SolveBoardsReadsFreecellSolverBoards) {
     EXPECT_EQ(lines[0].substr(1), deal.substr(3)) << input;
     EXPECT_EQ(lines[1], "2 winnable 0 states 1");
     EXPECT_EQ(lines[2].rfind("games 2 winnable 2 unwinnable 0 unknown 0 ", 0), 0u);
-
-    for (const char *bad : {": KS KS\n", ": AH\n", ": XX\n", "Foundations: H-Z\n", "Freecells: AH 2H 3H 4H 5H\n"}) {
-        const CliRun b = Cli("solve-boards", bad);
-        EXPECT_EQ(b.Status, 2) << bad;
-        EXPECT_EQ(b.Out, "");
-        EXPECT_EQ(Lines(b.Err), 1) << b.Err;
-    }
 }
 
 // Output that takes `lines` lines and then fails, as a pipe its reader has closed.
@@ -267,10 +286,9 @@ struct ClosingBuf : std::streambuf {
     }
 };
 
-// Input without end: one line of `c` for ever, or the same line again and again.
+// Input without end: the same line again and again.
 struct EndlessBuf : std::streambuf {
     std::string Line;
-    std::size_t At = 0;
     explicit EndlessBuf(std::string line) : Line(std::move(line)) {}
     int underflow() override {
         setg(Line.data(), Line.data(), Line.data() + Line.size());
@@ -293,57 +311,6 @@ TEST(Cli, SolveRangeStreamsItsLinesWhateverTheRange) {
         ASSERT_EQ(lines.size(), 300u);
         for (int i = 0; i < 300; ++i)
             ASSERT_EQ(lines[i].rfind(std::to_string(i) + " ", 0), 0u) << lines[i];
-    }
-}
-
-TEST(Cli, ABudgetTheMachineCannotHoldIsRefusedBeforeAnySearch) {
-    for (const char *args : {"solve 5052 --max-states 1099511627776", "solve-range 1 2 --max-states 1099511627776",
-                             "solve-boards --max-states 1000000000000 --jobs 256"}) {
-        const CliRun r = Cli(args);
-        EXPECT_EQ(r.Status, 2) << args;
-        EXPECT_EQ(r.Out, "") << args;
-        ASSERT_EQ(Lines(r.Err), 1) << r.Err;
-        EXPECT_NE(r.Err.find("more than the"), std::string::npos) << r.Err;
-    }
-}
-
-// A whole board of 52 cards in `columns` columns and `cells` free cells.
-std::string BoardOf(int columns, int cells) {
-    std::vector<std::string> cards;
-    for (const char *suit : {"H", "S", "D", "C"})
-        for (const char *rank : {"A", "2", "3", "4", "5", "6", "7", "8", "9", "T", "J", "Q", "K"})
-            cards.push_back(std::string(rank) + suit);
-    std::string board = "Freecells:";
-    for (int c = 0; c < cells; ++c)
-        board += " " + cards[51 - c];
-    board += "\n";
-    const int rest = 52 - cells;
-    for (int col = 0; col < columns; ++col) {
-        board += ":";
-        for (int i = col; i < rest; i += columns)
-            board += " " + cards[i];
-        board += "\n";
-    }
-    return board;
-}
-
-TEST(Cli, SolveBoardsRefusesMorePilesThanTheRulesHave) {
-    ASSERT_EQ(Cli("--set HomePiles=10 solve-boards --max-states 1000", BoardOf(10, 0)).Status, 0);
-    ASSERT_EQ(Cli("--set ResPiles=2 solve-boards --max-states 1000", BoardOf(8, 2)).Status, 0);
-    const std::pair<std::string, std::string> bad[] = {
-        {"--set HomePiles=10 solve-boards", BoardOf(11, 0)},
-        {"--set HomePiles=10 solve-boards", BoardOf(14, 0)},
-        {"--set HomePiles=4 solve-boards", BoardOf(8, 4)},
-        {"--set ResPiles=2 solve-boards", BoardOf(8, 3)},
-        {"solve-boards", BoardOf(8, 5)},
-        {"--set ResPiles=0 solve-boards", BoardOf(8, 1)},
-    };
-    for (const auto &[args, board] : bad) {
-        const CliRun r = Cli(args, board);
-        EXPECT_EQ(r.Status, 2) << args << "\n" << board;
-        EXPECT_EQ(r.Out, "");
-        EXPECT_EQ(Lines(r.Err), 1) << r.Err;
-        EXPECT_NE(r.Err.find("more "), std::string::npos) << r.Err;
     }
 }
 
@@ -372,25 +339,18 @@ TEST(Cli, RandomBytesNeverCrashIt) {
                                             "0",    "3",    "4",    "-1",      "7",       "65536",    "#"};
     for (int round = 0; round < 300; ++round) {
         std::string input;
-        const int lines = 1 + static_cast<int>(rng() % 40);
-        for (int l = 0; l < lines; ++l) {
-            if (rng() % 4 == 0) {
-                const int n = static_cast<int>(rng() % 30);
-                for (int b = 0; b < n; ++b)
+        for (int l = 1 + static_cast<int>(rng() % 40); l > 0; --l) {
+            if (rng() % 4 == 0)
+                for (int n = static_cast<int>(rng() % 30); n > 0; --n)
                     input += static_cast<char>(rng() % 256);
-            } else {
-                const int n = 1 + static_cast<int>(rng() % 6);
-                for (int w = 0; w < n; ++w)
+            else
+                for (int n = 1 + static_cast<int>(rng() % 6); n > 0; --n)
                     input += words[rng() % words.size()] + (rng() % 9 ? " " : "\t");
-            }
             input += '\n';
         }
         const CliRun r =
             Cli("--set HomePiles=" + std::to_string(rng() % 12) + " play " + std::to_string(rng() % 1000), input);
-        ASSERT_TRUE(r.Status == 0 || r.Status == 2) << r.Status;
-        if (r.Status == 2) {
-            ASSERT_EQ(Lines(r.Err), 1) << r.Err;
-        }
+        ASSERT_TRUE(r.Status == 0 || (r.Status == 2 && Lines(r.Err) == 1)) << r.Status << " " << r.Err;
     }
 }
 

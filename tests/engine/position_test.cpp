@@ -3,7 +3,6 @@
 // every move allowed, and the table each move leaves, autoplay cascade included.
 #include "TestGame.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace tabloo::test {

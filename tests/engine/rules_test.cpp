@@ -61,14 +61,7 @@ TEST(Rules, RunCapacityCountsEmptyReserveAndHomePiles) {
         {{{kHome, 0}, "KS QH"}, {{kHome, 1}, "2C"}, {{kHome, 2}, "3C"}, {{kHome, 3}, "4C"}, {{kReserve, 0}, "5C"}});
     EXPECT_EQ(t.TheGame.MaxExtraCards(), 0);
     EXPECT_EQ(t.TheGame.PickUpCount(t.Id("KS")), -1);
-    // Under "Any Card" every stack is a run.
-    t.Set("HomeOrder", "6");
-    t.Arrange(4, 4, {{{kHome, 0}, "2H 9C 5D"}});
-    EXPECT_EQ(t.TheGame.PickUpCount(t.Id("2H")), 2);
-}
-
-TEST(Rules, OnlyTheTopCardOfAReserveOrGoalPileLifts) {
-    TestGame t;
+    // Only the top card of a reserve or goal pile lifts.
     t.Arrange(4, 1, {{{kGoal, 0}, "AH 2H 3H"}, {{kReserve, 0}, "9C"}, {{kHome, 0}, "5S"}});
     EXPECT_EQ(t.TheGame.PickUpCount(t.Id("3H")), 0);
     EXPECT_EQ(t.TheGame.PickUpCount(t.Id("2H")), -1);
@@ -77,6 +70,10 @@ TEST(Rules, OnlyTheTopCardOfAReserveOrGoalPileLifts) {
     EXPECT_EQ(t.TheGame.PickUpCount(t.Id("KD")), -1);
     EXPECT_EQ(t.TheGame.PickUpCount(-1), -1);
     EXPECT_EQ(t.TheGame.PickUpCount(52), -1);
+    // Under "Any Card" every stack is a run.
+    t.Set("HomeOrder", "6");
+    t.Arrange(4, 4, {{{kHome, 0}, "2H 9C 5D"}});
+    EXPECT_EQ(t.TheGame.PickUpCount(t.Id("2H")), 2);
 }
 
 TEST(Rules, WhatEachPileTakes) {
@@ -115,6 +112,12 @@ TEST(Rules, WhatEachPileTakes) {
 }
 
 TEST(Rules, DropSearchTakesTheCentrePileFirstThenOverlapInAreaOrder) {
+    // The tests are strict. Centre: left + 532 for an even left, + 533 for an odd one; touching edges do not overlap.
+    EXPECT_FALSE(Game::CardsOverlap(532, 0, 1065, 0, true)) << "centre 1064 is left of 1065";
+    EXPECT_TRUE(Game::CardsOverlap(533, 0, 1065, 0, true)) << "centre 1066 lies inside";
+    EXPECT_FALSE(Game::CardsOverlap(1065, 0, 0, 0, false));
+    EXPECT_TRUE(Game::CardsOverlap(1064, 0, 0, 0, false));
+    EXPECT_FALSE(Game::CardsOverlap(0, 1440, 0, 0, false));
     TestGame t;
     t.Arrange(8, 4, {{{kHome, 0}, "9S"}, {{kHome, 1}, "9C"}, {{kHome, 2}, "5D"}, {{kHome, 3}, "8H"}});
     const std::int16_t eight = t.Id("8H");
@@ -139,15 +142,6 @@ TEST(Rules, DropSearchTakesTheCentrePileFirstThenOverlapInAreaOrder) {
     const std::int16_t rx = t.TheGame.PlaceX(kReserve, 2, 0), ry = t.TheGame.PlaceY(kReserve, 2, 0);
     EXPECT_EQ(t.TheGame.FindDropTarget(eight, 0, rx, ry), (PileRef{kReserve, 2}));
     EXPECT_FALSE(t.TheGame.FindDropTarget(t.Id("9S"), 1, rx, ry).Valid());
-}
-
-TEST(Rules, CentreAndOverlapTestsAreStrict) {
-    // Centre: left + 532 for an even left, + 533 for an odd one; touching edges do not overlap.
-    EXPECT_FALSE(Game::CardsOverlap(532, 0, 1065, 0, true)) << "centre 1064 is left of 1065";
-    EXPECT_TRUE(Game::CardsOverlap(533, 0, 1065, 0, true)) << "centre 1066 lies inside";
-    EXPECT_FALSE(Game::CardsOverlap(1065, 0, 0, 0, false));
-    EXPECT_TRUE(Game::CardsOverlap(1064, 0, 0, 0, false));
-    EXPECT_FALSE(Game::CardsOverlap(0, 1440, 0, 0, false));
 }
 
 TEST(Rules, PlayMoveRefusesWhatTheRulesRefuseAndChangesNothing) {

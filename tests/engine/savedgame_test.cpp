@@ -4,26 +4,8 @@
 #include "TestGame.h"
 #include "cSolver.h"
 
-#include <functional>
-#include <map>
-#include <memory>
-#include <optional>
-#include <set>
-
 namespace tabloo::test {
 namespace {
-
-// The program started again over the same store.
-struct Restarted {
-    FixedClock Clock;
-    ScriptedRandom Random;
-    RecordingView View;
-    Game TheGame;
-    cRegistry Store{TheGame.Settings};
-    explicit Restarted(ISettingsBackend &settings, std::int64_t now) : TheGame(settings, Clock, Random, View) {
-        Clock.Now = now;
-    }
-};
 
 std::vector<TransRecord> Records(const Game &g) { return {g.Log().begin(), g.Log().end()}; }
 
@@ -50,7 +32,7 @@ TEST(SavedGame, RandomGamesOverRandomVariantsComeBackExactly) {
         if (givenUp)
             t.TheGame.GiveUp();
 
-        Restarted again(t.Settings, t.Clock.Now + 5000);
+        GameOn again(t.Settings, t.Clock.Now + 5000);
         ASSERT_TRUE(again.TheGame.HasKeptGame());
         std::string fault;
         ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
@@ -88,7 +70,7 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
             t.Store.Write(cSavedGame::kSection, key, value);
         else
             t.Settings.Write("Tabloo", cSavedGame::kSection, key, "");
-        Restarted again(t.Settings, t.Clock.Now);
+        GameOn again(t.Settings, t.Clock.Now);
         std::string fault;
         EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault)) << key;
         EXPECT_FALSE(fault.empty()) << key;
@@ -105,12 +87,11 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
     t.Store.Write(cSavedGame::kSection, "Moves0",
                   moves.substr(0, moves.rfind(' ')) + " " + std::to_string(t.TheGame.LogRecord(3).PicID) + ".0.5." +
                       std::to_string(t.TheGame.LogRecord(3).SPos) + ".4.0.1.0");
-    Restarted again(t.Settings, t.Clock.Now);
+    GameOn again(t.Settings, t.Clock.Now);
     std::string fault;
     EXPECT_FALSE(again.TheGame.ResumeSavedGame(fault));
     EXPECT_EQ(fault, "move 3 is not allowed there");
-    EXPECT_EQ(again.Store.GetPlayerGames(1), 1);
-    EXPECT_EQ(again.Store.GetPlayerMoves(1), 2);
+    EXPECT_EQ(Record(again.Store, 1), "games 1 won 0 score 0 moves 2");
     EXPECT_FALSE(again.TheGame.HasKeptGame());
 }
 
@@ -174,7 +155,7 @@ struct SlotTable {
 // A copy of the game started on the store, with its own slot.
 struct Copy {
     std::unique_ptr<SlotTable::Locks> Held;
-    Restarted Program;
+    GameOn Program;
     Copy(ISettingsBackend &store, SlotTable &slots, int id) : Program(store, 2'000'000) {
         Held = std::make_unique<SlotTable::Locks>(slots, id);
         EXPECT_TRUE(Program.TheGame.ClaimKeptSlot(*Held));
@@ -231,7 +212,7 @@ TEST(SavedGame, ACopyWithoutASlotKeepsNothingAndTouchesNoOtherGame) {
     for (int slot = 1; slot <= cSavedGame::kSlots; ++slot)
         slots.Holder[slot] = 100;
     store.Write("Tabloo", "Game", "GameNo", "5");
-    Restarted late(store, 0);
+    GameOn late(store, 0);
     SlotTable::Locks held(slots, 7);
     EXPECT_FALSE(late.TheGame.ClaimKeptSlot(held));
     late.TheGame.EnsureFirstPlayer();
@@ -244,10 +225,8 @@ TEST(SavedGame, ACopyWithoutASlotKeepsNothingAndTouchesNoOtherGame) {
 
 TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
     FileLikeSettings store;
-    FixedClock clock;
-    ScriptedRandom random;
-    RecordingView view;
-    Game g(store, clock, random, view);
+    GameOn on(store);
+    Game &g = on.TheGame;
     g.EnsureFirstPlayer();
     // Every state the store passes through is one a kill could leave: in each, the games
     // counted and the game kept add up to the games dealt so far.
@@ -273,26 +252,10 @@ TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
     EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 6);
 }
 
-} // namespace
-} // namespace tabloo::test
-
-namespace tabloo::test {
-namespace {
-
-// Plays the first `count` moves of a winning line of the position on the table (all when
-// count is negative); false when a move is refused.
-bool PlayWinningLine(Game &g, int count) {
+// Plays the first `count` moves of a winning line of the position on the table.
+bool PlayWinningLine(Game &g, std::size_t count = SIZE_MAX) {
     const SolveResult r = cSolver().Solve(g.CurrentPosition());
-    if (r.Outcome != Verdict::Winnable)
-        return false;
-    for (const Move &m : r.Moves) {
-        if (count-- == 0)
-            break;
-        const LegalMove lm = g.ToLegalMove(g.CurrentPosition(), m);
-        if (!g.PlayMove(lm.PicID, lm.Target))
-            return false;
-    }
-    return true;
+    return r.Outcome == Verdict::Winnable && PlayMoves(g, r.Moves, count);
 }
 
 // A game handed to Show Solution scores as an unfinished game, counting no more goal cards
@@ -305,13 +268,13 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     const std::int16_t home = t.TheGame.GoalCardCount();
     ASSERT_LT(home, kTotalCards);
     t.TheGame.GiveUp();
-    ASSERT_TRUE(PlayWinningLine(t.TheGame, -1));
+    ASSERT_TRUE(PlayWinningLine(t.TheGame));
     ASSERT_EQ(t.TheGame.GoalCardCount(), kTotalCards);
     t.Clock.Now += 30;
     EXPECT_EQ(t.TheGame.GameScore(), home * 10 - 20);
 
     // Killed and brought back (its clock stands at the last move, 30 s), it earns no more.
-    Restarted again(t.Settings, t.Clock.Now + 100);
+    GameOn again(t.Settings, t.Clock.Now + 100);
     std::string fault;
     ASSERT_TRUE(again.TheGame.ResumeSavedGame(fault)) << fault;
     EXPECT_EQ(again.TheGame.HandedOverGoalCards(), home);
@@ -329,7 +292,18 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
 
 // Deleting the player whose game is on the board: the game is nobody's, neither the next
 // current player's nor a new player's in the freed slot, and after a kill neither.
-TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
+TEST(SavedGame, TheGameCountsForItsOwnPlayerAndOnceThePlayerIsDeletedForNobody) {
+    {
+        // Another player chosen in the variant dialog: the game on the board still counts for
+        // the one who played it.
+        TestGame t;
+        t.TheGame.CreatePlayer(2, "Doe, Jane");
+        t.TheGame.StartGame(123.0);
+        t.Store.SetCurPlayerInx("2");
+        t.TheGame.StartGame(124.0);
+        EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
+        EXPECT_EQ(t.Store.GetPlayerGames(2), 0);
+    }
     for (const bool killed : {false, true}) {
         SCOPED_TRACE(killed ? "killed" : "ended");
         TestGame t;
@@ -343,7 +317,7 @@ TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
         EXPECT_EQ(t.TheGame.Title(), "Tabloo 3.0 [Doe, Jane] [123]");
         t.TheGame.CreatePlayer(1, "Newcomer");
         Game *g = &t.TheGame;
-        std::optional<Restarted> again;
+        std::optional<GameOn> again;
         if (killed) {
             again.emplace(t.Settings, t.Clock.Now);
             std::string fault;
@@ -352,27 +326,13 @@ TEST(SavedGame, TheGameOfADeletedPlayerCountsForNobody) {
         }
         EXPECT_EQ(g->Player(), 0);
         g->StartGame(124.0);
-        for (std::int16_t slot : {1, 2}) {
-            EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(slot), 0) << slot;
-            EXPECT_EQ(cRegistry(g->Settings).GetPlayerScore(slot), 0) << slot;
-        }
+        for (std::int16_t slot : {1, 2})
+            EXPECT_EQ(Record(cRegistry(g->Settings), slot), "games 0 won 0 score 0 moves 0") << slot;
         // The next game is the current player's.
         EXPECT_EQ(g->Player(), 2);
         g->EndGame(0);
         EXPECT_EQ(cRegistry(g->Settings).GetPlayerGames(2), 1);
     }
-}
-
-// Another player chosen in the variant dialog: the game on the board still counts for the
-// one who played it.
-TEST(SavedGame, AGameEndedByAnotherPlayersDealCountsForItsOwnPlayer) {
-    TestGame t;
-    t.TheGame.CreatePlayer(2, "Doe, Jane");
-    t.TheGame.StartGame(123.0);
-    t.Store.SetCurPlayerInx("2");
-    t.TheGame.StartGame(124.0);
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.Store.GetPlayerGames(2), 0);
 }
 
 } // namespace

@@ -2,9 +2,6 @@
 #include "NumText.h"
 #include "TestGame.h"
 
-#include <cmath>
-#include <limits>
-
 namespace tabloo::test {
 namespace {
 
@@ -110,25 +107,20 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     // A game won after 90 s with 120 moves; the summary showed 490.
     t.TheGame.StartGame(1.0);
     t.TheGame.EndGame(1, 490);
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 1);
-    EXPECT_EQ(t.Store.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.Store.GetPlayerScore(1), 490);
+    EXPECT_EQ(Record(t.Store, 1), "games 1 won 1 score 490 moves 0");
     // Abandoned after 600 s with nothing home: -200.
     t.TheGame.StartGame(2.0);
     t.Clock.Now += 600;
     t.TheGame.StartGame(3.0);
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 2);
-    EXPECT_EQ(t.Store.GetPlayerWin(1), 1);
-    EXPECT_EQ(t.Store.GetPlayerScore(1), 290);
+    EXPECT_EQ(Record(t.Store, 1), "games 2 won 1 score 290 moves 0");
     // Moves count the log's moves in force.
     t.TheGame.StartGame(std::string_view("123"));
     ASSERT_TRUE(t.Move(kHome, 7, t.TheGame.TopPos(kHome, 7), kReserve, 0));
     ASSERT_TRUE(t.Move(kHome, 6, t.TheGame.TopPos(kHome, 6), kReserve, 1));
     ASSERT_TRUE(t.TheGame.Undo(0));
     t.TheGame.EndGame(0);
-    EXPECT_EQ(t.Store.GetPlayerMoves(1), 1);
     // Closing with no game running records nothing more.
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 4);
+    EXPECT_EQ(Record(t.Store, 1), "games 4 won 1 score 290 moves 1");
 
     t.Store.SetPlayerGames(1, 32767);
     t.Store.SetPlayerWin(1, 32767);
@@ -137,10 +129,7 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     t.TheGame.StartGame(4.0);
     ASSERT_TRUE(t.Move(kHome, 0, t.TheGame.TopPos(kHome, 0), kReserve, 0));
     t.TheGame.EndGame(1, 520);
-    EXPECT_EQ(t.Store.GetPlayerGames(1), 32767);
-    EXPECT_EQ(t.Store.GetPlayerWin(1), 32767);
-    EXPECT_EQ(t.Store.GetPlayerScore(1), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(t.Store.GetPlayerMoves(1), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(Record(t.Store, 1), "games 32767 won 32767 score 2147483647 moves 2147483647");
     t.Store.SetPlayerScore(1, std::numeric_limits<std::int32_t>::min() + 10);
     t.TheGame.StartGame(4.0);
     t.Clock.Now += 3000;

@@ -68,9 +68,7 @@ TEST(Trans, TheLogRefusesMoveThirtyTwoThousandSevenHundredAndOne) {
 
 TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     TestGame t;
-    t.Set("GoalCards", "4");
-    t.Set("GoalOrder", "6");
-    t.Set("Autoplay", "0");
+    t.Set("GoalCards=4 GoalOrder=6 Autoplay=0");
     t.TheGame.StartGame(9.0);
     // With autoplay off every card is played home by hand.
     while (t.TheGame.GoalCardCount() < 52) {

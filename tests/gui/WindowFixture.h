@@ -1,21 +1,28 @@
-// The game window on in-memory settings, driven as a player drives it, for the window tests.
+// The game window on in-memory settings, driven as a player drives it, and what else the window
+// tests share.
 #pragma once
 
 #include "TestGame.h"
 #include "cBoardView.h"
+#include "cCardArt.h"
 #include "cFlights.h"
+#include "cQtSettings.h"
+#include "cSolver.h"
+#include "cSystemClock.h"
+#include "frmChooseGame.h"
 #include "frmFinishGame.h"
+#include "frmHelp.h"
 #include "frmMain.h"
+#include "frmOptions.h"
+#include "frmPlayers.h"
+#include "frmSelect.h"
+#include "frmStatistics.h"
+#include "mColors.h"
 #include "mSounds.h"
+#include "sgCard.h"
 
-#include <QAbstractButton>
-#include <QDialog>
-#include <QTest>
-#include <QToolBar>
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace tabloo::test {
 
@@ -48,15 +55,13 @@ struct Window {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&W));
     }
     Game &TheGame() { return W.game(); }
-    void Set(std::string_view key, std::string_view value) {
-        cRegistry(TheGame().Settings).Write(cRegistry::kData, key, value);
-    }
+    cRegistry Store() { return cRegistry(TheGame().Settings); }
+    void Set(std::string_view key, std::string_view value) { Store().Write(cRegistry::kData, key, value); }
+    void Set(std::string_view pairs) { SetAll(Store(), pairs); }
     // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
     // the autoplay command ("G4") sends every card home and wins.
     void DealAGameTheAutoplayCommandWins() {
-        Set("Autoplay", "0");
-        Set("GoalOrder", "6");
-        Set("GoalCards", "4");
+        Set("Autoplay=0 GoalOrder=6 GoalCards=4");
         TheGame().StartGame(5.0);
     }
 
@@ -101,6 +106,18 @@ struct Window {
         W.UpdateDisplays();
     }
 };
+
+// A settings file's bytes, read and written whole, for the tests that look at the file itself.
+inline QByteArray ReadFileBytes(const QString &name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteFileBytes(const QString &name, const QByteArray &data) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
 
 // Every card shows where the table has it.
 inline ::testing::AssertionResult Shown(Window &w) {

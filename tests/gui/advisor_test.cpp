@@ -5,15 +5,6 @@
 #include "cAdvisor.h"
 #include "cOdds.h"
 #include "cSolveService.h"
-#include "cSolver.h"
-#include "frmSelect.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QStatusBar>
-
-#include <atomic>
-#include <chrono>
 
 namespace tabloo::test {
 namespace {
@@ -24,10 +15,7 @@ template <typename F> bool Until(F done) { return QTest::qWaitFor(done, 10000); 
 QString Line(Window &w) { return w.W.findChild<QLabel *>("lblVerdict")->text(); }
 
 // No free cells and ten home piles: game 5 can be won, game 4 cannot.
-void NoFreeCells(Window &w) {
-    w.Set("ResPiles", "0");
-    w.Set("HomePiles", "10");
-}
+void NoFreeCells(Window &w) { w.Set("ResPiles=0 HomePiles=10"); }
 
 void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&w.W, key, mods); }
 
@@ -166,8 +154,8 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     // Ended by a new game: one game, no win.
     Key(w, Qt::Key_F2);
     const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(slot), 1);
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerWin(slot), 0);
+    EXPECT_EQ(w.Store().GetPlayerGames(slot), 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(slot), 0);
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
@@ -206,7 +194,7 @@ TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog
     Key(w, Qt::Key_F2);
     w.W.RunCommand("G4");
     EXPECT_FALSE(w.W.advisor().Finding());
-    EXPECT_TRUE(Until([&] { return cRegistry(w.TheGame().Settings).GetPlayerWin(slot) == 1; }));
+    EXPECT_TRUE(Until([&] { return w.Store().GetPlayerWin(slot) == 1; }));
 
     // Found while a dialog is open: dealt when it closes.
     w.TheGame().StartGame(1.0);
@@ -243,7 +231,7 @@ TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).WinnableOnly(), 1);
+    EXPECT_EQ(w.Store().WinnableOnly(), 1);
 }
 
 TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {

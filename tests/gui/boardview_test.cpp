@@ -1,24 +1,7 @@
 // The board on screen: its colours and gradient, cards travelling frame by frame with their
 // sounds and looks in order, the dealt board, hit tests and the scale of the view.
-#include "TestGame.h"
-#include "cBoardView.h"
-#include "cCardArt.h"
-#include "cFlights.h"
-#include "cSystemClock.h"
-#include "mColors.h"
-#include "sgCard.h"
+#include "WindowFixture.h"
 #include "sgPic.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QPainter>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <set>
 
 using namespace tabloo;
 
@@ -242,7 +225,7 @@ TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
         EXPECT_TRUE(b.view.CardVisible(id)) << id << " shown again";
 }
 
-TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
+TEST(BoardGame, CardPicturesFollowFaceSelectionAndLook) {
     BoardFixture b;
     cCard card = b.game->Card(7);
     // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
@@ -263,19 +246,16 @@ TEST(BoardGame, CardPicturesFollowFaceAndSelection) {
     b.view.TravelCard(0, 0, 0, 0, kPlayMove);
     const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
-}
-
-TEST(BoardGame, ANewFaceLookRedrawsTheCardsAtOnce) {
-    BoardFixture b;
-    cCard card = b.game->Card(5);
-    card.FaceMode = 0;
-    card.Selected = false;
-    b.view.CardChanged(5, card);
+    // A new face look redraws the cards at once.
+    cCard face = b.game->Card(5);
+    face.FaceMode = 0;
+    face.Selected = false;
+    b.view.CardChanged(5, face);
     b.view.TravelCard(5, 0, 0, 0, kPlayMove);
     const cFaceLook large{cFaceLook::kLargePrint, true};
     b.view.SetFaceLook(large);
     // The card on screen is the new picture, inside its rounded corners.
-    const QImage want = cCardArt::Render(card.FaceId(), 1.0, large).convertToFormat(QImage::Format_RGB32);
+    const QImage want = cCardArt::Render(face.FaceId(), 1.0, large).convertToFormat(QImage::Format_RGB32);
     const QImage shown = Grab(b.view);
     const int left = qRound(b.view.BoardOrigin().x());
     int off = 0;
@@ -290,7 +270,7 @@ TEST(BoardGame, ANewFaceLookRedrawsTheCardsAtOnce) {
     EXPECT_EQ(b.view.Pictures().RenderCount(), renders);
 }
 
-TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
+TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFitAndShadedAround) {
     BoardFixture b(false, QSize(1200, 800));
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0);
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1200 - 1032) / 2, 2) << "centred";
@@ -305,6 +285,16 @@ TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFit) {
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1000 - 1032 * 373.0 / 747.0) / 2, 1);
     b.Resize(1100, 760);
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0) << "growing again gives 1:1";
+    // The background shades the board and the area around.
+    b.Resize(1100, 900);
+    b.view.SetBoardColor(Rgb(255, 0, 0));
+    const QImage shot = Grab(b.view);
+    // Top row: the colour itself; the board's bottom row is almost black.
+    EXPECT_EQ(QColor(shot.pixel(500, 0)), QColor(255, 0, 0));
+    EXPECT_LE(QColor(shot.pixel(500, 746)).red(), 2);
+    // Below the board the window's own gradient carries on.
+    EXPECT_GT(QColor(shot.pixel(500, 760)).red(), 20);
+    EXPECT_LE(QColor(shot.pixel(5, 899)).red(), 2);
 }
 
 TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
@@ -329,16 +319,4 @@ TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
     const QImage before = Grab(b.view);
     b.view.viewport()->repaint();
     EXPECT_EQ(Grab(b.view), before) << "the board looks as it did";
-}
-
-TEST(BoardLayout, BackgroundShadesTheBoardAndTheAreaAround) {
-    BoardFixture b(false, QSize(1100, 900));
-    b.view.SetBoardColor(Rgb(255, 0, 0));
-    const QImage shot = Grab(b.view);
-    // Top row: the colour itself; the board's bottom row is almost black.
-    EXPECT_EQ(QColor(shot.pixel(500, 0)), QColor(255, 0, 0));
-    EXPECT_LE(QColor(shot.pixel(500, 746)).red(), 2);
-    // Below the board the window's own gradient carries on.
-    EXPECT_GT(QColor(shot.pixel(500, 760)).red(), 20);
-    EXPECT_LE(QColor(shot.pixel(5, 899)).red(), 2);
 }

@@ -1,20 +1,11 @@
 // The card pictures: sizes at every screen scale, clear corners, one distinct image per id,
 // red and black inks where a player reads the suit, the same either way up, and the negative;
 // and the game's icon.
-#include "cCardArt.h"
+#include "WindowFixture.h"
 #include "cGames.h"
 #include "mAppIcon.h"
 
-#include <QColor>
-#include <QImage>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
-#include <map>
-#include <vector>
 
 using tabloo::cCardArt;
 using tabloo::cFaceLook;
@@ -48,6 +39,24 @@ bool IsBlack(const QColor &c) { return c.alpha() == 255 && c.lightness() < 60; }
 int ChannelDiff(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)),
                      std::abs(qAlpha(a) - qAlpha(b))});
+}
+
+bool Inked(const QColor &c) { return c.alpha() == 255 && c.lightness() < 200; }
+
+// The rows of the top-left corner (left of the index's suit sign) with ink in them: from the
+// first to the last of the run that starts at the top.
+std::pair<int, int> IndexRows(const QImage &image) {
+    int first = -1, last = -1;
+    for (int y = 2; y < 40; ++y) {
+        const bool ink = Count(image, QRect(3, y, 14, 1), Inked) > 0;
+        if (ink && first < 0)
+            first = y;
+        if (ink)
+            last = y;
+        else if (first >= 0)
+            break;
+    }
+    return {first, last};
 }
 
 } // namespace
@@ -135,30 +144,6 @@ TEST(CardArt, TheSamePictureAtEveryScale) {
     }
 }
 
-namespace {
-
-bool Inked(const QColor &c) { return c.alpha() == 255 && c.lightness() < 200; }
-
-// The rows of the top-left corner (left of the index's suit sign) with ink in them: from the
-// first to the last of the run that starts at the top.
-std::pair<int, int> IndexRows(const QImage &image) {
-    int first = -1, last = -1;
-    for (int y = 2; y < 40; ++y) {
-        const bool ink = Count(image, QRect(3, y, 14, 1), Inked) > 0;
-        if (ink && first < 0)
-            first = y;
-        if (ink)
-            last = y;
-        else if (first >= 0)
-            break;
-    }
-    return {first, last};
-}
-
-bool SameImage(const QImage &a, const QImage &b) { return a == b; }
-
-} // namespace
-
 TEST(CardArt, LargePrintIndexIsTallerAndStaysInTheStripAFannedPileShows) {
     const cFaceLook large{cFaceLook::kLargePrint, false};
     const double strip = double(tabloo::kFanStep) / tabloo::kTwipsPerPixel;
@@ -166,7 +151,7 @@ TEST(CardArt, LargePrintIndexIsTallerAndStaysInTheStripAFannedPileShows) {
         for (int num = 0; num < 13; ++num) {
             const int id = FaceId(suit, num);
             const QImage classic = cCardArt::Render(id), big = cCardArt::Render(id, 1.0, large);
-            EXPECT_FALSE(SameImage(classic, big)) << id;
+            EXPECT_NE(classic, big) << id;
             const auto [c0, c1] = IndexRows(classic);
             const auto [b0, b1] = IndexRows(big);
             ASSERT_GE(c0, 0) << id;
@@ -193,7 +178,7 @@ TEST(CardArt, FourColoursInkDiamondsBlueAndClubsGreenAndLeaveHeartsAndSpades) {
                 const QImage two = cCardArt::Render(id, 1.0, {faces, false});
                 const QImage four = cCardArt::Render(id, 1.0, {faces, true});
                 if (suit == 0 || suit == 1) {
-                    EXPECT_TRUE(SameImage(two, four)) << id << " in design " << faces;
+                    EXPECT_EQ(two, four) << id << " in design " << faces;
                     continue;
                 }
                 const auto ownColour = suit == 2 ? +blue : +green;
@@ -201,14 +186,12 @@ TEST(CardArt, FourColoursInkDiamondsBlueAndClubsGreenAndLeaveHeartsAndSpades) {
                 EXPECT_GE(Count(four, index, ownColour), 20) << id << " in design " << faces;
                 EXPECT_EQ(Count(four, index, IsSaturatedRed) + Count(four, index, IsBlack), 0) << id;
             }
-}
-
-TEST(CardArt, AnUnknownFacesSettingDrawsTheClassicFaces) {
+    // An unknown faces setting draws the classic faces.
     EXPECT_EQ(cFaceLook::FromSettings(1, 1), (cFaceLook{cFaceLook::kLargePrint, true}));
     for (int stored : {0, 2, -1, 32767}) {
         const cFaceLook look = cFaceLook::FromSettings(stored, 0);
         EXPECT_EQ(look, cFaceLook{}) << stored;
-        EXPECT_TRUE(SameImage(cCardArt::Render(13, 1.0, look), cCardArt::Render(13))) << stored;
+        EXPECT_EQ(cCardArt::Render(13, 1.0, look), cCardArt::Render(13)) << stored;
     }
     EXPECT_FALSE(cFaceLook::FromSettings(0, 2).FourColours);
 }

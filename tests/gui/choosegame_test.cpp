@@ -1,13 +1,6 @@
 // The choose-game dialog deals the number the player typed, exactly as typed, and refuses
 // anything that is not a plain number strictly between 0 and 999,999,999,999,999.
-#include "TestGame.h"
-#include "frmChooseGame.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include <algorithm>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 
@@ -50,18 +43,6 @@ const QString kRefusal = QStringLiteral("Please Enter a valid number between 0 a
 
 } // namespace
 
-TEST(ChooseGame, OffersARandomNumberFullySelected) {
-    ChooseTable t;
-    ChooseDialog d(t.TheGame);
-    const QString text = d.Entry->text();
-    ASSERT_FALSE(text.isEmpty());
-    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) << text.toStdString();
-    EXPECT_LE(text.toDouble(), 999999999999999.0);
-    EXPECT_EQ(d.Entry->selectionStart(), 0);
-    EXPECT_EQ(d.Entry->selectedText(), text);
-    EXPECT_EQ(d.Dialog.focusWidget(), d.Entry);
-}
-
 TEST(ChooseGame, AGoodNumberIsDealtAsTypedAnyOtherEntryResetsToZeroWithFocus) {
     const std::vector<const char *> refused = {"0",    "999999999999999", "abc", "",  "1e5", " 12", "-5",
                                                "12,5", "1,000",           "12.", ".5"},
@@ -97,11 +78,19 @@ TEST(ChooseGame, AGoodNumberIsDealtAsTypedAnyOtherEntryResetsToZeroWithFocus) {
         }
 }
 
-TEST(ChooseGame, CancelStartsNothing) {
+// It opens on a random number, fully selected; Cancel starts nothing.
+TEST(ChooseGame, OffersARandomNumberFullySelectedAndCancelStartsNothing) {
     ChooseTable t;
     t.TheGame.StartGame(std::string_view("77"));
     const std::string title = t.View.Title;
     ChooseDialog d(t.TheGame);
+    const QString text = d.Entry->text();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) << text.toStdString();
+    EXPECT_LE(text.toDouble(), 999999999999999.0);
+    EXPECT_EQ(d.Entry->selectionStart(), 0);
+    EXPECT_EQ(d.Entry->selectedText(), text);
+    EXPECT_EQ(d.Dialog.focusWidget(), d.Entry);
     d.Type(QStringLiteral("123"));
     d.Cancel->click();
     EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);

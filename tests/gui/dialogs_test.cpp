@@ -1,21 +1,7 @@
-// The dialogs around a game: the variant dialog (what it
-// shows, what Play stores and deals, what closing leaves alone) and the end-of-game dialog
-// (its summary, and the win recorded once whichever way it closes).
-#include "TestGame.h"
-#include "cSystemClock.h"
-#include "frmFinishGame.h"
-#include "frmSelect.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <algorithm>
-
-#include <functional>
-#include <memory>
+// The dialogs around a game: the variant dialog (what it shows, what Play stores and deals,
+// what closing leaves alone) and the end-of-game dialog (its summary, and the win recorded
+// once whichever way it closes, or a kill while it is open).
+#include "WindowFixture.h"
 
 using namespace tabloo;
 
@@ -45,13 +31,7 @@ struct Table {
     test::RecordingView View;
     Game TheGame{Settings, Clock, Random, View};
 
-    // "Key=value Key=value ..." into the Data section.
-    void Set(const QString &pairs) {
-        for (const QString &pair : pairs.split(' ')) {
-            const QStringList kv = pair.split('=');
-            cRegistry(TheGame.Settings).Write(cRegistry::kData, kv[0].toStdString(), kv[1].toStdString());
-        }
-    }
+    void Set(std::string_view pairs) { test::SetAll(cRegistry(TheGame.Settings), pairs); }
 };
 
 template <typename T = QComboBox> T *Find(QWidget &dialog, const char *name) {
@@ -261,28 +241,14 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
-    // The win is counted as the dialog shows it, and only once: closing adds nothing.
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerGames(1), 1);
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerScore(1), t.Score);
+    // The win is counted as the dialog shows it; killed while it is open, the program started
+    // again finds the record as shown and nothing to offer.
+    const std::string record = "games 1 won 1 score " + std::to_string(t.Score) + " moves " + std::to_string(t.Moves);
+    EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1), record);
     EXPECT_TRUE(t.Commands.empty());
-}
-
-// Killed while the dialog is open: the program started again offers nothing, and the record
-// is what the dialog showed.
-TEST(FinishDialog, AKillWhileItIsOpenFindsTheWinCountedAsShownAndNothingToOfferAgain) {
-    WonTable t;
-    t.Dlg->show();
-    t.Clock.Now += 3;
-    test::FixedClock clock;
-    clock.Now = t.Clock.Now + 60;
-    test::ScriptedRandom random;
-    test::RecordingView view;
-    Game again(t.Settings, clock, random, view);
-    EXPECT_FALSE(again.HasKeptGame());
-    EXPECT_EQ(cRegistry(again.Settings).GetPlayerGames(1), 1);
-    EXPECT_EQ(cRegistry(again.Settings).GetPlayerWin(1), 1);
-    EXPECT_EQ(cRegistry(again.Settings).GetPlayerScore(1), t.Score);
-    EXPECT_EQ(cRegistry(again.Settings).GetPlayerMoves(1), t.Moves);
+    test::GameOn again(t.Settings, t.Clock.Now + 60);
+    EXPECT_FALSE(again.TheGame.HasKeptGame());
+    EXPECT_EQ(test::Record(again.Store, 1), record);
 }
 
 // OK runs the chosen command after recording; Cancel and the close box run nothing.
@@ -323,10 +289,8 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
             t.Dlg->close();
             EXPECT_TRUE(t.Commands.empty());
         }
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerGames(1), 1);
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerWin(1), 1);
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerScore(1), t.Score);
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerMoves(1), t.Moves);
+        EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1),
+                  "games 1 won 1 score " + std::to_string(t.Score) + " moves " + std::to_string(t.Moves));
         EXPECT_FALSE(t.TheGame.Running());
         EXPECT_EQ(t.TheGame.MovesInForce(), 0) << "the game has ended";
     }

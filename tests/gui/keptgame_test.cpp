@@ -1,33 +1,12 @@
 // The game kept in the settings file, as a hand edit, a broken disk or a hostile file leaves
 // it: the window asks, refuses or brings it back at once, counts it once, and leaves the
 // players' records as they were.
-#include "../engine/TestGame.h"
-#include "TestFiles.h"
-#include "cQtSettings.h"
-#include "frmMain.h"
-#include "frmStatistics.h"
+#include "WindowFixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <cstdio>
-#include <memory>
-#include <thread>
-
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tabloo::test {
@@ -60,20 +39,23 @@ void SetKept(const QString &file, const QByteArray &key, const QByteArray &value
 // A program killed during game 123 (three moves, one undone) on this file, with two players.
 void KillDuringAGame(const QString &file) {
     cQtSettings store(file);
-    FixedClock clock;
-    ScriptedRandom random;
-    RecordingView view;
-    Game g(store, clock, random, view);
+    GameOn on(store);
+    Game &g = on.TheGame;
     g.EnsureFirstPlayer();
     g.CreatePlayer(2, "Second");
-    cRegistry(g.Settings).SetPlayerGames(2, 7);
-    cRegistry(g.Settings).SetPlayerScore(2, 1234);
-    cRegistry(g.Settings).SetCurPlayerInx("1");
-    cRegistry(g.Settings).SetAutoplay(0);
+    on.Store.SetPlayerGames(2, 7);
+    on.Store.SetPlayerScore(2, 1234);
+    on.Store.SetCurPlayerInx("1");
+    on.Store.SetAutoplay(0);
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
         g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
     g.Undo(0);
+}
+
+int Refuse(QDialog &d) {
+    d.reject();
+    return static_cast<int>(QDialog::Rejected);
 }
 
 // The window started on the file, its question answered, its messages taken down.
@@ -82,10 +64,7 @@ struct FileWindow {
     frmMain W{Settings};
     std::vector<QString> Asked, Told;
     explicit FileWindow(const QString &file, bool answer) : Settings(file) {
-        W.ExecDialog = [](QDialog &d) {
-            d.reject();
-            return static_cast<int>(QDialog::Rejected);
-        };
+        W.ExecDialog = Refuse;
         W.AskYesNo = [this, answer](const QString &q) {
             Asked.push_back(q);
             return answer;
@@ -134,10 +113,9 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             w.W.close();
             EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1) << "and not again";
             // The other player's record and every name stay byte for byte; slot 1 took one game.
-            QByteArray after = SectionOf(ReadFileBytes(file), "Players");
             QByteArray expected = players;
             expected.replace("1PlayerGames=0", "1PlayerGames=1");
-            EXPECT_EQ(after.toStdString(), expected.toStdString());
+            EXPECT_EQ(SectionOf(ReadFileBytes(file), "Players").toStdString(), expected.toStdString());
             EXPECT_LT(ReadFileBytes(file).size(), 4096) << "the huge value went with its game";
         }
     }
@@ -222,10 +200,7 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
             SetKept(file, key, markup);
             cQtSettings store(file);
             frmMain w(store);
-            w.ExecDialog = [](QDialog &d) {
-                d.reject();
-                return static_cast<int>(QDialog::Rejected);
-            };
+            w.ExecDialog = Refuse;
             Boxes boxes(answer);
             w.Load();
             ASSERT_EQ(boxes.Shown.size(), answer == QMessageBox::Yes ? 2u : 1u);
@@ -253,13 +228,10 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
     KillDuringAGame(file);
     cQtSettings store(file);
     cRegistry(store).SetPlayerName(1, "<b>Ann</b><img src=f>");
-    FixedClock clock;
-    ScriptedRandom random;
-    RecordingView view;
-    Game g(store, clock, random, view);
-    g.StartGame(5.0);
-    EXPECT_EQ(view.Title, "Tabloo 3.0 [<b>Ann</b><img src=f>] [5]");
-    frmStatistics stats(g);
+    GameOn on(store);
+    on.TheGame.StartGame(5.0);
+    EXPECT_EQ(on.View.Title, "Tabloo 3.0 [<b>Ann</b><img src=f>] [5]");
+    frmStatistics stats(on.TheGame);
     stats.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stats));
     auto *label = stats.findChild<QLabel *>(QStringLiteral("lblPlayer"));

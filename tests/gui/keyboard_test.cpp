@@ -3,18 +3,6 @@
 // board grown with the window.
 #include "WindowFixture.h"
 #include "cKeyboardPlay.h"
-#include "cSolver.h"
-#include "frmChooseGame.h"
-#include "frmHelp.h"
-#include "frmOptions.h"
-#include "sgCard.h"
-
-#include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTextBrowser>
 
 namespace tabloo::test {
 namespace {
@@ -30,6 +18,10 @@ struct KeyWindow : Window {
         QWidget *focus = QApplication::focusWidget();
         ASSERT_EQ(focus, &W.board()) << "the board has the keys";
         QTest::keyClick(focus, static_cast<Qt::Key>(key), mods);
+    }
+    void Keys(std::initializer_list<QKeyCombination> keys) {
+        for (QKeyCombination k : keys)
+            Press(k.key(), k.keyboardModifiers());
     }
     void FocusOn(PileRef pile) {
         if ((K().Focus().Cell == kHome) != (pile.Cell == kHome))
@@ -87,16 +79,14 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
     QApplication::processEvents();
     ASSERT_FALSE(w.Dialogs.empty());
     EXPECT_EQ(w.Dialogs.front(), "tabloo::frmFinishGame");
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(1), 1);
 }
 
 TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemBack) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    w.Set("HomeOrder", "6"); // any card on any card: every stack is a run
-    w.Set("SoundCardUp", "1");
-    w.Set("SoundCardDown", "1");
+    // Any card on any card: every stack is a run.
+    w.Set("Autoplay=0 HomeOrder=6 SoundCardUp=1 SoundCardDown=1");
     g.StartGame(123.0);
     const std::string dealt = FormatBoard(g);
     // Four empty reserve piles and no empty home pile: runs of five at most.
@@ -113,9 +103,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     const std::int16_t base = g.CardAt(kHome, 0, 3);
     EXPECT_EQ(w.K().LiftedCard(), base);
     EXPECT_NE(w.W.board().CardPos(base), QPoint(g.PlaceX(kHome, 0, 3), g.PlaceY(kHome, 0, 3))) << "shown lifted";
-    w.Press(Qt::Key_Right);
-    w.Press(Qt::Key_Up);
-    w.Press(Qt::Key_Escape);
+    w.Keys({Qt::Key_Right, Qt::Key_Up, Qt::Key_Escape});
     EXPECT_EQ(w.K().LiftedCard(), -1);
     EXPECT_EQ(FormatBoard(g), dealt);
     EXPECT_EQ(g.MovesInForce(), 0);
@@ -123,11 +111,8 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 
     // A run laid on a reserve pile, or back on its own pile, goes back with the drop's sound.
     w.FocusOn({kHome, 0});
-    w.Press(Qt::Key_Up, Qt::ShiftModifier);
-    w.Press(Qt::Key_Space);
-    w.Press(Qt::Key_Return);
-    w.Press(Qt::Key_Up, Qt::ShiftModifier);
-    w.Press(Qt::Key_Space);
+    w.Keys(
+        {Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space, Qt::Key_Return, Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space});
     w.FocusOn({kReserve, 1});
     w.Press(Qt::Key_Return);
     EXPECT_EQ(w.Played, (std::vector<QString>{"CardDown", "CardUp", "CardDown", "CardUp", "CardDown", "CardUp"}));
@@ -173,9 +158,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlone) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    w.Set("SoundCardUp", "1");
-    w.Set("SoundCardDown", "1");
+    w.Set("Autoplay=0 SoundCardUp=1 SoundCardDown=1");
     // A deal with a Seven on top of a home pile.
     std::int16_t seven = -1;
     for (int n = 1; seven < 0 && n < 200; ++n) {
@@ -273,9 +256,8 @@ TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys)
 TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) {
     KeyWindow w;
     Game &g = w.TheGame();
-    w.Set("Autoplay", "0");
-    // Turned off before, by a player who wants the board at its own size.
-    w.Set("FitBoard", "0");
+    // Fitting turned off before, by a player who wants the board at its own size.
+    w.Set("Autoplay=0 FitBoard=0");
     w.W.ArrangeBoard();
     g.StartGame(123.0);
     cBoardView &board = w.W.board();
@@ -294,7 +276,7 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
         return d.result();
     };
     w.W.RunCommand("T1");
-    EXPECT_EQ(cRegistry(g.Settings).FitBoard(), 1);
+    EXPECT_EQ(w.Store().FitBoard(), 1);
     EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
     // The cards are drawn afresh at twice their size.
     const std::int16_t ac = g.TopCard(kHome, 7);

@@ -5,18 +5,7 @@
 #include "cTranslators.h"
 #include "frmAbout.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLayout>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-
 #include <clocale>
-#include <set>
-#include <string>
 
 using namespace tabloo;
 

@@ -1,22 +1,9 @@
 // The Customize dialog shows the stored colour, card faces, speeds and sounds, stores them all with OK
 // (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
 // way out stores nothing and repaints nothing.
-#include "TestGame.h"
-#include "frmOptions.h"
-#include "mColors.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "WindowFixture.h"
 
 #include <cstdlib>
-#include <vector>
 
 using namespace tabloo;
 
@@ -74,17 +61,14 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemAndTheSliders) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Accepted);
         EXPECT_EQ(d.Applied, std::vector<quint32>{t.Colors.GetColorEntry(kDefaultColorIndex).Value});
     }
-    const cRegistry &r = cRegistry(t.TheGame.Settings);
+    const cRegistry &r = t.Store;
     EXPECT_EQ(r.ColorIndex(), kDefaultColorIndex);
     EXPECT_EQ((std::vector<int>{r.CardSpeed(), r.UndoSpeed(), r.UndoallSpeed(), r.ReplaySpeed()}),
               (std::vector<int>{5, 5, 2, 7}));
     EXPECT_EQ(SoundValues(t.TheGame), (std::vector<int>{-1, 0, 0, -1, -1, -1, -1}));
 
     // Stored values show, and OK keeps them and the sliders' ends.
-    t.Set("ColorIndex", "100");
-    t.Set("UndoSpeed", "13");
-    t.Set("SoundCardUp", "1");
-    t.Set("SoundWin", "0");
+    t.Set("ColorIndex=100 UndoSpeed=13 SoundCardUp=1 SoundWin=0");
     {
         OptionsDialog d(t);
         EXPECT_EQ(d.Slider(2)->value(), 37);
@@ -124,14 +108,13 @@ TEST(Options, PickingAColourThenLeavingOtherwiseStoresNothing) {
         EXPECT_EQ(d.Dialog.result(), QDialog::Rejected);
         EXPECT_TRUE(d.Applied.empty());
         EXPECT_EQ(t.Settings.Writes, writes);
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), kDefaultColorIndex);
+        EXPECT_EQ(t.Store.ColorIndex(), kDefaultColorIndex);
     }
 }
 
 TEST(Options, OutOfRangeValuesOpenSafely) {
     OptionsTable t;
-    t.Set("CardSpeed", "80");
-    t.Set("UndoSpeed", "-5");
+    t.Set("CardSpeed=80 UndoSpeed=-5");
     {
         OptionsDialog d(t);
         EXPECT_EQ(d.Slider(1)->value(), 0);
@@ -154,13 +137,13 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
     EXPECT_EQ(t.Colors.GetColorEntry(0).Name, board.Name);
     d.Colours->setCurrentRow(41);
     d.Click("cmdOK");
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).ColorIndex(), 42);
+    EXPECT_EQ(t.Store.ColorIndex(), 42);
 }
 
 TEST(Options, CardFacesAndFourColoursShowAsStoredAndOnlyOkStoresThem) {
     OptionsTable t;
     t.Set("CardFaces", "7"); // a design the game does not know: the classic faces
-    const cRegistry &r = cRegistry(t.TheGame.Settings);
+    const cRegistry &r = t.Store;
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         OptionsDialog d(t);

@@ -1,11 +1,7 @@
 // The players dialog: at most ten players, names compared exactly and never twice (new or
 // renamed), the lowest free slot for a new player, the last player kept, and a deleted
 // current player replaced by the lowest slot still in use.
-#include "TestGame.h"
-#include "frmPlayers.h"
-
-#include <QPushButton>
-#include <QTreeWidget>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 
@@ -68,13 +64,13 @@ TEST(Players, NewNamesAreComparedExactlyTakeTheLowestFreeSlotAndStopAtTen) {
 
     d.Ok = true;
     d.Click("cmdAdd", QStringLiteral("player 1"));
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerName(2), "player 1");
+    EXPECT_EQ(t.Store.GetPlayerName(2), "player 1");
     // The list marks the current player again, not the new one.
     EXPECT_EQ(d.Dialog.SelectedSlot(), 1);
     ASSERT_EQ(d.List->topLevelItemCount(), 3);
     EXPECT_EQ(d.Row(1), QStringLiteral("player 1"));
-    EXPECT_EQ(d.Row(1, 1), QString::number(cRegistry(t.TheGame.Settings).GetPlayerUID(2)));
-    EXPECT_NE(cRegistry(t.TheGame.Settings).GetPlayerUID(2), cRegistry(t.TheGame.Settings).GetPlayerUID(1));
+    EXPECT_EQ(d.Row(1, 1), QString::number(t.Store.GetPlayerUID(2)));
+    EXPECT_NE(t.Store.GetPlayerUID(2), t.Store.GetPlayerUID(1));
 
     // Ten players: a message, and not even the question.
     PlayersTable full({2, 3, 4, 5, 6, 7, 8, 9, 10});
@@ -87,16 +83,16 @@ TEST(Players, NewNamesAreComparedExactlyTakeTheLowestFreeSlotAndStopAtTen) {
 
 TEST(Players, RenameKeepsIdAndCountsAndRefusesAnotherPlayersName) {
     PlayersTable t({2});
-    cRegistry(t.TheGame.Settings).SetPlayerGames(2, 7);
-    const auto uid = cRegistry(t.TheGame.Settings).GetPlayerUID(2);
+    t.Store.SetPlayerGames(2, 7);
+    const auto uid = t.Store.GetPlayerUID(2);
     PlayersDialog d(t.TheGame);
     d.SelectSlot(2);
     d.Click("cmdEdit", QStringLiteral("   "));
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerName(2), "P2");
+    EXPECT_EQ(t.Store.GetPlayerName(2), "P2");
     // Another player's name, as New refuses it.
     d.Click("cmdEdit", QStringLiteral("Player 1"));
     EXPECT_EQ(d.Said, std::vector<QString>{QStringLiteral("Player Exists !")});
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerName(2), "P2");
+    EXPECT_EQ(t.Store.GetPlayerName(2), "P2");
     EXPECT_EQ(d.Row(1), QStringLiteral("P2"));
     // Its own name again, or one differing in case only, is no clash.
     d.SelectSlot(2);
@@ -104,9 +100,9 @@ TEST(Players, RenameKeepsIdAndCountsAndRefusesAnotherPlayersName) {
     d.SelectSlot(2);
     d.Click("cmdEdit", QStringLiteral("player 1"));
     EXPECT_EQ(d.Said.size(), 1u);
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerName(2), "player 1");
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerUID(2), uid);
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerGames(2), 7);
+    EXPECT_EQ(t.Store.GetPlayerName(2), "player 1");
+    EXPECT_EQ(t.Store.GetPlayerUID(2), uid);
+    EXPECT_EQ(t.Store.GetPlayerGames(2), 7);
     EXPECT_EQ(d.Row(1), QStringLiteral("player 1"));
 }
 
@@ -138,15 +134,15 @@ TEST(Players, DeletingTheCurrentPlayerMakesTheLowestUsedSlotCurrent) {
     // A stored number that names no player ("7") stands for the player the game records for.
     for (const Case &c : {Case{"3", 3, 1}, Case{"1", 1, 3}, Case{"5", 3, 5}, Case{"7", 1, 3}}) {
         PlayersTable t({3, 5});
-        cRegistry(t.TheGame.Settings).SetCurPlayerInx(c.Current);
+        t.Store.SetCurPlayerInx(c.Current);
         PlayersDialog d(t.TheGame);
         EXPECT_EQ(d.Dialog.SelectedSlot(), c.Current == "7" ? 1 : std::stoi(c.Current));
         d.SelectSlot(c.Deleted);
-        const auto uid = cRegistry(t.TheGame.Settings).GetPlayerUID(c.Deleted);
+        const auto uid = t.Store.GetPlayerUID(c.Deleted);
         d.Click("cmdDelete");
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).CurPlayerInx(), std::to_string(c.Expected)) << c.Current;
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerName(c.Deleted), "");
-        EXPECT_EQ(cRegistry(t.TheGame.Settings).GetPlayerUID(c.Deleted), uid);
+        EXPECT_EQ(t.Store.CurPlayerInx(), std::to_string(c.Expected)) << c.Current;
+        EXPECT_EQ(t.Store.GetPlayerName(c.Deleted), "");
+        EXPECT_EQ(t.Store.GetPlayerUID(c.Deleted), uid);
         EXPECT_EQ(d.List->topLevelItemCount(), 2);
         EXPECT_EQ(d.Dialog.SelectedSlot(), c.Expected);
     }

@@ -1,12 +1,9 @@
 // The built-in sounds are sound WAVE files; the header reader refuses what is not one; each
 // request plays its sound only while its switch is on, read at the moment of the request.
-#include "TestGame.h"
-#include "mSounds.h"
+#include "WindowFixture.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <utility>
 
 using namespace tabloo;
@@ -110,25 +107,15 @@ TEST(Sounds, RequestsPlayWhileTheirSwitchIsOn) {
     SoundTable t;
     EXPECT_EQ(t.Play("Start"), "") << "nothing plays before the sounds are loaded";
     t.Sounds.LoadSounds();
-    // The defaults: the card clicks are off, the rest on; redo plays the undo sound.
-    // Request>sound played ("" for none).
-    std::istringstream defaults("Start>Start AutoPlay>AutoPlay Undo>Undo Redo>Undo Win>Win CardUp> CardDown> Stock> "
-                                "Sel> start> Nonsense> >");
-    for (std::string pair; defaults >> pair;)
-        EXPECT_EQ(t.Play(pair.substr(0, pair.find('>')).c_str()), pair.substr(pair.find('>') + 1)) << pair;
-    t.T.Set("SoundCardUp", "1");
-    t.T.Set("SoundCardDown", "-1");
-    EXPECT_EQ(t.Play("CardUp"), "CardUp");
-    EXPECT_EQ(t.Play("CardDown"), "CardDown");
-    t.T.Set("SoundUndo", "-1");
-    EXPECT_EQ(t.Play("Undo"), "Undo");
-    t.T.Set("SoundUndo", "0");
-    EXPECT_EQ(t.Play("Undo"), "");
-    EXPECT_EQ(t.Play("Redo"), "Undo");
-    t.T.Set("SoundRedo", "0");
-    EXPECT_EQ(t.Play("Redo"), "");
-    t.T.Set("SoundWin", "0");
-    EXPECT_EQ(t.Play("Win"), "");
-    t.T.Set("SoundWin", "1");
-    EXPECT_EQ(t.Play("Win"), "Win");
+    // Request>sound played ("" for none), with options set on the way. The defaults: the card
+    // clicks are off, the rest on; redo plays the undo sound.
+    std::istringstream script(
+        "Start>Start AutoPlay>AutoPlay Undo>Undo Redo>Undo Win>Win CardUp> CardDown> Stock> Sel> start> Nonsense> > "
+        "SoundCardUp=1 SoundCardDown=-1 CardUp>CardUp CardDown>CardDown SoundUndo=-1 Undo>Undo SoundUndo=0 Undo> "
+        "Redo>Undo SoundRedo=0 Redo> SoundWin=0 Win> SoundWin=1 Win>Win");
+    for (std::string word; script >> word;)
+        if (const auto to = word.find('>'); to == std::string::npos)
+            t.T.Set(word);
+        else
+            EXPECT_EQ(t.Play(word.substr(0, to).c_str()), word.substr(to + 1)) << word;
 }

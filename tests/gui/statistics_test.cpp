@@ -1,12 +1,6 @@
 // The statistics dialog: totals over the players in use only, in 64 bits, averages rounded
 // down, the game on the board greyed when there is none, and a row for each player.
-#include "TestGame.h"
-#include "frmStatistics.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTreeWidget>
+#include "WindowFixture.h"
 
 using namespace tabloo;
 
@@ -62,7 +56,7 @@ TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
         SetRecord(t.TheGame, slot, 10, 4, 2'000'000'000, 2'000'000'000);
     // A deleted player's counts stay in the store but no longer count.
     SetRecord(t.TheGame, 5, 99, 99, 99, 99);
-    cRegistry(t.TheGame.Settings).SetCurPlayerInx("2");
+    t.Store.SetCurPlayerInx("2");
     frmStatistics d(t.TheGame);
     const QStringList lines = Lines(d);
     EXPECT_EQ(lines[0], QStringLiteral("Games Played : 30"));

@@ -1,18 +1,7 @@
 // The player's settings file as the game keeps it: every read sees the file as it is now,
 // hand edits survive, and two copies of the game ending games at once lose no record.
-#include "../engine/TestGame.h"
-#include "TestFiles.h"
-#include "cQtSettings.h"
+#include "WindowFixture.h"
 #include "cSlotLocks.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <chrono>
-#include <memory>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -23,22 +12,25 @@ namespace tabloo::test {
 namespace {
 
 // A game on a settings file of its own, as one running copy of the program has it.
-struct FileGame {
+struct FileStore {
     cQtSettings Settings;
-    FixedClock Clock;
-    ScriptedRandom Random;
-    RecordingView View;
-    Game TheGame{Settings, Clock, Random, View};
-    explicit FileGame(const QString &file) : Settings(file) { TheGame.EnsureFirstPlayer(); }
+    explicit FileStore(const QString &file) : Settings(file) {}
+};
+struct FileGame : FileStore, GameOn {
+    explicit FileGame(const QString &file) : FileStore(file), GameOn(Settings) { TheGame.EnsureFirstPlayer(); }
     void PlayOneGame(double number) {
         TheGame.StartGame(number);
         TheGame.EndGame(0);
     }
 };
 
-TEST(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
+// Each test on a settings file of its own, in a fresh folder.
+struct SettingsFile : ::testing::Test {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tabloo.ini");
+};
+
+TEST_F(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     FileGame copy(file);
     copy.PlayOneGame(5);
     EXPECT_EQ(cRegistry(copy.TheGame.Settings).GetPlayerGames(1), 1);
@@ -94,9 +86,7 @@ std::int64_t ChangedNs(const QString &file) {
 
 std::int64_t TestNow = 0;
 
-TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
     WriteFileBytes(file, "[Data]\nAutoplay=0\nShowToolbar=1\n");
     cQtSettings::SetClock([] { return TestNow; });
     cQtSettings store(file);
@@ -125,9 +115,7 @@ TEST(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead) {
     cQtSettings::SetClock(nullptr);
 }
 
-TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
     cQtSettings store(file);
     cRegistry registry(store);
     // A burst of writes, as moves made fast: each read sees the last one, whether or not
@@ -149,9 +137,7 @@ TEST(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
     EXPECT_FALSE(QFile::exists(file + ".lock")) << "the lock goes once the writer is done";
 }
 
-TEST(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
     // Two copies of the game, each with its own parsed copy and writer (the second reaches
     // the file by another name, as a second process would).
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("other")));
@@ -185,9 +171,7 @@ TEST(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
     EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "7");
 }
 
-TEST(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
     // Another copy of the game, alive on this host, is in the middle of its own update.
     char host[256] = {};
     gethostname(host, sizeof host - 1);
@@ -210,9 +194,7 @@ TEST(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {
     EXPECT_TRUE(ReadFileBytes(file).contains("1PlayerGames=1"));
 }
 
-TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
     FileGame copy(file);
     copy.TheGame.StartGame(1.0);
     copy.Settings.Settle();
@@ -244,9 +226,7 @@ TEST(SettingsFile, AHundredGamesLeaveNoBlankLinesBehind) {
     EXPECT_FALSE(running.contains("\n\n\n"));
 }
 
-TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
     const QByteArray huge(10 << 20, 'x');
     WriteFileBytes(file, "[Players]\n1PlayerName=Ann\n\n[Game]\nGameNo=" + huge + "\n\n[Other]\nA=1\n");
     cQtSettings store(file);
@@ -264,9 +244,7 @@ TEST(SettingsFile, AHugeValueReadsOnlyItsStartAndLeavesTheRestAsItWas) {
     EXPECT_EQ(ReadFileBytes(file), "[Players]\n1PlayerName=Ann\n1PlayerGames=3\n\n[Other]\nA=1\n");
 }
 
-TEST(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, AKeptGameSlotIsHeldWhileItsCopyRunsAndLetGoWhenItIsKilled) {
     {
         cSlotLocks first(file), second(file);
         EXPECT_TRUE(first.TryHold(1));
@@ -307,9 +285,7 @@ TEST(SettingsFileCopy, PlaysGamesOnTheFileItIsGiven) {
         copy.PlayOneGame(i);
 }
 
-TEST(SettingsFile, TwoCopiesEndingGamesAtTheSameTimeLoseNoRecord) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Tabloo.ini");
+TEST_F(SettingsFile, TwoCopiesEndingGamesAtTheSameTimeLoseNoRecord) {
     FileGame(file).PlayOneGame(1);
     // Two programs, each with its own view of the file, ending 25 games each at once.
     std::vector<std::unique_ptr<QProcess>> copies;

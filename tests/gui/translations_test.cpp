@@ -1,17 +1,7 @@
 // The translations: every text of the window translated in every language, none left over
 // from texts the code no longer has, and each translation keeping its source's placeholders
 // and its one shortcut mark.
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QXmlStreamReader>
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "WindowFixture.h"
 
 namespace {
 

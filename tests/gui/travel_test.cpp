@@ -1,16 +1,7 @@
 // The window while cards travel: input lands every flight and then acts on the board as the
-// table has it; a won game is judged again before its dialog;
-// and the faults found in play stay mended.
+// table has it; a won game is judged again before its dialog; and the faults found in play.
 #include "WindowFixture.h"
 #include "frmSplash.h"
-#include "sgCard.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QToolButton>
 
 namespace tabloo::test {
 namespace {
@@ -89,7 +80,7 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     w.W.RunCommand("R1");
     w.W.ReplayStepForward();
     w.W.RunCommand("G4");
-    EXPECT_EQ(cRegistry(g.Settings).Autoplay(), 1);
+    EXPECT_EQ(w.Store().Autoplay(), 1);
     EXPECT_TRUE(w.W.ReplayRunning());
     EXPECT_EQ(g.LogLength(), 3) << "the recorded moves are all still there";
     while (w.W.ReplayRunning())
@@ -114,17 +105,15 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
     w.DealAGameTheAutoplayCommandWins();
-    Game &g = w.TheGame();
     w.W.board().LandFlights();
     w.W.RunCommand("G4");
     ASSERT_TRUE(w.Flying());
     w.W.RunCommand("F1");
     ASSERT_GE(w.Dialogs.size(), 1u);
     EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1) << "recorded once, as won";
     QApplication::processEvents(); // the dialog queued by the win finds the game over
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerGames(1), 1) << "recorded once, as won";
 }
 
 TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
@@ -153,8 +142,7 @@ TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
     Game &g = w.Deal(123, false);
     const std::int16_t id = g.TopCard(kHome, 7);
     QWidget *vp = w.W.board().viewport();
-    const QPoint from = w.CardPoint(id);
-    const QPoint to(vp->width() - 20, from.y());
+    const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
     QTest::mousePress(vp, Qt::LeftButton, {}, from);
     QTest::mouseMove(vp, (from + to) / 2);
     QTest::mouseMove(vp, to);
@@ -180,7 +168,7 @@ TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfte
     EXPECT_TRUE(w.W.Closed());
     EXPECT_TRUE(!help || !help->isVisible());
     EXPECT_FALSE(w.TheGame().Running()) << "nothing queued after the close dealt a game";
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerGames(1), 1);
 }
 
 TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
@@ -197,41 +185,12 @@ TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
     }
 }
 
-TEST(Travel, TheMenusStayReachableInANarrowWindow) {
-    Window w;
-    w.W.RunCommand("F2");
-    QMenuBar *bar = w.W.menuBar();
-    auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
-    for (int width : {1100, 700, 560, 420}) {
-        w.W.resize(width, 700);
-        QApplication::processEvents();
-        w.Tick();
-        EXPECT_TRUE(!more || !more->isVisible()) << "no overflow arrow at " << width;
-        for (QAction *menu : bar->actions())
-            EXPECT_LE(bar->actionGeometry(menu).right(), bar->width()) << width;
-        if (width >= 1100) {
-            for (int i = 0; i < 3; ++i)
-                EXPECT_TRUE(w.W.display(i)->isVisible()) << i;
-        }
-    }
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(w.W.display(i)->isVisible()) << "beside the verdict line " << i;
-}
-
-} // namespace
-} // namespace tabloo::test
-
-namespace tabloo::test {
-namespace {
-
 // A store holding the game a killed program left: game 123, three moves, one undone.
 void KillDuringAGame(cMemorySettings &store) {
-    FixedClock clock;
-    ScriptedRandom random;
-    RecordingView view;
-    Game g(store, clock, random, view);
+    GameOn on(store);
+    Game &g = on.TheGame;
     g.EnsureFirstPlayer();
-    cRegistry(g.Settings).SetAutoplay(0);
+    on.Store.SetAutoplay(0);
     g.StartGame(std::string_view("123"));
     for (std::int16_t p : {7, 6, 5})
         g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
@@ -246,7 +205,7 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         Window w;
         KillDuringAGame(w.Settings);
         if (broken)
-            cRegistry(w.TheGame().Settings).Write(cSavedGame::kSection, "Moves0", "not moves");
+            w.Store().Write(cSavedGame::kSection, "Moves0", "not moves");
         std::vector<QString> asked, told;
         w.W.AskYesNo = [&](const QString &q) {
             asked.push_back(q);
@@ -264,20 +223,20 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_TRUE(g.CanRedo());
             EXPECT_FALSE(w.W.board().Flying()) << "the moves are made at once";
             EXPECT_TRUE(Shown(w));
-            EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 0);
+            EXPECT_EQ(w.Store().GetPlayerGames(1), 0);
         } else {
             ASSERT_EQ(told.size(), broken ? 1u : 0u);
             if (broken) {
                 EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back"));
             }
-            EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), 1) << "counted as lost";
-            EXPECT_EQ(cRegistry(g.Settings).GetPlayerMoves(1), broken ? 0 : 2);
+            EXPECT_EQ(w.Store().GetPlayerGames(1), 1) << "counted as lost";
+            EXPECT_EQ(w.Store().GetPlayerMoves(1), broken ? 0 : 2);
             EXPECT_EQ(w.Dialogs, std::vector<QString>{"tabloo::frmSelect"}) << "as at any start";
         }
         EXPECT_TRUE(g.HasKeptGame() == g.Running()) << "the game dealt now is the one kept";
         // Played and closed: the new game counts, the lost one not again.
         w.W.close();
-        EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), yes && !broken ? 1 : 2);
+        EXPECT_EQ(w.Store().GetPlayerGames(1), yes && !broken ? 1 : 2);
         EXPECT_FALSE(g.HasKeptGame());
     }
 }

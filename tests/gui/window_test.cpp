@@ -1,17 +1,6 @@
 // The game window driven as a player drives it: commands and their states, drags and
 // drops, replay, the won game, closing, and a long run of random input.
 #include "WindowFixture.h"
-#include "cQtSettings.h"
-#include "frmHelp.h"
-#include "frmPlayers.h"
-#include "mColors.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSettings>
-#include <QSlider>
-#include <QTextBrowser>
 
 namespace tabloo::test {
 namespace {
@@ -64,7 +53,7 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
         w.Tick();
-        EXPECT_EQ(cRegistry(w.TheGame().Settings).Autoplay(), on ? 1 : 0);
+        EXPECT_EQ(w.Store().Autoplay(), on ? 1 : 0);
         EXPECT_EQ(w.W.action("G4")->isChecked(), on);
     }
     EXPECT_EQ(w.TheGame().GoalCardCount(), 2) << "switching on played at once";
@@ -73,7 +62,7 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
     w.W.RunCommand("G9");
     QApplication::processEvents();
     w.Tick();
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).ShowToolbar(), 0);
+    EXPECT_EQ(w.Store().ShowToolbar(), 0);
     EXPECT_TRUE(w.W.toolBar()->isHidden());
     EXPECT_FALSE(w.W.action("G9")->isChecked());
     EXPECT_GT(w.W.board().height(), boardHeight) << "the board takes the toolbar's room";
@@ -164,7 +153,7 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     Window w;
     w.DealAGameTheAutoplayCommandWins();
     Game &g = w.TheGame();
-    const int games = cRegistry(g.Settings).GetPlayerGames(1);
+    const int games = w.Store().GetPlayerGames(1);
     w.W.RunCommand("G4"); // every card goes home
     ASSERT_EQ(g.GoalCardCount(), 52);
     EXPECT_TRUE(w.Dialogs.empty()) << "the dialog waits until the move has returned";
@@ -182,8 +171,8 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     w.W.RunCommand("G2");
     QApplication::processEvents();
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerWin(1), 1);
-    EXPECT_EQ(cRegistry(g.Settings).GetPlayerGames(1), games + 1);
+    EXPECT_EQ(w.Store().GetPlayerWin(1), 1);
+    EXPECT_EQ(w.Store().GetPlayerGames(1), games + 1) << "recorded once, as won";
     EXPECT_TRUE(g.Running());
 }
 
@@ -222,8 +211,8 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     // Customize: OK on what it shows turns the switches into -1 and repaints the board.
     w.Set("ColorIndex", "2");
     w.W.RunCommand("T1");
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).SoundUndo(), -1);
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).CardSpeed(), 0);
+    EXPECT_EQ(w.Store().SoundUndo(), -1);
+    EXPECT_EQ(w.Store().CardSpeed(), 0);
     const QImage board = w.W.board().grab().toImage();
     EXPECT_EQ(board.pixelColor(board.width() / 2, 2), ToQColor(cColorTable().GetColorEntry(2).Value));
     w.Played.clear();
@@ -279,12 +268,11 @@ TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
         return d.result();
     };
     w.W.RunCommand("T3");
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerName(1), "");
+    EXPECT_EQ(w.Store().GetPlayerName(1), "");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Doe, Jane] [123]");
     w.W.RunCommand("F1");
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(2), 0);
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerScore(2), 0);
-    EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 0);
+    EXPECT_EQ(Record(w.Store(), 2) + " " + Record(w.Store(), 1),
+              "games 0 won 0 score 0 moves 0 games 0 won 0 score 0 moves 0");
     EXPECT_TRUE(w.W.windowTitle().startsWith("Tabloo 3.0 [Doe, Jane] ["));
 }
 
@@ -321,8 +309,9 @@ TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
 TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
     Window w;
     std::mt19937 rng(2026);
-    const char *variants[][4] = {
-        {"8", "4", "4", "0"}, {"4", "0", "6", "1"}, {"10", "2", "9", "1"}, {"6", "1", "2", "0"}};
+    const char *variants[] = {
+        "HomePiles=8 ResPiles=4 HomeOrder=4 HomeAK=0", "HomePiles=4 ResPiles=0 HomeOrder=6 HomeAK=1",
+        "HomePiles=10 ResPiles=2 HomeOrder=9 HomeAK=1", "HomePiles=6 ResPiles=1 HomeOrder=2 HomeAK=0"};
     const char *keys[] = {"F1", "F4", "F5", "G1", "G2", "G4", "G6", "G7", "R1", "R2", "R4", "R6", "G9", "F2"};
     QWidget *vp = w.W.board().viewport();
     for (int step = 0; step < 2500; ++step) {
@@ -330,11 +319,7 @@ TEST(Window, ThousandsOfRandomInputsNeverBreakTheBoard) {
         if (step == 1250)
             w.W.board().Flights().SetFrameInterval(1e8);
         if (step % 500 == 0) {
-            const auto &v = variants[(step / 500) % 4];
-            w.Set("HomePiles", v[0]);
-            w.Set("ResPiles", v[1]);
-            w.Set("HomeOrder", v[2]);
-            w.Set("HomeAK", v[3]);
+            w.Set(variants[(step / 500) % 4]);
             w.Set("GoalCards", step % 1000 ? "2" : "0");
             w.TheGame().StartGame(static_cast<double>(rng() % 100000));
         }

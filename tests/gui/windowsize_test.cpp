@@ -1,16 +1,6 @@
 // The window on the screen: the board that fills it, full screen, the size and place kept
 // between runs, windows that open inside the screen, the menu bar's displays at any width.
 #include "WindowFixture.h"
-#include "cMemorySettings.h"
-#include "cRegistry.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QMenu>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
 
 namespace tabloo::test {
 namespace {
@@ -18,14 +8,19 @@ namespace {
 // The board's pixels as the player sees them.
 QImage BoardShot(frmMain &w) { return w.board().viewport()->grab().toImage(); }
 
+// Shows the window and waits until it stands on the screen.
+void ShowUp(QWidget &w) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+}
+
 TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTheFirstSize) {
     cMemorySettings fresh, off;
     cRegistry(off).SetFitBoard(0);
     frmMain fitted(fresh), fixed(off);
     for (frmMain *w : {&fitted, &fixed}) {
         w->board().Flights().SetFrameInterval(0);
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        ShowUp(*w);
         w->game().EnsureFirstPlayer();
         cRegistry(*(w == &fitted ? &fresh : &off)).SetAutoplay(0);
         w->game().StartGame(123.0);
@@ -62,46 +57,34 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
 }
 
-// The stored text of a key of the window's own section, or "" when there is none.
-std::string WindowKey(const cMemorySettings &store, std::string_view key) {
-    std::string text;
-    return store.Read(cRegistry::kApp, frmMain::kWindowSection, key, text) ? text : std::string();
+// The window's own section: "Left Top Width Height Maximized", '-' for a key not there.
+std::string WindowKeys(const cMemorySettings &store) {
+    std::string all;
+    for (const char *key : {"Left", "Top", "Width", "Height", "Maximized"}) {
+        std::string text = "-";
+        store.Read(cRegistry::kApp, frmMain::kWindowSection, key, text);
+        all += text + " ";
+    }
+    return all;
 }
 
 TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     Window w;
     w.W.RunCommand("F2");
-    // The desktop's key is no other command's, and the board's own keys leave it alone.
+    // The desktop's key, pressed on the board: its own keys leave it alone.
     QAction *full = w.W.action("G12");
-    ASSERT_NE(full, nullptr);
-    EXPECT_EQ(full->shortcut(), QKeySequence(Qt::Key_F11));
-    for (QAction *a : w.W.findChildren<QAction *>()) {
-        if (a != full) {
-            EXPECT_NE(a->shortcut(), QKeySequence(Qt::Key_F11)) << a->text().toStdString();
-        }
-    }
-    // Beside View Toolbar in the Game menu.
-    const QList<QAction *> items = w.W.findChild<QMenu *>("mnuGame")->actions();
-    const auto toolbar = std::find(items.begin(), items.end(), w.W.action("G9"));
-    ASSERT_NE(toolbar, items.end());
-    ASSERT_NE(toolbar + 1, items.end());
-    EXPECT_EQ(*(toolbar + 1), full);
-
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     const QRect before = w.W.geometry();
-    QTest::keyClick(&w.W.board(), Qt::Key_F11);
-    QApplication::processEvents();
-    w.Tick();
-    EXPECT_TRUE(w.W.isFullScreen());
-    EXPECT_TRUE(full->isChecked());
-    EXPECT_EQ(w.W.frameGeometry(), w.W.screen()->geometry());
+    for (bool on : {true, false}) {
+        QTest::keyClick(&w.W.board(), Qt::Key_F11);
+        QApplication::processEvents();
+        w.Tick();
+        EXPECT_EQ(w.W.isFullScreen(), on);
+        EXPECT_EQ(full->isChecked(), on);
+        EXPECT_EQ(w.W.frameGeometry() == w.W.screen()->geometry(), on);
+    }
     EXPECT_TRUE(w.TheGame().Running()) << "the game goes on";
-    QTest::keyClick(&w.W.board(), Qt::Key_F11);
-    QApplication::processEvents();
-    w.Tick();
-    EXPECT_FALSE(w.W.isFullScreen());
-    EXPECT_FALSE(full->isChecked());
     EXPECT_EQ(w.W.geometry(), before);
 
     // A maximised window comes back maximised.
@@ -114,65 +97,6 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     EXPECT_TRUE(w.W.isMaximized());
 }
 
-TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwn) {
-    cMemorySettings store;
-    const QRect place(60, 50, 640, 420);
-    {
-        frmMain w(store);
-        w.setGeometry(place);
-        w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        ASSERT_EQ(w.geometry(), place);
-        const long replacements = store.Replacements, writes = store.Writes;
-        w.close();
-        EXPECT_EQ(store.Replacements, replacements + 1) << "one update";
-        EXPECT_EQ(store.Writes, writes + 5);
-        EXPECT_EQ(WindowKey(store, "Left"), "60");
-        EXPECT_EQ(WindowKey(store, "Top"), "50");
-        EXPECT_EQ(WindowKey(store, "Width"), "640");
-        EXPECT_EQ(WindowKey(store, "Height"), "420");
-        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
-        std::string text;
-        EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "Width", text)) << "nothing in the options' section";
-    }
-    {
-        frmMain w(store);
-        EXPECT_EQ(w.geometry(), place);
-        w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        EXPECT_EQ(w.geometry(), place);
-        EXPECT_FALSE(w.isMaximized());
-        // Maximised, it keeps the size it comes back to.
-        w.showMaximized();
-        QApplication::processEvents();
-        w.close();
-        EXPECT_EQ(WindowKey(store, "Maximized"), "1");
-        EXPECT_EQ(WindowKey(store, "Width"), "640");
-    }
-    {
-        frmMain w(store);
-        w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        EXPECT_TRUE(w.isMaximized());
-        // Closed in full screen from a window that was not maximised: it opens as it was.
-        w.showNormal();
-        QApplication::processEvents();
-        EXPECT_EQ(w.geometry(), place);
-        w.RunCommand("G12");
-        ASSERT_TRUE(w.isFullScreen());
-        w.close();
-        EXPECT_EQ(WindowKey(store, "Maximized"), "0");
-        EXPECT_EQ(WindowKey(store, "Left"), "60");
-        EXPECT_EQ(WindowKey(store, "Width"), "640");
-    }
-    frmMain w(store);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_FALSE(w.isFullScreen());
-    EXPECT_FALSE(w.isMaximized());
-    EXPECT_EQ(w.geometry(), place);
-}
-
 // Whether a window, its frame included, lies wholly inside the free area of the screen.
 ::testing::AssertionResult OnScreen(const QWidget &window) {
     const QRect area = window.screen()->availableGeometry(), outer = window.frameGeometry();
@@ -182,12 +106,68 @@ TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInA
                                          << outer.height() << " on " << area.width() << "x" << area.height();
 }
 
+TEST(WindowSize, TheSizePlaceAndMaximisedStateComeBackAtTheNextRunWrittenOnceInASectionOfTheirOwnAndOnTheScreen) {
+    cMemorySettings store;
+    const QRect place(60, 50, 640, 420);
+    {
+        frmMain w(store);
+        w.setGeometry(place);
+        ShowUp(w);
+        ASSERT_EQ(w.geometry(), place);
+        const long replacements = store.Replacements, writes = store.Writes;
+        w.close();
+        EXPECT_EQ(store.Replacements, replacements + 1) << "one update";
+        EXPECT_EQ(store.Writes, writes + 5);
+        EXPECT_EQ(WindowKeys(store), "60 50 640 420 0 ");
+        std::string text;
+        EXPECT_FALSE(store.Read(cRegistry::kApp, cRegistry::kData, "Width", text)) << "nothing in the options' section";
+    }
+    {
+        frmMain w(store);
+        EXPECT_EQ(w.geometry(), place);
+        ShowUp(w);
+        EXPECT_EQ(w.geometry(), place);
+        EXPECT_FALSE(w.isMaximized());
+        // Maximised, it keeps the size it comes back to.
+        w.showMaximized();
+        QApplication::processEvents();
+        w.close();
+        EXPECT_EQ(WindowKeys(store), "60 50 640 420 1 ");
+    }
+    {
+        frmMain w(store);
+        ShowUp(w);
+        EXPECT_TRUE(w.isMaximized());
+        // Closed in full screen from a window that was not maximised: it opens as it was.
+        w.showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(w.geometry(), place);
+        w.RunCommand("G12");
+        ASSERT_TRUE(w.isFullScreen());
+        w.close();
+        EXPECT_EQ(WindowKeys(store), "60 50 640 420 0 ");
+    }
+    {
+        frmMain w(store);
+        ShowUp(w);
+        EXPECT_FALSE(w.isFullScreen());
+        EXPECT_FALSE(w.isMaximized());
+        EXPECT_EQ(w.geometry(), place);
+    }
+    // Kept off the screen, it comes back on it.
+    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}})
+        cRegistry(store).Write(frmMain::kWindowSection, key, value);
+    frmMain w(store);
+    ShowUp(w);
+    EXPECT_TRUE(OnScreen(w));
+    EXPECT_EQ(w.size(), QSize(640, 420));
+}
+
 TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameStands) {
     cMemorySettings store;
     frmMain w(store);
     w.resize(500, 400);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ShowUp(w);
     const QRect area = w.screen()->availableGeometry();
     const QSize outer = w.frameGeometry().size();
     const QPoint corners[] = {area.topLeft(), QPoint(area.right() + 1 - outer.width(), area.top()),
@@ -219,27 +199,23 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
     }
 }
 
-TEST(WindowSize, AWindowKeptOffTheScreenComesBackOnIt) {
-    cMemorySettings store;
-    cRegistry reg(store);
-    for (auto [key, value] : {std::pair{"Left", "5000"}, {"Top", "-3000"}, {"Width", "640"}, {"Height", "420"}})
-        reg.Write(frmMain::kWindowSection, key, value);
-    frmMain w(store);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_TRUE(OnScreen(w));
-    EXPECT_EQ(w.size(), QSize(640, 420));
-}
-
-TEST(WindowSize, TheScoreTimeAndMovesStayReadableAtAnyWidth) {
+// The score, time and moves beside the verdict line, and every menu without an overflow arrow.
+TEST(WindowSize, TheMenusScoreTimeAndMovesStayReadableAtAnyWidth) {
     Window w;
     w.W.RunCommand("F2");
-    for (int width : {1100, 500, 400, 320}) {
+    QMenuBar *bar = w.W.menuBar();
+    auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    for (int width : {1100, 700, 560, 500, 420, 400, 320}) {
         SCOPED_TRACE(width);
         w.W.resize(width, 500);
         QApplication::processEvents();
         w.Tick();
         QApplication::processEvents();
+        if (width >= 420) {
+            EXPECT_TRUE(!more || !more->isVisible()) << "no overflow arrow";
+            for (QAction *menu : bar->actions())
+                EXPECT_LE(bar->actionGeometry(menu).right(), bar->width());
+        }
         for (int i = 0; i < 3; ++i) {
             QLabel *d = w.W.display(i);
             ASSERT_FALSE(d->text().isEmpty());
