@@ -1,5 +1,4 @@
-// Autoplay: the depth-first cascade, the order of the piles, full goal piles, the deal, and
-// how it meets undo. (Autoplay switched off plays nothing: the deal tests.)
+// Autoplay: the depth-first cascade, pile order, full goal piles, the deal, and undo.
 #include "TestGame.h"
 
 namespace tabloo::test {

@@ -1,5 +1,4 @@
-// The headless tool as scripts use it: exact boards, the play commands, the won game,
-// and bad input of every kind answered with one line and status 2.
+// The headless tool as scripts use it: boards, play commands, the won game, and bad input.
 #include "TestGame.h"
 
 #include <regex>
@@ -55,8 +54,7 @@ TEST(Cli, DealPrintsTheWholeBoard) {
 }
 
 TEST(Cli, PlayCommands) {
-    // Game 123 without autoplay: AS on top of home 6, AC on top of home 7. Each command with
-    // the line it answers.
+    // Game 123, no autoplay: AS on top of home 6, AC of home 7; each command with its answer.
     const std::vector<std::pair<std::string, std::string>> script = {
         {"undo", "refused"},             // nothing to undo
         {"move 0 7 5 4 0", "ok"},        // AC to reserve 0
@@ -218,8 +216,7 @@ TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {
     EXPECT_EQ(Cli("solve 61 --max-states 25").Out, "unknown\nstates 25\n");
 }
 
-// --searches runs only the searches named, each with its share of the budget; by default
-// all of them, in the table's order.
+// --searches runs only the searches named, each with its share; by default all, in order.
 TEST(Cli, SearchesRunAsNamed) {
     // Game 122 takes 3,460 positions in all: the first search alone stops at its 3,000.
     EXPECT_EQ(Cli("solve 122 --searches balanced").Out, "unknown\nstates 3000\n");

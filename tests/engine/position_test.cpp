@@ -1,6 +1,4 @@
-// One set of rules: the position functions against a plain reading of the rules straight
-// off the card table, over random variants and random positions reached by play and undo;
-// every move allowed, and the table each move leaves, autoplay cascade included.
+// The position functions against a plain reading of the rules, over random variants and play.
 #include "TestGame.h"
 
 #include <iterator>

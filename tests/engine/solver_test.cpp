@@ -1,6 +1,4 @@
-// The solver: pinned verdicts for deals of several variants, every win replayed through
-// the game, unwinnable verdicts checked by playing out every line through the game, a
-// game after undo, the budget and cancelling. (A deal with no move at all: the tool's test.)
+// The solver: pinned verdicts, wins replayed, unwinnable verdicts checked line by line, budget, cancel.
 #include "TestGame.h"
 #include "cSolver.h"
 

@@ -1,6 +1,4 @@
-// The solver at the table, in the real window: the verdict line, hints, Show Solution,
-// winnable deals only and the odds in the variant dialog. Searches run on the window's
-// worker threads; the tests wait for their answers as the window does, on the event loop.
+// The solver at the table: verdict line, hints, Show Solution, winnable deals, the variant dialog's odds.
 #include "WindowFixture.h"
 #include "cAdvisor.h"
 #include "cOdds.h"
@@ -30,8 +28,7 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
     EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
 
-    // A move and its undo each get a verdict of their own; a position already answered
-    // starts no new search.
+    // A move and its undo each get a verdict; a position already answered starts no search.
     w.TheGame().StartGame(5.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
@@ -55,8 +52,7 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 }
 
-// The last game's verdict says nothing about a new deal: the line is empty from the deal on
-// until the new game's answer (or the thinking sign) comes.
+// The line is empty from a new deal until its own answer (or the thinking sign) comes.
 TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
     Window w;
     NoFreeCells(w);

@@ -1,5 +1,4 @@
-// The board on screen: its colours and gradient, cards travelling frame by frame with their
-// sounds and looks in order, the dealt board, hit tests and the scale of the view.
+// The board on screen: colours, travelling cards and their sounds, hit tests, the view's scale.
 #include "WindowFixture.h"
 #include "sgPic.h"
 
@@ -57,8 +56,7 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
     // Before any entry was found, a number off the table gives an empty entry: a black board.
     EXPECT_TRUE(colors.GetColorEntry(0).Name.isEmpty());
     EXPECT_EQ(colors.GetColorEntry(0).Value, 0u);
-    // Off the table afterwards: the last entry found. The web colours are checked below;
-    // these two are the table's own.
+    // Off the table: the last entry. The web colours come below; these two are the table's own.
     for (auto [index, name, value] :
          {std::tuple{23, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{130, "Darkgreen", Rgb(0, 100, 0)},
           std::tuple{-5, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{15, "Cornflower", Rgb(100, 149, 237)},

@@ -1,6 +1,4 @@
-// The card pictures: sizes at every screen scale, clear corners, one distinct image per id,
-// red and black inks where a player reads the suit, the same either way up, and the negative;
-// and the game's icon.
+// The card pictures: sizes, corners, distinct images, inks, both ways up, the negative; the icon.
 #include "WindowFixture.h"
 #include "cGames.h"
 #include "mAppIcon.h"
@@ -155,8 +153,7 @@ TEST(CardArt, LargePrintIndexIsTallerAndStaysInTheStripAFannedPileShows) {
             const auto [c0, c1] = IndexRows(classic);
             const auto [b0, b1] = IndexRows(big);
             ASSERT_GE(c0, 0) << id;
-            // The classic J and Q already reach to the strip's foot with their tails: Large
-            // print makes them bolder only.
+            // The classic J and Q reach the strip's foot already: Large print only makes them bolder.
             const bool tail = num == 10 || num == 11;
             EXPECT_GE(b1 - b0 + 1, (c1 - c0 + 1) * (tail ? 4 : 5) / 4) << id << " rank rows " << b0 << ".." << b1;
             // Rank and suit sign both end above the next card of a fanned pile.

@@ -1,5 +1,4 @@
-// The choose-game dialog deals the number the player typed, exactly as typed, and refuses
-// anything that is not a plain number strictly between 0 and 999,999,999,999,999.
+// The choose-game dialog deals the number exactly as typed and refuses anything else.
 #include "WindowFixture.h"
 
 using namespace tabloo;

@@ -1,6 +1,4 @@
-// The game kept in the settings file, as a hand edit, a broken disk or a hostile file leaves
-// it: the window asks, refuses or brings it back at once, counts it once, and leaves the
-// players' records as they were.
+// The kept game as a hand edit, a broken disk or a hostile file leaves it: asked, refused or brought back.
 #include "WindowFixture.h"
 
 #include <cstdio>

@@ -1,6 +1,4 @@
-// Play without dragging: a whole game won from the keys, runs chosen and refused as a drag's
-// are, Escape, the double-click, the menus' keys beside the board's, and pointer play on a
-// board grown with the window.
+// Play without dragging: keys, runs, Escape, the double-click, menu shortcuts, a grown board.
 #include "WindowFixture.h"
 #include "cKeyboardPlay.h"
 
@@ -199,8 +197,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     EXPECT_TRUE(Shown(w));
 }
 
-// Each shortcut a menu shows, pressed on the board as a player presses it, runs that menu
-// item's command and no other: the board's own keys never swallow one.
+// Each menu shortcut pressed on the board runs its command and no other.
 TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys) {
     KeyWindow w;
     std::vector<QAction *> withKeys, ran;

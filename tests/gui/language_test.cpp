@@ -1,5 +1,4 @@
-// The window in German, French and Spanish: the translations are built in and put in force,
-// and no caption of the main window or of a dialog is cut off by the longer words.
+// The window in German, French and Spanish: translations in force, no caption cut off.
 #include "NumText.h"
 #include "WindowFixture.h"
 #include "cTranslators.h"
@@ -11,8 +10,7 @@ using namespace tabloo;
 
 namespace {
 
-// The captions of `top` that show less than their whole text, on every page of its tabs;
-// `seen` counts the captions looked at.
+// The captions of `top`, on every tab page, that show less than their text; `seen` counts all.
 std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
     std::vector<std::string> cut;
     seen = 0;

@@ -1,6 +1,4 @@
-// The Customize dialog shows the stored colour, card faces, speeds and sounds, stores them all with OK
-// (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
-// way out stores nothing and repaints nothing.
+// The Customize dialog: shows and stores colour, faces, speeds and sounds with OK; else stores nothing.
 #include "WindowFixture.h"
 
 #include <cstdlib>
@@ -120,8 +118,7 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
         EXPECT_EQ(d.Slider(1)->value(), 0);
         EXPECT_EQ(d.Slider(2)->value(), 50);
     }
-    // A number with no entry selects nothing and previews the colour the board is painted
-    // with; OK then keeps that number.
+    // A number with no entry selects nothing, previews the board's colour, and OK keeps it.
     t.Colors.ResetMemory();
     t.Set("ColorIndex", "500");
     EXPECT_EQ(OptionsDialog(t).Dialog.SelectedColor(), 0);

@@ -1,5 +1,4 @@
-// The built-in sounds are sound WAVE files; the header reader refuses what is not one; each
-// request plays its sound only while its switch is on, read at the moment of the request.
+// The built-in WAVE sounds, the header reader, and each request played only while its switch is on.
 #include "WindowFixture.h"
 
 #include <cstdlib>

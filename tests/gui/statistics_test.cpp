@@ -1,5 +1,4 @@
-// The statistics dialog: totals over the players in use only, in 64 bits, averages rounded
-// down, the game on the board greyed when there is none, and a row for each player.
+// The statistics dialog: totals over players in use, 64-bit, averages rounded down, a row each.
 #include "WindowFixture.h"
 
 using namespace tabloo;

@@ -1,6 +1,4 @@
-// The translations: every text of the window translated in every language, none left over
-// from texts the code no longer has, and each translation keeping its source's placeholders
-// and its one shortcut mark.
+// The translations: complete in every language, nothing stale, placeholders and shortcut marks kept.
 #include "WindowFixture.h"
 
 namespace {

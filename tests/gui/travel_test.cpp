@@ -1,5 +1,4 @@
-// The window while cards travel: input lands every flight and then acts on the board as the
-// table has it; a won game is judged again before its dialog; and the faults found in play.
+// The window while cards travel: input lands flights first; a win is judged again before its dialog.
 #include "WindowFixture.h"
 #include "frmSplash.h"
 
