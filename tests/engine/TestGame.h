@@ -103,8 +103,7 @@ struct TestGame : MemoryStore, GameOn {
     // The cards of a pile, bottom first, as the tool prints them (" AS 2S").
     std::string Pile(std::int16_t cell, std::int16_t pile) const;
 
-    // Starts a game with Autoplay off, then lays the given piles out exactly, bottom card
-    // first ({kHome, 0} -> "KS QH"). Every other card waits off the board. Nothing is logged.
+    // A game with Autoplay off and these piles, bottom first ({kHome, 0} -> "KS QH"); the rest parked.
     void Arrange(std::int16_t homePiles, std::int16_t resPiles,
                  const std::map<std::pair<int, int>, std::string> &piles);
 
@@ -123,9 +122,7 @@ bool PlayMoves(Game &g, const std::vector<Move> &moves, std::size_t count = SIZE
 // Every card lies in exactly one place, and the table and the cards agree.
 ::testing::AssertionResult Consistent(const Game &g);
 
-// Random legal moves with an undo or a redo now and then, until the steps run out, the game
-// is won or nothing can move; after every step the table and the cards must agree. Returns
-// the steps taken.
+// Random moves, undos and redos, Consistent after each, until steps or moves run out; returns steps.
 int PlayAWhile(Game &g, std::mt19937 &rng, int steps);
 
 } // namespace tabloo::test

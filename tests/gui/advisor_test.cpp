@@ -32,9 +32,8 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     w.TheGame().StartGame(5.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
-    ASSERT_FALSE(moves.empty());
-    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
+    ASSERT_FALSE(w.TheGame().LegalMoves().empty());
+    w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
     w.W.advisor().Refresh();
     EXPECT_TRUE(Until([&] {
         return w.W.advisor().Current() == cAdvisor::Verdict::Winnable ||
@@ -67,10 +66,9 @@ TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
     EXPECT_EQ(Line(w), answered);
     // Within one game a quick answer still replaces the last one without a flicker.
     w.TheGame().UndoAll(0);
-    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
-    ASSERT_FALSE(moves.empty());
+    ASSERT_FALSE(w.TheGame().LegalMoves().empty());
     const QString before = Line(w);
-    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
+    w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
     w.W.advisor().Refresh();
     EXPECT_EQ(Line(w), before);
 }
@@ -166,8 +164,7 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
         EXPECT_TRUE(Until([&] { return w.TheGame().DealCount() == deals + 1; }));
         EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable) << w.TheGame().GameNo();
     }
-    // Four home piles and no free cell: nothing can be won; after its time (here a clock
-    // that jumps 3 s at every look) the search deals the last number and the line says so.
+    // Four home piles, no free cell: nothing wins; out of time (3 s a look) it deals the last number.
     w.Set("HomePiles", "4");
     static std::atomic<int> looks{0};
     cAdvisor::SetFindClock([] { return std::chrono::steady_clock::time_point(std::chrono::seconds(3 * ++looks)); });
@@ -238,8 +235,7 @@ TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {
         return odds.Text();
     };
     EXPECT_EQ(says(300, 700, 0), QString("About 30 % (\u00b13 %) of deals can be won, from 1000 decided of 1000"));
-    // Half the deals undecided: the same share of the decided ones, told far less surely,
-    // for the undecided could all go either way.
+    // Half undecided: the decided ones' share, told far less surely, as those could go either way.
     EXPECT_EQ(says(150, 350, 500), QString("About 30 % (\u00b138 %) of deals can be won, from 500 decided of 1000"));
     // Every deal won is still no proof that all are.
     EXPECT_EQ(says(20, 0, 0), QString("About 100 % (\u00b117 %) of deals can be won, from 20 decided of 20"));

@@ -78,9 +78,6 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
     }
 }
 
-// Frames shown by hand: the board's own timer never comes round in these tests.
-void DriveFramesByHand(cBoardView &view) { view.Flights().SetFrameInterval(1e8); }
-
 std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
     std::vector<QPoint> seen;
     for (int i = 0; i < count; ++i) {
@@ -93,7 +90,7 @@ std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
 TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
     BoardFixture b(false);
     cBoardView &view = b.view;
-    DriveFramesByHand(view);
+    view.Flights().SetFrameInterval(1e8); // frames shown by hand only
     view.MoveCardTo(5, 1000, 3000);
     view.TravelCard(5, 3000, 1000, 4, kPlayMove);
     EXPECT_EQ(view.CardPos(5), QPoint(1000, 3000)) << "nothing moves before the next frame";
@@ -119,7 +116,7 @@ TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
 TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) {
     BoardFixture b(false);
     cBoardView &view = b.view;
-    DriveFramesByHand(view);
+    view.Flights().SetFrameInterval(1e8);
     std::vector<std::pair<qint64, QString>> heard;
     int won = 0;
     QObject::connect(&view, &cBoardView::SoundRequested,

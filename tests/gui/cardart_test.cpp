@@ -41,8 +41,7 @@ int ChannelDiff(QRgb a, QRgb b) {
 
 bool Inked(const QColor &c) { return c.alpha() == 255 && c.lightness() < 200; }
 
-// The rows of the top-left corner (left of the index's suit sign) with ink in them: from the
-// first to the last of the run that starts at the top.
+// The first and last inked rows of the top-left index (left of its suit sign), from the top.
 std::pair<int, int> IndexRows(const QImage &image) {
     int first = -1, last = -1;
     for (int y = 2; y < 40; ++y) {
@@ -110,9 +109,7 @@ TEST(CardArt, RedSuitsPrintTheirIndexInRedAndBlackSuitsInBlackAlone) {
 }
 
 TEST(CardArt, TwosFoursTensAndCourtsReadTheSameUpsideDown) {
-    // Lower-half pips are turned, the index is repeated turned in the opposite corner and the
-    // court figures are mirrored, so these cards (which have no upright middle pips) look the
-    // same either way up; antialiasing may differ by a shade.
+    // Cards without an upright middle pip look the same turned round, but for antialiasing.
     for (int suit = 0; suit < 4; ++suit)
         for (int num : {1, 3, 9, 10, 11, 12}) {
             const QImage image = cCardArt::Render(FaceId(suit, num));

@@ -172,8 +172,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
 
     // One move, with the one sound of a drop.
     EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
-    EXPECT_EQ(g.Card(seven).Cell, kReserve);
-    EXPECT_EQ(g.Card(seven).Pile, 1);
+    EXPECT_EQ((PileRef{g.Card(seven).Cell, g.Card(seven).Pile}), (PileRef{kReserve, 1}));
     EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
 
@@ -197,7 +196,6 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     EXPECT_TRUE(Shown(w));
 }
 
-// Each menu shortcut pressed on the board runs its command and no other.
 TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys) {
     KeyWindow w;
     std::vector<QAction *> withKeys, ran;
@@ -282,12 +280,10 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
               2 * static_cast<int>(sgCard::kWidth));
 
     w.DragTo(ac, kGoal, 2, 0);
-    EXPECT_EQ(g.Card(ac).Cell, kGoal);
-    EXPECT_EQ(g.Card(ac).Pile, 2);
+    EXPECT_EQ((PileRef{g.Card(ac).Cell, g.Card(ac).Pile}), (PileRef{kGoal, 2}));
     const std::int16_t next = g.TopCard(kHome, 7);
     w.DragTo(next, kReserve, 3, 0);
-    EXPECT_EQ(g.Card(next).Cell, kReserve);
-    EXPECT_EQ(g.Card(next).Pile, 3);
+    EXPECT_EQ((PileRef{g.Card(next).Cell, g.Card(next).Pile}), (PileRef{kReserve, 3}));
     EXPECT_TRUE(Shown(w));
 }
 

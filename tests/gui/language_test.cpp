@@ -14,9 +14,7 @@ namespace {
 std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
     std::vector<std::string> cut;
     seen = 0;
-    std::vector<QTabWidget *> tabs;
-    for (QTabWidget *t : top.findChildren<QTabWidget *>())
-        tabs.push_back(t);
+    const QList<QTabWidget *> tabs = top.findChildren<QTabWidget *>();
     const int pages = tabs.empty() ? 1 : tabs.front()->count();
     for (int page = 0; page < pages; ++page) {
         if (!tabs.empty())
@@ -89,8 +87,7 @@ TEST_P(InEveryLanguage, NoCaptionOfTheWindowOrADialogIsCutOff) {
 
 INSTANTIATE_TEST_SUITE_P(Translations, InEveryLanguage, ::testing::Values("en", "de", "fr", "es"));
 
-// The desktop's language reaches the C library's numbers as well (Qt puts it there); a game
-// number typed with a fraction is still the same game in German.
+// Qt hands the desktop's language to the C library's numbers too: "123.5" is still game 123.5 in German.
 TEST(Translations, AGameNumberReadsTheSameInEveryLanguage) {
     const std::string before = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))

@@ -24,8 +24,7 @@ struct OptionsDialog {
     }
     QSlider *Slider(int n) { return Dialog.findChild<QSlider *>(QStringLiteral("Slider%1").arg(n)); }
     void Click(const char *name) { Dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click(); }
-    // Whether the top of the preview, inside its border, shows this colour (the bands are
-    // finer than a pixel, so the next one blends in a little).
+    // Whether the preview's top, inside its border, shows this colour (give or take the next band).
     bool PreviewTopIs(quint32 colour) {
         QWidget *preview = Dialog.findChild<QWidget *>(QStringLiteral("Picture1"));
         const QColor top = preview->grab().toImage().pixelColor(preview->width() / 2, 1), want = ToQColor(colour);

@@ -42,9 +42,7 @@ TEST_F(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kData, "3PlayerName", value));
     EXPECT_TRUE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", value) && value.empty());
 
-    // A person edits the file while the game runs: a count, a name with a comma, a comment,
-    // and a section of the kept game written twice around another section. (The game's
-    // writes reach the file a moment after they are made.)
+    // Hand edits while the game runs: a count, a name with a comma, a comment, a split [Game].
     copy.Settings.Settle();
     QByteArray text = ReadFileBytes(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
@@ -90,8 +88,7 @@ TEST_F(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead)
     cQtSettings::SetClock([] { return TestNow; });
     cQtSettings store(file);
     cRegistry registry(store);
-    // A copy taken within the file system's granularity of the last change proves nothing:
-    // a second edit in the same tick could leave the same times.
+    // A copy taken within the file times' granularity proves nothing: an edit could keep them.
     TestNow = ChangedNs(file) + 10'000'000;
     EXPECT_EQ(registry.Autoplay(), 0);
     EXPECT_EQ(registry.Autoplay(), 0);

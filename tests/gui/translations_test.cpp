@@ -50,8 +50,7 @@ QStringList Placeholders(const QString &text) {
     return found;
 }
 
-// The shortcut marks of a caption: an '&' that is neither doubled ("&&" shows one '&') nor
-// an HTML character reference ("&ndash;" in the help page).
+// The shortcut marks of a caption: each '&' neither doubled ("&&") nor an HTML reference ("&ndash;").
 int ShortcutMarks(const QString &text) {
     static const QRegularExpression entity(QStringLiteral("^&(#[0-9]+|[A-Za-z]+);"));
     int marks = 0;
@@ -85,9 +84,7 @@ TEST(Translations, KeepEveryPlaceholderAndTheOneShortcutMarkOfTheirSource) {
     }
 }
 
-// lupdate brings a copy of each file up to date with the code: a text of the code that the
-// file lacks comes in unfinished, a text the code no longer has is marked vanished or
-// obsolete.
+// lupdate on a copy of each file marks a text it lacks unfinished, a stale one vanished or obsolete.
 TEST(Translations, HoldEveryTextOfTheCodeAndNoOther) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

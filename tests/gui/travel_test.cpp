@@ -26,8 +26,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     // A press anywhere on the board lands the deal.
     g.StartGame(123.0);
     ASSERT_TRUE(w.Flying());
-    QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
-    QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
+    QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
 

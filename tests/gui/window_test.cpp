@@ -128,10 +128,8 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     w.W.RunCommand("R4");
     EXPECT_EQ(g.MovesInForce(), 0);
     int ticks = 0;
-    while (w.W.ReplayRunning() && ticks < 10) {
+    for (; w.W.ReplayRunning() && ticks < 10; ++ticks)
         w.W.ReplayStepForward();
-        ++ticks;
-    }
     EXPECT_EQ(ticks, 4);
     EXPECT_EQ(FormatBoard(g), end) << "the replay goes up to the last recorded move";
     EXPECT_TRUE(Shown(w));
