@@ -11,20 +11,15 @@ struct CliRun {
     std::string Out, Err;
 };
 
-CliRun Cli(std::vector<std::string> args, const std::string &input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 // The arguments as a shell splits them at spaces; '' stands for an empty one.
 CliRun Cli(const std::string &line, const std::string &input = "") {
     std::vector<std::string> args;
-    std::istringstream words(line);
+    std::istringstream words(line), in(input);
     for (std::string word; words >> word;)
         args.push_back(word == "''" ? "" : word);
-    return Cli(args, input);
+    std::ostringstream out, err;
+    const int status = RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
 }
 
 int Lines(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
@@ -221,8 +216,7 @@ TEST(Cli, SearchesRunAsNamed) {
     // Game 122 takes 3,460 positions in all: the first search alone stops at its 3,000.
     EXPECT_EQ(Cli("solve 122 --searches balanced").Out, "unknown\nstates 3000\n");
     EXPECT_EQ(Cli("solve 122 --searches balanced,dig,park,complete").Out, Cli("solve 122").Out);
-    // With two free cells and no autoplay game 192 cannot be won. A quick search sends home
-    // cards a card might still need, so its running out proves nothing; the complete one's does.
+    // Game 192 (two free cells, no autoplay) cannot be won: only the complete search's running out proves it.
     const std::string twoCells = "--set ResPiles=2 --set Autoplay=0 solve 192 --searches ";
     EXPECT_EQ(LinesOf(Cli(twoCells + "park").Out)[0], "unknown");
     EXPECT_EQ(LinesOf(Cli(twoCells + "complete").Out)[0], "unwinnable");
