@@ -1,8 +1,5 @@
 #include "TestGame.h"
 
-#include <set>
-#include <sstream>
-
 namespace tabloo::test {
 
 namespace {
@@ -32,9 +29,7 @@ std::string TestGame::Pile(std::int16_t cell, std::int16_t pile) const {
 
 void TestGame::Arrange(std::int16_t homePiles, std::int16_t resPiles,
                        const std::map<std::pair<int, int>, std::string> &piles) {
-    Set("Autoplay", "0");
-    Set("HomePiles", std::to_string(homePiles));
-    Set("ResPiles", std::to_string(resPiles));
+    Set("Autoplay=0 HomePiles=" + std::to_string(homePiles) + " ResPiles=" + std::to_string(resPiles));
     TheGame.StartGame(1.0);
     cArray &table = TheGame.Array;
     const auto put = [&](std::int16_t id, std::int16_t cell, std::int16_t pile) {

@@ -1,5 +1,4 @@
-// A game on in-memory platform pieces, with helpers to lay out boards card by card and to
-// check that the card table and the cards agree.
+// A game on in-memory platform pieces, board layout helpers and a table/card consistency check.
 #pragma once
 
 #include "Cli.h"
@@ -67,8 +66,7 @@ struct RecordingView : ITableView {
     void TitleChanged(std::string_view title) override { Title = title; }
 };
 
-// Where the layout helper parks the cards it does not place: area 2, which is no part of
-// the board.
+// Where the layout helper parks cards it does not place: area 2, no part of the board.
 inline constexpr std::int16_t kParking = 2;
 
 // Writes "Key=value Key=value ..." into the options.
@@ -105,8 +103,7 @@ struct TestGame : MemoryStore, GameOn {
     // The cards of a pile, bottom first, as the tool prints them (" AS 2S").
     std::string Pile(std::int16_t cell, std::int16_t pile) const;
 
-    // Starts a game with Autoplay off, then lays the given piles out exactly, bottom card
-    // first ({kHome, 0} -> "KS QH"). Every other card waits off the board. Nothing is logged.
+    // A game with Autoplay off and these piles, bottom first ({kHome, 0} -> "KS QH"); the rest parked.
     void Arrange(std::int16_t homePiles, std::int16_t resPiles,
                  const std::map<std::pair<int, int>, std::string> &piles);
 
@@ -119,16 +116,13 @@ struct TestGame : MemoryStore, GameOn {
 // A player's record as one line: "games 3 won 1 score 290 moves 12".
 std::string Record(const cRegistry &store, std::int16_t slot);
 
-// Plays the first `count` of the solver's moves through the game as a player drops them;
-// false at the first one refused, or one after the win.
+// Drops the first `count` solver moves as a player; false at a refused one or one after the win.
 bool PlayMoves(Game &g, const std::vector<Move> &moves, std::size_t count = SIZE_MAX);
 
 // Every card lies in exactly one place, and the table and the cards agree.
 ::testing::AssertionResult Consistent(const Game &g);
 
-// Random legal moves with an undo or a redo now and then, until the steps run out, the game
-// is won or nothing can move; after every step the table and the cards must agree. Returns
-// the steps taken.
+// Random moves, undos and redos, Consistent after each, until steps or moves run out; returns steps.
 int PlayAWhile(Game &g, std::mt19937 &rng, int steps);
 
 } // namespace tabloo::test

@@ -1,5 +1,4 @@
-// Autoplay: the depth-first cascade, the order of the piles, full goal piles, the deal, and
-// how it meets undo. (Autoplay switched off plays nothing: the deal tests.)
+// Autoplay: the depth-first cascade, pile order, full goal piles, the deal, and undo.
 #include "TestGame.h"
 
 namespace tabloo::test {
@@ -8,9 +7,7 @@ namespace {
 TEST(Autoplay, CascadeRunsDepthFirstAndEveryCardIsALoggedMove) {
     TestGame t;
     t.Arrange(4, 2, {{{kHome, 0}, "3H 2S"}, {{kHome, 1}, "9C AH"}, {{kHome, 2}, "2H AS"}, {{kReserve, 0}, "KD"}});
-    // Switching autoplay on plays at once: AH from pile 1 first; the scan that its move sets
-    // off finds AS on pile 2, and the scan of that move finds 2S on pile 0 before 2H, which
-    // the AS uncovered on pile 2; 3H follows the 2H.
+    // On, it plays at once: AH (pile 1); its rescan finds AS (pile 2), whose finds 2S before 2H, then 3H.
     EXPECT_TRUE(t.TheGame.ToggleAutoplay());
     EXPECT_EQ(t.Pile(kGoal, 0), " AH 2H 3H");
     EXPECT_EQ(t.Pile(kGoal, 1), " AS 2S");
@@ -42,8 +39,7 @@ TEST(Autoplay, LowerGoalPileFirstAndFullGoalPilesAreSkipped) {
                {{kReserve, 0}, "3C"}});
     t.Set("Autoplay", "1");
     t.TheGame.AutoplayAll();
-    // 2C fits piles 1 and 2: pile 1 takes it. AC fits the full pile 0 by the wrap, which
-    // takes nothing more: it goes to the empty pile 3. The free cell's 3C follows the 2C.
+    // 2C fits piles 1 and 2: pile 1 takes it; AC skips the full pile 0 for pile 3; 3C follows the 2C.
     EXPECT_EQ(t.Pile(kGoal, 1), " AH 2C 3C");
     EXPECT_EQ(t.Pile(kGoal, 3), " AC");
     EXPECT_EQ(t.TheGame.TopPos(kGoal, 0), 12);
@@ -58,9 +54,8 @@ TEST(Autoplay, AceBasedGameSendsAcesAndFollowersUpBeforeTheFirstMove) {
         EXPECT_EQ(t.TheGame.MovesInForce(), t.TheGame.GoalCardCount());
         for (std::int16_t p = 0; p < 8; ++p) {
             const std::int16_t top = t.TheGame.TopCard(kHome, p);
-            for (std::int16_t g = 0; g < 4 && top >= 0; ++g) {
+            for (std::int16_t g = 0; g < 4 && top >= 0; ++g)
                 EXPECT_FALSE(t.TheGame.Accepts(top, 0, kGoal, g)) << "game " << gameNo << " left a playable card";
-            }
         }
     }
 }

@@ -1,5 +1,4 @@
-// The headless tool as scripts use it: exact boards, the play commands, the won game,
-// and bad input of every kind answered with one line and status 2.
+// The headless tool as scripts use it: boards, play commands, the won game, and bad input.
 #include "TestGame.h"
 
 #include <regex>
@@ -12,20 +11,15 @@ struct CliRun {
     std::string Out, Err;
 };
 
-CliRun Cli(std::vector<std::string> args, const std::string &input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 // The arguments as a shell splits them at spaces; '' stands for an empty one.
 CliRun Cli(const std::string &line, const std::string &input = "") {
     std::vector<std::string> args;
-    std::istringstream words(line);
+    std::istringstream words(line), in(input);
     for (std::string word; words >> word;)
         args.push_back(word == "''" ? "" : word);
-    return Cli(args, input);
+    std::ostringstream out, err;
+    const int status = RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
 }
 
 int Lines(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
@@ -55,8 +49,7 @@ TEST(Cli, DealPrintsTheWholeBoard) {
 }
 
 TEST(Cli, PlayCommands) {
-    // Game 123 without autoplay: AS on top of home 6, AC on top of home 7. Each command with
-    // the line it answers.
+    // Game 123, no autoplay: AS on top of home 6, AC of home 7; each command with its answer.
     const std::vector<std::pair<std::string, std::string>> script = {
         {"undo", "refused"},             // nothing to undo
         {"move 0 7 5 4 0", "ok"},        // AC to reserve 0
@@ -218,14 +211,12 @@ TEST(Cli, SolveBlocksAndTheirMovesPlayToWon) {
     EXPECT_EQ(Cli("solve 61 --max-states 25").Out, "unknown\nstates 25\n");
 }
 
-// --searches runs only the searches named, each with its share of the budget; by default
-// all of them, in the table's order.
+// --searches runs only the searches named, each with its share; by default all, in order.
 TEST(Cli, SearchesRunAsNamed) {
     // Game 122 takes 3,460 positions in all: the first search alone stops at its 3,000.
     EXPECT_EQ(Cli("solve 122 --searches balanced").Out, "unknown\nstates 3000\n");
     EXPECT_EQ(Cli("solve 122 --searches balanced,dig,park,complete").Out, Cli("solve 122").Out);
-    // With two free cells and no autoplay game 192 cannot be won. A quick search sends home
-    // cards a card might still need, so its running out proves nothing; the complete one's does.
+    // Game 192 (two free cells, no autoplay) cannot be won: only the complete search's running out proves it.
     const std::string twoCells = "--set ResPiles=2 --set Autoplay=0 solve 192 --searches ";
     EXPECT_EQ(LinesOf(Cli(twoCells + "park").Out)[0], "unknown");
     EXPECT_EQ(LinesOf(Cli(twoCells + "complete").Out)[0], "unwinnable");

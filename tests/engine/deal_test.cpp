@@ -1,5 +1,4 @@
-// Whole deals pinned card by card, the variants of the deal, the pure deal against the
-// game's, the board geometry and the taking down of a board.
+// Whole deals pinned card by card, the deal's variants, the pure deal, and the board geometry.
 #include "Deal.h"
 #include "TestGame.h"
 #include "cDealer.h"
@@ -63,8 +62,7 @@ TEST(Deal, GoalAndReserveCardsVariants) {
     TestGame t;
     t.Set("Autoplay=0 GoalCards=4 ResCards=4");
     t.TheGame.StartGame(std::string_view("77"));
-    // The four Aces lie on their goal piles before anything else moves; each reserve pile
-    // gets one card and the 44 others go round the home piles.
+    // The Aces go up first; each reserve pile gets one card, the 44 others go round the home piles.
     EXPECT_EQ(t.Board(), "game 77\n"
                          "base A\n"
                          "home 0: 3D 4D 8H 7D 7C 5S\n"
@@ -120,8 +118,7 @@ TEST(Deal, RandomBaseIsFixedByTheGameNumberAndShownOnEveryGoalMarker) {
     }
 }
 
-// The game dealt under `v` (written to its store as text) and the pure deal agree: the
-// cards, their dealt places, the goal base, the first autoplay and the position it leaves.
+// The game dealt under `v` and the pure deal agree: cards, places, goal base, first autoplay.
 void ExpectSameDeal(const Variant &v, const std::string &gameNo, const std::string &what) {
     const DealtGame d = Deal(v, gameNo);
     TestGame played, dealt;
@@ -165,8 +162,7 @@ TEST(Deal, PureDealIsTheGamesOverEveryValueOfEverySetting) {
         resCards{0, 1, 2, 3, 4, 5, -1}, goalCards{0, 1, 2, 3, 4, -1, 5},
         goalBase{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 13, 13, -1, 14},
         orders{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, -3}, flags{0, 1, 2};
-    // Game numbers as text, read as a typed or stored one is: leading zeros, a fraction,
-    // an exponent, a sign, and text that holds no number (game 0).
+    // Game numbers as text: leading zeros, a fraction, an exponent, a sign, no number (game 0).
     const std::vector<std::string> texts{"00012", "1e3", "12.5", "+5",   "-7", "0x1F",           "abc",
                                          "",      " 42", "inf",  "7abc", "0",  "999999999999999"};
     std::mt19937 rng(20261209);

@@ -1,5 +1,4 @@
-// The build orders, the wrap, the run capacity, what a press may lift and what a pile
-// takes, and where a dropped card lands.
+// The build orders, the wrap, run capacity, what a press lifts, what a pile takes, where a card lands.
 #include "TestGame.h"
 
 namespace tabloo::test {
@@ -97,8 +96,7 @@ TEST(Rules, WhatEachPileTakes) {
     EXPECT_TRUE(t.TheGame.Accepts(eight, 0, kReserve, 1));
     EXPECT_FALSE(t.TheGame.Accepts(nine, 1, kReserve, 1));
     EXPECT_FALSE(t.TheGame.Accepts(eight, 0, kReserve, 0));
-    // Goal: the base rank on an empty pile, the next card of the order on a pile, no run,
-    // and never a fourteenth card.
+    // Goal: the base rank on an empty pile, the order's next card on a pile, no run, no 14th card.
     EXPECT_TRUE(t.TheGame.Accepts(t.Id("AD"), 0, kGoal, 2));
     EXPECT_FALSE(t.TheGame.Accepts(t.Id("2D"), 0, kGoal, 2));
     EXPECT_TRUE(t.TheGame.Accepts(t.Id("2S"), 0, kGoal, 0));

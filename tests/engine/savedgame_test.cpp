@@ -1,6 +1,4 @@
-// The running game kept in the store: a program started again over it brings it back
-// exactly (table, log, current index, clock) or counts it lost once; and no moment of a
-// kill ever leaves a game counted twice or not at all.
+// The kept game: brought back exactly or counted lost once, whatever moment a kill comes.
 #include "TestGame.h"
 #include "cSolver.h"
 
@@ -95,8 +93,7 @@ TEST(SavedGame, AGameThatCannotComeBackCountsAsLostOnceAndIsDropped) {
     EXPECT_FALSE(again.TheGame.HasKeptGame());
 }
 
-// A store that, like the settings file, takes the writes of an update all at once at its
-// end, and shows each state the file passes through.
+// A store that takes an update's writes at once at its end, like the file, showing each state.
 struct FileLikeSettings : cMemorySettings {
     int Depth = 0;
     std::vector<std::function<void()>> Pending;
@@ -193,8 +190,7 @@ TEST(SavedGame, TwoCopiesOnOneStoreEachKeepTheirOwnGame) {
     c->G().EndGame(0);
     b->G().EndGame(0);
     EXPECT_EQ(cRegistry(c->G().Settings).GetPlayerGames(1), 2);
-    // B, killed while playing its next game, leaves it to the next start, whichever slot
-    // that start would take first.
+    // B, killed in its next game, leaves it to the next start, whichever slot that takes first.
     b->G().StartGame(std::string_view("333"));
     b.reset();
     c.reset();
@@ -228,8 +224,7 @@ TEST(SavedGame, WhereverTheProgramIsKilledEveryGameIsCountedOnce) {
     GameOn on(store);
     Game &g = on.TheGame;
     g.EnsureFirstPlayer();
-    // Every state the store passes through is one a kill could leave: in each, the games
-    // counted and the game kept add up to the games dealt so far.
+    // In every state a kill could leave, games counted plus the game kept make the games dealt.
     std::set<std::string> dealt;
     int states = 0;
     store.OnState = [&](const FileLikeSettings &s) {
@@ -290,12 +285,10 @@ TEST(SavedGame, AGameHandedToTheSolverEarnsNothingForTheCardsTheSolverSentHome) 
     EXPECT_EQ(again.Store.GetPlayerWin(1), 0);
 }
 
-// Deleting the player whose game is on the board: the game is nobody's, neither the next
-// current player's nor a new player's in the freed slot, and after a kill neither.
+// The deleted player's game on the board is nobody's: not the next player's, not a new one's.
 TEST(SavedGame, TheGameCountsForItsOwnPlayerAndOnceThePlayerIsDeletedForNobody) {
     {
-        // Another player chosen in the variant dialog: the game on the board still counts for
-        // the one who played it.
+        // Another player chosen in the variant dialog: the game still counts for its player.
         TestGame t;
         t.TheGame.CreatePlayer(2, "Doe, Jane");
         t.TheGame.StartGame(123.0);

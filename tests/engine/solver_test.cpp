@@ -1,6 +1,4 @@
-// The solver: pinned verdicts for deals of several variants, every win replayed through
-// the game, unwinnable verdicts checked by playing out every line through the game, a
-// game after undo, the budget and cancelling. (A deal with no move at all: the tool's test.)
+// The solver: pinned verdicts, wins replayed, unwinnable verdicts checked line by line, budget, cancel.
 #include "TestGame.h"
 #include "cSolver.h"
 
@@ -8,16 +6,10 @@ namespace tabloo::test {
 namespace {
 
 struct Deal {
-    std::vector<std::pair<std::string, std::string>> Sets;
+    std::string Sets;
     double GameNo;
     Verdict Expected;
 };
-
-void Start(TestGame &t, const Deal &d) {
-    for (const auto &[key, value] : d.Sets)
-        t.Set(key, value);
-    t.TheGame.StartGame(d.GameNo);
-}
 
 // Plays the solver's moves through the game, as the player would drop them, to the win.
 ::testing::AssertionResult Replays(TestGame &t, const std::vector<Move> &moves) {
@@ -48,21 +40,22 @@ bool AnyWinThroughTheGame(TestGame &t, std::set<std::string> &seen) {
 
 TEST(Solver, PinnedVerdictsAndEveryWinReplaysThroughTheGame) {
     const std::vector<Deal> deals = {
-        {{}, 1, Verdict::Winnable},
-        {{}, 123, Verdict::Winnable},
-        {{{"GoalOrder", "3"}}, 9, Verdict::Winnable},
-        {{{"Autoplay", "0"}}, 3, Verdict::Winnable},
-        {{{"GoalBase", "13"}, {"GoalOrder", "7"}}, 5, Verdict::Winnable},
-        {{{"ResCards", "4"}, {"GoalCards", "4"}}, 1, Verdict::Winnable},
-        {{{"HomeAK", "1"}, {"HomeOrder", "5"}, {"HomePiles", "10"}}, 2, Verdict::Winnable},
-        {{{"ResPiles", "1"}, {"HomePiles", "6"}}, 7, Verdict::Unwinnable},
-        {{{"HomePiles", "5"}, {"ResPiles", "2"}, {"MultiMove", "0"}}, 7, Verdict::Unwinnable},
-        {{{"HomePiles", "4"}, {"ResPiles", "2"}}, 4, Verdict::Unwinnable},
+        {"", 1, Verdict::Winnable},
+        {"", 123, Verdict::Winnable},
+        {"GoalOrder=3", 9, Verdict::Winnable},
+        {"Autoplay=0", 3, Verdict::Winnable},
+        {"GoalBase=13 GoalOrder=7", 5, Verdict::Winnable},
+        {"ResCards=4 GoalCards=4", 1, Verdict::Winnable},
+        {"HomeAK=1 HomeOrder=5 HomePiles=10", 2, Verdict::Winnable},
+        {"ResPiles=1 HomePiles=6", 7, Verdict::Unwinnable},
+        {"HomePiles=5 ResPiles=2 MultiMove=0", 7, Verdict::Unwinnable},
+        {"HomePiles=4 ResPiles=2", 4, Verdict::Unwinnable},
     };
     cSolver solver;
     for (const Deal &d : deals) {
         TestGame t;
-        Start(t, d);
+        t.Set(d.Sets);
+        t.TheGame.StartGame(d.GameNo);
         const SolveResult r = solver.Solve(t.TheGame.CurrentPosition());
         ASSERT_EQ(r.Outcome, d.Expected) << "game " << d.GameNo << "\n" << t.Board();
         if (r.Outcome == Verdict::Winnable) {

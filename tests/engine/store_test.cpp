@@ -191,9 +191,8 @@ TEST(Numbers, GameNumbersAndRounding) {
     EXPECT_EQ(RoundHalfEven(2.5), 2.0);
     EXPECT_EQ(RoundHalfEven(3.5), 4.0);
     EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-    EXPECT_TRUE(ParseGameNo("0"));
-    EXPECT_TRUE(ParseGameNo("999999999999999"));
-    EXPECT_TRUE(ParseGameNo("12.5"));
+    for (const char *good : {"0", "999999999999999", "12.5"})
+        EXPECT_TRUE(ParseGameNo(good)) << good;
     EXPECT_EQ(ParseGameNo("+5"), 5.0) << "the choose-game dialog and the tool take the same texts";
     for (const char *bad : {"1000000000000000", "-1", "+", "++1", "+-1", "abc", "1e5", "12.", ".5", "", " 1", "1 ",
                             "0x1f", "999999999999999.5"})

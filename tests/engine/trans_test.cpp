@@ -95,9 +95,7 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
     EXPECT_EQ(t.View.Won, 3) << "told once each time the goal piles fill";
 }
 
-// Random games across variants: after every step the table and the cards agree; undoing
-// everything gives back the board of the deal, and redoing up to where the walk ended, even
-// on an undo, gives back its board.
+// Random games across variants: undo all gives the deal back, redo up to where play ended its board.
 TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
     std::mt19937 rng(7);
     const char *keys[] = {"HomePiles", "ResPiles",  "ResCards",  "GoalCards",

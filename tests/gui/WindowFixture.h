@@ -1,5 +1,4 @@
-// The game window on in-memory settings, driven as a player drives it, and what else the window
-// tests share.
+// The game window on in-memory settings, driven as a player drives it, and the window tests' helpers.
 #pragma once
 
 #include "TestGame.h"
@@ -26,8 +25,7 @@
 
 namespace tabloo::test {
 
-// A window on in-memory settings whose dialogs answer by themselves: the variant dialog
-// plays, the end-of-game dialog presses OK.
+// A window on in-memory settings whose variant dialog plays and end-of-game dialog presses OK.
 struct Window {
     cMemorySettings Settings;
     frmMain W{Settings};
@@ -58,8 +56,7 @@ struct Window {
     cRegistry Store() { return cRegistry(TheGame().Settings); }
     void Set(std::string_view key, std::string_view value) { Store().Write(cRegistry::kData, key, value); }
     void Set(std::string_view pairs) { SetAll(Store(), pairs); }
-    // Deals game 5 with four cards on each goal pile built any way and no autoplay, so that
-    // the autoplay command ("G4") sends every card home and wins.
+    // Game 5, four cards per goal pile built any way, no autoplay: the autoplay command ("G4") wins.
     void DealAGameTheAutoplayCommandWins() {
         Set("Autoplay=0 GoalOrder=6 GoalCards=4");
         TheGame().StartGame(5.0);

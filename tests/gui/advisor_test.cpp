@@ -1,6 +1,4 @@
-// The solver at the table, in the real window: the verdict line, hints, Show Solution,
-// winnable deals only and the odds in the variant dialog. Searches run on the window's
-// worker threads; the tests wait for their answers as the window does, on the event loop.
+// The solver at the table: verdict line, hints, Show Solution, winnable deals, the variant dialog's odds.
 #include "WindowFixture.h"
 #include "cAdvisor.h"
 #include "cOdds.h"
@@ -30,14 +28,12 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
     EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
 
-    // A move and its undo each get a verdict of their own; a position already answered
-    // starts no new search.
+    // A move and its undo each get a verdict; a position already answered starts no search.
     w.TheGame().StartGame(5.0);
     w.Tick();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
-    ASSERT_FALSE(moves.empty());
-    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
+    ASSERT_FALSE(w.TheGame().LegalMoves().empty());
+    w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
     w.W.advisor().Refresh();
     EXPECT_TRUE(Until([&] {
         return w.W.advisor().Current() == cAdvisor::Verdict::Winnable ||
@@ -55,8 +51,7 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 }
 
-// The last game's verdict says nothing about a new deal: the line is empty from the deal on
-// until the new game's answer (or the thinking sign) comes.
+// The line is empty from a new deal until its own answer (or the thinking sign) comes.
 TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
     Window w;
     NoFreeCells(w);
@@ -71,10 +66,9 @@ TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
     EXPECT_EQ(Line(w), answered);
     // Within one game a quick answer still replaces the last one without a flicker.
     w.TheGame().UndoAll(0);
-    const std::vector<LegalMove> moves = w.TheGame().LegalMoves();
-    ASSERT_FALSE(moves.empty());
+    ASSERT_FALSE(w.TheGame().LegalMoves().empty());
     const QString before = Line(w);
-    w.TheGame().PlayMove(moves.front().PicID, moves.front().Target);
+    w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
     w.W.advisor().Refresh();
     EXPECT_EQ(Line(w), before);
 }
@@ -170,8 +164,7 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
         EXPECT_TRUE(Until([&] { return w.TheGame().DealCount() == deals + 1; }));
         EXPECT_EQ(cSolver().Solve(w.TheGame().CurrentPosition()).Outcome, Verdict::Winnable) << w.TheGame().GameNo();
     }
-    // Four home piles and no free cell: nothing can be won; after its time (here a clock
-    // that jumps 3 s at every look) the search deals the last number and the line says so.
+    // Four home piles, no free cell: nothing wins; out of time (3 s a look) it deals the last number.
     w.Set("HomePiles", "4");
     static std::atomic<int> looks{0};
     cAdvisor::SetFindClock([] { return std::chrono::steady_clock::time_point(std::chrono::seconds(3 * ++looks)); });
@@ -242,8 +235,7 @@ TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {
         return odds.Text();
     };
     EXPECT_EQ(says(300, 700, 0), QString("About 30 % (\u00b13 %) of deals can be won, from 1000 decided of 1000"));
-    // Half the deals undecided: the same share of the decided ones, told far less surely,
-    // for the undecided could all go either way.
+    // Half undecided: the decided ones' share, told far less surely, as those could go either way.
     EXPECT_EQ(says(150, 350, 500), QString("About 30 % (\u00b138 %) of deals can be won, from 500 decided of 1000"));
     // Every deal won is still no proof that all are.
     EXPECT_EQ(says(20, 0, 0), QString("About 100 % (\u00b117 %) of deals can be won, from 20 decided of 20"));

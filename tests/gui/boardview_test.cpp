@@ -1,5 +1,4 @@
-// The board on screen: its colours and gradient, cards travelling frame by frame with their
-// sounds and looks in order, the dealt board, hit tests and the scale of the view.
+// The board on screen: colours, travelling cards and their sounds, hit tests, the view's scale.
 #include "WindowFixture.h"
 #include "sgPic.h"
 
@@ -57,8 +56,7 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
     // Before any entry was found, a number off the table gives an empty entry: a black board.
     EXPECT_TRUE(colors.GetColorEntry(0).Name.isEmpty());
     EXPECT_EQ(colors.GetColorEntry(0).Value, 0u);
-    // Off the table afterwards: the last entry found. The web colours are checked below;
-    // these two are the table's own.
+    // Off the table: the last entry. The web colours come below; these two are the table's own.
     for (auto [index, name, value] :
          {std::tuple{23, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{130, "Darkgreen", Rgb(0, 100, 0)},
           std::tuple{-5, "Darkgreen", Rgb(0, 100, 0)}, std::tuple{15, "Cornflower", Rgb(100, 149, 237)},
@@ -80,9 +78,6 @@ TEST(BoardColors, TableEntriesAndTheRememberedEntry) {
     }
 }
 
-// Frames shown by hand: the board's own timer never comes round in these tests.
-void DriveFramesByHand(cBoardView &view) { view.Flights().SetFrameInterval(1e8); }
-
 std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
     std::vector<QPoint> seen;
     for (int i = 0; i < count; ++i) {
@@ -95,7 +90,7 @@ std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
 TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
     BoardFixture b(false);
     cBoardView &view = b.view;
-    DriveFramesByHand(view);
+    view.Flights().SetFrameInterval(1e8); // frames shown by hand only
     view.MoveCardTo(5, 1000, 3000);
     view.TravelCard(5, 3000, 1000, 4, kPlayMove);
     EXPECT_EQ(view.CardPos(5), QPoint(1000, 3000)) << "nothing moves before the next frame";
@@ -121,7 +116,7 @@ TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
 TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) {
     BoardFixture b(false);
     cBoardView &view = b.view;
-    DriveFramesByHand(view);
+    view.Flights().SetFrameInterval(1e8);
     std::vector<std::pair<qint64, QString>> heard;
     int won = 0;
     QObject::connect(&view, &cBoardView::SoundRequested,

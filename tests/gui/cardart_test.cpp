@@ -1,6 +1,4 @@
-// The card pictures: sizes at every screen scale, clear corners, one distinct image per id,
-// red and black inks where a player reads the suit, the same either way up, and the negative;
-// and the game's icon.
+// The card pictures: sizes, corners, distinct images, inks, both ways up, the negative; the icon.
 #include "WindowFixture.h"
 #include "cGames.h"
 #include "mAppIcon.h"
@@ -43,8 +41,7 @@ int ChannelDiff(QRgb a, QRgb b) {
 
 bool Inked(const QColor &c) { return c.alpha() == 255 && c.lightness() < 200; }
 
-// The rows of the top-left corner (left of the index's suit sign) with ink in them: from the
-// first to the last of the run that starts at the top.
+// The first and last inked rows of the top-left index (left of its suit sign), from the top.
 std::pair<int, int> IndexRows(const QImage &image) {
     int first = -1, last = -1;
     for (int y = 2; y < 40; ++y) {
@@ -112,9 +109,7 @@ TEST(CardArt, RedSuitsPrintTheirIndexInRedAndBlackSuitsInBlackAlone) {
 }
 
 TEST(CardArt, TwosFoursTensAndCourtsReadTheSameUpsideDown) {
-    // Lower-half pips are turned, the index is repeated turned in the opposite corner and the
-    // court figures are mirrored, so these cards (which have no upright middle pips) look the
-    // same either way up; antialiasing may differ by a shade.
+    // Cards without an upright middle pip look the same turned round, but for antialiasing.
     for (int suit = 0; suit < 4; ++suit)
         for (int num : {1, 3, 9, 10, 11, 12}) {
             const QImage image = cCardArt::Render(FaceId(suit, num));
@@ -155,8 +150,7 @@ TEST(CardArt, LargePrintIndexIsTallerAndStaysInTheStripAFannedPileShows) {
             const auto [c0, c1] = IndexRows(classic);
             const auto [b0, b1] = IndexRows(big);
             ASSERT_GE(c0, 0) << id;
-            // The classic J and Q already reach to the strip's foot with their tails: Large
-            // print makes them bolder only.
+            // The classic J and Q reach the strip's foot already: Large print only makes them bolder.
             const bool tail = num == 10 || num == 11;
             EXPECT_GE(b1 - b0 + 1, (c1 - c0 + 1) * (tail ? 4 : 5) / 4) << id << " rank rows " << b0 << ".." << b1;
             // Rank and suit sign both end above the next card of a fanned pile.

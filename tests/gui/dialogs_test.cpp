@@ -1,14 +1,11 @@
-// The dialogs around a game: the variant dialog (what it shows, what Play stores and deals,
-// what closing leaves alone) and the end-of-game dialog (its summary, and the win recorded
-// once whichever way it closes, or a kill while it is open).
+// The variant dialog and the end-of-game dialog: what they show, store and deal, and a kill meanwhile.
 #include "WindowFixture.h"
 
 using namespace tabloo;
 
 namespace {
 
-// The memory store, with every change noted as "Section/Key=value" or "-Section" in the
-// order it came, and the replacement of the file that would take it.
+// The memory store noting each change as "Section/Key=value" or "-Section", and file swaps.
 struct RecordingSettings : cMemorySettings {
     std::vector<std::string> Log;
     std::vector<long> In;
@@ -241,8 +238,7 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
     EXPECT_EQ(t.View.Sounds, (std::vector<std::string>{"Win"}));
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
-    // The win is counted as the dialog shows it; killed while it is open, the program started
-    // again finds the record as shown and nothing to offer.
+    // The win counts as shown; killed while open, the next start finds that record, nothing offered.
     const std::string record = "games 1 won 1 score " + std::to_string(t.Score) + " moves " + std::to_string(t.Moves);
     EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1), record);
     EXPECT_TRUE(t.Commands.empty());

@@ -1,6 +1,4 @@
-// The game kept in the settings file, as a hand edit, a broken disk or a hostile file leaves
-// it: the window asks, refuses or brings it back at once, counts it once, and leaves the
-// players' records as they were.
+// The kept game as a hand edit, a broken disk or a hostile file leaves it: asked, refused or brought back.
 #include "WindowFixture.h"
 
 #include <cstdio>
@@ -125,8 +123,7 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
     std::printf("slowest start with a huge kept value: %lld ms\n", static_cast<long long>(slowest));
 }
 
-// A FIFO that tells whether anything opened it to read: a reader's open would block for
-// good, so a thread stands ready as its writer, and opening it lets the reader go on.
+// A FIFO that tells whether anything opened it to read, a writer thread standing by to let it go on.
 struct Fifo {
     QString Path;
     std::atomic<bool> Opened{false}, Done{false};

@@ -1,6 +1,4 @@
-// Play without dragging: a whole game won from the keys, runs chosen and refused as a drag's
-// are, Escape, the double-click, the menus' keys beside the board's, and pointer play on a
-// board grown with the window.
+// Play without dragging: keys, runs, Escape, the double-click, menu shortcuts, a grown board.
 #include "WindowFixture.h"
 #include "cKeyboardPlay.h"
 
@@ -23,12 +21,15 @@ struct KeyWindow : Window {
         for (QKeyCombination k : keys)
             Press(k.key(), k.keyboardModifiers());
     }
-    void FocusOn(PileRef pile) {
+    // Moves the focus to the pile, then presses the key there, if one is given.
+    void FocusOn(PileRef pile, int key = 0, Qt::KeyboardModifiers mods = {}) {
         if ((K().Focus().Cell == kHome) != (pile.Cell == kHome))
             Press(Qt::Key_Down);
         for (int i = 0; i < 20 && !(K().Focus() == pile); ++i)
             Press(Qt::Key_Right);
         ASSERT_EQ(K().Focus(), pile);
+        if (key)
+            Press(key, mods);
     }
     // The solver's move made from the keys: the cards chosen, lifted, and laid on the pile.
     void Play(const Position &p, Move m) {
@@ -36,8 +37,7 @@ struct KeyWindow : Window {
         for (int more = p.Len[m.From] - 1 - m.Pos; more > 0; --more)
             Press(Qt::Key_Up, Qt::ShiftModifier);
         Press(Qt::Key_Space);
-        FocusOn({AreaOf(m.To), AreaPile(m.To)});
-        Press(Qt::Key_Return);
+        FocusOn({AreaOf(m.To), AreaPile(m.To)}, Qt::Key_Return);
     }
     QString AccessibleName() { return QAccessible::queryAccessibleInterface(&W.board())->text(QAccessible::Name); }
     // A real double-click: a click, then the double-click and its release.
@@ -113,8 +113,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     w.FocusOn({kHome, 0});
     w.Keys(
         {Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space, Qt::Key_Return, Qt::ShiftModifier | Qt::Key_Up, Qt::Key_Space});
-    w.FocusOn({kReserve, 1});
-    w.Press(Qt::Key_Return);
+    w.FocusOn({kReserve, 1}, Qt::Key_Return);
     EXPECT_EQ(w.Played, (std::vector<QString>{"CardDown", "CardUp", "CardDown", "CardUp", "CardDown", "CardUp"}));
     EXPECT_EQ(FormatBoard(g), dealt);
     EXPECT_TRUE(Shown(w));
@@ -122,8 +121,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     EXPECT_EQ(w.K().Chosen(), 5);
     // On a home pile the run is one logged move that can be undone.
     w.Press(Qt::Key_Space);
-    w.FocusOn({kHome, 1});
-    w.Press(Qt::Key_Enter, Qt::KeypadModifier);
+    w.FocusOn({kHome, 1}, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_EQ(g.LogRecord(1).mCards, 4);
     EXPECT_EQ(g.TopPos(kHome, 1), 11);
@@ -133,20 +131,16 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
 
     // Without multi-move only the top card is ever chosen.
     w.Set("MultiMove", "0");
-    w.FocusOn({kHome, 2});
-    w.Press(Qt::Key_Up, Qt::ShiftModifier);
+    w.FocusOn({kHome, 2}, Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(w.K().Chosen(), 1);
     // A card the rules refuse where it is laid: back it goes; a mouse press ends a lift.
     w.Set("HomeOrder", "4");
     g.StartGame(123.0);
     const std::int16_t ac = g.TopCard(kHome, 7);
-    w.FocusOn({kHome, 7});
-    w.Press(Qt::Key_Space);
-    w.FocusOn({kHome, 0});
-    w.Press(Qt::Key_Space);
+    w.FocusOn({kHome, 7}, Qt::Key_Space);
+    w.FocusOn({kHome, 0}, Qt::Key_Space);
     EXPECT_EQ(g.Card(ac).Pile, 7);
-    w.FocusOn({kHome, 7});
-    w.Press(Qt::Key_Space);
+    w.FocusOn({kHome, 7}, Qt::Key_Space);
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(g.TopCard(kHome, 3)));
     EXPECT_EQ(w.K().LiftedCard(), -1);
     EXPECT_FALSE(w.K().FrameShown()) << "the mouse took over";
@@ -174,8 +168,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
 
     // One move, with the one sound of a drop.
     EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
-    EXPECT_EQ(g.Card(seven).Cell, kReserve);
-    EXPECT_EQ(g.Card(seven).Pile, 1);
+    EXPECT_EQ((PileRef{g.Card(seven).Cell, g.Card(seven).Pile}), (PileRef{kReserve, 1}));
     EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
 
@@ -199,8 +192,6 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     EXPECT_TRUE(Shown(w));
 }
 
-// Each shortcut a menu shows, pressed on the board as a player presses it, runs that menu
-// item's command and no other: the board's own keys never swallow one.
 TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys) {
     KeyWindow w;
     std::vector<QAction *> withKeys, ran;
@@ -285,12 +276,10 @@ TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) 
               2 * static_cast<int>(sgCard::kWidth));
 
     w.DragTo(ac, kGoal, 2, 0);
-    EXPECT_EQ(g.Card(ac).Cell, kGoal);
-    EXPECT_EQ(g.Card(ac).Pile, 2);
+    EXPECT_EQ((PileRef{g.Card(ac).Cell, g.Card(ac).Pile}), (PileRef{kGoal, 2}));
     const std::int16_t next = g.TopCard(kHome, 7);
     w.DragTo(next, kReserve, 3, 0);
-    EXPECT_EQ(g.Card(next).Cell, kReserve);
-    EXPECT_EQ(g.Card(next).Pile, 3);
+    EXPECT_EQ((PileRef{g.Card(next).Cell, g.Card(next).Pile}), (PileRef{kReserve, 3}));
     EXPECT_TRUE(Shown(w));
 }
 

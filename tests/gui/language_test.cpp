@@ -1,5 +1,4 @@
-// The window in German, French and Spanish: the translations are built in and put in force,
-// and no caption of the main window or of a dialog is cut off by the longer words.
+// The window in German, French and Spanish: translations in force, no caption cut off.
 #include "NumText.h"
 #include "WindowFixture.h"
 #include "cTranslators.h"
@@ -11,14 +10,11 @@ using namespace tabloo;
 
 namespace {
 
-// The captions of `top` that show less than their whole text, on every page of its tabs;
-// `seen` counts the captions looked at.
+// The captions of `top`, on every tab page, that show less than their text; `seen` counts all.
 std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
     std::vector<std::string> cut;
     seen = 0;
-    std::vector<QTabWidget *> tabs;
-    for (QTabWidget *t : top.findChildren<QTabWidget *>())
-        tabs.push_back(t);
+    const QList<QTabWidget *> tabs = top.findChildren<QTabWidget *>();
     const int pages = tabs.empty() ? 1 : tabs.front()->count();
     for (int page = 0; page < pages; ++page) {
         if (!tabs.empty())
@@ -91,8 +87,7 @@ TEST_P(InEveryLanguage, NoCaptionOfTheWindowOrADialogIsCutOff) {
 
 INSTANTIATE_TEST_SUITE_P(Translations, InEveryLanguage, ::testing::Values("en", "de", "fr", "es"));
 
-// The desktop's language reaches the C library's numbers as well (Qt puts it there); a game
-// number typed with a fraction is still the same game in German.
+// Qt hands the desktop's language to the C library's numbers too: "123.5" is still game 123.5 in German.
 TEST(Translations, AGameNumberReadsTheSameInEveryLanguage) {
     const std::string before = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))

@@ -1,5 +1,4 @@
-// The window tests need a running application: fonts, pixmaps and widgets all want one.
-// They run offscreen, on settings in a fresh temporary folder, never the player's own.
+// The window tests run offscreen in an application, on settings in a fresh temporary folder.
 #include <QApplication>
 #include <QTemporaryDir>
 

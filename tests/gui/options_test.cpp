@@ -1,6 +1,4 @@
-// The Customize dialog shows the stored colour, card faces, speeds and sounds, stores them all with OK
-// (sounds as -1/0, speeds mirrored from the sliders) and repaints the board once; any other
-// way out stores nothing and repaints nothing.
+// The Customize dialog: shows and stores colour, faces, speeds and sounds with OK; else stores nothing.
 #include "WindowFixture.h"
 
 #include <cstdlib>
@@ -26,8 +24,7 @@ struct OptionsDialog {
     }
     QSlider *Slider(int n) { return Dialog.findChild<QSlider *>(QStringLiteral("Slider%1").arg(n)); }
     void Click(const char *name) { Dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click(); }
-    // Whether the top of the preview, inside its border, shows this colour (the bands are
-    // finer than a pixel, so the next one blends in a little).
+    // Whether the preview's top, inside its border, shows this colour (give or take the next band).
     bool PreviewTopIs(quint32 colour) {
         QWidget *preview = Dialog.findChild<QWidget *>(QStringLiteral("Picture1"));
         const QColor top = preview->grab().toImage().pixelColor(preview->width() / 2, 1), want = ToQColor(colour);
@@ -120,8 +117,7 @@ TEST(Options, OutOfRangeValuesOpenSafely) {
         EXPECT_EQ(d.Slider(1)->value(), 0);
         EXPECT_EQ(d.Slider(2)->value(), 50);
     }
-    // A number with no entry selects nothing and previews the colour the board is painted
-    // with; OK then keeps that number.
+    // A number with no entry selects nothing, previews the board's colour, and OK keeps it.
     t.Colors.ResetMemory();
     t.Set("ColorIndex", "500");
     EXPECT_EQ(OptionsDialog(t).Dialog.SelectedColor(), 0);

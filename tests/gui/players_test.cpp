@@ -1,6 +1,4 @@
-// The players dialog: at most ten players, names compared exactly and never twice (new or
-// renamed), the lowest free slot for a new player, the last player kept, and a deleted
-// current player replaced by the lowest slot still in use.
+// The players dialog: ten at most, names exact and unique, lowest free slot, the last player kept.
 #include "WindowFixture.h"
 
 using namespace tabloo;

@@ -1,5 +1,4 @@
-// The built-in sounds are sound WAVE files; the header reader refuses what is not one; each
-// request plays its sound only while its switch is on, read at the moment of the request.
+// The built-in WAVE sounds, the header reader, and each request played only while its switch is on.
 #include "WindowFixture.h"
 
 #include <cstdlib>
@@ -29,11 +28,6 @@ struct SoundTable {
         return Played.empty() ? "" : Played[0];
     }
 };
-
-void Put32(QByteArray &b, int at, quint32 v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<char>(v >> (8 * i));
-}
 
 } // namespace
 
@@ -82,20 +76,20 @@ TEST(Sounds, ParseWaveRefusesWhatIsNoWave) {
     // Every cut of the header, and the file cut inside its samples.
     for (int length : {0, 3, 11, 12, 19, 35, 43, 44, 1000})
         EXPECT_FALSE(ParseWave(good.left(length)).Valid) << length;
-    QByteArray form = good;
+    // A size at `at` changed to v: the data longer than the file, or huge; a huge format chunk.
+    const auto put32 = [&](int at, quint32 v) {
+        QByteArray b = good;
+        for (int i = 0; i < 4; ++i)
+            b[at + i] = static_cast<char>(v >> (8 * i));
+        return b;
+    };
+    QByteArray form = good, compressed = good, noData = good;
     form.replace(8, 4, "AVI ");
-    QByteArray longData = good;
-    Put32(longData, 40, static_cast<quint32>(good.size()));
-    QByteArray hugeData = good;
-    Put32(hugeData, 40, 0xffffffffu);
-    QByteArray hugeFormat = good;
-    Put32(hugeFormat, 16, 0xfffffff0u);
-    QByteArray compressed = good;
     compressed[20] = 3;
-    QByteArray noData = good;
     noData.replace(36, 4, "junk");
-    for (const QByteArray &bad : {form, longData, hugeData, hugeFormat, compressed, noData,
-                                  QByteArray("RIFF\x04\0\0\0WAVE", 12), QByteArray(64, '\xff')})
+    for (const QByteArray &bad :
+         {form, put32(40, static_cast<quint32>(good.size())), put32(40, 0xffffffffu), put32(16, 0xfffffff0u),
+          compressed, noData, QByteArray("RIFF\x04\0\0\0WAVE", 12), QByteArray(64, '\xff')})
         EXPECT_FALSE(ParseWave(bad).Valid);
     // Bytes after the RIFF chunk are ignored.
     const WaveInfo tail = ParseWave(good + QByteArray("trailing"));
@@ -107,8 +101,7 @@ TEST(Sounds, RequestsPlayWhileTheirSwitchIsOn) {
     SoundTable t;
     EXPECT_EQ(t.Play("Start"), "") << "nothing plays before the sounds are loaded";
     t.Sounds.LoadSounds();
-    // Request>sound played ("" for none), with options set on the way. The defaults: the card
-    // clicks are off, the rest on; redo plays the undo sound.
+    // Request>sound played ("" for none), options set on the way; card clicks start off, redo sounds undo.
     std::istringstream script(
         "Start>Start AutoPlay>AutoPlay Undo>Undo Redo>Undo Win>Win CardUp> CardDown> Stock> Sel> start> Nonsense> > "
         "SoundCardUp=1 SoundCardDown=-1 CardUp>CardUp CardDown>CardDown SoundUndo=-1 Undo>Undo SoundUndo=0 Undo> "

@@ -1,5 +1,4 @@
-// The player's settings file as the game keeps it: every read sees the file as it is now,
-// hand edits survive, and two copies of the game ending games at once lose no record.
+// The settings file: reads see it as it is, hand edits survive, two copies of the game lose no record.
 #include "WindowFixture.h"
 #include "cSlotLocks.h"
 
@@ -43,9 +42,7 @@ TEST_F(SettingsFile, AHandEditCountsAtOnceAndIsNeverWrittenOver) {
     EXPECT_FALSE(copy.Settings.Read(cRegistry::kApp, cRegistry::kData, "3PlayerName", value));
     EXPECT_TRUE(copy.Settings.Read(cRegistry::kApp, cRegistry::kPlayers, "3PlayerName", value) && value.empty());
 
-    // A person edits the file while the game runs: a count, a name with a comma, a comment,
-    // and a section of the kept game written twice around another section. (The game's
-    // writes reach the file a moment after they are made.)
+    // Hand edits while the game runs: a count, a name with a comma, a comment, a split [Game].
     copy.Settings.Settle();
     QByteArray text = ReadFileBytes(file);
     text.replace("1PlayerGames=1", "1PlayerGames=500");
@@ -91,8 +88,7 @@ TEST_F(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead)
     cQtSettings::SetClock([] { return TestNow; });
     cQtSettings store(file);
     cRegistry registry(store);
-    // A copy taken within the file system's granularity of the last change proves nothing:
-    // a second edit in the same tick could leave the same times.
+    // A copy taken within the file times' granularity proves nothing: an edit could keep them.
     TestNow = ChangedNs(file) + 10'000'000;
     EXPECT_EQ(registry.Autoplay(), 0);
     EXPECT_EQ(registry.Autoplay(), 0);
@@ -118,8 +114,7 @@ TEST_F(SettingsFile, AnUnchangedFileIsReadOnceAndEveryChangeCountsAtTheNextRead)
 TEST_F(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
     cQtSettings store(file);
     cRegistry registry(store);
-    // A burst of writes, as moves made fast: each read sees the last one, whether or not
-    // the writer has put it in the file yet.
+    // A burst of writes: each read sees the last, whether or not it reached the file yet.
     for (int i = 1; i <= 200; ++i) {
         registry.SetPlayerMoves(1, i);
         ASSERT_EQ(registry.GetPlayerMoves(1), i);
@@ -138,8 +133,7 @@ TEST_F(SettingsFile, WritesAreSeenAtOnceAndReachTheFileInOrder) {
 }
 
 TEST_F(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
-    // Two copies of the game, each with its own parsed copy and writer (the second reaches
-    // the file by another name, as a second process would).
+    // Two copies of the game, each with its own copy and writer, the second by another file name.
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("other")));
     WriteFileBytes(file, "[Players]\n1PlayerGames=32766\n1PlayerScore=oops\n1PlayerWin=5\n");
     cQtSettings first(file), second(dir.filePath("other/Tabloo.ini"));

@@ -1,6 +1,4 @@
-// The translations: every text of the window translated in every language, none left over
-// from texts the code no longer has, and each translation keeping its source's placeholders
-// and its one shortcut mark.
+// The translations: complete in every language, nothing stale, placeholders and shortcut marks kept.
 #include "WindowFixture.h"
 
 namespace {
@@ -52,8 +50,7 @@ QStringList Placeholders(const QString &text) {
     return found;
 }
 
-// The shortcut marks of a caption: an '&' that is neither doubled ("&&" shows one '&') nor
-// an HTML character reference ("&ndash;" in the help page).
+// The shortcut marks of a caption: each '&' neither doubled ("&&") nor an HTML reference ("&ndash;").
 int ShortcutMarks(const QString &text) {
     static const QRegularExpression entity(QStringLiteral("^&(#[0-9]+|[A-Za-z]+);"));
     int marks = 0;
@@ -87,22 +84,15 @@ TEST(Translations, KeepEveryPlaceholderAndTheOneShortcutMarkOfTheirSource) {
     }
 }
 
-// lupdate brings a copy of each file up to date with the code: a text of the code that the
-// file lacks comes in unfinished, a text the code no longer has is marked vanished or
-// obsolete.
+// lupdate on a copy of each file marks a text it lacks unfinished, a stale one vanished or obsolete.
 TEST(Translations, HoldEveryTextOfTheCodeAndNoOther) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QStringList sources;
-    for (const char *folder : {"src/gui", "src/main.cpp"}) {
-        const QString path = QStringLiteral(TABLOO_SOURCE_DIR "/") + QLatin1String(folder);
-        if (QFileInfo(path).isFile()) {
-            sources << path;
-            continue;
-        }
-        for (QDirIterator it(path, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            sources << it.next();
-    }
+    QStringList sources{QStringLiteral(TABLOO_SOURCE_DIR "/src/main.cpp")};
+    for (QDirIterator it(QStringLiteral(TABLOO_SOURCE_DIR "/src/gui"), {"*.cpp", "*.h"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        sources << it.next();
     for (const char *lang : kLanguages) {
         const QString copy = dir.filePath(QFileInfo(TsFile(lang)).fileName());
         ASSERT_TRUE(QFile::copy(TsFile(lang), copy));

@@ -1,5 +1,4 @@
-// The game window driven as a player drives it: commands and their states, drags and
-// drops, replay, the won game, closing, and a long run of random input.
+// The game window: commands and states, drags, replay, the won game, closing, random input.
 #include "WindowFixture.h"
 
 namespace tabloo::test {
@@ -129,10 +128,8 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     w.W.RunCommand("R4");
     EXPECT_EQ(g.MovesInForce(), 0);
     int ticks = 0;
-    while (w.W.ReplayRunning() && ticks < 10) {
+    for (; w.W.ReplayRunning() && ticks < 10; ++ticks)
         w.W.ReplayStepForward();
-        ++ticks;
-    }
     EXPECT_EQ(ticks, 4);
     EXPECT_EQ(FormatBoard(g), end) << "the replay goes up to the last recorded move";
     EXPECT_TRUE(Shown(w));
@@ -166,8 +163,7 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     QTest::mousePress(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
     EXPECT_TRUE(w.W.Dragging());
     QTest::mouseRelease(w.W.board().viewport(), Qt::LeftButton, {}, w.CardPoint(back));
-    // Redo of the winning move wins again; OK with the default choice opened the variant
-    // dialog, whose Play started a game.
+    // Redo wins again; OK with the default choice opened the variant dialog, whose Play dealt.
     w.W.RunCommand("G2");
     QApplication::processEvents();
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
@@ -178,8 +174,7 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
 
 TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     Window w;
-    // Each dialog answers as a player would: a number typed, Customize's first speed at its
-    // end, a player renamed; the others are closed.
+    // The dialogs answer as a player: a number typed, a speed slid, a player renamed; others closed.
     w.W.ExecDialog = [&](QDialog &d) {
         w.Dialogs.push_back(d.metaObject()->className());
         if (auto *entry = d.findChild<QLineEdit *>("Text1")) {
@@ -251,8 +246,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     EXPECT_EQ(w.W.helpWindow(), nullptr);
 }
 
-// Players › Delete on the player whose game is on the board: the title names the player
-// who is current now at once, and the abandoned game counts for nobody.
+// Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
 TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
     Window w;
     w.TheGame().CreatePlayer(2, "Doe, Jane");

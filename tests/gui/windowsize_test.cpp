@@ -1,5 +1,4 @@
-// The window on the screen: the board that fills it, full screen, the size and place kept
-// between runs, windows that open inside the screen, the menu bar's displays at any width.
+// The window on the screen: the fitted board, full screen, kept size and place, menu bar displays.
 #include "WindowFixture.h"
 
 namespace tabloo::test {
