@@ -96,13 +96,14 @@ public:
         for (int i = p.ResPiles - 1; i >= 0; --i)
             if (p.Len[Position::kReserve0 + i] == 0)
                 FirstEmpty[1] = Position::kReserve0 + i;
-        // Moves from a goal pile are listed only where one may not lead back.
+        // Moves from a goal pile are listed only where one may not lead back, and, once the
+        // goal piles' ways are settled (kSettled), none takes a goal pile back to one card.
         std::uint64_t tops = 0;
         for (int pile = 0; pile < Position::kGoal0; ++pile)
             if (p.Len[pile])
                 tops |= std::uint64_t(1) << Top(pile);
         for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
-            if (goalsStay || (p.Len[goal] && AllGoBack(goal, tops)))
+            if (goalsStay || (alike == kSettled && p.Len[goal] == 2) || (p.Len[goal] && AllGoBack(goal, tops)))
                 Sources &= ~(1u << goal);
     }
     int At(int pile, int pos) const { return P.Card[S[pile] + pos]; }

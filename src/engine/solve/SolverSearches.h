@@ -5,6 +5,9 @@
 // name) to compare them; the game always runs the whole table.
 #pragma once
 
+#include "Position.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <limits>
@@ -19,11 +22,10 @@ struct SearchWeights {
     int ToGo, Blockers, Breaks, OnReserve, EmptyHome, Dig, Depth;
 };
 
-// A share of the budget that is all the searches before it left.
+// Shares of the budget besides a number of positions: all the searches before it left,
+// half of that, a tenth of the whole budget.
 inline constexpr std::uint64_t kRestOfBudget = std::numeric_limits<std::uint64_t>::max();
-// A share of the budget that is half what the searches before it left.
 inline constexpr std::uint64_t kHalfTheRest = kRestOfBudget - 1;
-// A share that is a tenth of the whole budget.
 inline constexpr std::uint64_t kTenthOfBudget = kRestOfBudget - 2;
 
 struct SearchKind {
@@ -55,6 +57,18 @@ struct SearchKind {
     // or fewer: there the wins lie deep, past what the short searches see, where with more
     // reserve piles the complete search soon finds them.
     bool FewCellsByHand = false;
+
+    // Does the search run on a game of these rules.
+    bool RunsOn(const Position &rules) const {
+        if (Settles)
+            return rules.Autoplay && EitherWayInSuit(rules.GoalOrder);
+        return !FewCellsByHand || (!rules.Autoplay && rules.ResPiles <= 2);
+    }
+    // The most positions it may examine, of a budget of `budget` of which `left` is left.
+    std::uint64_t Limit(std::uint64_t budget, std::uint64_t left) const {
+        const std::uint64_t share = Share == kHalfTheRest ? left / 2 : Share == kTenthOfBudget ? budget / 10 : Share;
+        return std::min(share, left);
+    }
 };
 
 inline constexpr SearchKind kSearches[] = {

@@ -121,15 +121,10 @@ SolveResult cSolver::Solve(const Position &start, const std::atomic<bool> *cance
                                                                             : std::min(up, down));
     }
     for (const SearchKind &kind : Plan) {
-        Settling = kind.Settles;
-        if ((Settling && !(start.Autoplay && EitherWayInSuit(start.GoalOrder))) ||
-            (kind.FewCellsByHand && (start.Autoplay || start.ResPiles > 2)))
+        if (!kind.RunsOn(start))
             continue;
-        const std::uint64_t left = MaxStates > r.States ? MaxStates - r.States : 0;
-        const std::uint64_t share = kind.Share == kHalfTheRest     ? left / 2
-                                    : kind.Share == kTenthOfBudget ? MaxStates / 10
-                                                                   : kind.Share;
-        const std::uint64_t limit = std::min(share, left);
+        Settling = kind.Settles;
+        const std::uint64_t limit = kind.Limit(MaxStates, MaxStates > r.States ? MaxStates - r.States : 0);
         if (limit == 0)
             break;
         // A search that leaves out moves (LeftOut) does so where home piles are built down
@@ -188,12 +183,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
         const Position p = root ? start : cached ? recent.P : FromKey(key, start, Alikeness);
         const HomeCounts counts = cached ? recent.Counts : HomeCounts{};
         const Alike style = StyleOf(p);
-        search::Parent parent(p, root, style, SendingHome, SendingHome && !SureHome);
-        // Once settled, no goal pile goes back to one card.
-        if (style == kSettled)
-            for (int goal = Position::kGoal0; goal < Position::kPiles; ++goal)
-                if (p.Len[goal] == 2)
-                    parent.Sources &= ~(1u << goal);
+        const search::Parent parent(p, root, style, SendingHome, SendingHome && !SureHome);
         const int moves = LegalMoves(p, Legal, parent.Sources);
         // Every child first, with a look into the table ahead of the lookups.
         if (Children.size() < static_cast<std::size_t>(moves))
@@ -229,7 +219,7 @@ Verdict cSolver::Search(const Position &start, const Weights &w, std::uint64_t l
             int n = Play(c.P, m, placed);
             if (SendingHome)
                 n += SendHome(c.P, SureHome, placed + n);
-            const Alike childStyle = Settling ? StyleOf(c.P) : style;
+            const Alike childStyle = StyleOf(c.P);
             if (childStyle != style)
                 c.Key = MakeKey(c.P, childStyle);
             else {
