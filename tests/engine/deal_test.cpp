@@ -78,11 +78,9 @@ TEST(Deal, GoalAndReserveCardsVariants) {
                          "moves 0\n");
     EXPECT_TRUE(Consistent(t.TheGame));
     EXPECT_EQ(t.TheGame.DealtCards(kHome), 44);
-}
 
-TEST(Deal, TwoGoalCardsTakeOnlyTheBaseCardsOfSuitPilesZeroAndOne) {
-    TestGame t;
-    t.Set("Autoplay=0 GoalCards=2 GoalBase=6 ResPiles=2 ResCards=2");
+    // Two goal cards take only the base cards of suit piles 0 and 1.
+    t.Set("GoalCards=2 GoalBase=6 ResPiles=2 ResCards=2");
     t.TheGame.StartGame(std::string_view("4242"));
     EXPECT_EQ(t.Pile(kGoal, 0) + "|" + t.Pile(kGoal, 1) + "|" + t.Pile(kGoal, 2), " 7H| 7S|");
     EXPECT_EQ(t.TheGame.TopPos(kReserve, 0), 0);

@@ -5,7 +5,7 @@
 namespace tabloo::test {
 namespace {
 
-TEST(Store, DefaultsAndStoredTexts) {
+TEST(Store, DefaultsStoredTextsAndTextThatIsNoNumberOfTheWidth) {
     cMemorySettings s;
     cRegistry r(s);
     EXPECT_EQ(r.HomePiles(), 8);
@@ -17,11 +17,7 @@ TEST(Store, DefaultsAndStoredTexts) {
     std::string score, sound;
     EXPECT_TRUE(s.Read("Tabloo", "Players", "10PlayerScore", score) && s.Read("Tabloo", "Data", "SoundWin", sound));
     EXPECT_EQ(score + " " + sound, "-35 -1");
-}
-
-TEST(Store, TextThatIsNoNumberOfTheWidthReadsAsTheDefault) {
-    cMemorySettings s;
-    cRegistry r(s);
+    // Text that is no number of the field's width reads as the default.
     for (const char *bad :
          {"abc", "", " 5", "5 ", "1.5", "0x10", "32768", "-32769", "--1", "+", "99999999999999999999"}) {
         s.Write("Tabloo", "Data", "CardSpeed", bad);
@@ -137,7 +133,7 @@ TEST(Players, GameResultsAddUpAsScoredAndStopAtTheEdgeOfTheirWidth) {
     EXPECT_EQ(t.Store.GetPlayerScore(1), std::numeric_limits<std::int32_t>::min());
 }
 
-TEST(Clock, ElapsedTimeAndItsText) {
+TEST(Clock, ElapsedTimeItsTextAndTheScore) {
     for (auto [seconds, text] : {std::pair{3725, "1:02:05"},
                                  {3599, "0:59:59"},
                                  {3600, "1:00:00"},
@@ -157,10 +153,8 @@ TEST(Clock, ElapsedTimeAndItsText) {
     t.TheGame.EndGame(0);
     t.Clock.Now += 5000;
     EXPECT_EQ(t.TheGame.ElapsedSeconds(), 0);
-}
 
-TEST(Clock, ScoreIsTenAGoalCardLessAPointEveryThreeSeconds) {
-    TestGame t;
+    // The score: ten a goal card, less a point every three seconds.
     std::int64_t start = 0;
     auto score = [&](int seconds, const std::map<std::pair<int, int>, std::string> &goals) {
         t.Arrange(8, 4, goals);

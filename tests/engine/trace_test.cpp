@@ -76,16 +76,14 @@ struct TracingSettings : cMemorySettings {
     void KeepSafe() override { T.Add("keep safe"); }
 };
 
-const std::vector<std::vector<std::pair<std::string, std::string>>> kVariants = {
-    {},
-    {{"Autoplay", "0"}},
-    {{"GoalOrder", "7"}},
-    {{"ResPiles", "2"}, {"Autoplay", "0"}},
-    {{"HomeOrder", "3"}, {"HomePiles", "10"}, {"ResCards", "3"}},
-    {{"GoalBase", "13"}, {"GoalCards", "4"}, {"HomeAK", "1"}},
-    {{"MultiMove", "0"}, {"HomeOrder", "1"}, {"GoalOrder", "2"}},
-    {{"GoalBase", "6"}, {"HomeOrder", "9"}, {"ResPiles", "0"}, {"HomePiles", "6"}},
-};
+const char *const kVariants[] = {"",
+                                 "Autoplay=0",
+                                 "GoalOrder=7",
+                                 "ResPiles=2 Autoplay=0",
+                                 "HomeOrder=3 HomePiles=10 ResCards=3",
+                                 "GoalBase=13 GoalCards=4 HomeAK=1",
+                                 "MultiMove=0 HomeOrder=1 GoalOrder=2",
+                                 "GoalBase=6 HomeOrder=9 ResPiles=0 HomePiles=6"};
 
 TEST(Trace, WholeGamesTellTheBoardAndTheStoreWhatTheyAlwaysHave) {
     Trace t;
@@ -94,11 +92,10 @@ TEST(Trace, WholeGamesTellTheBoardAndTheStoreWhatTheyAlwaysHave) {
     ScriptedRandom random;
     TracingView view(t);
     std::mt19937 rng(20261209);
-    for (std::size_t v = 0; v < kVariants.size(); ++v) {
+    for (std::size_t v = 0; v < std::size(kVariants); ++v) {
         Game g(settings, clock, random, view);
         g.EnsureFirstPlayer();
-        for (const auto &[key, value] : kVariants[v])
-            cRegistry(g.Settings).Write(cRegistry::kData, key, value);
+        SetAll(cRegistry(g.Settings), kVariants[v]);
         for (int n = 0; n < 5; ++n) {
             g.StartGame(static_cast<double>(v * 1000 + static_cast<std::size_t>(n) * 37 + 1));
             clock.Now += 17;

@@ -98,18 +98,16 @@ TEST(Trans, RedoThatCompletesTheGoalPilesWinsAndUndoMovesNeverAutoplay) {
 // Random games across variants: undo all gives the deal back, redo up to where play ended its board.
 TEST(Trans, RandomPlayWithUndoAndRedoKeepsTheBoardWhole) {
     std::mt19937 rng(7);
-    const char *keys[] = {"HomePiles", "ResPiles",  "ResCards",  "GoalCards",
-                          "GoalBase",  "HomeOrder", "GoalOrder", "HomeAK"};
-    const char *variants[][8] = {{"8", "4", "0", "0", "0", "4", "0", "0"},
-                                 {"4", "0", "0", "4", "13", "6", "2", "1"},
-                                 {"10", "2", "2", "2", "6", "9", "1", "1"},
-                                 {"6", "4", "4", "1", "12", "2", "5", "0"},
-                                 {"5", "1", "1", "3", "13", "7", "3", "1"}};
-    for (const auto &v : variants) {
+    const char *variants[] = {
+        "HomePiles=8 ResPiles=4 ResCards=0 GoalCards=0 GoalBase=0 HomeOrder=4 GoalOrder=0 HomeAK=0",
+        "HomePiles=4 ResPiles=0 ResCards=0 GoalCards=4 GoalBase=13 HomeOrder=6 GoalOrder=2 HomeAK=1",
+        "HomePiles=10 ResPiles=2 ResCards=2 GoalCards=2 GoalBase=6 HomeOrder=9 GoalOrder=1 HomeAK=1",
+        "HomePiles=6 ResPiles=4 ResCards=4 GoalCards=1 GoalBase=12 HomeOrder=2 GoalOrder=5 HomeAK=0",
+        "HomePiles=5 ResPiles=1 ResCards=1 GoalCards=3 GoalBase=13 HomeOrder=7 GoalOrder=3 HomeAK=1"};
+    for (const char *v : variants) {
         for (int game = 0; game < 6; ++game) {
             TestGame t;
-            for (int k = 0; k < 8; ++k)
-                t.Set(keys[k], v[k]);
+            t.Set(v);
             t.Set("Autoplay", game % 2 ? "1" : "0");
             t.TheGame.StartGame(static_cast<double>(rng() % 1000000));
             ASSERT_TRUE(Consistent(t.TheGame));
