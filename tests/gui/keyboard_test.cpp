@@ -1,4 +1,4 @@
-// Play without dragging: keys, runs, Escape, the double-click, menu shortcuts, a grown board.
+// Play without dragging: keys, runs, Escape, the double-click, menu shortcuts.
 #include "WindowFixture.h"
 #include "cKeyboardPlay.h"
 
@@ -242,45 +242,6 @@ TEST(KeyboardPlay, EveryShortcutOfTheMenusRunsItsCommandAndDialogsKeepTheirKeys)
     ASSERT_NE(help, nullptr);
     for (const char *key : {"Shift+Up", "Space, Enter", "Esc", "Double-click", "Ctrl+Z"})
         EXPECT_TRUE(help->browser()->toPlainText().contains(key)) << key;
-}
-
-TEST(FitBoard, TheBoardGrowsWithTheWindowAndADragLandsOnThePileUnderThePointer) {
-    KeyWindow w;
-    Game &g = w.TheGame();
-    // Fitting turned off before, by a player who wants the board at its own size.
-    w.Set("Autoplay=0 FitBoard=0");
-    w.W.ArrangeBoard();
-    g.StartGame(123.0);
-    cBoardView &board = w.W.board();
-    auto viewport = [&](int width, int height) {
-        w.W.resize(width, height);
-        QApplication::processEvents();
-        w.W.resize(width + (width - board.viewport()->width()), height + (height - board.viewport()->height()));
-        QApplication::processEvents();
-    };
-    viewport(2 * cBoardView::kBoardPixelWidth, 2 * cBoardView::kBoardPixelHeight);
-    EXPECT_DOUBLE_EQ(board.BoardScale(), 1.0) << "the board keeps its size until asked";
-    // Customize: the box ticked and OK.
-    w.W.ExecDialog = [](QDialog &d) {
-        d.findChild<QCheckBox *>("chkFitBoard")->setChecked(true);
-        d.findChild<QAbstractButton *>("cmdOK")->click();
-        return d.result();
-    };
-    w.W.RunCommand("T1");
-    EXPECT_EQ(w.Store().FitBoard(), 1);
-    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
-    // The cards are drawn afresh at twice their size.
-    const std::int16_t ac = g.TopCard(kHome, 7);
-    EXPECT_EQ(board.Card(ac)->ImageId(), g.Card(ac).FaceId());
-    EXPECT_EQ(board.Pictures().Get(g.Card(ac).FaceId(), false, board.ArtRatio()).width(),
-              2 * static_cast<int>(sgCard::kWidth));
-
-    w.DragTo(ac, kGoal, 2, 0);
-    EXPECT_EQ((PileRef{g.Card(ac).Cell, g.Card(ac).Pile}), (PileRef{kGoal, 2}));
-    const std::int16_t next = g.TopCard(kHome, 7);
-    w.DragTo(next, kReserve, 3, 0);
-    EXPECT_EQ((PileRef{g.Card(next).Cell, g.Card(next).Pile}), (PileRef{kReserve, 3}));
-    EXPECT_TRUE(Shown(w));
 }
 
 } // namespace

@@ -41,19 +41,43 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     }
     EXPECT_GT(fitted.board().BoardScale(), 1.3);
     EXPECT_DOUBLE_EQ(fixed.board().BoardScale(), 1.0);
+}
 
-    // Customize turns it off, and the store says so.
-    fitted.ExecDialog = [](QDialog &d) {
+TEST(WindowSize, CustomizeSwitchesFittingAndADragOnTheGrownBoardLandsOnThePileUnderThePointer) {
+    Window w;
+    Game &g = w.Deal(123, false);
+    cBoardView &board = w.W.board();
+    // The board's room at twice the board's own size.
+    const int width = 2 * cBoardView::kBoardPixelWidth, height = 2 * cBoardView::kBoardPixelHeight;
+    w.W.resize(width, height);
+    QApplication::processEvents();
+    w.W.resize(2 * width - board.viewport()->width(), 2 * height - board.viewport()->height());
+    QApplication::processEvents();
+    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
+    // Customize, its box flipped and OK: off, then on again.
+    w.W.ExecDialog = [](QDialog &d) {
         auto *box = d.findChild<QCheckBox *>("chkFitBoard");
-        EXPECT_TRUE(box->isChecked());
-        box->setChecked(false);
+        box->setChecked(!box->isChecked());
         d.findChild<QAbstractButton *>("cmdOK")->click();
         return d.result();
     };
-    fitted.RunCommand("T1");
-    ASSERT_TRUE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text));
-    EXPECT_EQ(text, "0");
-    EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
+    w.W.RunCommand("T1");
+    EXPECT_EQ(w.Store().FitBoard(), 0);
+    EXPECT_DOUBLE_EQ(board.BoardScale(), 1.0);
+    w.W.RunCommand("T1");
+    EXPECT_EQ(w.Store().FitBoard(), 1);
+    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
+    // The cards are drawn afresh at twice their size, and land where they are dropped.
+    const std::int16_t ac = g.TopCard(kHome, 7);
+    EXPECT_EQ(board.Card(ac)->ImageId(), g.Card(ac).FaceId());
+    EXPECT_EQ(board.Pictures().Get(g.Card(ac).FaceId(), false, board.ArtRatio()).width(),
+              2 * static_cast<int>(sgCard::kWidth));
+    w.DragTo(ac, kGoal, 2, 0);
+    EXPECT_EQ((PileRef{g.Card(ac).Cell, g.Card(ac).Pile}), (PileRef{kGoal, 2}));
+    const std::int16_t next = g.TopCard(kHome, 7);
+    w.DragTo(next, kReserve, 3, 0);
+    EXPECT_EQ((PileRef{g.Card(next).Cell, g.Card(next).Pile}), (PileRef{kReserve, 3}));
+    EXPECT_TRUE(Shown(w));
 }
 
 // The window's own section: "Left Top Width Height Maximized", '-' for a key not there.
