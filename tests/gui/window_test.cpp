@@ -4,7 +4,7 @@
 namespace tabloo::test {
 namespace {
 
-TEST(Window, CommandStatesFollowTheGame) {
+TEST(Window, CommandStatesAndSwitchesFollowTheGame) {
     Window w;
     w.Tick();
     for (const char *k : {"G1", "G2", "G6", "G7", "R1", "R2", "R4", "F4", "F5", "R6"})
@@ -44,10 +44,8 @@ TEST(Window, CommandStatesFollowTheGame) {
     w.W.RunCommand("Z9");
     w.W.RunCommand("F3");
     EXPECT_TRUE(w.TheGame().Running());
-}
 
-TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
-    Window w;
+    // Autoplay switched on and off again, and the toolbar switched off and on.
     w.Deal(123, false);
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
@@ -109,17 +107,14 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
 TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     Window w;
     Game &g = w.Deal(123, false);
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 7), {kReserve, 0}));
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 6), {kReserve, 1}));
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 5), {kReserve, 2}));
+    for (std::int16_t p : {7, 6, 5})
+        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)}));
     const std::string end = FormatBoard(g);
     w.W.RunCommand("R2");
-    for (int tick = 0; tick < 3; ++tick) {
+    for (int tick = 1; tick <= 4; ++tick) {
         w.W.ReplayStepBackward();
-        EXPECT_TRUE(w.W.ReplayRunning());
+        EXPECT_EQ(w.W.ReplayRunning(), tick < 4) << "the fourth tick finds the deal and stops";
     }
-    w.W.ReplayStepBackward();
-    EXPECT_FALSE(w.W.ReplayRunning()) << "the fourth tick finds the deal and stops";
     EXPECT_FALSE(w.Enabled("R6"));
     EXPECT_EQ(g.MovesInForce(), 0);
     // Replay All from the end: back to the deal in one go, then forward move by move.
@@ -227,8 +222,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     // Help is one window beside the game, with the keys of the menus beside their commands.
     w.W.RunCommand("H1");
     QWidget *help = w.W.helpWindow();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
+    ASSERT_TRUE(help && help->isVisible());
     w.W.RunCommand("H1");
     EXPECT_EQ(w.W.helpWindow(), help);
     const QAction *undo = w.W.action("G1");
