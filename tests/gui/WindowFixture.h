@@ -172,6 +172,18 @@ inline void WriteFileBytes(const QString &name, const QByteArray &data) {
     f.write(data);
 }
 
+// A store holding the game a killed program left: game 123, three moves, one undone.
+inline void KillDuringAGame(ISettingsBackend &store) {
+    GameOn on(store);
+    Game &g = on.TheGame;
+    g.EnsureFirstPlayer();
+    on.Store.SetAutoplay(0);
+    g.StartGame(std::string_view("123"));
+    for (std::int16_t p : {7, 6, 5})
+        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+    g.Undo(0);
+}
+
 // Every card shows where the table has it.
 inline ::testing::AssertionResult Shown(Window &w) {
     Game &g = w.TheGame();

@@ -34,44 +34,24 @@ void SetKept(const QString &file, const QByteArray &key, const QByteArray &value
     WriteFileBytes(file, text);
 }
 
-// A program killed during game 123 (three moves, one undone) on this file, with two players.
-void KillDuringAGame(const QString &file) {
+// A program killed during game 123 on this file, beside a second player with a record of its own.
+void KillOnFile(const QString &file) {
     cQtSettings store(file);
-    GameOn on(store);
-    Game &g = on.TheGame;
-    g.EnsureFirstPlayer();
-    g.CreatePlayer(2, "Second");
-    on.Store.SetPlayerGames(2, 7);
-    on.Store.SetPlayerScore(2, 1234);
-    on.Store.SetCurPlayerInx("1");
-    on.Store.SetAutoplay(0);
-    g.StartGame(std::string_view("123"));
-    for (std::int16_t p : {7, 6, 5})
-        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
-    g.Undo(0);
+    {
+        GameOn on(store);
+        on.TheGame.EnsureFirstPlayer();
+        on.TheGame.CreatePlayer(2, "Second");
+        on.Store.SetPlayerGames(2, 7);
+        on.Store.SetPlayerScore(2, 1234);
+        on.Store.SetCurPlayerInx("1");
+    }
+    KillDuringAGame(store);
 }
 
 int Refuse(QDialog &d) {
     d.reject();
     return static_cast<int>(QDialog::Rejected);
 }
-
-// The window started on the file, its question answered, its messages taken down.
-struct FileWindow {
-    cQtSettings Settings;
-    frmMain W{Settings};
-    std::vector<QString> Asked, Told;
-    explicit FileWindow(const QString &file, bool answer) : Settings(file) {
-        W.ExecDialog = Refuse;
-        W.AskYesNo = [this, answer](const QString &q) {
-            Asked.push_back(q);
-            return answer;
-        };
-        W.Tell = [this](const QString &t) { Told.push_back(t); };
-        W.resize(900, 700);
-    }
-    Game &TheGame() { return W.game(); }
-};
 
 TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
     const QByteArray keys[] = {"GameNo", "GoalOrder", "GoalBase", "GoalCards", "HomeOrder", "HomePiles",
@@ -88,28 +68,37 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             SCOPED_TRACE(key.toStdString() + (answer ? " yes" : " no"));
             QTemporaryDir dir;
             const QString file = dir.filePath("Tabloo.ini");
-            KillDuringAGame(file);
+            KillOnFile(file);
             SetKept(file, key, key == "Moves0" ? moves : digits);
             const QByteArray players = SectionOf(ReadFileBytes(file), "Players");
             ASSERT_FALSE(players.isEmpty());
 
-            FileWindow w(file, answer);
+            // The window started on the file, its question answered, its messages taken down.
+            cQtSettings store(file);
+            frmMain w(store);
+            std::vector<QString> asked, told;
+            w.ExecDialog = Refuse;
+            w.AskYesNo = [&](const QString &q) {
+                asked.push_back(q);
+                return answer;
+            };
+            w.Tell = [&](const QString &t) { told.push_back(t); };
             QElapsedTimer took;
             took.start();
-            w.W.Load();
+            w.Load();
             slowest = std::max(slowest, took.elapsed());
-            ASSERT_EQ(w.Asked.size(), 1u);
-            EXPECT_LT(w.Asked[0].size(), 200) << "the question tells the number by its start";
+            ASSERT_EQ(asked.size(), 1u);
+            EXPECT_LT(asked[0].size(), 200) << "the question tells the number by its start";
             // Answered no, it counts as lost as the player asked; answered yes, the message says why not.
-            ASSERT_EQ(w.Told.size(), answer ? 1u : 0u);
+            ASSERT_EQ(told.size(), answer ? 1u : 0u);
             if (answer) {
-                EXPECT_TRUE(w.Told[0].contains("could not be brought back")) << w.Told[0].toStdString();
-                EXPECT_LT(w.Told[0].size(), 300);
+                EXPECT_TRUE(told[0].contains("could not be brought back")) << told[0].toStdString();
+                EXPECT_LT(told[0].size(), 300);
             }
-            EXPECT_FALSE(w.TheGame().HasKeptGame()) << "the broken game is removed";
-            EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1) << "counted as lost";
-            w.W.close();
-            EXPECT_EQ(cRegistry(w.TheGame().Settings).GetPlayerGames(1), 1) << "and not again";
+            EXPECT_FALSE(w.game().HasKeptGame()) << "the broken game is removed";
+            EXPECT_EQ(cRegistry(store).GetPlayerGames(1), 1) << "counted as lost";
+            w.close();
+            EXPECT_EQ(cRegistry(store).GetPlayerGames(1), 1) << "and not again";
             // The other player's record and every name stay byte for byte; slot 1 took one game.
             QByteArray expected = players;
             expected.replace("1PlayerGames=0", "1PlayerGames=1");
@@ -193,7 +182,7 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
     for (const auto &[key, markup] : markups) {
         for (auto answer : {QMessageBox::Yes, QMessageBox::No}) {
             SCOPED_TRACE(key.toStdString() + "=" + markup.toStdString());
-            KillDuringAGame(file);
+            KillOnFile(file);
             SetKept(file, key, markup);
             cQtSettings store(file);
             frmMain w(store);
@@ -222,7 +211,7 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
     }
 
     // A player's name with markup: the statistics dialog and the title show it as it is.
-    KillDuringAGame(file);
+    KillOnFile(file);
     cQtSettings store(file);
     cRegistry(store).SetPlayerName(1, "<b>Ann</b><img src=f>");
     GameOn on(store);

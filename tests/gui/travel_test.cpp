@@ -183,18 +183,6 @@ TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
     }
 }
 
-// A store holding the game a killed program left: game 123, three moves, one undone.
-void KillDuringAGame(cMemorySettings &store) {
-    GameOn on(store);
-    Game &g = on.TheGame;
-    g.EnsureFirstPlayer();
-    on.Store.SetAutoplay(0);
-    g.StartGame(std::string_view("123"));
-    for (std::int16_t p : {7, 6, 5})
-        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
-    g.Undo(0);
-}
-
 // Answered yes, answered no, and a kept game that cannot come back.
 TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
     for (const char *answer : {"yes", "no", "broken"}) {
