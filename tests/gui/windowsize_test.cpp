@@ -4,9 +4,6 @@
 namespace tabloo::test {
 namespace {
 
-// The board's pixels as the player sees them.
-QImage BoardShot(frmMain &w) { return w.board().viewport()->grab().toImage(); }
-
 // Shows the window and waits until it stands on the screen.
 void ShowUp(QWidget &w) {
     w.show();
@@ -32,7 +29,7 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     EXPECT_EQ(fitted.board().viewport()->size(), fixed.board().viewport()->size());
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
     EXPECT_EQ(fitted.board().BoardOrigin(), fixed.board().BoardOrigin());
-    EXPECT_EQ(BoardShot(fitted), BoardShot(fixed));
+    EXPECT_EQ(fitted.board().viewport()->grab().toImage(), fixed.board().viewport()->grab().toImage());
 
     // Larger, the fitted board grows and the other keeps its size.
     for (frmMain *w : {&fitted, &fixed}) {
@@ -95,7 +92,6 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     Window w;
     w.W.RunCommand("F2");
     // The desktop's key, pressed on the board: its own keys leave it alone.
-    QAction *full = w.W.action("G12");
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     const QRect before = w.W.geometry();
@@ -104,7 +100,7 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
         QApplication::processEvents();
         w.Tick();
         EXPECT_EQ(w.W.isFullScreen(), on);
-        EXPECT_EQ(full->isChecked(), on);
+        EXPECT_EQ(w.W.action("G12")->isChecked(), on);
         EXPECT_EQ(w.W.frameGeometry() == w.W.screen()->geometry(), on);
     }
     EXPECT_TRUE(w.TheGame().Running()) << "the game goes on";
