@@ -245,7 +245,6 @@ TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
     Window w;
     w.TheGame().CreatePlayer(2, "Doe, Jane");
     w.Deal(123);
-    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Player 1] [123]");
     w.W.ExecDialog = [&](QDialog &d) {
         if (auto *players = qobject_cast<frmPlayers *>(&d)) {
             players->AskYesNo = [](const QString &, const QString &) { return true; };
