@@ -29,7 +29,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -58,13 +57,11 @@
 #include <QRadioButton>
 #include <QRect>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSize>
 #include <QSizeF>
 #include <QSlider>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTabWidget>
