@@ -112,7 +112,7 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
     EXPECT_EQ(w.Store().GetPlayerGames(1), 1) << "recorded once, as won";
 }
 
-TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
+TEST(Travel, ACardTheLogRefusesGoesBackAndADraggedOneFollowsThePointerAcrossAVeryWideWindow) {
     Window w;
     Game &g = w.Deal(123, false);
     const std::int16_t ac = g.TopCard(kHome, 7);
@@ -126,16 +126,13 @@ TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
     EXPECT_FALSE(w.W.Dragging());
     EXPECT_EQ(FormatBoard(g), before);
     EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
-}
 
-TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
-    Window w;
     // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
     w.Set("FitBoard", "0");
     w.W.ArrangeBoard();
     w.W.resize(3840, 1000);
     QApplication::processEvents();
-    Game &g = w.Deal(123, false);
+    g.StartGame(123.0);
     const std::int16_t id = g.TopCard(kHome, 7);
     QWidget *vp = w.W.board().viewport();
     const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
@@ -181,7 +178,6 @@ TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
     }
 }
 
-// Answered yes, answered no, and a kept game that cannot come back.
 TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
     for (const char *answer : {"yes", "no", "broken"}) {
         SCOPED_TRACE(answer);
