@@ -240,8 +240,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     EXPECT_EQ(w.W.helpWindow(), nullptr);
 }
 
-// Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
-TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
+TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodysAndTheTitleTheNextPlayers) {
     Window w;
     w.TheGame().CreatePlayer(2, "Doe, Jane");
     w.Deal(123);

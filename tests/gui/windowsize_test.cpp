@@ -218,7 +218,6 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
     }
 }
 
-// The score, time and moves beside the verdict line, and every menu without an overflow arrow.
 TEST(WindowSize, TheMenusScoreTimeAndMovesStayReadableAtAnyWidth) {
     Window w;
     w.W.RunCommand("F2");
