@@ -31,14 +31,6 @@ struct KeyWindow : Window {
         if (key)
             Press(key, mods);
     }
-    // The solver's move made from the keys: the cards chosen, lifted, and laid on the pile.
-    void Play(const Position &p, Move m) {
-        FocusOn({AreaOf(m.From), AreaPile(m.From)});
-        for (int more = p.Len[m.From] - 1 - m.Pos; more > 0; --more)
-            Press(Qt::Key_Up, Qt::ShiftModifier);
-        Press(Qt::Key_Space);
-        FocusOn({AreaOf(m.To), AreaPile(m.To)}, Qt::Key_Return);
-    }
     QString AccessibleName() { return QAccessible::queryAccessibleInterface(&W.board())->text(QAccessible::Name); }
     // A real double-click: a click, then the double-click and its release.
     std::vector<QString> DoubleClick(std::int16_t picId) {
@@ -68,7 +60,12 @@ TEST(KeyboardPlay, AWholeGameIsWonFromTheKeysAlone) {
     for (const Move &m : line.Moves) {
         Position want = g.CurrentPosition();
         const std::int16_t logged = g.MovesInForce();
-        w.Play(want, m);
+        // The solver's move made from the keys: the cards chosen, lifted, and laid on the pile.
+        w.FocusOn({AreaOf(m.From), AreaPile(m.From)});
+        for (int more = want.Len[m.From] - 1 - m.Pos; more > 0; --more)
+            w.Press(Qt::Key_Up, Qt::ShiftModifier);
+        w.Press(Qt::Key_Space);
+        w.FocusOn({AreaOf(m.To), AreaPile(m.To)}, Qt::Key_Return);
         tabloo::Play(want, m);
         ASSERT_EQ(g.CurrentPosition(), want) << "move " << logged;
         ASSERT_GT(g.MovesInForce(), logged);
