@@ -114,8 +114,6 @@ struct Window {
         Set("Autoplay=0 GoalOrder=6 GoalCards=4");
         TheGame().StartGame(5.0);
     }
-
-    // Deals a game, with autoplay on or off.
     Game &Deal(double number, bool autoplay = true) {
         Set("Autoplay", autoplay ? "1" : "0");
         TheGame().StartGame(number);

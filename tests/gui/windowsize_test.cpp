@@ -199,8 +199,7 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
         ASSERT_TRUE(OnScreen(w));
         w.RunCommand("H1");
         QWidget *help = w.helpWindow();
-        ASSERT_NE(help, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
         EXPECT_TRUE(OnScreen(*help));
         help->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
