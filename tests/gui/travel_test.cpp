@@ -45,8 +45,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(w.Flying());
     w.Tick();
-    QWidget *redo = w.W.toolBar()->widgetForAction(w.W.action("G2"));
-    QTest::mouseClick(redo, Qt::LeftButton);
+    QTest::mouseClick(w.W.toolBar()->widgetForAction(w.W.action("G2")), Qt::LeftButton);
     EXPECT_EQ(g.MovesInForce(), moves - 1);
     w.Frames(10);
     EXPECT_TRUE(Shown(w));
