@@ -111,40 +111,6 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
     EXPECT_EQ(w.Store().GetPlayerGames(1), 1) << "recorded once, as won";
 }
 
-TEST(Travel, ACardTheLogRefusesGoesBackAndADraggedOneFollowsThePointerAcrossAVeryWideWindow) {
-    Window w;
-    Game &g = w.Deal(123, false);
-    const std::int16_t ac = g.TopCard(kHome, 7);
-    // Fill the log to its last move by moving a card to and fro between two free cells.
-    const std::int16_t shuttle = g.TopCard(kHome, 5);
-    ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
-    while (g.MovesInForce() < cTrans::kMaxMoves)
-        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
-    const std::string before = FormatBoard(g);
-    w.DragTo(ac, kGoal, 0, 0);
-    EXPECT_FALSE(w.W.Dragging());
-    EXPECT_EQ(FormatBoard(g), before);
-    EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
-
-    // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
-    w.Set("FitBoard", "0");
-    w.W.ArrangeBoard();
-    w.W.resize(3840, 1000);
-    QApplication::processEvents();
-    g.StartGame(123.0);
-    const std::int16_t id = g.TopCard(kHome, 7);
-    QWidget *vp = w.W.board().viewport();
-    const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
-    QTest::mousePress(vp, Qt::LeftButton, {}, from);
-    QTest::mouseMove(vp, (from + to) / 2);
-    QTest::mouseMove(vp, to);
-    const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
-    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.PlaceX(kHome, 7, g.Card(id).Pos) + moved, 30);
-    EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
-    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
-    EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
-}
-
 TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfter) {
     Window w;
     w.W.RunCommand("F2");

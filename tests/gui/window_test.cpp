@@ -102,6 +102,36 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
+
+    // The log filled to its last move by a card moved to and fro between two free cells: a drop goes back.
+    g.StartGame(123.0);
+    const std::int16_t shuttle = g.TopCard(kHome, 5);
+    ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
+    while (g.MovesInForce() < cTrans::kMaxMoves)
+        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
+    const std::string before = FormatBoard(g);
+    w.DragTo(ac, kGoal, 0, 0);
+    EXPECT_FALSE(w.W.Dragging());
+    EXPECT_EQ(FormatBoard(g), before);
+    EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
+
+    // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
+    w.Set("FitBoard", "0");
+    w.W.ArrangeBoard();
+    w.W.resize(3840, 1000);
+    QApplication::processEvents();
+    g.StartGame(123.0);
+    const std::int16_t id = g.TopCard(kHome, 7);
+    QWidget *vp = w.W.board().viewport();
+    const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, (from + to) / 2);
+    QTest::mouseMove(vp, to);
+    const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
+    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.PlaceX(kHome, 7, g.Card(id).Pos) + moved, 30);
+    EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
 }
 
 TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
