@@ -24,7 +24,6 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     }
     std::string text;
     EXPECT_FALSE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text)) << "nothing stored";
-    EXPECT_EQ(cRegistry(fitted.game().Settings).FitBoard(), 1);
     // At the window's first size the board is the one a board at its own size shows.
     EXPECT_EQ(fitted.board().viewport()->size(), fixed.board().viewport()->size());
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
