@@ -54,7 +54,6 @@ TEST(Window, CommandStatesAndSwitchesFollowTheGame) {
         EXPECT_EQ(w.W.action("G4")->isChecked(), on);
     }
     EXPECT_EQ(w.TheGame().GoalCardCount(), 2) << "switching on played at once";
-
     const int boardHeight = w.W.board().height();
     w.W.RunCommand("G9");
     QApplication::processEvents();
@@ -296,8 +295,6 @@ TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
     cQtSettings settings;
     {
         frmMain w(settings);
-        w.board().Flights().SetFrameInterval(0);
-        w.ExecDialog = [](QDialog &d) { return d.exec(); };
         w.show();
         w.game().EnsureFirstPlayer();
         w.game().StartGame(77.0);
