@@ -144,7 +144,6 @@ struct Boxes {
     QTimer Watch;
     explicit Boxes(QMessageBox::StandardButton answer) {
         Since.start();
-        Watch.setInterval(0);
         QObject::connect(&Watch, &QTimer::timeout, [this, answer] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
@@ -154,10 +153,9 @@ struct Boxes {
             EXPECT_LT(Since.elapsed(), 1000) << box->text().toStdString();
             // Drawn once, as the screen would: markup would load its pictures now.
             box->grab();
-            QAbstractButton *button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
-            button->click();
+            (box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok))->click();
         });
-        Watch.start();
+        Watch.start(0);
     }
 };
 
