@@ -188,10 +188,8 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
     ShowUp(w);
     const QRect area = w.screen()->availableGeometry();
     const QSize outer = w.frameGeometry().size();
-    const QPoint corners[] = {area.topLeft(), QPoint(area.right() + 1 - outer.width(), area.top()),
-                              QPoint(area.left(), area.bottom() + 1 - outer.height()),
-                              QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height())};
-    for (const QPoint &corner : corners) {
+    const QPoint far = area.bottomRight() - QPoint(outer.width() - 1, outer.height() - 1);
+    for (const QPoint &corner : {area.topLeft(), QPoint(far.x(), area.top()), QPoint(area.left(), far.y()), far}) {
         SCOPED_TRACE(std::to_string(corner.x()) + "," + std::to_string(corner.y()));
         w.move(corner);
         QApplication::processEvents();
@@ -237,8 +235,7 @@ TEST(WindowSize, TheMenusScoreTimeAndMovesStayReadableAtAnyWidth) {
             ASSERT_FALSE(d->text().isEmpty());
             EXPECT_TRUE(d->isVisible()) << d->text().toStdString();
             // Wholly inside the window, and wide enough for its text.
-            const QRect shown(d->mapTo(&w.W, QPoint(0, 0)), d->size());
-            EXPECT_TRUE(w.W.rect().contains(shown)) << d->text().toStdString();
+            EXPECT_TRUE(w.W.rect().contains(QRect(d->mapTo(&w.W, QPoint(0, 0)), d->size()))) << d->text().toStdString();
             EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->text())) << d->text().toStdString();
         }
     }
