@@ -13,9 +13,8 @@ struct KeyWindow : Window {
     }
     cKeyboardPlay &K() { return W.keys(); }
     void Press(int key, Qt::KeyboardModifiers mods = {}) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_EQ(focus, &W.board()) << "the board has the keys";
-        QTest::keyClick(focus, static_cast<Qt::Key>(key), mods);
+        ASSERT_EQ(QApplication::focusWidget(), &W.board()) << "the board has the keys";
+        QTest::keyClick(&W.board(), static_cast<Qt::Key>(key), mods);
     }
     void Keys(std::initializer_list<QKeyCombination> keys) {
         for (QKeyCombination k : keys)
