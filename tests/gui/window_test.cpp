@@ -196,9 +196,10 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     EXPECT_TRUE(g.Running());
 }
 
-TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
+TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitchesAndThePlayers) {
     Window w;
-    // The dialogs answer as a player: a number typed, a speed slid, a player renamed; others closed.
+    // The dialogs answer as a player: a number typed, a speed slid, a player renamed or deleted; others closed.
+    const char *playersButton = "cmdEdit";
     w.W.ExecDialog = [&](QDialog &d) {
         w.Dialogs.push_back(d.metaObject()->className());
         if (auto *entry = d.findChild<QLineEdit *>("Text1")) {
@@ -212,7 +213,9 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
                 *ok = true;
                 return QString("Ada");
             };
-            d.findChild<QAbstractButton *>("cmdEdit")->click();
+            players->AskYesNo = [](const QString &, const QString &) { return true; };
+            // The current player's row is the one selected.
+            d.findChild<QAbstractButton *>(playersButton)->click();
         }
         if (d.result() != QDialog::Accepted)
             d.reject();
@@ -267,21 +270,10 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     w.W.helpWindow()->findChild<QAbstractButton *>("cmdClose")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.W.helpWindow(), nullptr);
-}
 
-TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodysAndTheTitleTheNextPlayers) {
-    Window w;
+    // Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
     w.TheGame().CreatePlayer(2, "Doe, Jane");
-    w.Deal(123);
-    w.W.ExecDialog = [&](QDialog &d) {
-        if (auto *players = qobject_cast<frmPlayers *>(&d)) {
-            players->AskYesNo = [](const QString &, const QString &) { return true; };
-            // The current player's row is the one selected.
-            d.findChild<QAbstractButton *>("cmdDelete")->click();
-        }
-        d.reject();
-        return d.result();
-    };
+    playersButton = "cmdDelete";
     w.W.RunCommand("T3");
     EXPECT_EQ(w.Store().GetPlayerName(1), "");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Doe, Jane] [123]");
