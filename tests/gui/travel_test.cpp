@@ -20,14 +20,12 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     Game &g = w.TheGame();
-
     // A press on a bare part of the board lands the deal.
     g.StartGame(123.0);
     ASSERT_TRUE(w.Flying());
     QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, w.At(200, 10500));
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
-
     // A key: the deal lands, then Undo takes the last autoplayed ace back at once.
     g.StartGame(123.0);
     const std::int16_t moves = g.MovesInForce();
@@ -39,7 +37,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.Frames(5);
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
-
     // A toolbar button: Redo, while the undo's card is still in the air.
     w.Tick();
     QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
@@ -49,7 +46,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     EXPECT_EQ(g.MovesInForce(), moves - 1);
     w.Frames(10);
     EXPECT_TRUE(Shown(w));
-
     // A press on a card lifts it from where the table has it, not from where it flew.
     g.StartGame(124.0);
     ASSERT_TRUE(w.Flying());
@@ -85,7 +81,6 @@ TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoReco
     g.Undo(0);
     g.Undo(0);
     EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
-
     // Stopped midway, a replay keeps what is still to come; the next move autoplays.
     w.Set("Autoplay", "0");
     g.UndoAll(0);
