@@ -58,40 +58,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     EXPECT_TRUE(Consistent(g));
 }
 
-TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {
-    Window w;
-    w.Set("Autoplay", "0");
-    Game &g = w.TheGame();
-    // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
-    g.StartGame(123.0);
-    for (std::int16_t p : {5, 4, 3})
-        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
-    const std::string end = FormatBoard(g);
-    g.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    w.W.RunCommand("G4");
-    EXPECT_EQ(w.Store().Autoplay(), 1);
-    EXPECT_TRUE(w.W.ReplayRunning());
-    EXPECT_EQ(g.LogLength(), 3) << "the recorded moves are all still there";
-    while (w.W.ReplayRunning())
-        w.W.ReplayStepForward();
-    EXPECT_EQ(g.LogLength(), 5) << "the three recorded moves, then the two aces home";
-    EXPECT_EQ(g.GoalCardCount(), 2);
-    g.Undo(0);
-    g.Undo(0);
-    EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
-    // Stopped midway, a replay keeps what is still to come; the next move autoplays.
-    w.Set("Autoplay", "0");
-    g.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    w.W.RunCommand("G4");
-    w.W.RunCommand("R6");
-    EXPECT_EQ(g.LogLength(), 5);
-    EXPECT_EQ(g.GoalCardCount(), 0);
-}
-
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
     w.DealAGameTheAutoplayCommandWins();
