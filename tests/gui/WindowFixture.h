@@ -119,7 +119,6 @@ struct Window {
         TheGame().StartGame(number);
         return TheGame();
     }
-
     // The viewport point of a place on the board, in twips.
     QPoint At(double xTwips, double yTwips) {
         return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
@@ -160,7 +159,6 @@ inline QByteArray ReadFileBytes(const QString &name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
 inline void WriteFileBytes(const QString &name, const QByteArray &data) {
     QFile f(name);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
