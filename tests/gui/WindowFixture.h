@@ -29,7 +29,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -58,13 +57,11 @@
 #include <QRadioButton>
 #include <QRect>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSize>
 #include <QSizeF>
 #include <QSlider>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTabWidget>
@@ -117,14 +114,11 @@ struct Window {
         Set("Autoplay=0 GoalOrder=6 GoalCards=4");
         TheGame().StartGame(5.0);
     }
-
-    // Deals a game, with autoplay on or off.
     Game &Deal(double number, bool autoplay = true) {
         Set("Autoplay", autoplay ? "1" : "0");
         TheGame().StartGame(number);
         return TheGame();
     }
-
     // The viewport point of a place on the board, in twips.
     QPoint At(double xTwips, double yTwips) {
         return W.board().mapFromScene(QPointF(xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel));
@@ -165,11 +159,22 @@ inline QByteArray ReadFileBytes(const QString &name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
 inline void WriteFileBytes(const QString &name, const QByteArray &data) {
     QFile f(name);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
+}
+
+// A store holding the game a killed program left: game 123, three moves, one undone.
+inline void KillDuringAGame(ISettingsBackend &store) {
+    GameOn on(store);
+    Game &g = on.TheGame;
+    g.EnsureFirstPlayer();
+    on.Store.SetAutoplay(0);
+    g.StartGame(std::string_view("123"));
+    for (std::int16_t p : {7, 6, 5})
+        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
+    g.Undo(0);
 }
 
 // Every card shows where the table has it.

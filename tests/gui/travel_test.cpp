@@ -13,8 +13,6 @@ struct SlowWindow : Window {
         for (int i = 0; i < n; ++i)
             W.board().Flights().AdvanceFrame();
     }
-    // A point of the board where no card lies.
-    QPoint BarePoint() { return At(200, 10500); }
 };
 
 TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) {
@@ -22,14 +20,12 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     Game &g = w.TheGame();
-
-    // A press anywhere on the board lands the deal.
+    // A press on a bare part of the board lands the deal.
     g.StartGame(123.0);
     ASSERT_TRUE(w.Flying());
-    QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, w.BarePoint());
+    QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, w.At(200, 10500));
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
-
     // A key: the deal lands, then Undo takes the last autoplayed ace back at once.
     g.StartGame(123.0);
     const std::int16_t moves = g.MovesInForce();
@@ -41,18 +37,15 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.Frames(5);
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
-
     // A toolbar button: Redo, while the undo's card is still in the air.
     w.Tick();
     QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(w.Flying());
     w.Tick();
-    QWidget *redo = w.W.toolBar()->widgetForAction(w.W.action("G2"));
-    QTest::mouseClick(redo, Qt::LeftButton);
+    QTest::mouseClick(w.W.toolBar()->widgetForAction(w.W.action("G2")), Qt::LeftButton);
     EXPECT_EQ(g.MovesInForce(), moves - 1);
     w.Frames(10);
     EXPECT_TRUE(Shown(w));
-
     // A press on a card lifts it from where the table has it, not from where it flew.
     g.StartGame(124.0);
     ASSERT_TRUE(w.Flying());
@@ -65,41 +58,6 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     EXPECT_TRUE(Consistent(g));
 }
 
-TEST(Travel, AutoplaySwitchedOnDuringAReplayPlaysWhenTheReplayEndsAndLosesNoRecordedMove) {
-    Window w;
-    w.Set("Autoplay", "0");
-    Game &g = w.TheGame();
-    // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
-    g.StartGame(123.0);
-    for (std::int16_t p : {5, 4, 3})
-        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
-    const std::string end = FormatBoard(g);
-    g.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    w.W.RunCommand("G4");
-    EXPECT_EQ(w.Store().Autoplay(), 1);
-    EXPECT_TRUE(w.W.ReplayRunning());
-    EXPECT_EQ(g.LogLength(), 3) << "the recorded moves are all still there";
-    while (w.W.ReplayRunning())
-        w.W.ReplayStepForward();
-    EXPECT_EQ(g.LogLength(), 5) << "the three recorded moves, then the two aces home";
-    EXPECT_EQ(g.GoalCardCount(), 2);
-    g.Undo(0);
-    g.Undo(0);
-    EXPECT_EQ(FormatBoard(g).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
-
-    // Stopped midway, a replay keeps what is still to come; the next move autoplays.
-    w.Set("Autoplay", "0");
-    g.UndoAll(0);
-    w.W.RunCommand("R1");
-    w.W.ReplayStepForward();
-    w.W.RunCommand("G4");
-    w.W.RunCommand("R6");
-    EXPECT_EQ(g.LogLength(), 5);
-    EXPECT_EQ(g.GoalCardCount(), 0);
-}
-
 TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst) {
     SlowWindow w;
     w.DealAGameTheAutoplayCommandWins();
@@ -107,48 +65,10 @@ TEST(Travel, ACommandThatWouldEndAWonGameDuringItsLastFlightsOpensTheDialogFirst
     w.W.RunCommand("G4");
     ASSERT_TRUE(w.Flying());
     w.W.RunCommand("F1");
-    ASSERT_GE(w.Dialogs.size(), 1u);
-    EXPECT_EQ(w.Dialogs[0], "tabloo::frmFinishGame");
+    EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmFinishGame", "tabloo::frmSelect"}));
     QApplication::processEvents(); // the dialog queued by the win finds the game over
     EXPECT_EQ(w.Store().GetPlayerWin(1), 1);
     EXPECT_EQ(w.Store().GetPlayerGames(1), 1) << "recorded once, as won";
-}
-
-TEST(Travel, AMoveTheLogRefusesPutsTheCardsBack) {
-    Window w;
-    Game &g = w.Deal(123, false);
-    const std::int16_t ac = g.TopCard(kHome, 7);
-    // Fill the log to its last move by moving a card to and fro between two free cells.
-    const std::int16_t shuttle = g.TopCard(kHome, 5);
-    ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
-    while (g.MovesInForce() < cTrans::kMaxMoves)
-        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
-    const std::string before = FormatBoard(g);
-    w.DragTo(ac, kGoal, 0, 0);
-    EXPECT_FALSE(w.W.Dragging());
-    EXPECT_EQ(FormatBoard(g), before);
-    EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
-}
-
-TEST(Travel, ADraggedCardFollowsThePointerAcrossAVeryWideWindow) {
-    Window w;
-    // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
-    w.Set("FitBoard", "0");
-    w.W.ArrangeBoard();
-    w.W.resize(3840, 1000);
-    QApplication::processEvents();
-    Game &g = w.Deal(123, false);
-    const std::int16_t id = g.TopCard(kHome, 7);
-    QWidget *vp = w.W.board().viewport();
-    const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
-    QTest::mousePress(vp, Qt::LeftButton, {}, from);
-    QTest::mouseMove(vp, (from + to) / 2);
-    QTest::mouseMove(vp, to);
-    const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
-    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.PlaceX(kHome, 7, g.Card(id).Pos) + moved, 30);
-    EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
-    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
-    EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
 }
 
 TEST(Travel, ClosingTheWindowEndsTheProgramWithItsOtherWindowsAndNothingActsAfter) {
@@ -183,19 +103,6 @@ TEST(Travel, TheSplashGoesOnAtAClickOrAKeyOnce) {
     }
 }
 
-// A store holding the game a killed program left: game 123, three moves, one undone.
-void KillDuringAGame(cMemorySettings &store) {
-    GameOn on(store);
-    Game &g = on.TheGame;
-    g.EnsureFirstPlayer();
-    on.Store.SetAutoplay(0);
-    g.StartGame(std::string_view("123"));
-    for (std::int16_t p : {7, 6, 5})
-        g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)});
-    g.Undo(0);
-}
-
-// Answered yes, answered no, and a kept game that cannot come back.
 TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCountsIt) {
     for (const char *answer : {"yes", "no", "broken"}) {
         SCOPED_TRACE(answer);
@@ -213,8 +120,8 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
         w.W.Load();
         ASSERT_EQ(asked, std::vector<QString>{"Continue the unfinished game 123?"});
         Game &g = w.TheGame();
+        ASSERT_EQ(told.size(), broken ? 1u : 0u);
         if (yes && !broken) {
-            EXPECT_TRUE(told.empty());
             EXPECT_TRUE(w.Dialogs.empty()) << "the game goes on: no variant dialog";
             EXPECT_EQ(g.GameNo(), "123");
             EXPECT_EQ(g.MovesInForce(), 2);
@@ -223,7 +130,6 @@ TEST(Unfinished, AtStartTheWindowOffersTheGameAKilledProgramLeftAndGoesOnOrCount
             EXPECT_TRUE(Shown(w));
             EXPECT_EQ(w.Store().GetPlayerGames(1), 0);
         } else {
-            ASSERT_EQ(told.size(), broken ? 1u : 0u);
             if (broken) {
                 EXPECT_TRUE(told[0].startsWith("The unfinished game 123 could not be brought back"));
             }

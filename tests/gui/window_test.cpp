@@ -4,7 +4,7 @@
 namespace tabloo::test {
 namespace {
 
-TEST(Window, CommandStatesFollowTheGame) {
+TEST(Window, CommandStatesAndSwitchesFollowTheGame) {
     Window w;
     w.Tick();
     for (const char *k : {"G1", "G2", "G6", "G7", "R1", "R2", "R4", "F4", "F5", "R6"})
@@ -18,7 +18,6 @@ TEST(Window, CommandStatesFollowTheGame) {
     EXPECT_TRUE(w.Enabled("F4"));
     EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().MovesInForce()));
     EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
-
     // A game with autoplayed aces can be taken back; while a replay runs only Stop is offered.
     w.TheGame().StartGame(123.0);
     w.Tick();
@@ -44,10 +43,7 @@ TEST(Window, CommandStatesFollowTheGame) {
     w.W.RunCommand("Z9");
     w.W.RunCommand("F3");
     EXPECT_TRUE(w.TheGame().Running());
-}
-
-TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
-    Window w;
+    // Autoplay switched on and off again, and the toolbar switched off and on.
     w.Deal(123, false);
     for (bool on : {true, false}) {
         w.W.RunCommand("G4");
@@ -56,7 +52,6 @@ TEST(Window, AutoplayTwiceAndTheToolbarSwitch) {
         EXPECT_EQ(w.W.action("G4")->isChecked(), on);
     }
     EXPECT_EQ(w.TheGame().GoalCardCount(), 2) << "switching on played at once";
-
     const int boardHeight = w.W.board().height();
     w.W.RunCommand("G9");
     QApplication::processEvents();
@@ -86,7 +81,6 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_EQ(g.Card(ac).Cell, kGoal);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
-
     // A run within the capacity, under "Any Card".
     w.Set("HomeOrder", "6");
     g.StartGame(123.0);
@@ -104,22 +98,47 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
+    // The log filled to its last move by a card moved to and fro between two free cells: a drop goes back.
+    g.StartGame(123.0);
+    const std::int16_t shuttle = g.TopCard(kHome, 5);
+    ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, 0}));
+    while (g.MovesInForce() < cTrans::kMaxMoves)
+        ASSERT_TRUE(g.PlayMove(shuttle, {kReserve, static_cast<std::int16_t>(1 - g.Card(shuttle).Pile)}));
+    const std::string before = FormatBoard(g);
+    w.DragTo(ac, kGoal, 0, 0);
+    EXPECT_FALSE(w.W.Dragging());
+    EXPECT_EQ(FormatBoard(g), before);
+    EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
+    // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
+    w.Set("FitBoard", "0");
+    w.W.ArrangeBoard();
+    w.W.resize(3840, 1000);
+    QApplication::processEvents();
+    g.StartGame(123.0);
+    const std::int16_t id = g.TopCard(kHome, 7);
+    QWidget *vp = w.W.board().viewport();
+    const QPoint from = w.CardPoint(id), to(vp->width() - 20, from.y());
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, (from + to) / 2);
+    QTest::mouseMove(vp, to);
+    const double moved = (to.x() - from.x()) * kTwipsPerPixel / w.W.board().BoardScale();
+    EXPECT_NEAR(w.W.board().CardPos(id).x(), g.PlaceX(kHome, 7, g.Card(id).Pos) + moved, 30);
+    EXPECT_GT(w.W.board().CardPos(id).x(), 32767);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    EXPECT_TRUE(Shown(w)) << "dropped far off the board, it goes back";
 }
 
-TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
+TEST(Window, ReplayEndsByItselfWaitsForTheCardsOfTheLastStepAndLeavesAutoplayUntilItEnds) {
     Window w;
     Game &g = w.Deal(123, false);
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 7), {kReserve, 0}));
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 6), {kReserve, 1}));
-    ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, 5), {kReserve, 2}));
+    for (std::int16_t p : {7, 6, 5})
+        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(7 - p)}));
     const std::string end = FormatBoard(g);
     w.W.RunCommand("R2");
-    for (int tick = 0; tick < 3; ++tick) {
+    for (int tick = 1; tick <= 4; ++tick) {
         w.W.ReplayStepBackward();
-        EXPECT_TRUE(w.W.ReplayRunning());
+        EXPECT_EQ(w.W.ReplayRunning(), tick < 4) << "the fourth tick finds the deal and stops";
     }
-    w.W.ReplayStepBackward();
-    EXPECT_FALSE(w.W.ReplayRunning()) << "the fourth tick finds the deal and stops";
     EXPECT_FALSE(w.Enabled("R6"));
     EXPECT_EQ(g.MovesInForce(), 0);
     // Replay All from the end: back to the deal in one go, then forward move by move.
@@ -144,6 +163,37 @@ TEST(Window, ReplayEndsByItselfAndWaitsForTheCardsOfTheLastStep) {
     w.W.board().LandFlights();
     w.W.ReplayStepForward();
     EXPECT_EQ(g.MovesInForce(), 2);
+    // Autoplay switched on during a replay plays when the replay ends and loses no recorded move.
+    w.W.RunCommand("R6");
+    w.W.board().Flights().SetFrameInterval(0);
+    // Game 123: the aces of spades and clubs lie on top of home piles 6 and 7.
+    g.StartGame(123.0);
+    for (std::int16_t p : {5, 4, 3})
+        ASSERT_TRUE(g.PlayMove(g.TopCard(kHome, p), {kReserve, static_cast<std::int16_t>(5 - p)}));
+    const std::string last = FormatBoard(g);
+    g.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    w.W.RunCommand("G4");
+    EXPECT_EQ(w.Store().Autoplay(), 1);
+    EXPECT_TRUE(w.W.ReplayRunning());
+    EXPECT_EQ(g.LogLength(), 3) << "the recorded moves are all still there";
+    while (w.W.ReplayRunning())
+        w.W.ReplayStepForward();
+    EXPECT_EQ(g.LogLength(), 5) << "the three recorded moves, then the two aces home";
+    EXPECT_EQ(g.GoalCardCount(), 2);
+    g.Undo(0);
+    g.Undo(0);
+    EXPECT_EQ(FormatBoard(g).substr(0, last.size() - 2), last.substr(0, last.size() - 2));
+    // Stopped midway, a replay keeps what is still to come; the next move autoplays.
+    w.Set("Autoplay", "0");
+    g.UndoAll(0);
+    w.W.RunCommand("R1");
+    w.W.ReplayStepForward();
+    w.W.RunCommand("G4");
+    w.W.RunCommand("R6");
+    EXPECT_EQ(g.LogLength(), 5);
+    EXPECT_EQ(g.GoalCardCount(), 0);
 }
 
 TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheChoice) {
@@ -172,9 +222,10 @@ TEST(Window, AWonGameOpensItsDialogAfterTheMoveUnlessTakenBackFirstAndOkRunsTheC
     EXPECT_TRUE(g.Running());
 }
 
-TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
+TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitchesAndThePlayers) {
     Window w;
-    // The dialogs answer as a player: a number typed, a speed slid, a player renamed; others closed.
+    // The dialogs answer as a player: a number typed, a speed slid, a player renamed or deleted; others closed.
+    const char *playersButton = "cmdEdit";
     w.W.ExecDialog = [&](QDialog &d) {
         w.Dialogs.push_back(d.metaObject()->className());
         if (auto *entry = d.findChild<QLineEdit *>("Text1")) {
@@ -188,7 +239,9 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
                 *ok = true;
                 return QString("Ada");
             };
-            d.findChild<QAbstractButton *>("cmdEdit")->click();
+            players->AskYesNo = [](const QString &, const QString &) { return true; };
+            // The current player's row is the one selected.
+            d.findChild<QAbstractButton *>(playersButton)->click();
         }
         if (d.result() != QDialog::Accepted)
             d.reject();
@@ -202,7 +255,6 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     w.W.RunCommand("G1");
     w.W.RunCommand("G2");
     EXPECT_EQ(w.Played, (std::vector<QString>{"Undo", "Undo"}));
-
     // Customize: OK on what it shows turns the switches into -1 and repaints the board.
     w.Set("ColorIndex", "2");
     w.W.RunCommand("T1");
@@ -215,7 +267,6 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     w.W.RunCommand("G1");
     w.W.RunCommand("G2");
     EXPECT_EQ(w.Played, std::vector<QString>{"Undo"});
-
     // Players, Statistics and About open over the window; a renamed player shows in the title.
     w.W.RunCommand("T3");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Ada] [123]");
@@ -223,12 +274,10 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     w.W.RunCommand("H5");
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmChooseGame", "tabloo::frmOptions", "tabloo::frmPlayers",
                                                "tabloo::frmStatistics", "tabloo::frmAbout"}));
-
     // Help is one window beside the game, with the keys of the menus beside their commands.
     w.W.RunCommand("H1");
     QWidget *help = w.W.helpWindow();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
+    ASSERT_TRUE(help && help->isVisible());
     w.W.RunCommand("H1");
     EXPECT_EQ(w.W.helpWindow(), help);
     const QAction *undo = w.W.action("G1");
@@ -244,23 +293,9 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsFollowTheSwitches) {
     w.W.helpWindow()->findChild<QAbstractButton *>("cmdClose")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.W.helpWindow(), nullptr);
-}
-
-// Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
-TEST(Window, DeletingThePlayerOfTheGameOnTheBoardLeavesTheGameNobodys) {
-    Window w;
+    // Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
     w.TheGame().CreatePlayer(2, "Doe, Jane");
-    w.Deal(123);
-    EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Player 1] [123]");
-    w.W.ExecDialog = [&](QDialog &d) {
-        if (auto *players = qobject_cast<frmPlayers *>(&d)) {
-            players->AskYesNo = [](const QString &, const QString &) { return true; };
-            // The current player's row is the one selected.
-            d.findChild<QAbstractButton *>("cmdDelete")->click();
-        }
-        d.reject();
-        return d.result();
-    };
+    playersButton = "cmdDelete";
     w.W.RunCommand("T3");
     EXPECT_EQ(w.Store().GetPlayerName(1), "");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Doe, Jane] [123]");
@@ -274,8 +309,6 @@ TEST(Window, ClosingDuringAGameRecordsALossInTheSettingsFile) {
     cQtSettings settings;
     {
         frmMain w(settings);
-        w.board().Flights().SetFrameInterval(0);
-        w.ExecDialog = [](QDialog &d) { return d.exec(); };
         w.show();
         w.game().EnsureFirstPlayer();
         w.game().StartGame(77.0);

@@ -4,9 +4,6 @@
 namespace tabloo::test {
 namespace {
 
-// The board's pixels as the player sees them.
-QImage BoardShot(frmMain &w) { return w.board().viewport()->grab().toImage(); }
-
 // Shows the window and waits until it stands on the screen.
 void ShowUp(QWidget &w) {
     w.show();
@@ -27,13 +24,11 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     }
     std::string text;
     EXPECT_FALSE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text)) << "nothing stored";
-    EXPECT_EQ(cRegistry(fitted.game().Settings).FitBoard(), 1);
     // At the window's first size the board is the one a board at its own size shows.
     EXPECT_EQ(fitted.board().viewport()->size(), fixed.board().viewport()->size());
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
     EXPECT_EQ(fitted.board().BoardOrigin(), fixed.board().BoardOrigin());
-    EXPECT_EQ(BoardShot(fitted), BoardShot(fixed));
-
+    EXPECT_EQ(fitted.board().viewport()->grab().toImage(), fixed.board().viewport()->grab().toImage());
     // Larger, the fitted board grows and the other keeps its size.
     for (frmMain *w : {&fitted, &fixed}) {
         w->resize(w->width() + 500, w->height() + 400);
@@ -41,19 +36,43 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     }
     EXPECT_GT(fitted.board().BoardScale(), 1.3);
     EXPECT_DOUBLE_EQ(fixed.board().BoardScale(), 1.0);
+}
 
-    // Customize turns it off, and the store says so.
-    fitted.ExecDialog = [](QDialog &d) {
+TEST(WindowSize, CustomizeSwitchesFittingAndADragOnTheGrownBoardLandsOnThePileUnderThePointer) {
+    Window w;
+    Game &g = w.Deal(123, false);
+    cBoardView &board = w.W.board();
+    // The board's room at twice the board's own size.
+    const int width = 2 * cBoardView::kBoardPixelWidth, height = 2 * cBoardView::kBoardPixelHeight;
+    w.W.resize(width, height);
+    QApplication::processEvents();
+    w.W.resize(2 * width - board.viewport()->width(), 2 * height - board.viewport()->height());
+    QApplication::processEvents();
+    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
+    // Customize, its box flipped and OK: off, then on again.
+    w.W.ExecDialog = [](QDialog &d) {
         auto *box = d.findChild<QCheckBox *>("chkFitBoard");
-        EXPECT_TRUE(box->isChecked());
-        box->setChecked(false);
+        box->setChecked(!box->isChecked());
         d.findChild<QAbstractButton *>("cmdOK")->click();
         return d.result();
     };
-    fitted.RunCommand("T1");
-    ASSERT_TRUE(fresh.Read(cRegistry::kApp, cRegistry::kData, "FitBoard", text));
-    EXPECT_EQ(text, "0");
-    EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
+    w.W.RunCommand("T1");
+    EXPECT_EQ(w.Store().FitBoard(), 0);
+    EXPECT_DOUBLE_EQ(board.BoardScale(), 1.0);
+    w.W.RunCommand("T1");
+    EXPECT_EQ(w.Store().FitBoard(), 1);
+    EXPECT_NEAR(board.BoardScale(), 2.0, 1e-9);
+    // The cards are drawn afresh at twice their size, and land where they are dropped.
+    const std::int16_t ac = g.TopCard(kHome, 7);
+    EXPECT_EQ(board.Card(ac)->ImageId(), g.Card(ac).FaceId());
+    EXPECT_EQ(board.Pictures().Get(g.Card(ac).FaceId(), false, board.ArtRatio()).width(),
+              2 * static_cast<int>(sgCard::kWidth));
+    w.DragTo(ac, kGoal, 2, 0);
+    EXPECT_EQ((PileRef{g.Card(ac).Cell, g.Card(ac).Pile}), (PileRef{kGoal, 2}));
+    const std::int16_t next = g.TopCard(kHome, 7);
+    w.DragTo(next, kReserve, 3, 0);
+    EXPECT_EQ((PileRef{g.Card(next).Cell, g.Card(next).Pile}), (PileRef{kReserve, 3}));
+    EXPECT_TRUE(Shown(w));
 }
 
 // The window's own section: "Left Top Width Height Maximized", '-' for a key not there.
@@ -71,7 +90,6 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     Window w;
     w.W.RunCommand("F2");
     // The desktop's key, pressed on the board: its own keys leave it alone.
-    QAction *full = w.W.action("G12");
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     const QRect before = w.W.geometry();
@@ -80,12 +98,11 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
         QApplication::processEvents();
         w.Tick();
         EXPECT_EQ(w.W.isFullScreen(), on);
-        EXPECT_EQ(full->isChecked(), on);
+        EXPECT_EQ(w.W.action("G12")->isChecked(), on);
         EXPECT_EQ(w.W.frameGeometry() == w.W.screen()->geometry(), on);
     }
     EXPECT_TRUE(w.TheGame().Running()) << "the game goes on";
     EXPECT_EQ(w.W.geometry(), before);
-
     // A maximised window comes back maximised.
     w.W.showMaximized();
     QApplication::processEvents();
@@ -169,18 +186,15 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
     ShowUp(w);
     const QRect area = w.screen()->availableGeometry();
     const QSize outer = w.frameGeometry().size();
-    const QPoint corners[] = {area.topLeft(), QPoint(area.right() + 1 - outer.width(), area.top()),
-                              QPoint(area.left(), area.bottom() + 1 - outer.height()),
-                              QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height())};
-    for (const QPoint &corner : corners) {
+    const QPoint far = area.bottomRight() - QPoint(outer.width() - 1, outer.height() - 1);
+    for (const QPoint &corner : {area.topLeft(), QPoint(far.x(), area.top()), QPoint(area.left(), far.y()), far}) {
         SCOPED_TRACE(std::to_string(corner.x()) + "," + std::to_string(corner.y()));
         w.move(corner);
         QApplication::processEvents();
         ASSERT_TRUE(OnScreen(w));
         w.RunCommand("H1");
         QWidget *help = w.helpWindow();
-        ASSERT_NE(help, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
         EXPECT_TRUE(OnScreen(*help));
         help->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -198,7 +212,6 @@ TEST(WindowSize, TheHelpWindowAndTheDialogsOpenInsideTheScreenWhereverTheGameSta
     }
 }
 
-// The score, time and moves beside the verdict line, and every menu without an overflow arrow.
 TEST(WindowSize, TheMenusScoreTimeAndMovesStayReadableAtAnyWidth) {
     Window w;
     w.W.RunCommand("F2");
@@ -220,8 +233,7 @@ TEST(WindowSize, TheMenusScoreTimeAndMovesStayReadableAtAnyWidth) {
             ASSERT_FALSE(d->text().isEmpty());
             EXPECT_TRUE(d->isVisible()) << d->text().toStdString();
             // Wholly inside the window, and wide enough for its text.
-            const QRect shown(d->mapTo(&w.W, QPoint(0, 0)), d->size());
-            EXPECT_TRUE(w.W.rect().contains(shown)) << d->text().toStdString();
+            EXPECT_TRUE(w.W.rect().contains(QRect(d->mapTo(&w.W, QPoint(0, 0)), d->size()))) << d->text().toStdString();
             EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->text())) << d->text().toStdString();
         }
     }
