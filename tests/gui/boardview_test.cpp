@@ -34,10 +34,6 @@ struct BoardFixture {
         view.resize(w, h);
         QCoreApplication::processEvents();
     }
-    // Board pixels `dx`, `dy` from the corner of card `id`.
-    QPointF OnCard(int id, double dx, double dy) const {
-        return QPointF(view.CardPos(id).x() / 15.0 + dx, view.CardPos(id).y() / 15.0 + dy);
-    }
 };
 
 quint32 Rgb(int r, int g, int b) {
@@ -87,7 +83,7 @@ std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
     return seen;
 }
 
-TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
+TEST(BoardTravel, StepsRunStraightOneAFrameOverTheOthersAndInOrderWithSoundsAndLooks) {
     BoardFixture b(false);
     cBoardView &view = b.view;
     view.Flights().SetFrameInterval(1e8); // frames shown by hand only
@@ -111,12 +107,9 @@ TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
     view.Flights().AdvanceFrame();
     EXPECT_EQ(view.FrontCardAt(QPointF(30, 30)), 1) << "a travelling card flies over the others";
     EXPECT_GT(view.Card(1)->zValue(), view.Card(2)->zValue());
-}
+    view.LandFlights();
 
-TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) {
-    BoardFixture b(false);
-    cBoardView &view = b.view;
-    view.Flights().SetFrameInterval(1e8);
+    // Travels, sounds and looks keep their order.
     std::vector<std::pair<qint64, QString>> heard;
     int won = 0;
     QObject::connect(&view, &cBoardView::SoundRequested,
@@ -194,33 +187,7 @@ TEST(BoardTravel, TheEventLoopRunsWhileCardsTravel) {
     EXPECT_GE(view.Flights().Frame(), 120);
 }
 
-TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
-    BoardFixture b;
-    const Game &g = *b.game;
-    for (int id = 0; id < 52; ++id)
-        ASSERT_TRUE(b.view.CardVisible(id)) << id;
-    // Default rules: a marker under each of the 8 home, 4 reserve and 4 goal piles.
-    for (auto [cell, piles] : {std::pair{kHome, 8}, std::pair{kReserve, 4}, std::pair{kGoal, 4}})
-        for (std::int16_t p = 0; p < piles; ++p) {
-            ASSERT_TRUE(b.view.Marker(cell, p) && b.view.Marker(cell, p)->isVisible()) << cell << " " << p;
-            EXPECT_EQ(b.view.Marker(cell, p)->pos(), QPointF(g.PlaceX(cell, p, 0) / 15.0, g.PlaceY(cell, p, 0) / 15.0));
-        }
-
-    b.game->EndGame(0);
-    for (int id = 0; id < 52; ++id)
-        EXPECT_FALSE(b.view.CardVisible(id)) << id;
-    for (int cell : {0, 3, 4})
-        for (int p = 0; p < 10; ++p)
-            if (sgPic *m = b.view.Marker(cell, p)) {
-                EXPECT_FALSE(m->isVisible()) << cell << " " << p;
-            }
-    EXPECT_EQ(b.view.FrontCardAt(QPointF(200, 100)), -1);
-    b.Deal(124.0);
-    for (int id = 0; id < 52; ++id)
-        EXPECT_TRUE(b.view.CardVisible(id)) << id << " shown again";
-}
-
-TEST(BoardGame, CardPicturesFollowFaceSelectionAndLook) {
+TEST(BoardGame, CardsShowAtTheirPlacesAsTheirFaceSelectionAndLookSayAndClearingHidesThem) {
     BoardFixture b;
     cCard card = b.game->Card(7);
     // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
@@ -263,9 +230,33 @@ TEST(BoardGame, CardPicturesFollowFaceSelectionAndLook) {
     b.view.SetFaceLook(large);
     (void)Grab(b.view);
     EXPECT_EQ(b.view.Pictures().RenderCount(), renders);
+
+    // Every card of the deal shows, and a marker under each of the 8 home, 4 reserve and 4 goal piles of the
+    // default rules; ending the game hides them all, the next deal shows them again.
+    const Game &g = *b.game;
+    for (int id = 0; id < 52; ++id)
+        ASSERT_TRUE(b.view.CardVisible(id)) << id;
+    for (auto [cell, piles] : {std::pair{kHome, 8}, std::pair{kReserve, 4}, std::pair{kGoal, 4}})
+        for (std::int16_t p = 0; p < piles; ++p) {
+            ASSERT_TRUE(b.view.Marker(cell, p) && b.view.Marker(cell, p)->isVisible()) << cell << " " << p;
+            EXPECT_EQ(b.view.Marker(cell, p)->pos(), QPointF(g.PlaceX(cell, p, 0) / 15.0, g.PlaceY(cell, p, 0) / 15.0));
+        }
+
+    b.game->EndGame(0);
+    for (int id = 0; id < 52; ++id)
+        EXPECT_FALSE(b.view.CardVisible(id)) << id;
+    for (int cell : {0, 3, 4})
+        for (int p = 0; p < 10; ++p)
+            if (sgPic *m = b.view.Marker(cell, p)) {
+                EXPECT_FALSE(m->isVisible()) << cell << " " << p;
+            }
+    EXPECT_EQ(b.view.FrontCardAt(QPointF(200, 100)), -1);
+    b.Deal(124.0);
+    for (int id = 0; id < 52; ++id)
+        EXPECT_TRUE(b.view.CardVisible(id)) << id << " shown again";
 }
 
-TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFitAndShadedAround) {
+TEST(BoardLayout, OneToOneWhenLargeEnoughElseScaledToFitShadedAroundAndKeepingAFewScalesOnly) {
     BoardFixture b(false, QSize(1200, 800));
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0);
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1200 - 1032) / 2, 2) << "centred";
@@ -280,20 +271,18 @@ TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFitAndShadedAround
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1000 - 1032 * 373.0 / 747.0) / 2, 1);
     b.Resize(1100, 760);
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0) << "growing again gives 1:1";
-    // The background shades the board and the area around.
+    // The background shades the board from the colour itself at the top to almost black at its bottom row.
     b.Resize(1100, 900);
     b.view.SetBoardColor(Rgb(255, 0, 0));
     const QImage shot = Grab(b.view);
-    // Top row: the colour itself; the board's bottom row is almost black.
     EXPECT_EQ(QColor(shot.pixel(500, 0)), QColor(255, 0, 0));
     EXPECT_LE(QColor(shot.pixel(500, 746)).red(), 2);
     // Below the board the window's own gradient carries on.
     EXPECT_GT(QColor(shot.pixel(500, 760)).red(), 20);
     EXPECT_LE(QColor(shot.pixel(5, 899)).red(), 2);
-}
 
-TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
-    BoardFixture b;
+    // Shrinking a pixel at a time keeps the pictures of a few scales only.
+    b.Deal(123.0);
     int most = 0;
     for (int width = 1000; width > 700; width -= 3) {
         b.Resize(width, 700);
