@@ -32,9 +32,7 @@ std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
                 continue;
             ++seen;
             if (w->sizeHint().width() > w->width()) {
-                QString text = w->property("text").toString();
-                if (auto *box = qobject_cast<QGroupBox *>(w))
-                    text = box->title();
+                const QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
                 cut.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" " +
                               std::to_string(w->width()) + " < " + std::to_string(w->sizeHint().width()));
             }
