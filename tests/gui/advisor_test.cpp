@@ -146,7 +146,7 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
-TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
+TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersSaysWhenNoneTurnsUpAndNeverReplacesAWinOrHidesUnderADialog) {
     Window w;
     // About a third of these deals can be won.
     NoFreeCells(w);
@@ -168,15 +168,13 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
     cAdvisor::SetFindClock(nullptr);
     EXPECT_EQ(looks, 2) << "one number drawn, searched, and the time was up";
-}
 
-TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog) {
-    Window w;
+    // A deal found meanwhile neither ends a won game nor comes under a dialog. First, back on the default
+    // piles, the player wins before the search answers: the win stands, no deal replaces it.
+    w.Set("HomePiles=8 ResPiles=4");
     w.DealAGameTheAutoplayCommandWins();
     w.Tick();
     const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
-    w.Set("WinnableOnly", "1");
-    // The player wins before the search answers: the win stands, no deal replaces it.
     Key(w, Qt::Key_F2);
     w.W.RunCommand("G4");
     EXPECT_FALSE(w.W.advisor().Finding());
