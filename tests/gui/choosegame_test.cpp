@@ -9,13 +9,11 @@ namespace {
 struct ChooseDialog {
     frmChooseGame Dialog;
     std::vector<QString> Said; // each message as "title: text"
-    QLineEdit *Entry;
-    QPushButton *Select, *Cancel;
+    QLineEdit *Entry = Dialog.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QPushButton *Select = Dialog.findChild<QPushButton *>(QStringLiteral("cmdSelect"));
+    QPushButton *Cancel = Dialog.findChild<QPushButton *>(QStringLiteral("cmdCancel"));
     explicit ChooseDialog(Game &game) : Dialog(game) {
         Dialog.ShowMessage = [this](const QString &title, const QString &text) { Said.push_back(title + ": " + text); };
-        Entry = Dialog.findChild<QLineEdit *>(QStringLiteral("Text1"));
-        Select = Dialog.findChild<QPushButton *>(QStringLiteral("cmdSelect"));
-        Cancel = Dialog.findChild<QPushButton *>(QStringLiteral("cmdCancel"));
         Dialog.show();
         Dialog.activateWindow();
         QApplication::processEvents();

@@ -15,10 +15,9 @@ struct OptionsTable : test::TestGame {
 struct OptionsDialog {
     std::vector<quint32> Applied;
     frmOptions Dialog;
-    QListWidget *Colours, *Sounds;
+    QListWidget *Colours = Dialog.findChild<QListWidget *>(QStringLiteral("ListView1"));
+    QListWidget *Sounds = Dialog.findChild<QListWidget *>(QStringLiteral("lvSound"));
     explicit OptionsDialog(OptionsTable &t) : Dialog(t.TheGame, t.Colors, [this](quint32 c) { Applied.push_back(c); }) {
-        Colours = Dialog.findChild<QListWidget *>(QStringLiteral("ListView1"));
-        Sounds = Dialog.findChild<QListWidget *>(QStringLiteral("lvSound"));
         Dialog.show();
         QApplication::processEvents();
     }
@@ -82,13 +81,12 @@ TEST(Options, OpensOnTheStoredValuesAndOkKeepsThemTheSlidersAndTheCardFaces) {
         auto *four = d.Dialog.findChild<QCheckBox *>(QStringLiteral("chkFourColours"));
         ASSERT_TRUE(faces && four);
         ASSERT_EQ(faces->count(), 2);
-        // Round 0 opens on the unknown value, the others on what OK stored in round 0.
+        // Round 0 opens on the unknown value, OK stores both; round 1 opens on them and cancels; round 2 resets them.
         EXPECT_EQ(faces->currentIndex(), round == 0 ? 0 : 1);
         EXPECT_EQ(four->isChecked(), round != 0);
         faces->setCurrentIndex(round == 0 ? 1 : 0);
         four->setChecked(round == 0);
         d.Click(round == 1 ? "cmdCancel" : "cmdOK");
-        // Round 1 is cancelled; round 2 turns both back with OK.
         EXPECT_EQ(t.Store.CardFaces(), round < 2 ? 1 : 0);
         EXPECT_EQ(t.Store.FourColours(), round < 2 ? 1 : 0);
     }
