@@ -34,6 +34,14 @@ struct BoardFixture {
         view.resize(w, h);
         QCoreApplication::processEvents();
     }
+    // Shows card `id` face up (0) or down (1), selected or not, as the game tells the view.
+    cCard Look(std::int16_t id, std::int32_t faceMode, bool selected = false) {
+        cCard c = game->Card(id);
+        c.FaceMode = faceMode;
+        c.Selected = selected;
+        view.CardChanged(id, c);
+        return c;
+    }
 };
 
 quint32 Rgb(int r, int g, int b) {
@@ -124,9 +132,7 @@ TEST(BoardTravel, StepsRunStraightOneAFrameOverTheOthersAndInOrderWithSoundsAndL
     view.PlaySound("AutoPlay");
     view.TravelCard(2, 3000, 0, 2, kPlayMove);
     // Card 2 turns face down when it has landed.
-    cCard down = b.game->Card(2);
-    down.FaceMode = 1;
-    view.CardChanged(2, down);
+    b.Look(2, 1);
     view.GameWon();
     EXPECT_EQ(view.Card(2)->ImageId(), 0) << "no look before the landing";
     Frames(view, 1, 3);
@@ -189,30 +195,22 @@ TEST(BoardTravel, TheEventLoopRunsWhileCardsTravel) {
 
 TEST(BoardGame, CardsShowAtTheirPlacesAsTheirFaceSelectionAndLookSayAndClearingHidesThem) {
     BoardFixture b;
-    cCard card = b.game->Card(7);
     // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
     for (auto [faceMode, selected, image, negative] :
          {std::tuple{1, false, 101, false}, std::tuple{1, true, 101, false}, std::tuple{0, true, 0, true},
           std::tuple{0, false, 0, false}}) {
-        card.FaceMode = faceMode;
-        card.Selected = selected;
-        b.view.CardChanged(7, card);
+        const cCard card = b.Look(7, faceMode, selected);
         EXPECT_EQ(b.view.Card(7)->ImageId(), image ? image : card.FaceId()) << faceMode << selected;
         EXPECT_EQ(b.view.Card(7)->ShowsNegative(), negative) << faceMode << selected;
     }
 
     // A face-down card on screen is the back picture, pixel for pixel.
-    cCard back0 = b.game->Card(0);
-    back0.FaceMode = 1;
-    b.view.CardChanged(0, back0);
+    b.Look(0, 1);
     b.view.TravelCard(0, 0, 0, 0, kPlayMove);
     const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
     // A new face look redraws the cards at once.
-    cCard face = b.game->Card(5);
-    face.FaceMode = 0;
-    face.Selected = false;
-    b.view.CardChanged(5, face);
+    const cCard face = b.Look(5, 0);
     b.view.TravelCard(5, 0, 0, 0, kPlayMove);
     const cFaceLook large{cFaceLook::kLargePrint, true};
     b.view.SetFaceLook(large);
