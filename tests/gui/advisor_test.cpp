@@ -15,22 +15,25 @@ QString Line(Window &w) { return w.W.findChild<QLabel *>("lblVerdict")->text(); 
 // No free cells and ten home piles: game 5 can be won, game 4 cannot.
 void NoFreeCells(Window &w) { w.Set("ResPiles=0 HomePiles=10"); }
 
+// Deals game `number` and lets the window catch up, as its timer would.
+void Deal(Window &w, double number) {
+    w.TheGame().StartGame(number);
+    w.Tick();
+}
+
 void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&w.W, key, mods); }
 
-TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
+TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSettingAndADealClearsItAtOnce) {
     Window w;
     NoFreeCells(w);
-    w.TheGame().StartGame(5.0);
-    w.Tick();
+    Deal(w, 5.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    w.TheGame().StartGame(4.0);
-    w.Tick();
+    Deal(w, 4.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
     EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
 
     // A move and its undo each get a verdict; a position already answered starts no search.
-    w.TheGame().StartGame(5.0);
-    w.Tick();
+    Deal(w, 5.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
     ASSERT_FALSE(w.TheGame().LegalMoves().empty());
     w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
@@ -49,14 +52,8 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSetting) {
     w.Set("ShowVerdict", "1");
     w.W.advisor().Refresh();
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-}
 
-// The line is empty from a new deal until its own answer (or the thinking sign) comes.
-TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
-    Window w;
-    NoFreeCells(w);
-    w.TheGame().StartGame(4.0);
-    EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
+    // A new deal empties the line until its own answer (or the thinking sign) comes.
     w.W.RunCommand("F1");
     EXPECT_EQ(Line(w), QString());
     EXPECT_TRUE(Until([&] { return !Line(w).isEmpty() && Line(w) != QString("\u2026"); }));
@@ -76,15 +73,14 @@ TEST(Advisor, ADealClearsTheLastGamesVerdictAtOnce) {
 TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     Window w;
     NoFreeCells(w);
-    w.TheGame().StartGame(5.0);
-    w.Tick();
+    Deal(w, 5.0);
     const Position p = w.TheGame().CurrentPosition();
     const SolveResult r = cSolver().Solve(p);
     ASSERT_EQ(r.Outcome, Verdict::Winnable);
-    const int named = w.TheGame().ToLegalMove(p, r.Moves.front()).PicID;
+    const LegalMove m = w.TheGame().ToLegalMove(p, r.Moves.front());
 
     Key(w, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
+    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == m.PicID; }));
     // Any input takes the hint away; the position, and its answer, stay.
     QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, QPoint(5, 700));
     EXPECT_EQ(w.W.advisor().HintedCard(), -1);
@@ -92,16 +88,14 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
 
     // Following the hint keeps the game winnable.
     Key(w, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == named; }));
-    const LegalMove m = w.TheGame().ToLegalMove(p, r.Moves.front());
+    EXPECT_TRUE(Until([&] { return w.W.advisor().HintedCard() == m.PicID; }));
     w.DragTo(m.PicID, m.Target.Cell, m.Target.Pile,
              m.Target.Cell == kHome ? static_cast<std::int16_t>(w.TheGame().TopPos(kHome, m.Target.Pile) + 1) : 0);
     EXPECT_EQ(w.TheGame().MovesInForce(), 1);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 
     // An unwinnable deal has no hint, only a word why.
-    w.TheGame().StartGame(4.0);
-    w.Tick();
+    Deal(w, 4.0);
     w.W.action("G10")->trigger();
     EXPECT_TRUE(
         Until([&] { return w.W.statusBar()->currentMessage() == QString("No move leads to a win from here."); }));
@@ -110,8 +104,7 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
 
 TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLost) {
     Window w;
-    w.TheGame().StartGame(1.0);
-    w.Tick();
+    Deal(w, 1.0);
     // At a replay tick a move: a key stops it, its moves stay the game's own.
     const int dealt = w.TheGame().MovesInForce();
     w.W.action("G11")->trigger();
@@ -153,7 +146,7 @@ TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLos
     EXPECT_TRUE(std::find(w.Dialogs.begin(), w.Dialogs.end(), "tabloo::frmFinishGame") == w.Dialogs.end());
 }
 
-TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
+TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersSaysWhenNoneTurnsUpAndNeverReplacesAWinOrHidesUnderADialog) {
     Window w;
     // About a third of these deals can be won.
     NoFreeCells(w);
@@ -175,23 +168,20 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersAndSaysWhenNoneTurnsUp) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable \u2014 no winnable deal turned up in 2 s"); }));
     cAdvisor::SetFindClock(nullptr);
     EXPECT_EQ(looks, 2) << "one number drawn, searched, and the time was up";
-}
 
-TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog) {
-    Window w;
+    // A deal found meanwhile neither ends a won game nor comes under a dialog. First, back on the default
+    // piles, the player wins before the search answers: the win stands, no deal replaces it.
+    w.Set("HomePiles=8 ResPiles=4");
     w.DealAGameTheAutoplayCommandWins();
     w.Tick();
     const std::int16_t slot = w.TheGame().CurrentPlayerSlot();
-    w.Set("WinnableOnly", "1");
-    // The player wins before the search answers: the win stands, no deal replaces it.
     Key(w, Qt::Key_F2);
     w.W.RunCommand("G4");
     EXPECT_FALSE(w.W.advisor().Finding());
     EXPECT_TRUE(Until([&] { return w.Store().GetPlayerWin(slot) == 1; }));
 
     // Found while a dialog is open: dealt when it closes.
-    w.TheGame().StartGame(1.0);
-    w.Tick();
+    Deal(w, 1.0);
     Key(w, Qt::Key_F2);
     std::uint32_t underTheDialog = 0;
     w.W.ExecDialog = [&](QDialog &d) {
@@ -209,26 +199,24 @@ TEST(Advisor, AWinnableDealFoundMeanwhileNeitherEndsAWonGameNorComesUnderADialog
     EXPECT_EQ(w.TheGame().DealCount(), before + 1);
 }
 
-TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChanges) {
+TEST(Advisor, TheVariantDialogCountsTheOddsAgainWhenASettingChangesAndSaysHowSureTheyAre) {
     Window w;
     frmSelect dialog(w.TheGame(), &w.W, &w.W.solveService());
-    cOdds &odds = *dialog.Odds();
+    cOdds &counted = *dialog.Odds();
     auto *label = dialog.findChild<QLabel *>("lblOdds");
     EXPECT_TRUE(Until([&] { return label->text().startsWith("About 100 % (\u00b1"); }));
-    EXPECT_EQ(odds.Runs, 1);
+    EXPECT_EQ(counted.Runs, 1);
 
     dialog.findChild<QComboBox *>("imcHomePiles")->setCurrentIndex(0); // four piles
-    EXPECT_EQ(odds.Runs, 2);
+    EXPECT_EQ(counted.Runs, 2);
     EXPECT_TRUE(Until([&] { return label->text().startsWith("About 0 % (\u00b1"); }));
-    EXPECT_EQ(odds.Won, 0);
+    EXPECT_EQ(counted.Won, 0);
     // "Play" stores the check box.
     dialog.findChild<QAbstractButton *>("chkWinnable")->click();
     dialog.findChild<QAbstractButton *>("cmdPlay")->click();
     EXPECT_EQ(w.Store().WinnableOnly(), 1);
-}
 
-TEST(Advisor, TheOddsSayHowSureTheyAreAndHowManyDealsTheyStandOn) {
-    Window w;
+    // The odds say how sure they are and how many deals they stand on.
     cOdds odds(w.W.solveService());
     auto says = [&](int won, int lost, int undecided) {
         odds.Won = won, odds.Lost = lost, odds.Undecided = undecided;

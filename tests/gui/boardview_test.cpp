@@ -34,9 +34,13 @@ struct BoardFixture {
         view.resize(w, h);
         QCoreApplication::processEvents();
     }
-    // Board pixels `dx`, `dy` from the corner of card `id`.
-    QPointF OnCard(int id, double dx, double dy) const {
-        return QPointF(view.CardPos(id).x() / 15.0 + dx, view.CardPos(id).y() / 15.0 + dy);
+    // Shows card `id` face up (0) or down (1), selected or not, as the game tells the view.
+    cCard Look(std::int16_t id, std::int32_t faceMode, bool selected = false) {
+        cCard c = game->Card(id);
+        c.FaceMode = faceMode;
+        c.Selected = selected;
+        view.CardChanged(id, c);
+        return c;
     }
 };
 
@@ -87,7 +91,7 @@ std::vector<QPoint> Frames(cBoardView &view, int picId, int count) {
     return seen;
 }
 
-TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
+TEST(BoardTravel, StepsRunStraightOneAFrameOverTheOthersAndInOrderWithSoundsAndLooks) {
     BoardFixture b(false);
     cBoardView &view = b.view;
     view.Flights().SetFrameInterval(1e8); // frames shown by hand only
@@ -111,12 +115,9 @@ TEST(BoardTravel, StepsRunOnAStraightLineOneAFrameEndExactlyAndComeToTheFront) {
     view.Flights().AdvanceFrame();
     EXPECT_EQ(view.FrontCardAt(QPointF(30, 30)), 1) << "a travelling card flies over the others";
     EXPECT_GT(view.Card(1)->zValue(), view.Card(2)->zValue());
-}
+    view.LandFlights();
 
-TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) {
-    BoardFixture b(false);
-    cBoardView &view = b.view;
-    view.Flights().SetFrameInterval(1e8);
+    // Travels, sounds and looks keep their order.
     std::vector<std::pair<qint64, QString>> heard;
     int won = 0;
     QObject::connect(&view, &cBoardView::SoundRequested,
@@ -131,9 +132,7 @@ TEST(BoardTravel, TravelsSoundsAndLooksKeepTheirOrderAndTheDealFliesSideBySide) 
     view.PlaySound("AutoPlay");
     view.TravelCard(2, 3000, 0, 2, kPlayMove);
     // Card 2 turns face down when it has landed.
-    cCard down = b.game->Card(2);
-    down.FaceMode = 1;
-    view.CardChanged(2, down);
+    b.Look(2, 1);
     view.GameWon();
     EXPECT_EQ(view.Card(2)->ImageId(), 0) << "no look before the landing";
     Frames(view, 1, 3);
@@ -194,12 +193,47 @@ TEST(BoardTravel, TheEventLoopRunsWhileCardsTravel) {
     EXPECT_GE(view.Flights().Frame(), 120);
 }
 
-TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
+TEST(BoardGame, CardsShowAtTheirPlacesAsTheirFaceSelectionAndLookSayAndClearingHidesThem) {
     BoardFixture b;
+    // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
+    for (auto [faceMode, selected, image, negative] :
+         {std::tuple{1, false, 101, false}, std::tuple{1, true, 101, false}, std::tuple{0, true, 0, true},
+          std::tuple{0, false, 0, false}}) {
+        const cCard card = b.Look(7, faceMode, selected);
+        EXPECT_EQ(b.view.Card(7)->ImageId(), image ? image : card.FaceId()) << faceMode << selected;
+        EXPECT_EQ(b.view.Card(7)->ShowsNegative(), negative) << faceMode << selected;
+    }
+
+    // A face-down card on screen is the back picture, pixel for pixel.
+    b.Look(0, 1);
+    b.view.TravelCard(0, 0, 0, 0, kPlayMove);
+    const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
+    // A new face look redraws the cards at once.
+    const cCard face = b.Look(5, 0);
+    b.view.TravelCard(5, 0, 0, 0, kPlayMove);
+    const cFaceLook large{cFaceLook::kLargePrint, true};
+    b.view.SetFaceLook(large);
+    // The card on screen is the new picture, inside its rounded corners.
+    const QImage want = cCardArt::Render(face.FaceId(), 1.0, large).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = Grab(b.view);
+    const int left = qRound(b.view.BoardOrigin().x());
+    int off = 0;
+    for (int y = 5; y < 91; ++y)
+        for (int x = 5; x < 66; ++x)
+            off += shown.pixel(left + x, y) != want.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(off, 0);
+    // The same look again draws nothing anew.
+    const int renders = b.view.Pictures().RenderCount();
+    b.view.SetFaceLook(large);
+    (void)Grab(b.view);
+    EXPECT_EQ(b.view.Pictures().RenderCount(), renders);
+
+    // Every card of the deal shows, and a marker under each of the 8 home, 4 reserve and 4 goal piles of the
+    // default rules; ending the game hides them all, the next deal shows them again.
     const Game &g = *b.game;
     for (int id = 0; id < 52; ++id)
         ASSERT_TRUE(b.view.CardVisible(id)) << id;
-    // Default rules: a marker under each of the 8 home, 4 reserve and 4 goal piles.
     for (auto [cell, piles] : {std::pair{kHome, 8}, std::pair{kReserve, 4}, std::pair{kGoal, 4}})
         for (std::int16_t p = 0; p < piles; ++p) {
             ASSERT_TRUE(b.view.Marker(cell, p) && b.view.Marker(cell, p)->isVisible()) << cell << " " << p;
@@ -220,52 +254,7 @@ TEST(BoardGame, DealtGameShowsAllCardsAtTheirPlacesAndClearingHidesThem) {
         EXPECT_TRUE(b.view.CardVisible(id)) << id << " shown again";
 }
 
-TEST(BoardGame, CardPicturesFollowFaceSelectionAndLook) {
-    BoardFixture b;
-    cCard card = b.game->Card(7);
-    // Face mode, selected, picture (0: its own face), drawn in negative. A selected back looks like any back.
-    for (auto [faceMode, selected, image, negative] :
-         {std::tuple{1, false, 101, false}, std::tuple{1, true, 101, false}, std::tuple{0, true, 0, true},
-          std::tuple{0, false, 0, false}}) {
-        card.FaceMode = faceMode;
-        card.Selected = selected;
-        b.view.CardChanged(7, card);
-        EXPECT_EQ(b.view.Card(7)->ImageId(), image ? image : card.FaceId()) << faceMode << selected;
-        EXPECT_EQ(b.view.Card(7)->ShowsNegative(), negative) << faceMode << selected;
-    }
-
-    // A face-down card on screen is the back picture, pixel for pixel.
-    cCard back0 = b.game->Card(0);
-    back0.FaceMode = 1;
-    b.view.CardChanged(0, back0);
-    b.view.TravelCard(0, 0, 0, 0, kPlayMove);
-    const QImage back = cCardArt::Render(101, 1.0).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(QColor(Grab(b.view).pixel(qRound(b.view.BoardOrigin().x()) + 35, 48)), QColor(back.pixel(35, 48)));
-    // A new face look redraws the cards at once.
-    cCard face = b.game->Card(5);
-    face.FaceMode = 0;
-    face.Selected = false;
-    b.view.CardChanged(5, face);
-    b.view.TravelCard(5, 0, 0, 0, kPlayMove);
-    const cFaceLook large{cFaceLook::kLargePrint, true};
-    b.view.SetFaceLook(large);
-    // The card on screen is the new picture, inside its rounded corners.
-    const QImage want = cCardArt::Render(face.FaceId(), 1.0, large).convertToFormat(QImage::Format_RGB32);
-    const QImage shown = Grab(b.view);
-    const int left = qRound(b.view.BoardOrigin().x());
-    int off = 0;
-    for (int y = 5; y < 91; ++y)
-        for (int x = 5; x < 66; ++x)
-            off += shown.pixel(left + x, y) != want.pixel(x, y) ? 1 : 0;
-    EXPECT_EQ(off, 0);
-    // The same look again draws nothing anew.
-    const int renders = b.view.Pictures().RenderCount();
-    b.view.SetFaceLook(large);
-    (void)Grab(b.view);
-    EXPECT_EQ(b.view.Pictures().RenderCount(), renders);
-}
-
-TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFitAndShadedAround) {
+TEST(BoardLayout, OneToOneWhenLargeEnoughElseScaledToFitShadedAroundAndKeepingAFewScalesOnly) {
     BoardFixture b(false, QSize(1200, 800));
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0);
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1200 - 1032) / 2, 2) << "centred";
@@ -280,20 +269,18 @@ TEST(BoardLayout, OneToOneWhenTheViewIsLargeEnoughElseScaledToFitAndShadedAround
     EXPECT_NEAR(b.view.mapFromScene(QPointF(0, 0)).x(), (1000 - 1032 * 373.0 / 747.0) / 2, 1);
     b.Resize(1100, 760);
     EXPECT_DOUBLE_EQ(b.view.BoardScale(), 1.0) << "growing again gives 1:1";
-    // The background shades the board and the area around.
+    // The background shades the board from the colour itself at the top to almost black at its bottom row.
     b.Resize(1100, 900);
     b.view.SetBoardColor(Rgb(255, 0, 0));
     const QImage shot = Grab(b.view);
-    // Top row: the colour itself; the board's bottom row is almost black.
     EXPECT_EQ(QColor(shot.pixel(500, 0)), QColor(255, 0, 0));
     EXPECT_LE(QColor(shot.pixel(500, 746)).red(), 2);
     // Below the board the window's own gradient carries on.
     EXPECT_GT(QColor(shot.pixel(500, 760)).red(), 20);
     EXPECT_LE(QColor(shot.pixel(5, 899)).red(), 2);
-}
 
-TEST(BoardLayout, ShrinkingAPixelAtATimeKeepsThePicturesOfAFewScalesOnly) {
-    BoardFixture b;
+    // Shrinking a pixel at a time keeps the pictures of a few scales only.
+    b.Deal(123.0);
     int most = 0;
     for (int width = 1000; width > 700; width -= 3) {
         b.Resize(width, 700);

@@ -54,7 +54,7 @@ void Choose(QComboBox *list, int tag) {
 
 } // namespace
 
-TEST(SelectDialog, OpensWithTheStoredChoicesSelectedOrElseTheFirstEntry) {
+TEST(SelectDialog, OpensOnTheStoredChoicesOrElseTheFirstEntryAndFreeCellCountsRefillTheirCards) {
     Table t;
     t.TheGame.EnsureFirstPlayer();
     t.TheGame.CreatePlayer(4, "Ann");
@@ -87,6 +87,19 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelectedOrElseTheFirstEntry) {
     EXPECT_EQ(dlg.PlayerNumber(), 7);
     EXPECT_TRUE(t.Settings.Log.empty()) << "opening stores nothing";
 
+    // A new count of free cells refills their cards' list from "0", even the same count again.
+    QComboBox *resPiles = Find(dlg, "imcResPiles"), *resCards = Find(dlg, "imcResCards");
+    Choose(resPiles, 2);
+    EXPECT_EQ(Items(resCards), "0|1|2");
+    EXPECT_EQ(Items(resCards, true), "0|1|2");
+    EXPECT_EQ(resCards->currentText(), "0");
+    Choose(resCards, 2);
+    Choose(resPiles, 2);
+    EXPECT_EQ(Items(resCards), "0|1|2");
+    EXPECT_EQ(resCards->currentText(), "0");
+    Choose(resPiles, 0);
+    EXPECT_EQ(Items(resCards), "0");
+
     // A stored value without an entry chooses the first entry.
     t.Set("GoalOrder=7 HomePiles=12 GoalBase=-1 ResPiles=2 ResCards=4 CurPlayerInx=5"); // slot 5 is free
     frmSelect first(t.TheGame, nullptr);
@@ -104,30 +117,29 @@ TEST(SelectDialog, OpensWithTheStoredChoicesSelectedOrElseTheFirstEntry) {
     EXPECT_EQ(edited.PlayerNumber(), t.TheGame.CurrentPlayerSlot());
 }
 
-TEST(SelectDialog, ANewCountOfFreeCellsRefillsTheirCardsFromZero) {
-    Table t;
-    t.TheGame.EnsureFirstPlayer();
-    t.Set("ResPiles=4 ResCards=3");
-    frmSelect dlg(t.TheGame, nullptr);
-    QComboBox *resPiles = Find(dlg, "imcResPiles"), *resCards = Find(dlg, "imcResCards");
-    ASSERT_EQ(resCards->currentText(), "3");
-    Choose(resPiles, 2);
-    EXPECT_EQ(Items(resCards), "0|1|2");
-    EXPECT_EQ(Items(resCards, true), "0|1|2");
-    EXPECT_EQ(resCards->currentText(), "0");
-    // Choosing 2 again after picking 2 cards starts over at "0".
-    Choose(resCards, 2);
-    Choose(resPiles, 2);
-    EXPECT_EQ(Items(resCards), "0|1|2");
-    EXPECT_EQ(resCards->currentText(), "0");
-    Choose(resPiles, 0);
-    EXPECT_EQ(Items(resCards), "0");
-}
-
-TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
+TEST(SelectDialog, OnlyPlayStoresTheChoicesInOrderAndDealsThem) {
     Table t;
     t.TheGame.EnsureFirstPlayer();
     t.TheGame.CreatePlayer(4, "Ann");
+    // Closed by the close box or rejected, the dialog stores nothing and starts nothing.
+    t.Settings.Log.clear(), t.Settings.In.clear();
+    for (bool viaCloseBox : {true, false}) {
+        frmSelect dlg(t.TheGame, nullptr);
+        dlg.show();
+        Choose(Find(dlg, "imcHomePiles"), 10);
+        Choose(Find(dlg, "imcGoalBase"), 5);
+        Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
+        if (viaCloseBox)
+            EXPECT_TRUE(dlg.close());
+        else
+            dlg.reject();
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    }
+    EXPECT_TRUE(t.Settings.Log.empty());
+    EXPECT_FALSE(t.TheGame.Running());
+    EXPECT_TRUE(t.TheGame.GameNo().empty());
+    EXPECT_EQ(cRegistry(t.TheGame.Settings).HomePiles(), 8);
+
     frmSelect dlg(t.TheGame, nullptr);
     dlg.show();
     for (auto [name, tag] : {std::pair{"imcHomePiles", 5}, std::pair{"imcResPiles", 2}, std::pair{"imcResCards", 1},
@@ -166,35 +178,14 @@ TEST(SelectDialog, PlayStoresTheChoicesInOrderAndDealsThem) {
     EXPECT_TRUE(empty.TheGame.Running());
 }
 
-TEST(SelectDialog, ClosingWithoutPlayStoresNothingAndStartsNothing) {
-    Table t;
-    t.TheGame.EnsureFirstPlayer();
-    t.Settings.Log.clear(), t.Settings.In.clear();
-    for (bool viaCloseBox : {true, false}) {
-        frmSelect dlg(t.TheGame, nullptr);
-        dlg.show();
-        Choose(Find(dlg, "imcHomePiles"), 10);
-        Choose(Find(dlg, "imcGoalBase"), 5);
-        Find<QCheckBox>(dlg, "chkHomeAK")->setChecked(true);
-        if (viaCloseBox)
-            EXPECT_TRUE(dlg.close());
-        else
-            dlg.reject();
-        EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    }
-    EXPECT_TRUE(t.Settings.Log.empty());
-    EXPECT_FALSE(t.TheGame.Running());
-    EXPECT_TRUE(t.TheGame.GameNo().empty());
-    EXPECT_EQ(cRegistry(t.TheGame.Settings).HomePiles(), 8);
-}
-
 namespace {
 
 // Game 123 for "Player 1", a few moves made, 150 seconds on the clock, and its "Congrats" dialog.
 struct WonTable : Table {
     std::int16_t Moves = 0, Score = 0;
+    std::string Record; // the player's record with the win counted
     std::vector<QString> Commands;
-    std::function<void()> OnCommand = [] {};
+    std::function<void(const QString &)> OnCommand = [this](const QString &key) { Commands.push_back(key); };
     std::unique_ptr<frmFinishGame> Dlg;
     WonTable() {
         TheGame.EnsureFirstPlayer();
@@ -205,13 +196,9 @@ struct WonTable : Table {
         Clock.Now += 150;
         View.Sounds.clear();
         Score = TheGame.GameScore();
+        Record = "games 1 won 1 score " + std::to_string(Score) + " moves " + std::to_string(Moves);
         Dlg = std::make_unique<frmFinishGame>(
-            TheGame,
-            [this](const QString &key) {
-                Commands.push_back(key);
-                OnCommand();
-            },
-            nullptr);
+            TheGame, [this](const QString &key) { OnCommand(key); }, nullptr);
     }
 };
 
@@ -239,12 +226,11 @@ TEST(FinishDialog, SumsUpTheGameStopsTheClockAndPlaysTheWinSound) {
 
     EXPECT_TRUE(Find<QRadioButton>(dlg, "optSelect")->isChecked());
     // The win counts as shown; killed while open, the next start finds that record, nothing offered.
-    const std::string record = "games 1 won 1 score " + std::to_string(t.Score) + " moves " + std::to_string(t.Moves);
-    EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1), record);
+    EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1), t.Record);
     EXPECT_TRUE(t.Commands.empty());
     test::GameOn again(t.Settings, t.Clock.Now + 60);
     EXPECT_FALSE(again.TheGame.HasKeptGame());
-    EXPECT_EQ(test::Record(again.Store, 1), record);
+    EXPECT_EQ(test::Record(again.Store, 1), t.Record);
 }
 
 // OK runs the chosen command after recording; Cancel and the close box run nothing.
@@ -258,7 +244,8 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
         WonTable t;
         int gamesWhenRun = -1;
         bool visibleWhenRun = true;
-        t.OnCommand = [&] {
+        t.OnCommand = [&](const QString &key) {
+            t.Commands.push_back(key);
             gamesWhenRun = cRegistry(t.TheGame.Settings).GetPlayerGames(1);
             visibleWhenRun = t.Dlg->isVisible();
         };
@@ -285,8 +272,7 @@ TEST(FinishDialog, EveryWayOfClosingRecordsTheWinOnceWithTheHeldScore) {
             t.Dlg->close();
             EXPECT_TRUE(t.Commands.empty());
         }
-        EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1),
-                  "games 1 won 1 score " + std::to_string(t.Score) + " moves " + std::to_string(t.Moves));
+        EXPECT_EQ(test::Record(cRegistry(t.TheGame.Settings), 1), t.Record);
         EXPECT_FALSE(t.TheGame.Running());
         EXPECT_EQ(t.TheGame.MovesInForce(), 0) << "the game has ended";
     }

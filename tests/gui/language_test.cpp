@@ -10,10 +10,9 @@ using namespace tabloo;
 
 namespace {
 
-// The captions of `top`, on every tab page, that show less than their text; `seen` counts all.
-std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
-    std::vector<std::string> cut;
-    seen = 0;
+// Fails for each caption of `top`, on every tab page, that shows less than its text, and if fewer than `least` show.
+void ExpectNoCaptionCut(QWidget &top, const std::string &where, int least) {
+    int seen = 0;
     const QList<QTabWidget *> tabs = top.findChildren<QTabWidget *>();
     const int pages = tabs.empty() ? 1 : tabs.front()->count();
     for (int page = 0; page < pages; ++page) {
@@ -32,15 +31,13 @@ std::vector<std::string> CutCaptions(QWidget &top, int &seen) {
                 continue;
             ++seen;
             if (w->sizeHint().width() > w->width()) {
-                QString text = w->property("text").toString();
-                if (auto *box = qobject_cast<QGroupBox *>(w))
-                    text = box->title();
-                cut.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" " +
-                              std::to_string(w->width()) + " < " + std::to_string(w->sizeHint().width()));
+                const QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
+                ADD_FAILURE() << where << ": " << w->objectName().toStdString() << " \"" << text.toStdString() << "\" "
+                              << w->width() << " < " << w->sizeHint().width();
             }
         }
     }
-    return cut;
+    EXPECT_GE(seen, least) << where;
 }
 
 class InEveryLanguage : public ::testing::TestWithParam<const char *> {};
@@ -59,20 +56,14 @@ TEST_P(InEveryLanguage, NoCaptionOfTheWindowOrADialogIsCutOff) {
         opened.insert(d.metaObject()->className());
         d.adjustSize();
         d.show();
-        int seen = 0;
-        for (const std::string &c : CutCaptions(d, seen))
-            ADD_FAILURE() << GetParam() << " " << d.metaObject()->className() << ": " << c;
-        EXPECT_GE(seen, 2) << d.metaObject()->className();
+        ExpectNoCaptionCut(d, std::string(GetParam()) + " " + d.metaObject()->className(), 2);
         d.reject();
         return static_cast<int>(QDialog::Rejected);
     };
     w.Deal(5);
     w.Tick();
-    int seen = 0;
-    for (const std::string &c : CutCaptions(w.W, seen))
-        ADD_FAILURE() << GetParam() << " main window: " << c;
-    // The score, the time, the moves and the verdict line.
-    EXPECT_GE(seen, 4);
+    // The score, the time, the moves and the verdict line at least.
+    ExpectNoCaptionCut(w.W, std::string(GetParam()) + " main window", 4);
     for (const char *key : {"F2", "F7", "T1", "T3", "T5", "H5"})
         w.W.RunCommand(QString::fromLatin1(key));
     // A won game opens its "Congrats" dialog.

@@ -21,7 +21,7 @@ struct PlayersDialog {
     std::vector<QString> Said, Asked;
     QString Answer;
     bool Ok = true, Yes = true;
-    QTreeWidget *List;
+    QTreeWidget *List = Dialog.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
     explicit PlayersDialog(Game &game) : Dialog(game) {
         Dialog.ShowMessage = [this](const QString &, const QString &text) { Said.push_back(text); };
         Dialog.AskText = [this](const QString &, const QString &prompt, const QString &, bool *ok) {
@@ -33,7 +33,6 @@ struct PlayersDialog {
             Asked.push_back(text);
             return Yes;
         };
-        List = Dialog.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
     }
     QPushButton *Button(const char *name) { return Dialog.findChild<QPushButton *>(QString::fromLatin1(name)); }
     void Click(const char *name, const QString &answer = {}) {

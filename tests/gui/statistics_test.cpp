@@ -27,23 +27,35 @@ void SetRecord(Game &g, std::int16_t slot, std::int64_t games, std::int64_t wins
 
 } // namespace
 
-TEST(Statistics, TotalsAndAveragesRoundDown) {
+TEST(Statistics, TotalsAndAveragesRoundDownAndTheGameOnTheBoardIsGreyedWhenNoneRuns) {
     test::TestGame t;
     // Three games of 490, 30 and -200.
     SetRecord(t.TheGame, 1, 3, 2, 490 + 30 - 200, 250);
     frmStatistics d(t.TheGame);
     EXPECT_EQ(Lines(d), QStringList({"Games Played : 3", "Games Won : 2", "Games Lost : 1", "Total Score : 320",
                                      "Total Moves : 250", "Average Score : 106", "Average Moves : 83"}));
-    EXPECT_EQ(Label(d, "lblPlayer"), QStringLiteral("Current Player : Player 1"));
-    EXPECT_EQ(Label(d, "lblTotal"), QStringLiteral("Total : 3"));
-    EXPECT_EQ(Label(d, "lblWon"), QStringLiteral("Won : 2"));
-    EXPECT_EQ(Label(d, "lblLost"), QStringLiteral("Lost : 1"));
+    for (auto [name, text] : {std::pair{"lblPlayer", "Current Player : Player 1"}, std::pair{"lblTotal", "Total : 3"},
+                              std::pair{"lblWon", "Won : 2"}, std::pair{"lblLost", "Lost : 1"}})
+        EXPECT_EQ(Label(d, name), QString::fromLatin1(text)) << name;
+    // With no game on the board its frame is greyed, but shown.
+    auto *frame = d.findChild<QGroupBox *>(QStringLiteral("frameGame"));
+    EXPECT_FALSE(frame->isEnabled());
+    EXPECT_FALSE(frame->isHidden());
+    EXPECT_FALSE(d.findChild<QLabel *>(QStringLiteral("lblScore"))->isEnabled());
+    EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : 0"));
 
     SetRecord(t.TheGame, 1, 2, 0, -5, 0);
     EXPECT_EQ(Lines(frmStatistics(t.TheGame))[5], QStringLiteral("Average Score : -3"));
     // No games: the totals stand for themselves.
     SetRecord(t.TheGame, 1, 0, 0, 7, 9);
     EXPECT_EQ(Lines(frmStatistics(t.TheGame)).mid(5), QStringList({"Average Score : 7", "Average Moves : 9"}));
+
+    // A game on the board shows its score and moves.
+    t.TheGame.StartGame(std::string_view("123"));
+    frmStatistics running(t.TheGame);
+    EXPECT_TRUE(running.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
+    EXPECT_EQ(Label(running, "lblScore"), QStringLiteral("Score : ") + QString::number(t.TheGame.GameScore()));
+    EXPECT_EQ(Label(running, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.TheGame.MovesInForce()));
 }
 
 TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
@@ -72,21 +84,4 @@ TEST(Statistics, OnlyPlayersInUseCountTotalsPass32BitsAndEachPlayerHasARow) {
     };
     EXPECT_EQ(row(0), QStringList({"Player 1", "10", "4", "6", "2000000000", "2000000000"}));
     EXPECT_EQ(row(3), QStringList({"P4", "0", "0", "0", "0", "0"})) << "a new player's row is zeros";
-}
-
-TEST(Statistics, TheGameOnTheBoardIsGreyedWhenNoneRuns) {
-    test::TestGame t;
-    {
-        frmStatistics d(t.TheGame);
-        auto *frame = d.findChild<QGroupBox *>(QStringLiteral("frameGame"));
-        EXPECT_FALSE(frame->isEnabled());
-        EXPECT_FALSE(frame->isHidden());
-        EXPECT_FALSE(d.findChild<QLabel *>(QStringLiteral("lblScore"))->isEnabled());
-        EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : 0"));
-    }
-    t.TheGame.StartGame(std::string_view("123"));
-    frmStatistics d(t.TheGame);
-    EXPECT_TRUE(d.findChild<QGroupBox *>(QStringLiteral("frameGame"))->isEnabled());
-    EXPECT_EQ(Label(d, "lblScore"), QStringLiteral("Score : ") + QString::number(t.TheGame.GameScore()));
-    EXPECT_EQ(Label(d, "lblMoves"), QStringLiteral("Moves : ") + QString::number(t.TheGame.MovesInForce()));
 }

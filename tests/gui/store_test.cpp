@@ -159,10 +159,9 @@ TEST_F(SettingsFile, CountsAddUpOnTheFileAsItIsWhenTheyReachIt) {
     first.Settle();
     second.Settle();
     QSettings qt(file, QSettings::IniFormat);
-    EXPECT_EQ(qt.value("Players/1PlayerWin").toString(), "7");
-    EXPECT_EQ(qt.value("Players/1PlayerScore").toString(), "350");
-    EXPECT_EQ(qt.value("Players/1PlayerGames").toString(), "32767");
-    EXPECT_EQ(qt.value("Players/1PlayerMoves").toString(), "7");
+    for (auto [key, value] :
+         {std::pair{"Win", "7"}, std::pair{"Score", "350"}, std::pair{"Games", "32767"}, std::pair{"Moves", "7"}})
+        EXPECT_EQ(qt.value(QStringLiteral("Players/1Player") + key).toString(), value) << key;
 }
 
 TEST_F(SettingsFile, AnUpdateNeverWaitsForAnotherCopyHoldingTheLock) {

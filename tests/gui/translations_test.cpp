@@ -51,20 +51,9 @@ QStringList Placeholders(const QString &text) {
 }
 
 // The shortcut marks of a caption: each '&' neither doubled ("&&") nor an HTML reference ("&ndash;").
-int ShortcutMarks(const QString &text) {
-    static const QRegularExpression entity(QStringLiteral("^&(#[0-9]+|[A-Za-z]+);"));
-    int marks = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        if (!entity.match(text.mid(i, 12)).hasMatch())
-            ++marks;
-    }
-    return marks;
+int ShortcutMarks(QString text) {
+    static const QRegularExpression noMark(QStringLiteral("&&|&(#[0-9]{1,9}|[A-Za-z]{1,10});"));
+    return static_cast<int>(text.remove(noMark).count(QLatin1Char('&')));
 }
 
 } // namespace
