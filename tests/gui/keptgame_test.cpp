@@ -71,6 +71,7 @@ TEST(KeptGame, AHugeValueInAnyKeyIsRefusedAtOnceAndCountedOnce) {
             SetKept(file, key, key == "Moves0" ? moves : digits);
             const QByteArray players = SectionOf(ReadFileBytes(file), "Players");
             ASSERT_FALSE(players.isEmpty());
+
             // The window started on the file, its question answered, its messages taken down.
             cQtSettings store(file);
             frmMain w(store);
@@ -196,6 +197,7 @@ TEST(KeptGame, TextFromTheFileIsShownAsPlainTextAndLoadsNothing) {
             QFile::remove(file);
         }
     }
+
     // A player's name with markup: the statistics dialog and the title show it as it is.
     KillOnFile(file);
     cQtSettings store(file);

@@ -90,6 +90,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     EXPECT_EQ(w.K().Chosen(), 5);
     w.Press(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(w.K().Chosen(), 4);
+
     // Lifted and taken round the board, then Escape: the board as it was, nothing logged.
     w.Played.clear();
     w.Press(Qt::Key_Space);
@@ -101,6 +102,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     EXPECT_EQ(FormatBoard(g), dealt);
     EXPECT_EQ(g.MovesInForce(), 0);
     EXPECT_TRUE(Shown(w));
+
     // A run laid on a reserve pile, or back on its own pile, goes back with the drop's sound.
     w.FocusOn({kHome, 0});
     w.Keys(
@@ -120,6 +122,7 @@ TEST(KeyboardPlay, RunsAreChosenAndLiftedAsADragsAreAndEscapeOrARefusalPutsThemB
     EXPECT_TRUE(Shown(w));
     w.W.RunCommand("G1");
     EXPECT_EQ(FormatBoard(g), dealt);
+
     // Without multi-move only the top card is ever chosen.
     w.Set("MultiMove", "0");
     w.FocusOn({kHome, 2}, Qt::Key_Up, Qt::ShiftModifier);
@@ -151,11 +154,13 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     ASSERT_EQ(g.Card(held).Num, 11);
     ASSERT_TRUE(g.PlayMove(held, {kReserve, 0}));
     w.W.board().LandFlights();
+
     // One move, with the one sound of a drop.
     EXPECT_EQ(w.DoubleClick(seven), std::vector<QString>{"CardUp"});
     EXPECT_EQ((PileRef{g.Card(seven).Cell, g.Card(seven).Pile}), (PileRef{kReserve, 1}));
     EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
+
     // A card under another, and a reserve card no goal pile takes, stay where they are.
     const std::string before = FormatBoard(g);
     EXPECT_EQ(w.DoubleClick(g.CardAt(kHome, 3, g.TopPos(kHome, 3) - 1)), std::vector<QString>{});
@@ -163,6 +168,7 @@ TEST(DoubleClick, SendsACardUpElseToTheFirstEmptyReservePileAndLeavesTheRestAlon
     EXPECT_EQ(FormatBoard(g), before);
     EXPECT_EQ(g.MovesInForce(), 2);
     EXPECT_TRUE(Shown(w));
+
     // Game 123: the Ace of clubs lies on top of home pile 7; it goes up.
     g.StartGame(123.0);
     const std::int16_t ace = g.TopCard(kHome, 7);

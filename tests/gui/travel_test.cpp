@@ -20,12 +20,14 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.W.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.W));
     Game &g = w.TheGame();
+
     // A press on a bare part of the board lands the deal.
     g.StartGame(123.0);
     ASSERT_TRUE(w.Flying());
     QTest::mouseClick(w.W.board().viewport(), Qt::LeftButton, {}, w.At(200, 10500));
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
+
     // A key: the deal lands, then Undo takes the last autoplayed ace back at once.
     g.StartGame(123.0);
     const std::int16_t moves = g.MovesInForce();
@@ -37,6 +39,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     w.Frames(5);
     EXPECT_FALSE(w.Flying());
     EXPECT_TRUE(Shown(w));
+
     // A toolbar button: Redo, while the undo's card is still in the air.
     w.Tick();
     QTest::keyClick(&w.W, Qt::Key_Z, Qt::ControlModifier);
@@ -46,6 +49,7 @@ TEST(Travel, InputDuringFlightsLandsThemAndActsAtOnceOnTheBoardAsTheTableHasIt) 
     EXPECT_EQ(g.MovesInForce(), moves - 1);
     w.Frames(10);
     EXPECT_TRUE(Shown(w));
+
     // A press on a card lifts it from where the table has it, not from where it flew.
     g.StartGame(124.0);
     ASSERT_TRUE(w.Flying());

@@ -18,6 +18,7 @@ TEST(Window, CommandStatesAndSwitchesFollowTheGame) {
     EXPECT_TRUE(w.Enabled("F4"));
     EXPECT_EQ(w.W.display(2)->text(), QString("Moves :%1").arg(w.TheGame().MovesInForce()));
     EXPECT_TRUE(w.W.display(1)->text().startsWith("Time :0:00:0"));
+
     // A game with autoplayed aces can be taken back; while a replay runs only Stop is offered.
     w.TheGame().StartGame(123.0);
     w.Tick();
@@ -43,6 +44,7 @@ TEST(Window, CommandStatesAndSwitchesFollowTheGame) {
     w.W.RunCommand("Z9");
     w.W.RunCommand("F3");
     EXPECT_TRUE(w.TheGame().Running());
+
     // Autoplay switched on and off again, and the toolbar switched off and on.
     w.Deal(123, false);
     for (bool on : {true, false}) {
@@ -81,6 +83,7 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_EQ(g.Card(ac).Cell, kGoal);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
+
     // A run within the capacity, under "Any Card".
     w.Set("HomeOrder", "6");
     g.StartGame(123.0);
@@ -98,6 +101,7 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_EQ(g.MovesInForce(), 1);
     EXPECT_TRUE(Shown(w));
     EXPECT_TRUE(Consistent(g));
+
     // The log filled to its last move by a card moved to and fro between two free cells: a drop goes back.
     g.StartGame(123.0);
     const std::int16_t shuttle = g.TopCard(kHome, 5);
@@ -109,6 +113,7 @@ TEST(Window, DragsThatTheRulesTakeAndDropsThatSnapBack) {
     EXPECT_FALSE(w.W.Dragging());
     EXPECT_EQ(FormatBoard(g), before);
     EXPECT_TRUE(Shown(w)) << "the refused card went back to its pile";
+
     // The board at its own size, so that the far right of the window lies beyond 16-bit twips.
     w.Set("FitBoard", "0");
     w.W.ArrangeBoard();
@@ -185,6 +190,7 @@ TEST(Window, ReplayEndsByItselfWaitsForTheCardsOfTheLastStepAndLeavesAutoplayUnt
     g.Undo(0);
     g.Undo(0);
     EXPECT_EQ(FormatBoard(g).substr(0, last.size() - 2), last.substr(0, last.size() - 2));
+
     // Stopped midway, a replay keeps what is still to come; the next move autoplays.
     w.Set("Autoplay", "0");
     g.UndoAll(0);
@@ -255,6 +261,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitche
     w.W.RunCommand("G1");
     w.W.RunCommand("G2");
     EXPECT_EQ(w.Played, (std::vector<QString>{"Undo", "Undo"}));
+
     // Customize: OK on what it shows turns the switches into -1 and repaints the board.
     w.Set("ColorIndex", "2");
     w.W.RunCommand("T1");
@@ -267,6 +274,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitche
     w.W.RunCommand("G1");
     w.W.RunCommand("G2");
     EXPECT_EQ(w.Played, std::vector<QString>{"Undo"});
+
     // Players, Statistics and About open over the window; a renamed player shows in the title.
     w.W.RunCommand("T3");
     EXPECT_EQ(w.W.windowTitle(), "Tabloo 3.0 [Ada] [123]");
@@ -274,6 +282,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitche
     w.W.RunCommand("H5");
     EXPECT_EQ(w.Dialogs, (std::vector<QString>{"tabloo::frmChooseGame", "tabloo::frmOptions", "tabloo::frmPlayers",
                                                "tabloo::frmStatistics", "tabloo::frmAbout"}));
+
     // Help is one window beside the game, with the keys of the menus beside their commands.
     w.W.RunCommand("H1");
     QWidget *help = w.W.helpWindow();
@@ -293,6 +302,7 @@ TEST(Window, ToolsAndHelpOpenTheirWindowsAndTheSoundsAndTheTitleFollowTheSwitche
     w.W.helpWindow()->findChild<QAbstractButton *>("cmdClose")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.W.helpWindow(), nullptr);
+
     // Players > Delete on the game's player: the title names the new current one, the game counts for nobody.
     w.TheGame().CreatePlayer(2, "Doe, Jane");
     playersButton = "cmdDelete";

@@ -29,6 +29,7 @@ TEST(WindowSize, TheBoardFitsTheWindowUnlessTheSettingSaysNoAndLooksAsBeforeAtTh
     EXPECT_DOUBLE_EQ(fitted.board().BoardScale(), 1.0);
     EXPECT_EQ(fitted.board().BoardOrigin(), fixed.board().BoardOrigin());
     EXPECT_EQ(fitted.board().viewport()->grab().toImage(), fixed.board().viewport()->grab().toImage());
+
     // Larger, the fitted board grows and the other keeps its size.
     for (frmMain *w : {&fitted, &fixed}) {
         w->resize(w->width() + 500, w->height() + 400);
@@ -103,6 +104,7 @@ TEST(WindowSize, F11FillsTheScreenAndAgainBringsTheWindowBackAsItWas) {
     }
     EXPECT_TRUE(w.TheGame().Running()) << "the game goes on";
     EXPECT_EQ(w.W.geometry(), before);
+
     // A maximised window comes back maximised.
     w.W.showMaximized();
     QApplication::processEvents();
