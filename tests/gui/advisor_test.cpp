@@ -15,8 +15,9 @@ QString Line(Window &w) { return w.W.findChild<QLabel *>("lblVerdict")->text(); 
 // No free cells and ten home piles: game 5 can be won, game 4 cannot.
 void NoFreeCells(Window &w) { w.Set("ResPiles=0 HomePiles=10"); }
 
-// Deals game `number` and lets the window catch up, as its timer would.
-void Deal(Window &w, double number) {
+// Starts game `number` on the settings as they stand (Window::Deal sets Autoplay), and lets the
+// window catch up, as its timer would.
+void Start(Window &w, double number) {
     w.TheGame().StartGame(number);
     w.Tick();
 }
@@ -26,14 +27,14 @@ void Key(Window &w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { 
 TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSettingAndADealClearsItAtOnce) {
     Window w;
     NoFreeCells(w);
-    Deal(w, 5.0);
+    Start(w, 5.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
-    Deal(w, 4.0);
+    Start(w, 4.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Not winnable"); }));
     EXPECT_EQ(w.W.advisor().Current(), cAdvisor::Verdict::NotWinnable);
 
     // A move and its undo each get a verdict; a position already answered starts no search.
-    Deal(w, 5.0);
+    Start(w, 5.0);
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
     ASSERT_FALSE(w.TheGame().LegalMoves().empty());
     w.TheGame().PlayMove(w.TheGame().LegalMoves().front().PicID, w.TheGame().LegalMoves().front().Target);
@@ -73,7 +74,7 @@ TEST(Advisor, TheVerdictLineFollowsTheBoardAndItsSettingAndADealClearsItAtOnce) 
 TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     Window w;
     NoFreeCells(w);
-    Deal(w, 5.0);
+    Start(w, 5.0);
     const Position p = w.TheGame().CurrentPosition();
     const SolveResult r = cSolver().Solve(p);
     ASSERT_EQ(r.Outcome, Verdict::Winnable);
@@ -95,7 +96,7 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
     EXPECT_TRUE(Until([&] { return Line(w) == QString("Winnable"); }));
 
     // An unwinnable deal has no hint, only a word why.
-    Deal(w, 4.0);
+    Start(w, 4.0);
     w.W.action("G10")->trigger();
     EXPECT_TRUE(
         Until([&] { return w.W.statusBar()->currentMessage() == QString("No move leads to a win from here."); }));
@@ -104,7 +105,7 @@ TEST(Advisor, AHintShowsTheSolversFirstMoveUntilTheNextInput) {
 
 TEST(Advisor, ShowSolutionPlaysUntilInputThenWinsForTheSolverAndTheRecordSaysLost) {
     Window w;
-    Deal(w, 1.0);
+    Start(w, 1.0);
     // At a replay tick a move: a key stops it, its moves stay the game's own.
     const int dealt = w.TheGame().MovesInForce();
     w.W.action("G11")->trigger();
@@ -181,7 +182,7 @@ TEST(Advisor, WinnableDealsOnlyDealsWinnableNumbersSaysWhenNoneTurnsUpAndNeverRe
     EXPECT_TRUE(Until([&] { return w.Store().GetPlayerWin(slot) == 1; }));
 
     // Found while a dialog is open: dealt when it closes.
-    Deal(w, 1.0);
+    Start(w, 1.0);
     Key(w, Qt::Key_F2);
     std::uint32_t underTheDialog = 0;
     w.W.ExecDialog = [&](QDialog &d) {
